@@ -1,0 +1,39 @@
+// The per-glyph path shared by every front end: render, measure where the file
+// stores a width, transform, pack.
+#pragma once
+
+#include <QFont>
+#include <QImage>
+#include <QString>
+
+#include "render/packers.h"
+#include "render/rasterizer.h"
+#include "render/transform.h"
+
+namespace runemill {
+
+struct GlyphSettings {
+    PackSettings pack;         // W, H, format, threshold
+    RenderOptions render;      // bold, italic, offsets; leftAligned is set per glyph
+    TransformOptions transform;
+};
+
+// Owns its own GlyphImage, font copy and canvas, so one drawer per thread.
+class GlyphDrawer {
+public:
+    GlyphDrawer(const QFont& font, const GlyphSettings& settings);
+
+    // Draws `text` and packs it into `out` (BytesPerGlyph bytes). Returns the
+    // inked width measured before the transforms when `measure` is set, else 1.
+    int Draw(const QString& text, bool leftAligned, bool measure, uchar* out);
+
+    const QImage& glyphImage() const { return glyph_; }
+
+private:
+    QFont font_;
+    GlyphSettings settings_;
+    QImage glyph_;
+    GlyphRasterizer rasterizer_;
+};
+
+}  // namespace runemill

@@ -1,0 +1,45 @@
+// The packed glyph: rows top to bottom, each padded to whole bytes, leftmost
+// pixel in the high bits. Gray g = (11R + 16G + 5B) >> 5.
+#pragma once
+
+#include <QImage>
+#include <QtGlobal>
+
+namespace runemill {
+
+enum PixelFormat {
+    kFormat1Bit = 0,
+    kFormat2Bit = 1,
+    kFormat4Bit = 2,
+    kFormat8Bit = 3,
+    kFormatArgb4444 = 4,
+};
+constexpr int kPixelFormatCount = 5;
+
+// An index above 4 (or below 0) means 1bits.
+int NormalizePixelFormat(int pixFormat);
+
+// Bytes of one packed glyph: ceil(W/8)*H, ceil(W/4)*H, ceil(W/2)*H, W*H, 2*W*H.
+// 64-bit so that a caller can refuse sizes that do not fit a file.
+qint64 BytesPerGlyph(int pixFormat, int width, int height);
+
+// What one packer needs besides the image: the cell size and the threshold.
+struct PackSettings {
+    int width = 32;
+    int height = 32;
+    int pixFormat = kFormat1Bit;
+    int grayLimit = 50;
+};
+
+// Pack W x H positions of `glyph` into `out` (BytesPerGlyph bytes). Positions
+// outside the image (after a 90-degree turn with W != H) read as black.
+void PackGlyph1Bit(const QImage& glyph, int width, int height, int grayLimit, uchar* out);
+void PackGlyph2Bit(const QImage& glyph, int width, int height, uchar* out);
+void PackGlyph4Bit(const QImage& glyph, int width, int height, uchar* out);
+void PackGlyph8Bit(const QImage& glyph, int width, int height, uchar* out);
+void PackGlyphARGB4444(const QImage& glyph, int width, int height, uchar* out);
+
+// The packer of settings.pixFormat (normalised).
+void PackGlyph(const QImage& glyph, const PackSettings& settings, uchar* out);
+
+}  // namespace runemill

@@ -1,0 +1,44 @@
+// Drawing one character into the GlyphImage: white ink with gray edges on
+// opaque black, centred in the cell or pushed against its left edge.
+#pragma once
+
+#include <QFont>
+#include <QImage>
+#include <QString>
+
+namespace runemill {
+
+struct RenderOptions {
+    bool bold = false;
+    bool italic = false;
+    bool leftAligned = false;
+    int x0 = 0;  // positive moves the glyph right (centred mode only)
+    int y0 = 0;  // positive moves the glyph down
+};
+
+// The canvas is drawn at this resolution whatever the screen says, so the
+// same settings give the same bytes on any desktop and on a headless server.
+constexpr int kCanvasDotsPerMeter = 3780;  // 96 dots per inch
+
+// Draws text into `glyph` (its own width and height are the cell W x H).
+// Writes the bold weight and the italic style into `font`, as the window's
+// current font keeps them. Reuses its canvas between calls.
+class GlyphRasterizer {
+public:
+    void Render(QImage& glyph, QFont& font, const QString& text, const RenderOptions& options);
+
+private:
+    QImage canvas_;
+};
+
+// One-shot form of GlyphRasterizer::Render.
+void RenderGlyph(QImage& glyph, QFont& font, const QString& text, const RenderOptions& options);
+
+// Columns from the first to the last inked column (any of R, G, B non-zero);
+// 1 for a blank glyph or a single inked column.
+int MeasureInkWidth(const QImage& glyph);
+
+// A W x H GlyphImage filled with the opaque black ground.
+QImage MakeGlyphImage(int width, int height);
+
+}  // namespace runemill
