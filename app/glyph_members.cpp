@@ -1,0 +1,56 @@
+// The window's per-glyph operations: they read the form's check boxes and the
+// settings members and call the core, which decides every pixel and byte.
+#include "app/form_widgets.h"
+#include "app/main_window.h"
+#include "render/packers.h"
+#include "render/transform.h"
+
+void MainWindow::ResizeGlyphImage() {
+    glyphImage = glyphImage.scaled(QSize(glyphW, glyphH), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
+
+void MainWindow::RenderGlyph(const QString& text) {
+    runemill::RenderOptions options;
+    options.bold = ui->checkBox_SetBold->isChecked();
+    options.italic = ui->checkBox_SetItalic->isChecked();
+    options.leftAligned = ui->checkBox_Left->isChecked();
+    options.x0 = x0;
+    options.y0 = y0;
+    rasterizer.Render(glyphImage, currentFont, text, options);
+}
+
+int MainWindow::MeasureInkWidth() { return runemill::MeasureInkWidth(glyphImage); }
+
+void MainWindow::TransformGlyph() {
+    runemill::TransformOptions options;
+    options.reverseX = ui->checkBox_revX->isChecked();
+    options.reverseY = ui->checkBox_revY->isChecked();
+    options.rotation = ui->comboBox_Rotation->currentIndex();
+    runemill::TransformGlyph(glyphImage, options);
+}
+
+void MainWindow::PackGlyph1Bit(unsigned char* out) {
+    runemill::PackGlyph1Bit(glyphImage, glyphW, glyphH, grayLimit, out);
+}
+void MainWindow::PackGlyph2Bit(unsigned char* out) { runemill::PackGlyph2Bit(glyphImage, glyphW, glyphH, out); }
+void MainWindow::PackGlyph4Bit(unsigned char* out) { runemill::PackGlyph4Bit(glyphImage, glyphW, glyphH, out); }
+void MainWindow::PackGlyph8Bit(unsigned char* out) { runemill::PackGlyph8Bit(glyphImage, glyphW, glyphH, out); }
+void MainWindow::PackGlyphARGB4444(unsigned char* out) {
+    runemill::PackGlyphARGB4444(glyphImage, glyphW, glyphH, out);
+}
+
+runemill::GlyphSettings MainWindow::CurrentGlyphSettings() const {
+    runemill::GlyphSettings settings;
+    settings.pack.width = glyphW;
+    settings.pack.height = glyphH;
+    settings.pack.pixFormat = runemill::NormalizePixelFormat(pixFormat);
+    settings.pack.grayLimit = grayLimit;
+    settings.render.bold = ui->checkBox_SetBold->isChecked();
+    settings.render.italic = ui->checkBox_SetItalic->isChecked();
+    settings.render.x0 = x0;
+    settings.render.y0 = y0;
+    settings.transform.reverseX = ui->checkBox_revX->isChecked();
+    settings.transform.reverseY = ui->checkBox_revY->isChecked();
+    settings.transform.rotation = ui->comboBox_Rotation->currentIndex();
+    return settings;
+}

@@ -1,0 +1,99 @@
+#include "app/main_window.h"
+
+#include <QCoreApplication>
+#include <QRegExp>
+#include <QRegExpValidator>
+
+#include "app/form_widgets.h"
+#include "app/start_style_sheets.h"
+
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new MainWindowUi) {
+    // W, H and Limit take digits only, with a non-zero first digit; one digit
+    // stays in the field as an unfinished entry.
+    QRegExp* fieldPattern = new QRegExp("[1-9][0-9]+$", Qt::CaseSensitive, QRegExp::RegExp);
+
+    ui->SetupUi(this);
+    setWindowTitle(QStringLiteral("Runemill V3.10"));
+    setWindowFlags(Qt::Dialog | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+
+    const int starts[4] = {0xA1A0, 0xA140, 0x8140, 0x4E00};
+    const int ends[4] = {0xF7FE, 0xF9FF, 0xFEBF, 0x9FA5};
+    for (int i = 0; i < 4; ++i) {
+        defaultStartCode[i] = starts[i];
+        defaultEndCode[i] = ends[i];
+    }
+
+    // Adding the first encoding makes it current and fills the code fields.
+    ui->comboBox_FCode->clear();
+    ui->comboBox_FCode->addItem(QStringLiteral("GB2312"));
+    ui->comboBox_FCode->addItem(QStringLiteral("BIG5"));
+    ui->comboBox_FCode->addItem(QStringLiteral("GBK"));
+    ui->comboBox_FCode->addItem(QStringLiteral("UniCode"));
+    ui->comboBox_FCode->setCurrentIndex(0);
+
+    ui->comboBox_PixFormat->clear();
+    for (const char* item : {"1bits", "2bits", "4bits", "8bits", "aRGB4444"})
+        ui->comboBox_PixFormat->addItem(QString::fromLatin1(item));
+    ui->comboBox_PixFormat->setCurrentIndex(0);
+
+    ui->comboBox_Rotation->clear();
+    for (const char* item : {"0 Degree", "R 90 Degree", "L 90 Degree"})
+        ui->comboBox_Rotation->addItem(QString::fromLatin1(item));
+    ui->comboBox_Rotation->setCurrentIndex(0);
+
+    ui->comboBox_Space->clear();
+    for (const char* item : {"1/2", "1/3", "1/4"}) ui->comboBox_Space->addItem(QString::fromLatin1(item));
+    ui->comboBox_Space->setCurrentIndex(1);
+    UpdateSpaceDivisor();
+
+    connect(ui->comboBox_ShowBy, SIGNAL(currentIndexChanged(int)), this, SLOT(OnSelectChanged()));
+    ui->comboBox_ShowBy->clear();
+    ui->comboBox_ShowBy->addItem(QStringLiteral("Code"));
+    ui->comboBox_ShowBy->addItem(QStringLiteral("Char"));
+    ui->comboBox_ShowBy->setCurrentIndex(1);
+
+    ui->pushButton->setVisible(false);
+    ui->pushButton_2->setVisible(false);
+    ui->label->setVisible(false);
+    ui->label_10->setVisible(false);
+    ui->checkBox_revX->setVisible(false);
+    ui->checkBox_revY->setVisible(false);
+    ui->comboBox_Rotation->setVisible(false);
+
+    pixFormat = 0;
+    glyphW = 32;
+    glyphH = 32;
+    grayLimit = 50;
+    ui->lineEdit_W->setText(DecimalText(glyphW));
+    ui->lineEdit_H->setText(DecimalText(glyphH));
+    ui->lineEdit_Limit->setText(DecimalText(grayLimit));
+
+    x0 = 0;
+    y0 = 0;
+
+    currentFont = QFont(QStringLiteral("宋体"), 20, QFont::Normal, false);
+    ui->lineEdit_FontInformation->setText(currentFont.family() + "-" +
+                                          DecimalText(currentFont.pointSize()) +
+                                          QStringLiteral("-常规"));
+
+    glyphImage = QImage(glyphW, glyphH, QImage::Format_ARGB32);
+    previewImage = QImage(glyphW, glyphH, QImage::Format_ARGB32);
+
+    RenderGlyph(QStringLiteral("乐"));
+    ShowSystemPattern();
+    ShowUserPattern();
+
+    for (QLineEdit* field : {ui->lineEdit_W, ui->lineEdit_H, ui->lineEdit_Limit})
+        field->setValidator(new QRegExpValidator(*fieldPattern, field));
+
+    // The form leaves the bar at 25; this fires the vertical slot once: y0 = -7.
+    ui->verticalScrollBar->setValue(26);
+    ui->progressBar->setValue(0);
+    lastDir = QCoreApplication::applicationDirPath() + "/";
+
+    ApplyStartStyleSheets(ui);
+    delete fieldPattern;
+}
+
+MainWindow::~MainWindow() { delete ui; }

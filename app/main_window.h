@@ -1,0 +1,126 @@
+// The one window of the program and the owner of all its state.
+#pragma once
+
+#include <QFont>
+#include <QImage>
+#include <QMainWindow>
+#include <QString>
+#include <functional>
+
+#include "render/glyph_pipeline.h"
+#include "render/rasterizer.h"
+
+class MainWindowUi;
+
+namespace runemill {
+class FontPlan;
+struct GlyphSlot;
+struct CellSettings;
+}  // namespace runemill
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Settings (app/settings.cpp).
+    void ReadSettings();
+    void UpdateSpaceDivisor();
+
+    // Codes and numbers (app/settings.cpp); the rules live in render/codes.h.
+    QString TextCodeToChar();
+    QString HexCodeText(int code, int width);
+    QString DecimalText(int n);
+
+    // The per-glyph path on the window's GlyphImage (app/glyph_members.cpp).
+    void RenderGlyph(const QString& text);
+    int MeasureInkWidth();
+    void TransformGlyph();
+    void PackGlyph1Bit(unsigned char* out);
+    void PackGlyph2Bit(unsigned char* out);
+    void PackGlyph4Bit(unsigned char* out);
+    void PackGlyph8Bit(unsigned char* out);
+    void PackGlyphARGB4444(unsigned char* out);
+
+    // The two enlarged views (preview/preview.cpp).
+    void ShowSystemPattern();
+    void ShowUserPattern();
+
+    // Output services (generators/output.cpp).
+    QString GetSaveBinFileName();
+    QString DirectoryOf(const QString& path);
+    int WriteBinFile(const QString& fileName, int length);
+    void ShowMessage(const QString& text);
+
+    // Generators (generators/*.cpp).
+    void MakeGB2312Lib();
+    void MakeBIG5Lib();
+    void MakeGBKLib();
+    void MakeUnicodeLib();
+    QString ReadCommandFile();
+
+private slots:
+    void on_pushButton_SelectFont_clicked();
+    void on_pushButton_MakeFont_clicked();
+    void on_pushButton_Ascii_clicked();
+    void on_pushButton_String_clicked();
+    void on_comboBox_FCode_currentIndexChanged(int index);
+    void on_verticalScrollBar_valueChanged(int value);
+    void on_horizontalScrollBar_valueChanged(int value);
+    void on_pushButton_clicked();
+    void on_pushButton_2_clicked();
+    void on_pushButton_3_clicked();
+    void OnSelectChanged();
+
+private:
+    friend class MainWindowTestAccess;
+
+    MainWindowUi* ui;
+    QFont currentFont;
+    QImage previewImage;
+    QImage glyphImage;
+    QString lastDir;
+    int spaceDivisor = 3;
+    int pixFormat = 0;
+    int glyphW = 32;
+    int glyphH = 32;
+    int grayLimit = 50;
+    int previewW = 0;
+    int previewH = 0;
+    int x0 = 0;
+    int y0 = 0;
+    int startCode = 0;
+    int endCode = 0;
+    int defaultStartCode[4] = {0, 0, 0, 0};
+    int defaultEndCode[4] = {0, 0, 0, 0};
+    unsigned char* outBuffer = nullptr;
+
+    // What the window adds to the core: the shared canvas, and the run guard
+    // that keeps two conversions from overlapping.
+    runemill::GlyphRasterizer rasterizer;
+    bool runActive = false;
+
+    QString PreviewCharacter();
+    void RefreshPreview(const QString& text);
+    void ResizeGlyphImage();
+    void PlacePreview(class QLabel* label);
+    bool PreparePreviewImage();
+    // Views of larger cells are not drawn (4001 x 4001 pixels at most).
+    static constexpr int kMaxPreviewCell = 1000;
+    runemill::GlyphSettings CurrentGlyphSettings() const;
+
+    // Conversion runs (generators/run.cpp).
+    using RunProgress = std::function<void(int slotIndex, int width)>;
+    void SetConvertButtonsEnabled(bool enabled);
+    bool CodecAvailable(int encoding);
+    runemill::GlyphSettings StartRunSettings();
+    runemill::CellSettings RunCell(const runemill::GlyphSettings& settings) const;
+    int DrawRunGlyph(const runemill::GlyphSlot& slot, const runemill::PackSettings& pack,
+                     unsigned char* packed);
+    bool RunPlan(const runemill::FontPlan& plan, const runemill::GlyphSettings& settings,
+                 const QString& fileName, const RunProgress& afterGlyph);
+    void EmptyFile(const QString& fileName);
+    void WriteChipHeader(bool ttf);
+};

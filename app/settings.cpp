@@ -1,0 +1,69 @@
+// The settings the commands read from the form, and the two reactions that
+// keep the form consistent (encoding ranges, "Show by").
+#include "app/form_widgets.h"
+#include "app/main_window.h"
+#include "render/codes.h"
+
+void MainWindow::ReadSettings() {
+    pixFormat = qMax(ui->comboBox_PixFormat->currentIndex(), 0);
+    // An empty or unfinished field reads as 0; nothing else is limited here.
+    glyphW = ui->lineEdit_W->text().toInt(nullptr, 10);
+    glyphH = ui->lineEdit_H->text().toInt(nullptr, 10);
+    grayLimit = ui->lineEdit_Limit->text().toInt(nullptr, 10);
+}
+
+void MainWindow::UpdateSpaceDivisor() {
+    switch (ui->comboBox_Space->currentIndex()) {
+        case 0:
+            spaceDivisor = 2;
+            break;
+        case 1:
+            spaceDivisor = 3;
+            break;
+        case 2:
+            spaceDivisor = 4;
+            break;
+        default:
+            break;
+    }
+}
+
+void MainWindow::on_comboBox_FCode_currentIndexChanged(int) {
+    if (ui->comboBox_FCode->currentIndex() < 0) {
+        if (ui->comboBox_FCode->count() == 0) return;
+        ui->comboBox_FCode->setCurrentIndex(0);
+    }
+    const int i = ui->comboBox_FCode->currentIndex();
+    if (i < 0 || i > 3) return;
+    // Every change of encoding brings its default range back.
+    ui->lineEdit_SCode->setText(HexCodeText(defaultStartCode[i], 4));
+    ui->lineEdit_ECode->setText(HexCodeText(defaultEndCode[i], 4));
+}
+
+void MainWindow::OnSelectChanged() {
+    switch (ui->comboBox_ShowBy->currentIndex()) {
+        case 0:
+            ui->lineEdit_CharCode->setVisible(false);
+            ui->lineEdit_TextCode->setVisible(true);
+            break;
+        case 1:
+            ui->lineEdit_CharCode->setVisible(true);
+            ui->lineEdit_TextCode->setVisible(false);
+            break;
+        default:
+            break;
+    }
+}
+
+QString MainWindow::TextCodeToChar() {
+    const QByteArray latin1 = ui->lineEdit_TextCode->text().toLatin1();
+    // Missing digits read as non-digits, worth 0.
+    auto at = [&latin1](int i) { return i < latin1.size() ? latin1.at(i) : '\0'; };
+    const int high = runemill::HexPairValue(at(0), at(1));
+    const int low = runemill::HexPairValue(at(2), at(3));
+    return runemill::CodeToChar(ui->comboBox_FCode->currentIndex(), high * 256 + low);
+}
+
+QString MainWindow::HexCodeText(int code, int width) { return runemill::HexCodeText(code, width); }
+
+QString MainWindow::DecimalText(int n) { return runemill::DecimalText(n); }

@@ -1,0 +1,104 @@
+// "Convert ASCII" (the variable-width ASCII font) and "Convert string" (a font
+// of exactly the characters of a UTF-8 text file).
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QTextStream>
+
+#include "app/form_widgets.h"
+#include "app/main_window.h"
+#include "generators/layout/font_plan.h"
+#include "render/codes.h"
+
+using runemill::FontKind;
+using runemill::FontPlan;
+
+void MainWindow::on_pushButton_Ascii_clicked() {
+    if (runActive) return;
+    const QString fileName = GetSaveBinFileName();
+    SetConvertButtonsEnabled(false);
+    if (fileName.isEmpty()) {
+        ShowMessage(QStringLiteral("Can't save to this file."));
+        SetConvertButtonsEnabled(true);
+        return;
+    }
+    ReadSettings();
+    UpdateSpaceDivisor();
+    ResizeGlyphImage();
+    const runemill::GlyphSettings settings = StartRunSettings();
+    QString error;
+    const FontPlan plan = FontPlan::ForLibrary(FontKind::Ascii, RunCell(settings), 0, 0, &error);
+    if (!plan.isValid()) {
+        ShowMessage(error);
+        SetConvertButtonsEnabled(true);
+        return;
+    }
+    const int last = plan.slotCount() - 1;
+    const bool ran = RunPlan(plan, settings, fileName, [&](int index, int) {
+        if (index < last) ui->progressBar->setValue((index + 1) * 100 / 95);
+    });
+    if (ran) {
+        ui->checkBox_Left->setChecked(false);
+        ui->progressBar->setValue(100);
+    }
+    SetConvertButtonsEnabled(true);
+    if (!ran) return;
+    ShowMessage(QStringLiteral("UniCode Font Lib ok"));
+    ui->progressBar->setValue(0);
+}
+
+QString MainWindow::ReadCommandFile() {
+    const QString fileName = QFileDialog::getOpenFileName(this, tr("Select command txt files"),
+                                                          lastDir + "//*.txt", tr("file(*.txt)"));
+    if (fileName.isEmpty()) return QString();
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        ShowMessage(QStringLiteral("Read fail,please check the path!"));
+        return QString();
+    }
+    QTextStream stream(&file);
+    stream.setCodec("utf-8");
+    // Line breaks never reach the font; inner runs of blanks become one space.
+    QString text;
+    while (!stream.atEnd()) text += stream.readLine().simplified();
+    file.close();
+    return text;
+}
+
+void MainWindow::on_pushButton_String_clicked() {
+    if (runActive) return;
+    ReadSettings();
+    ResizeGlyphImage();
+    ui->comboBox_FCode->setCurrentIndex(runemill::kEncodingUnicode);
+    ui->checkBox_Left->setChecked(true);
+    const QString text = ReadCommandFile();
+    const QString fileName = GetSaveBinFileName();
+    if (fileName.isEmpty()) {
+        ShowMessage(QStringLiteral("Can't save to this file."));
+        return;
+    }
+    SetConvertButtonsEnabled(false);
+    const runemill::GlyphSettings settings = StartRunSettings();
+    QString error;
+    const FontPlan plan = FontPlan::ForString(RunCell(settings), text, &error);
+    if (plan.isValid()) {
+        const int last = plan.slotCount() - 1;
+        const qint64 length = plan.fileSize();
+        const bool ran = RunPlan(plan, settings, fileName, [&](int index, int) {
+            if (index < last) {
+                const qint64 filled = plan.slot(index).glyphOffset + plan.bytesPerGlyph();
+                ui->progressBar->setValue(int(filled * 98 / length));
+            }
+        });
+        if (ran) {
+            ui->progressBar->setValue(100);
+            QCoreApplication::processEvents();
+            ShowMessage(QStringLiteral("String Font bin ok"));
+        }
+    } else if (!error.isEmpty()) {
+        // An empty text is silent; a cell or size that cannot be written is not.
+        ShowMessage(error);
+    }
+    ui->checkBox_Left->setChecked(false);
+    SetConvertButtonsEnabled(true);
+}

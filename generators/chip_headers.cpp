@@ -1,0 +1,73 @@
+// The two hidden commands that write a 108-byte font description: one for a
+// font chip ("ZQ IC Bin"), one for a display controller ("TTF File Bin").
+#include <QTextCodec>
+#include <cstring>
+
+#include "app/form_widgets.h"
+#include "app/main_window.h"
+#include "generators/layout/chip_header.h"
+#include "render/codes.h"
+
+void MainWindow::WriteChipHeader(bool ttf) {
+    if (QTextCodec::codecForName("gbk") == nullptr) {
+        ShowMessage(QStringLiteral("The text codec \"gbk\" is not available in this Qt installation."));
+        return;
+    }
+    const QString fileName = GetSaveBinFileName();
+    if (fileName.isEmpty()) {
+        ShowMessage(QStringLiteral("Can't save to this file."));
+        return;
+    }
+    const QString startText = ui->lineEdit_SCode->text();
+    if (startText.size() < 4) {
+        ShowMessage(QStringLiteral("Start code number is less 4."));
+        return;
+    }
+    startCode = runemill::ParseHexCode(startText);
+    const QString endText = ui->lineEdit_ECode->text();
+    if (endText.size() < 4) {
+        ShowMessage(QStringLiteral("End code number is less 4."));
+        return;
+    }
+    endCode = runemill::ParseHexCode(endText);
+    if (endCode < startCode) {
+        ShowMessage(QStringLiteral("Error for start code > end code. And stop."));
+        return;
+    }
+    ReadSettings();
+
+    runemill::ChipHeaderFields fields;
+    fields.width = glyphW;
+    fields.height = glyphH;
+    fields.startCode = startCode;
+    fields.endCode = endCode;
+    fields.pixFormat = pixFormat;
+    fields.italic = ui->checkBox_SetItalic->isChecked();
+    fields.bold = ui->checkBox_SetBold->isChecked();
+    fields.underline = currentFont.underline();
+    fields.pointSize = currentFont.pointSize();
+    fields.x0 = x0;
+    fields.y0 = y0;
+    fields.family = currentFont.family();
+    const QByteArray header = ttf ? runemill::TtfFontHeader(fields) : runemill::ChipFontHeader(fields);
+
+    ui->textEdit->append("Size:" + DecimalText(fields.pointSize));
+    if (!ttf) {
+        ui->textEdit->append("Font_x0,y0:" + DecimalText(x0) + "," + DecimalText(y0));
+        ui->textEdit->append("fontText[28]:" + HexCodeText(uchar(header.at(28)), 2) + "," +
+                             HexCodeText(y0, 8));
+    }
+    ui->textEdit->append("family:" + fields.family);
+
+    // Appended to what the file holds: these headers are never emptied first.
+    outBuffer = new unsigned char[size_t(header.size())];
+    std::memcpy(outBuffer, header.constData(), size_t(header.size()));
+    WriteBinFile(fileName, header.size());
+    delete[] outBuffer;
+    outBuffer = nullptr;
+    ShowMessage(QStringLiteral("Font bin ok"));
+}
+
+void MainWindow::on_pushButton_clicked() { WriteChipHeader(false); }
+
+void MainWindow::on_pushButton_2_clicked() { WriteChipHeader(true); }

@@ -1,0 +1,45 @@
+// "Convert all": checks the two code fields and runs the library of the
+// chosen encoding.
+#include "app/form_widgets.h"
+#include "app/main_window.h"
+#include "render/codes.h"
+
+void MainWindow::on_pushButton_MakeFont_clicked() {
+    if (runActive) return;
+    const QString startText = ui->lineEdit_SCode->text();
+    if (startText.size() < 4) {
+        ShowMessage(QStringLiteral("Start code number is less 4."));
+        return;
+    }
+    startCode = runemill::ParseHexCode(startText);
+    const QString endText = ui->lineEdit_ECode->text();
+    if (endText.size() < 4) {
+        ShowMessage(QStringLiteral("End code number is less 4."));
+        return;
+    }
+    endCode = runemill::ParseHexCode(endText);
+    if (endCode < startCode) {
+        ShowMessage(QStringLiteral("Error for start code > end code. And stop."));
+        return;
+    }
+    ReadSettings();
+    ResizeGlyphImage();
+    SetConvertButtonsEnabled(false);
+    UpdateSpaceDivisor();
+    switch (ui->comboBox_FCode->currentIndex()) {
+        case runemill::kEncodingBig5:
+            MakeBIG5Lib();
+            break;
+        case runemill::kEncodingGbk:
+            MakeGBKLib();
+            break;
+        case runemill::kEncodingUnicode:
+            MakeUnicodeLib();
+            break;
+        default:
+            MakeGB2312Lib();
+            break;
+    }
+    SetConvertButtonsEnabled(true);
+    ui->progressBar->setValue(0);
+}

@@ -1,0 +1,143 @@
+#include "render/rasterizer.h"
+
+#include <QPainter>
+#include <QPen>
+#include <algorithm>
+
+namespace runemill {
+
+namespace {
+
+constexpr QRgb kGround = 0xFF000000u;
+
+bool Inked(QRgb pixel) { return (pixel & 0xFFFFFFu) != 0; }
+
+// The font as it is drawn: the family and size the user chose, with the
+// rendering choices a desktop would otherwise make pinned down.
+QFont DrawingFont(const QFont& font) {
+    QFont drawn = font;
+    drawn.setStyleStrategy(QFont::StyleStrategy(drawn.styleStrategy() | QFont::NoSubpixelAntialias));
+    drawn.setHintingPreference(QFont::PreferFullHinting);
+    return drawn;
+}
+
+// First canvas column (below `limit`) that holds ink in any row; `limit` if none.
+int InkStart(const QImage& canvas, int limit) {
+    int start = limit;
+    const int columns = std::min(limit, canvas.width());
+    for (int y = 0; y < canvas.height() && start > 0; ++y) {
+        const QRgb* row = reinterpret_cast<const QRgb*>(canvas.constScanLine(y));
+        const int end = std::min(start, columns);
+        for (int x = 0; x < end; ++x) {
+            if (Inked(row[x])) {
+                start = x;
+                break;
+            }
+        }
+    }
+    return start;
+}
+
+}  // namespace
+
+QImage MakeGlyphImage(int width, int height) {
+    QImage glyph(std::max(width, 0), std::max(height, 0), QImage::Format_ARGB32);
+    glyph.fill(kGround);
+    return glyph;
+}
+
+void GlyphRasterizer::Render(QImage& glyph, QFont& font, const QString& text,
+                             const RenderOptions& options) {
+    font.setWeight(options.bold ? QFont::Bold : QFont::Normal);
+    font.setStyle(options.italic ? QFont::StyleItalic : QFont::StyleNormal);
+
+    const int w = glyph.width();
+    const int h = glyph.height();
+    if (w <= 0 || h <= 0) return;
+    if (glyph.format() != QImage::Format_ARGB32) glyph = glyph.convertToFormat(QImage::Format_ARGB32);
+
+    // The canvas is the cell plus a quarter of its height and 4 rows: the
+    // line box is centred in it, so the glyph sits (H/4 + 4)/2 rows low.
+    const int canvasH = h + h / 4 + 4;
+    if (canvas_.width() != w || canvas_.height() != canvasH) {
+        canvas_ = QImage(w, canvasH, QImage::Format_RGB32);
+        canvas_.setDotsPerMeterX(kCanvasDotsPerMeter);
+        canvas_.setDotsPerMeterY(kCanvasDotsPerMeter);
+    }
+    glyph.fill(kGround);
+    if (canvas_.isNull()) return;  // a cell too large to allocate stays blank
+    canvas_.fill(kGround);
+    {
+        QPainter painter(&canvas_);
+        QPen pen = painter.pen();
+        pen.setColor(QColor(255, 255, 255));
+        painter.setPen(pen);
+        painter.setFont(DrawingFont(font));
+        painter.drawText(QRect(0, 0, w, canvasH), Qt::AlignCenter, text);
+    }
+
+    const QImage& canvas = canvas_;
+    if (!options.leftAligned) {
+        for (int y = 0; y < h; ++y) {
+            QRgb* out = reinterpret_cast<QRgb*>(glyph.scanLine(y));
+            const int sy = y - options.y0;
+            if (sy < 0 || sy >= canvasH) {
+                std::fill(out, out + w, QRgb(0));
+                continue;
+            }
+            const QRgb* in = reinterpret_cast<const QRgb*>(canvas.constScanLine(sy));
+            for (int x = 0; x < w; ++x) {
+                const int sx = x - options.x0;
+                out[x] = (sx >= 0 && sx < w) ? in[sx] : 0;
+            }
+        }
+        return;
+    }
+
+    // Left alignment: the first inked column of the whole canvas becomes
+    // column 0; x0 plays no part, y0 still shifts the rows.
+    const int c = InkStart(canvas, w);
+    for (int y = 0; y < h; ++y) {
+        QRgb* out = reinterpret_cast<QRgb*>(glyph.scanLine(y));
+        const int sy = y - options.y0;
+        if (sy < 0 || sy >= canvasH) {
+            std::fill(out, out + (w - c), QRgb(0));
+            continue;
+        }
+        const QRgb* in = reinterpret_cast<const QRgb*>(canvas.constScanLine(sy));
+        std::copy(in + c, in + w, out);
+    }
+}
+
+void RenderGlyph(QImage& glyph, QFont& font, const QString& text, const RenderOptions& options) {
+    GlyphRasterizer rasterizer;
+    rasterizer.Render(glyph, font, text, options);
+}
+
+int MeasureInkWidth(const QImage& glyph) {
+    const QImage image = (glyph.format() == QImage::Format_ARGB32 || glyph.format() == QImage::Format_RGB32)
+                             ? glyph
+                             : glyph.convertToFormat(QImage::Format_ARGB32);
+    const int w = image.width();
+    int left = -1;
+    int right = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        const QRgb* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < w; ++x) {
+            if (Inked(row[x])) {
+                if (left < 0 || x < left) left = x;
+                break;
+            }
+        }
+        for (int x = w - 1; x > right; --x) {
+            if (Inked(row[x])) {
+                right = x;
+                break;
+            }
+        }
+    }
+    if (left < 0) left = 0;
+    return right > left ? right - left + 1 : 1;
+}
+
+}  // namespace runemill
