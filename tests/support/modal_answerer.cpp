@@ -1,0 +1,40 @@
+#include "modal_answerer.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+
+ModalAnswerer::ModalAnswerer() {
+    timer_.setInterval(5);
+    connect(&timer_, &QTimer::timeout, this, &ModalAnswerer::Answer);
+    timer_.start();
+}
+
+void ModalAnswerer::Answer() {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr) return;
+    if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+        ++fileDialogsSeen_;
+        const QString path = files_.isEmpty() ? QString() : files_.takeFirst();
+        if (path.isEmpty()) {
+            dialog->reject();
+        } else {
+            dialog->selectFile(path);
+            dialog->accept();
+        }
+        return;
+    }
+    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+        // The file dialog's "replace it?" question is answered yes.
+        if (QAbstractButton* yes = box->button(QMessageBox::Yes)) {
+            yes->click();
+            return;
+        }
+        if (box->windowTitle() == QLatin1String("Message")) {
+            messages_ << box->text();
+            if (onMessage_) onMessage_(box->text());
+        }
+        box->accept();
+    }
+}

@@ -1,0 +1,37 @@
+// Answers the window's modal dialogs in headless tests: file dialogs get the
+// next queued path (an empty one cancels), message boxes are read and closed.
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+#include <QTimer>
+#include <functional>
+
+class ModalAnswerer : public QObject {
+    Q_OBJECT
+
+public:
+    ModalAnswerer();
+
+    // Paths for the next file dialogs, in order; "" cancels a dialog.
+    void QueueFile(const QString& path) { files_ << path; }
+    // Texts of the "Message" boxes closed so far, in order.
+    const QStringList& messages() const { return messages_; }
+    void Clear() {
+        files_.clear();
+        messages_.clear();
+        fileDialogsSeen_ = 0;
+    }
+    int fileDialogsSeen() const { return fileDialogsSeen_; }
+    // Called when a "Message" box is closed, before the next one can open.
+    void SetOnMessage(std::function<void(const QString&)> onMessage) { onMessage_ = std::move(onMessage); }
+
+private:
+    void Answer();
+
+    QTimer timer_;
+    QStringList files_;
+    QStringList messages_;
+    int fileDialogsSeen_ = 0;
+    std::function<void(const QString&)> onMessage_;
+};
