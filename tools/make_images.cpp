@@ -10,7 +10,6 @@
 #include <QPainterPath>
 #include <QPen>
 #include <QTextStream>
-
 #include <functional>
 
 namespace {
