@@ -16,41 +16,82 @@ enum class FontKind { Gb2312, Big5, Gbk, Unicode, Ascii, String };
 struct CellSettings {
     int width = 32;
     int height = 32;
-    int pixFormat = 0;  // normalised: 0..4
-    int spaceDivisor = 3;
+    int pixFormat = 0;     // normalised by the plan: anything but 1..4 is 1bits
+    int spaceDivisor = 3;  // 2, 3 or 4; a value below 1 counts as 1
 };
 
 // One glyph of a file, in file order.
 struct GlyphSlot {
-    QString text;             // what the rasteriser draws
-    int code = 0;             // ASCII character, two-byte code or UTF-16 unit
-    bool leftAligned = false; // left alignment for this glyph
-    bool measureWidth = false;// the width is stored (or listed, GBK row 0xA3)
-    bool blankSpace = false;  // the ASCII block's space: zero bytes, width W / spaceDivisor
-    qint64 widthOffset = -1;  // where the width byte goes; -1 when the file has none
-    qint64 glyphOffset = 0;   // where the packed glyph goes
+    QString text;               // what the rasteriser draws
+    int code = 0;               // ASCII character, two-byte code or UTF-16 unit
+    bool leftAligned = false;   // left alignment for this glyph
+    bool measureWidth = false;  // the width is stored (or listed, GBK row 0xA3)
+    bool blankSpace = false;    // the ASCII block's space: zero bytes, width W / spaceDivisor
+    qint64 widthOffset = -1;    // where the width byte goes; -1 when the file has none
+    qint64 glyphOffset = 0;     // where the packed glyph goes
 };
 
 class FontPlan {
-public:
-    // A library (GB2312, BIG5, GBK, Unicode) or the ASCII font. Checks the
-    // range in the window's order and wording, then the size; on failure
-    // returns an invalid plan and sets *error.
+  public:
+    // A library (GB2312, BIG5, GBK, Unicode) or the ASCII font (which ignores
+    // the codes). Checks the range in the window's order and wording, then
+    // the cell and the size; on failure returns an invalid plan and sets *error.
     static FontPlan ForLibrary(FontKind kind, const CellSettings& cell, int startCode, int endCode,
                                QString* error);
-    // The string font of `text`: its distinct UTF-16 units in first-occurrence order.
+    // The string font of `text`: its distinct UTF-16 units in first-occurrence
+    // order. A text without units gives an invalid plan and an empty *error:
+    // there is nothing to write and nothing to report.
     static FontPlan ForString(const CellSettings& cell, const QString& text, QString* error);
 
-    bool isValid() const;
-    FontKind kind() const;
-    qint64 fileSize() const;
-    qint64 bytesPerGlyph() const;
-    int slotCount() const;
-    const GlyphSlot& slot(int index) const;
+    FontPlan() = default;
+
+    bool isValid() const { return valid_; }
+    FontKind kind() const { return kind_; }
+    const CellSettings& cell() const { return cell_; }
+    int startCode() const { return startCode_; }
+    int endCode() const { return endCode_; }
+    qint64 fileSize() const { return fileSize_; }
+    qint64 bytesPerGlyph() const { return bytesPerGlyph_; }
+    // W / spaceDivisor: the width stored for the ASCII block's space.
+    int spaceWidth() const;
+
+    int slotCount() const { return slots_.size(); }
+    const GlyphSlot& slot(int index) const { return slots_.at(index); }
+    // Not named slots(): Qt defines that word as a macro.
+    const QVector<GlyphSlot>& glyphSlots() const { return slots_; }
+    // Slots of the ASCII block at the start of the plan (95, or 0 for a string font).
+    int asciiSlotCount() const { return asciiSlots_; }
+    // Rows of a two-byte library and the slots of each; 0 for the other kinds.
+    int rowCount() const { return rows_; }
+    int cellsPerRow() const { return cellsPerRow_; }
+
     // Writes every byte that does not come from a glyph: header, width of the
-    // space, code table. `out` holds fileSize() bytes.
+    // space, code table. `out` holds fileSize() bytes. Does nothing for an
+    // invalid plan.
     void WriteFixedBytes(uchar* out) const;
-    ...
+
+  private:
+    struct RowLayout;  // what differs between the GB2312, BIG5 and GBK rows
+    static const RowLayout* RowLayoutOf(FontKind kind);
+
+    bool CheckCellAndSize(QString* error);
+    void AddAsciiBlock();
+    void AddTwoByteRows(const RowLayout& layout);
+    void AddUnicodeRecords();
+    void AddStringRecords();
+
+    bool valid_ = false;
+    FontKind kind_ = FontKind::Gb2312;
+    CellSettings cell_;
+    int startCode_ = 0;
+    int endCode_ = 0;
+    int rows_ = 0;
+    int cellsPerRow_ = 0;
+    int asciiSlots_ = 0;
+    qint64 bytesPerGlyph_ = 0;
+    qint64 fileSize_ = 0;
+    QVector<ushort> units_;  // string font: the code table
+    QVector<GlyphSlot> slots_;
 };
 
 }  // namespace runemill

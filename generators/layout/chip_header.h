@@ -1,0 +1,34 @@
+// The 108-byte font descriptions for a font chip ("ZQ") and a display
+// controller's TTF engine ("TF"). No glyph is drawn: only settings are stored.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace runemill {
+
+enum class ChipHeaderKind { FontChip, Ttf };
+
+// The settings a header describes, read from the window by its caller.
+struct ChipHeaderFields {
+    int width = 32;
+    int height = 32;
+    int startCode = 0xA1A0;
+    int endCode = 0xF7FE;
+    int pixFormat = 0;  // normalised: anything but 1..4 is 1bits
+    bool italic = false;
+    bool underline = false;
+    bool bold = false;
+    int pointSize = 20;
+    int x0 = 0;
+    int y0 = 0;
+    QString family;
+};
+
+// 108 bytes: 0xFF everywhere but the fields. Texts are encoded with the "gbk"
+// codec; without it the result is empty and the caller reports that.
+QByteArray ChipFontHeader(const ChipHeaderFields& fields,
+                          ChipHeaderKind kind = ChipHeaderKind::FontChip);
+QByteArray TtfFontHeader(const ChipHeaderFields& fields);
+
+}  // namespace runemill

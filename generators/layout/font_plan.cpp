@@ -1,0 +1,335 @@
+#include "generators/layout/font_plan.h"
+
+#include <QChar>
+#include <QTextCodec>
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+#include "generators/layout/layout_constants.h"
+#include "render/codes.h"
+#include "render/packers.h"
+
+namespace runemill {
+
+// A two-byte row holds the cells [lowFirst, lowFirst + lowCount) and then
+// [highFirst, highFirst + highCount), with no gap between the two runs.
+struct FontPlan::RowLayout {
+    int encoding;
+    const char* magic;
+    int minStart;
+    int maxEnd;
+    const char* startMessage;
+    const char* endMessage;
+    int lowFirst;
+    int lowCount;
+    int highFirst;
+    int highCount;
+    bool fullWidthRowLeft;  // row 0xA3 is drawn left-aligned
+    bool listsWidths;       // row 0xA3 cells >= 0xA0 are measured for the width list
+};
+
+namespace {
+
+const char kOrderMessage[] = "Error for start code > end code. And stop.";
+const char kCellMessage[] = "W and H must be at least 1.";
+const char kSizeMessage[] =
+    "The file would be 2 GB or larger; choose a smaller cell, pixel format or code range.";
+
+QString Latin1(const char* text) { return QString::fromLatin1(text); }
+
+void PutLe16(uchar* out, int value) {
+    out[0] = uchar(value & 0xFF);
+    out[1] = uchar((value >> 8) & 0xFF);
+}
+
+void PutMagic(uchar* out, const char* magic) {
+    out[0] = uchar(magic[0]);
+    out[1] = uchar(magic[1]);
+}
+
+}  // namespace
+
+const FontPlan::RowLayout* FontPlan::RowLayoutOf(FontKind kind) {
+    static const RowLayout gb2312 = {kEncodingGb2312,
+                                     kGb2312Magic,
+                                     kGb2312MinStart,
+                                     kGb2312MaxEnd,
+                                     "Font Start Code is less 0xA1A0",
+                                     "Font End Code is over 0xF7FE",
+                                     kGb2312FirstCell,
+                                     kGb2312CellsPerRow,
+                                     0,
+                                     0,
+                                     true,
+                                     false};
+    static const RowLayout big5 = {kEncodingBig5,
+                                   kBig5Magic,
+                                   kBig5MinStart,
+                                   kBig5MaxEnd,
+                                   "Font Start Code is less 0xA140",
+                                   "Font End Code is over 0xF9FF",
+                                   kBig5LowFirstCell,
+                                   kBig5LowCellCount,
+                                   kBig5HighFirstCell,
+                                   kBig5CellsPerRow - kBig5LowCellCount,
+                                   false,
+                                   false};
+    static const RowLayout gbk = {kEncodingGbk,
+                                  kGbkMagic,
+                                  kGbkMinStart,
+                                  kGbkMaxEnd,
+                                  "Font Start Code is less 0x8140",
+                                  "Font End Code is over 0xFEFE",
+                                  kGbkLowFirstCell,
+                                  kGbkLowCellCount,
+                                  kGbkHighFirstCell,
+                                  kGbkCellsPerRow - kGbkLowCellCount,
+                                  true,
+                                  true};
+    switch (kind) {
+        case FontKind::Gb2312:
+            return &gb2312;
+        case FontKind::Big5:
+            return &big5;
+        case FontKind::Gbk:
+            return &gbk;
+        default:
+            return nullptr;
+    }
+}
+
+int FontPlan::spaceWidth() const { return cell_.width / std::max(cell_.spaceDivisor, 1); }
+
+FontPlan FontPlan::ForLibrary(FontKind kind, const CellSettings& cell, int startCode, int endCode,
+                              QString* error) {
+    if (error) error->clear();
+    FontPlan plan;
+    plan.kind_ = kind;
+    plan.cell_ = cell;
+    plan.cell_.pixFormat = NormalizePixelFormat(cell.pixFormat);
+
+    const RowLayout* layout = RowLayoutOf(kind);
+    QString refusal;
+    if (layout) {
+        // Start before end, as the window reports them; whole rows are written.
+        if (startCode < layout->minStart) {
+            refusal = Latin1(layout->startMessage);
+        } else if (endCode > layout->maxEnd) {
+            refusal = Latin1(layout->endMessage);
+        } else if (endCode < startCode) {
+            refusal = Latin1(kOrderMessage);
+        } else {
+            plan.startCode_ = startCode;
+            plan.endCode_ = endCode;
+            plan.rows_ = (endCode >> 8) - (startCode >> 8) + 1;
+            plan.cellsPerRow_ = layout->lowCount + layout->highCount;
+        }
+    } else if (kind == FontKind::Unicode) {
+        // Codes are unsigned 16-bit values.
+        plan.startCode_ = startCode & 0xFFFF;
+        plan.endCode_ = endCode & 0xFFFF;
+        if (plan.startCode_ > plan.endCode_) refusal = Latin1(kOrderMessage);
+    } else if (kind != FontKind::Ascii) {
+        return FontPlan();  // the string font is planned by ForString
+    }
+    if (!refusal.isEmpty()) {
+        if (error) *error = refusal;
+        return FontPlan();
+    }
+    if (!plan.CheckCellAndSize(error)) return FontPlan();
+
+    plan.AddAsciiBlock();
+    if (layout) {
+        plan.AddTwoByteRows(*layout);
+    } else if (kind == FontKind::Unicode) {
+        plan.AddUnicodeRecords();
+    }
+    plan.valid_ = true;
+    return plan;
+}
+
+FontPlan FontPlan::ForString(const CellSettings& cell, const QString& text, QString* error) {
+    if (error) error->clear();
+    FontPlan plan;
+    plan.kind_ = FontKind::String;
+    plan.cell_ = cell;
+    plan.cell_.pixFormat = NormalizePixelFormat(cell.pixFormat);
+
+    // There are at most 65536 distinct units, so one flag per unit finds repeats.
+    std::vector<bool> seen(0x10000, false);
+    for (const QChar ch : text) {
+        const ushort unit = ch.unicode();
+        if (seen[unit]) continue;
+        seen[unit] = true;
+        plan.units_.append(unit);
+    }
+    if (plan.units_.isEmpty()) return FontPlan();  // nothing to write, nothing to report
+    if (!plan.CheckCellAndSize(error)) return FontPlan();
+
+    plan.AddStringRecords();
+    plan.valid_ = true;
+    return plan;
+}
+
+// Refuses an empty cell, then computes the glyph and file sizes in 64 bits.
+// The glyph size is checked on its own first, so no product can overflow:
+// a plan has at most 95 + 65536 slots.
+bool FontPlan::CheckCellAndSize(QString* error) {
+    if (cell_.width < 1 || cell_.height < 1) {
+        if (error) *error = Latin1(kCellMessage);
+        return false;
+    }
+    bytesPerGlyph_ = BytesPerGlyph(cell_.pixFormat, cell_.width, cell_.height);
+    bool tooLarge = bytesPerGlyph_ > kMaxFileSize;
+    if (!tooLarge) {
+        const qint64 s = bytesPerGlyph_;
+        const qint64 asciiBlockEnd = kAsciiGlyphsOffset + kAsciiCount * s;
+        switch (kind_) {
+            case FontKind::Gb2312:
+            case FontKind::Big5:
+            case FontKind::Gbk:
+                fileSize_ = asciiBlockEnd + qint64(rows_) * cellsPerRow_ * s;
+                break;
+            case FontKind::Unicode:
+                fileSize_ = asciiBlockEnd +
+                            (qint64(endCode_) - startCode_ + 1) * (kUnicodeRecordWidthBytes + s);
+                break;
+            case FontKind::Ascii:
+                fileSize_ = asciiBlockEnd;
+                break;
+            case FontKind::String:
+                fileSize_ =
+                    kStringTableOffset +
+                    qint64(units_.size()) * (kStringCodeBytes + kUnicodeRecordWidthBytes + s);
+                break;
+        }
+        tooLarge = fileSize_ > kMaxFileSize;
+    }
+    if (tooLarge) {
+        if (error) *error = Latin1(kSizeMessage);
+        fileSize_ = 0;
+        return false;
+    }
+    return true;
+}
+
+void FontPlan::AddAsciiBlock() {
+    const int encodingSlots =
+        kind_ == FontKind::Unicode ? endCode_ - startCode_ + 1 : rows_ * cellsPerRow_;
+    slots_.reserve(kAsciiCount + encodingSlots);
+    asciiSlots_ = kAsciiCount;
+    for (int i = 0; i < kAsciiCount; ++i) {
+        GlyphSlot slot;
+        slot.code = kAsciiFirstChar + i;
+        slot.text = QString(QChar(slot.code));
+        slot.leftAligned = true;
+        slot.blankSpace = i == 0;  // its width is W / spaceDivisor, not measured
+        slot.measureWidth = i != 0;
+        slot.widthOffset = kAsciiWidthsOffset + i;
+        slot.glyphOffset = kAsciiGlyphsOffset + i * bytesPerGlyph_;
+        slots_.append(slot);
+    }
+}
+
+void FontPlan::AddTwoByteRows(const RowLayout& layout) {
+    QTextCodec* codec = CodecFor(layout.encoding);
+    int cells[kGbkCellsPerRow];  // GBK has the widest rows
+    int cellCount = 0;
+    for (int c = 0; c < layout.lowCount; ++c) cells[cellCount++] = layout.lowFirst + c;
+    for (int c = 0; c < layout.highCount; ++c) cells[cellCount++] = layout.highFirst + c;
+
+    qint64 glyphOffset = kAsciiGlyphsOffset + kAsciiCount * bytesPerGlyph_;
+    const int firstRow = startCode_ >> 8;
+    for (int row = firstRow; row < firstRow + rows_; ++row) {
+        const bool fullWidthRow = row == kFullWidthRow;
+        for (int i = 0; i < cellCount; ++i) {
+            GlyphSlot slot;
+            slot.code = (row << 8) | cells[i];
+            slot.text = CodeToChar(codec, slot.code);
+            slot.leftAligned = fullWidthRow && layout.fullWidthRowLeft;
+            slot.measureWidth =
+                fullWidthRow && layout.listsWidths && cells[i] >= kGbkWidthListFirstCell;
+            slot.glyphOffset = glyphOffset;
+            slots_.append(slot);
+            glyphOffset += bytesPerGlyph_;
+        }
+    }
+}
+
+void FontPlan::AddUnicodeRecords() {
+    qint64 widthOffset = kAsciiGlyphsOffset + kAsciiCount * bytesPerGlyph_;
+    for (int code = startCode_; code <= endCode_; ++code) {
+        GlyphSlot slot;
+        slot.code = code;
+        slot.text = CodeToChar(kEncodingUnicode, code);  // code 0 draws ""
+        slot.leftAligned = true;
+        slot.measureWidth = true;
+        slot.widthOffset = widthOffset;
+        slot.glyphOffset = widthOffset + kUnicodeRecordWidthBytes;
+        slots_.append(slot);
+        widthOffset += kUnicodeRecordWidthBytes + bytesPerGlyph_;
+    }
+}
+
+void FontPlan::AddStringRecords() {
+    const int count = units_.size();
+    slots_.reserve(count);
+    qint64 widthOffset = kStringTableOffset + qint64(kStringCodeBytes) * count;
+    for (int k = 0; k < count; ++k) {
+        GlyphSlot slot;
+        slot.code = units_.at(k);
+        slot.text = QString(QChar(units_.at(k)));  // a space is drawn like any other unit
+        slot.leftAligned = true;
+        slot.measureWidth = true;
+        slot.widthOffset = widthOffset;
+        slot.glyphOffset = widthOffset + kUnicodeRecordWidthBytes;
+        slots_.append(slot);
+        widthOffset += kUnicodeRecordWidthBytes + bytesPerGlyph_;
+    }
+}
+
+void FontPlan::WriteFixedBytes(uchar* out) const {
+    if (!valid_) return;
+    const char* magic = nullptr;
+    switch (kind_) {
+        case FontKind::Gb2312:
+        case FontKind::Big5:
+        case FontKind::Gbk:
+            magic = RowLayoutOf(kind_)->magic;
+            break;
+        case FontKind::Unicode:
+            magic = kUnicodeMagic;
+            break;
+        case FontKind::Ascii:
+            magic = kAsciiMagic;
+            break;
+        case FontKind::String:
+            magic = kStringMagic;
+            break;
+    }
+    PutMagic(out + kHeaderMagicOffset, magic);
+    out[kHeaderWidthOffset] = uchar(cell_.width & 0xFF);
+    out[kHeaderHeightOffset] = uchar(cell_.height & 0xFF);
+    out[kHeaderPixFormatOffset] = uchar(cell_.pixFormat);
+
+    if (kind_ == FontKind::String) {
+        PutLe16(out + kStringCountOffset, units_.size());
+        PutMagic(out + kStringTagOffset, kStringUnitsTag);
+        uchar* table = out + kStringTableOffset;
+        for (const ushort unit : units_) {
+            PutLe16(table, unit);
+            table += kStringCodeBytes;
+        }
+        return;
+    }
+    if (kind_ == FontKind::Ascii) {
+        std::memset(out + kHeaderStartCodeOffset, kAsciiNoCode, 4);
+    } else {
+        PutLe16(out + kHeaderStartCodeOffset, startCode_);
+        PutLe16(out + kHeaderEndCodeOffset, endCode_);
+    }
+    out[kAsciiWidthsOffset] = uchar(spaceWidth() & 0xFF);
+}
+
+}  // namespace runemill

@@ -1,0 +1,96 @@
+// Byte positions, magics, row shapes and limits of every file the program
+// writes. A firmware reader of these files needs nothing but this page.
+#pragma once
+
+#include <QtGlobal>
+
+namespace runemill {
+
+// --- The library header: the first 9 bytes of every library and the ASCII font.
+constexpr int kLibraryHeaderSize = 9;      // magic(2) W H start(2) end(2) format
+constexpr int kHeaderMagicOffset = 0;      // two magic letters
+constexpr int kHeaderWidthOffset = 2;      // W, low 8 bits
+constexpr int kHeaderHeightOffset = 3;     // H, low 8 bits
+constexpr int kHeaderStartCodeOffset = 4;  // start code, little-endian
+constexpr int kHeaderEndCodeOffset = 6;    // end code, little-endian
+constexpr int kHeaderPixFormatOffset = 8;  // PixelFormat index 0..4
+
+constexpr char kGb2312Magic[2] = {'G', 'B'};
+constexpr char kBig5Magic[2] = {'B', 'G'};
+constexpr char kGbkMagic[2] = {'G', 'K'};
+constexpr char kUnicodeMagic[2] = {'u', 'n'};
+constexpr char kAsciiMagic[2] = {'A', 'S'};
+constexpr char kStringMagic[2] = {'S', 'S'};
+constexpr uchar kAsciiNoCode = 0xFF;  // the ASCII font has no range: bytes 4..7 are FF
+
+// --- The ASCII block that follows the header of every library.
+constexpr int kAsciiFirstChar = 0x20;    // the space; its glyph is always blank
+constexpr int kAsciiCount = 95;          // characters 0x20 to 0x7E
+constexpr int kAsciiWidthsOffset = 9;    // byte 9 + i is the width of character 0x20 + i
+constexpr int kAsciiGlyphsOffset = 104;  // 9 + 95: the 95 packed glyphs, no separators
+
+// --- GB2312: rows 0xA1..0xF7, 94 cells 0xA1..0xFE per row, no width bytes.
+constexpr int kGb2312MinStart = 0xA1A0;
+constexpr int kGb2312MaxEnd = 0xF7FE;
+constexpr int kGb2312FirstCell = 0xA1;
+constexpr int kGb2312CellsPerRow = 94;
+
+// --- BIG5: 160 slots per row, cells 0x40..0x7F then 0xA0..0xFF. The cells
+// 0x80 to 0x9F are never trail bytes and have no slot.
+constexpr int kBig5MinStart = 0xA140;
+constexpr int kBig5MaxEnd = 0xF9FF;
+constexpr int kBig5LowFirstCell = 0x40;
+constexpr int kBig5LowCellCount = 64;     // 0x40..0x7F
+constexpr int kBig5HighFirstCell = 0xA0;  // 0xA0..0xFF follow at slot 64
+constexpr int kBig5CellsPerRow = 160;
+
+// --- GBK: 190 slots per row, cells 0x40..0x7E then 0x80..0xFE; 0x7F and 0xFF
+// are not trail bytes and leave no gap.
+constexpr int kGbkMinStart = 0x8140;
+constexpr int kGbkMaxEnd = 0xFEFE;
+constexpr int kGbkLowFirstCell = 0x40;
+constexpr int kGbkLowCellCount = 63;     // 0x40..0x7E
+constexpr int kGbkHighFirstCell = 0x80;  // 0x80..0xFE follow at slot 63
+constexpr int kGbkCellsPerRow = 190;
+
+// Row 0xA3 of GB2312 and GBK holds the full-width ASCII symbols: drawn
+// left-aligned, and in GBK its cells 0xA0..0xFE give the width list.
+constexpr int kFullWidthRow = 0xA3;
+constexpr int kGbkWidthListFirstCell = 0xA0;
+
+// --- Unicode: one record per UTF-16 unit, a width byte then the packed glyph.
+constexpr int kUnicodeRecordWidthBytes = 1;
+
+// --- String font: header, then a table of UTF-16 units, then records.
+constexpr int kStringCountOffset = 4;            // count, low 16 bits, little-endian
+constexpr char kStringUnitsTag[2] = {'U', 'N'};  // bytes 6 and 7
+constexpr int kStringTagOffset = 6;
+constexpr int kStringTableOffset = 9;  // 2 bytes per unit, low byte first
+constexpr int kStringCodeBytes = 2;
+
+// --- Every file must stay below 2 GB: sizes and positions are 32-bit signed.
+constexpr qint64 kMaxFileSize = Q_INT64_C(0x7FFFFFFF);
+
+// --- The 108-byte headers of the font chip ("ZQ") and of a TTF file ("TF").
+constexpr int kChipHeaderSize = 108;  // filled with 0xFF before the fields
+constexpr uchar kChipHeaderFill = 0xFF;
+constexpr char kChipMagic[2] = {'Z', 'Q'};
+constexpr char kTtfMagic[2] = {'T', 'F'};
+constexpr char kChipPartNumber[] = "ZQ7MRPE4KHC";
+constexpr char kTtfHeaderText[] = "KV7104 TTF Font";
+constexpr int kChipTextOffset = 9;  // at most 16 text bytes, then 0x00
+constexpr int kChipTextMaxBytes = 16;
+constexpr int kChipTextFieldEnd = 26;  // bytes 9..25 belong to the text field
+constexpr int kChipFlagsOffset = 26;   // 0x80 | italic 1 | underline 2 | bold 4
+constexpr uchar kChipFlagsBase = 0x80;
+constexpr uchar kChipFlagItalic = 0x01;
+constexpr uchar kChipFlagUnderline = 0x02;
+constexpr uchar kChipFlagBold = 0x04;
+constexpr int kChipPointSizeOffset = 27;   // low 8 bits
+constexpr int kChipX0Offset = 28;          // low 8 bits, two's complement
+constexpr int kChipY0Offset = 29;          // low 8 bits, two's complement
+constexpr int kChipFamilyOffset = 32;      // family in "gbk", then 0x00
+constexpr int kChipFamilyWholeBelow = 76;  // a shorter family is stored whole
+constexpr int kChipFamilyCutBytes = 55;    // a longer one keeps 55 bytes, 0x00 at 87
+
+}  // namespace runemill
