@@ -1,0 +1,69 @@
+/*
+ * fuzz_reader.c - libFuzzer target of the font reader. Opens the input as a
+ * font with and without cell size overrides, looks up fixed codes and codes
+ * taken from the input, and reads every pixel of what it finds. Any read
+ * outside the input is caught by AddressSanitizer.
+ */
+#include <stddef.h>
+#include <stdint.h>
+
+#include "runemill_font.h"
+
+/* Keeps a large W x H from making one input take seconds. */
+#define MAX_PIXELS_PER_GLYPH 4096u
+
+static volatile unsigned sink;
+
+static void read_glyph(const rmf_glyph* glyph) {
+    unsigned x, y, read = 0;
+    uint8_t gray;
+    uint16_t raw;
+    for (y = 0; y <= glyph->height && read < MAX_PIXELS_PER_GLYPH; ++y) {
+        for (x = 0; x <= glyph->width && read < MAX_PIXELS_PER_GLYPH; ++x, ++read) {
+            /* x == W and y == H probe the first positions outside the cell. */
+            if (rmf_glyph_pixel(glyph, x, y, &gray) == RMF_OK) sink += gray;
+            if (rmf_glyph_raw(glyph, x, y, &raw) == RMF_OK) sink += raw;
+        }
+    }
+    sink += glyph->width_byte;
+}
+
+static void exercise(const rmf_font* font, const uint8_t* data, size_t size) {
+    static const uint16_t fixed[] = {0x0000, 0x0020, 0x0041, 0x007E, 0x007F, 0x8140, 0x817E,
+                                     0x817F, 0x8180, 0xA140, 0xA17F, 0xA1A0, 0xA1A1, 0xB0A1,
+                                     0xF7FE, 0xF9FF, 0xFEFE, 0x4E00, 0x9FA5, 0xFFFF};
+    rmf_glyph glyph;
+    rmf_header_info info;
+    size_t i;
+    for (i = 0; i < sizeof fixed / sizeof fixed[0]; ++i)
+        if (rmf_find_glyph(font, fixed[i], &glyph) == RMF_OK) read_glyph(&glyph);
+    /* Codes taken from the input: header codes, string table entries. */
+    for (i = 0; i + 1 < size && i < 64; i += 2) {
+        uint16_t code = (uint16_t)(data[i] | (data[i + 1] << 8));
+        if (rmf_find_glyph(font, code, &glyph) == RMF_OK) read_glyph(&glyph);
+    }
+    rmf_find_glyph(font, font->start_code, &glyph);
+    rmf_find_glyph(font, font->end_code, &glyph);
+    if (rmf_header_fields(font, &info) == RMF_OK) {
+        for (i = 0; i < info.text_length; ++i) sink += info.text[i];
+        for (i = 0; i < info.family_length; ++i) sink += info.family[i];
+    }
+}
+
+int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
+
+int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    rmf_font font;
+    if (rmf_open(&font, data, size, 0, 0) == RMF_OK) exercise(&font, data, size);
+    if (size >= 4) {
+        /* Overrides that agree with the header bytes (W, H + 256) and ones
+         * that do not. */
+        unsigned w = data[2] + 256u, h = data[3] + 256u;
+        if (rmf_open(&font, data, size, w, 0) == RMF_OK) exercise(&font, data, size);
+        if (rmf_open(&font, data, size, 0, h) == RMF_OK) exercise(&font, data, size);
+        if (rmf_open(&font, data, size, w + 1u, h) == RMF_OK) exercise(&font, data, size);
+        if (rmf_open(&font, data, size, 0xFFFFFF00u | data[2], 0) == RMF_OK)
+            exercise(&font, data, size);
+    }
+    return 0;
+}

@@ -1,0 +1,220 @@
+/*
+ * runemill_font.h - read Runemill .bin font files on a microcontroller.
+ *
+ * Portable C99, no allocation, no dependency beyond the C standard headers.
+ * Copy runemill_font.h and runemill_font.c into a firmware tree and build
+ * them with the rest of it. The font stays where it is (flash, ROM, RAM):
+ * the reader only keeps a pointer to it and never writes to it.
+ *
+ * Typical use:
+ *
+ *     rmf_font font;
+ *     rmf_glyph glyph;
+ *     uint8_t gray;
+ *     if (rmf_open(&font, font_bin, font_bin_size, 0, 0) == RMF_OK &&
+ *         rmf_find_glyph(&font, 0xB0A1, &glyph) == RMF_OK) {
+ *         for (y = 0; y < glyph.height; ++y)
+ *             for (x = 0; x < glyph.width; ++x)
+ *                 if (rmf_glyph_pixel(&glyph, x, y, &gray) == RMF_OK)
+ *                     lcd_put(left + x, top + y, gray);
+ *     }
+ *
+ * Every function returns an rmf_status. None of them reads outside the
+ * buffer given to rmf_open, whatever bytes it holds: the length of a file is
+ * checked against its header once, in rmf_open, and every later read is
+ * bounded by that length.
+ *
+ * Lookups are arithmetic on the code (no scan), except in a string font,
+ * whose code table is searched from its first entry.
+ *
+ * The reader is not thread-aware and needs none: it keeps no state of its
+ * own, and rmf_font / rmf_glyph are plain values the caller owns.
+ */
+#ifndef RUNEMILL_FONT_H
+#define RUNEMILL_FONT_H
+
+#include <stddef.h>
+#include <stdint.h>
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+/* Result of every reader function. */
+typedef enum rmf_status {
+    RMF_OK = 0,
+    /* The code has no glyph in this font (outside its rows or range, a
+     * cell that is never stored, absent from a string font's table, or a
+     * 108-byte header, which holds no glyphs). */
+    RMF_NOT_FOUND,
+    /* The buffer ends before the fixed header of its kind (2 bytes for the
+     * magic, 9 for a library, ASCII or string font, 108 for a chip or TTF
+     * header). */
+    RMF_TRUNCATED,
+    /* The first two bytes are no known magic (or a string font lacks its
+     * 'U','N' at bytes 6 and 7). */
+    RMF_BAD_MAGIC,
+    /* Pixel format byte above 4, or a cell width or height of 0. */
+    RMF_BAD_FORMAT,
+    /* The header is readable but the buffer is not exactly as long as the
+     * header says (one byte short or one byte long is refused), or the
+     * implied length does not fit in a size_t. */
+    RMF_BAD_LENGTH,
+    /* A NULL pointer, or a cell size override whose low 8 bits differ from
+     * the W or H byte of the header. */
+    RMF_BAD_ARGUMENT,
+    /* A pixel position outside the W x H cell. */
+    RMF_OUT_OF_RANGE,
+    /* A library's start and end codes are in the wrong order or outside
+     * the limits of its encoding (see rmf_open). */
+    RMF_BAD_RANGE
+} rmf_status;
+
+/* What a file holds, told by its first two bytes. */
+typedef enum rmf_kind {
+    RMF_KIND_NONE = 0,
+    RMF_KIND_GB2312,  /* "GB": ASCII block + 94 cells (A1..FE) per row  */
+    RMF_KIND_BIG5,    /* "BG": ASCII block + 160 cells per row           */
+    RMF_KIND_GBK,     /* "GK": ASCII block + 190 cells per row           */
+    RMF_KIND_UNICODE, /* "un": ASCII block + width byte + glyph per code */
+    RMF_KIND_ASCII,   /* "AS": the ASCII block alone                      */
+    RMF_KIND_STRING,  /* "SS": code table + width byte + glyph per code  */
+    RMF_KIND_CHIP,    /* "ZQ": 108-byte font-chip header, no glyphs       */
+    RMF_KIND_TTF      /* "TF": 108-byte TTF file header, no glyphs        */
+} rmf_kind;
+
+/* Pixel format, the value of header byte 8. */
+typedef enum rmf_format {
+    RMF_FORMAT_1BIT = 0,    /* 8 pixels a byte                         */
+    RMF_FORMAT_2BIT = 1,    /* 4 pixels a byte                         */
+    RMF_FORMAT_4BIT = 2,    /* 2 pixels a byte                         */
+    RMF_FORMAT_8BIT = 3,    /* 1 pixel a byte                          */
+    RMF_FORMAT_ARGB4444 = 4 /* 1 pixel in 2 bytes, low byte first      */
+} rmf_format;
+
+/* Style flag bits of a chip or TTF header (rmf_header_info.flags). The
+ * writer always sets bit 7 (0x80). */
+#define RMF_FLAG_ITALIC 0x01u
+#define RMF_FLAG_UNDERLINE 0x02u
+#define RMF_FLAG_BOLD 0x04u
+
+/* An opened font. Filled by rmf_open; treat every field as read-only. */
+typedef struct rmf_font {
+    const uint8_t* data;  /* the whole file                              */
+    size_t size;          /* its length in bytes                         */
+    rmf_kind kind;
+    rmf_format format;
+    unsigned width;       /* true cell width W (override or header byte) */
+    unsigned height;      /* true cell height H                          */
+    uint16_t start_code;  /* header bytes 4-5 (libraries, chip headers)  */
+    uint16_t end_code;    /* header bytes 6-7                            */
+    size_t glyph_bytes;   /* bytes of one packed glyph; 0 for headers    */
+    size_t row_bytes;     /* bytes of one packed glyph row               */
+    size_t code_count;    /* glyphs after the ASCII block: whole rows for
+                           * GB2312/BIG5/GBK, end - start + 1 for Unicode,
+                           * the stored count for a string font, 0 else  */
+    size_t records;       /* offset of the first glyph after the ASCII
+                           * block (string font: of its first record)    */
+} rmf_font;
+
+/* One glyph found by rmf_find_glyph. It points into the font's buffer. */
+typedef struct rmf_glyph {
+    const uint8_t* bits;  /* the packed glyph: rows top to bottom        */
+    size_t size;          /* its bytes (= font.glyph_bytes)              */
+    size_t row_bytes;     /* bytes per packed row                        */
+    unsigned width;       /* W */
+    unsigned height;      /* H */
+    rmf_format format;
+    uint16_t code;        /* the code that was looked up                 */
+    uint8_t has_width_byte; /* 1 when the file stores a width for it     */
+    uint8_t width_byte;   /* that width (inked width; for the space of an
+                           * ASCII block the space width), else 0        */
+} rmf_glyph;
+
+/* The fields of a 108-byte chip ("ZQ") or TTF ("TF") header beyond those
+ * already in rmf_font (W, H, start and end code, format). */
+typedef struct rmf_header_info {
+    uint8_t flags;          /* byte 26: 0x80 | RMF_FLAG_* bits            */
+    uint8_t point_size;     /* byte 27, low 8 bits of the point size      */
+    int8_t x0;              /* byte 28, horizontal drawing offset         */
+    int8_t y0;              /* byte 29, vertical drawing offset           */
+    const uint8_t* text;    /* bytes 9..: part number or header text      */
+    size_t text_length;     /* bytes before its 0x00 (at most 17)         */
+    const uint8_t* family;  /* bytes 32..: font family name, GBK bytes    */
+    size_t family_length;   /* bytes before its 0x00 (at most 76)         */
+} rmf_header_info;
+
+/*
+ * Opens the font held in data[0 .. size-1] and checks it:
+ *  - the magic (bytes 0 and 1) names one of the kinds above;
+ *  - the pixel format (byte 8) is 0 to 4;
+ *  - the code range of a library fits its encoding: GB2312 A1A0..F7FE,
+ *    BIG5 A140..F9FF, GBK 8140..FEFE, start <= end (Unicode: start <= end);
+ *  - the length is exactly what the header implies.
+ *
+ * W and H are stored as their low 8 bits only. For a cell of 256 pixels or
+ * more, pass the true size in cell_w_override / cell_h_override; 0 takes the
+ * header byte. An override must agree with the header byte in its low 8
+ * bits, else RMF_BAD_ARGUMENT.
+ *
+ * A string font stores its count modulo 65536: a string font of more than
+ * 65535 codes cannot be validated and is refused with RMF_BAD_LENGTH.
+ *
+ * A chip or TTF header must be exactly 108 bytes. Those commands append to
+ * an existing file, so a file can hold several headers one after another:
+ * open each one at data + 108 * k with size 108.
+ *
+ * On failure *font is left with kind RMF_KIND_NONE.
+ */
+rmf_status rmf_open(rmf_font* font, const uint8_t* data, size_t size, unsigned cell_w_override,
+                    unsigned cell_h_override);
+
+/*
+ * Finds the glyph of a code.
+ *  - 0x20..0x7E: the ASCII block of every library and of the ASCII font,
+ *    with its width byte. For a Unicode library whose range also covers
+ *    these codes, the ASCII block wins.
+ *  - GB2312: rows start row..end row (high bytes of the header codes),
+ *    cells A1..FE. Whole rows are stored, so every cell of a stored row is
+ *    found, also outside the exact start and end codes. No width byte.
+ *  - BIG5: cells 40..7F and A0..FF (160 a row). No width byte.
+ *  - GBK: cells 40..7E and 80..FE (190 a row). No width byte.
+ *  - Unicode: start code..end code, with the record's width byte.
+ *  - String font: first entry of the code table equal to the code, with
+ *    the record's width byte. ASCII codes are found only through the table.
+ *  - Chip and TTF headers: always RMF_NOT_FOUND.
+ */
+rmf_status rmf_find_glyph(const rmf_font* font, uint16_t code, rmf_glyph* glyph);
+
+/*
+ * Gray level 0 (background) to 255 (full ink) of pixel (x, y) of a glyph,
+ * x < W, y < H, from the stored value v:
+ *   1bits: v ? 255 : 0      2bits: v * 0x55      4bits: v * 0x11
+ *   8bits: v                aRGB4444: (11 R + 16 G + 5 B) >> 5 on the
+ *                           channels widened to 8 bits (r * 0x11 ...);
+ *                           alpha is ignored. Runemill writes the same
+ *                           nibble n in all four places, giving n * 0x11.
+ * Positions outside the cell, padding bits included, give RMF_OUT_OF_RANGE.
+ */
+rmf_status rmf_glyph_pixel(const rmf_glyph* glyph, unsigned x, unsigned y, uint8_t* gray);
+
+/*
+ * The stored value of pixel (x, y): 0..1, 0..3, 0..15, 0..255, or for
+ * aRGB4444 the 16-bit value (alpha in bits 15-12, red 11-8, green 7-4,
+ * blue 3-0).
+ */
+rmf_status rmf_glyph_raw(const rmf_glyph* glyph, unsigned x, unsigned y, uint16_t* raw);
+
+/* Reads the extra fields of a chip or TTF header; RMF_BAD_ARGUMENT for any
+ * other kind. The text pointers point into the font's buffer and are not
+ * 0-terminated when a field holds no 0x00. */
+rmf_status rmf_header_fields(const rmf_font* font, rmf_header_info* info);
+
+/* A short English name of a status ("RMF_OK", ...), for logs. */
+const char* rmf_status_name(rmf_status status);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif /* RUNEMILL_FONT_H */
