@@ -1,6 +1,6 @@
 // The window's per-glyph operations: they read the form's check boxes and the
 // settings members and call the core, which decides every pixel and byte.
-#include "app/form_widgets.h"
+#include "app/form/main_window_ui.h"
 #include "app/main_window.h"
 #include "render/packers.h"
 #include "render/transform.h"

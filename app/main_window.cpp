@@ -4,7 +4,7 @@
 #include <QRegExp>
 #include <QRegExpValidator>
 
-#include "app/form_widgets.h"
+#include "app/form/main_window_ui.h"
 #include "app/start_style_sheets.h"
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new MainWindowUi) {

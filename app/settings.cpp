@@ -1,6 +1,6 @@
 // The settings the commands read from the form, and the two reactions that
 // keep the form consistent (encoding ranges, "Show by").
-#include "app/form_widgets.h"
+#include "app/form/main_window_ui.h"
 #include "app/main_window.h"
 #include "render/codes.h"
 

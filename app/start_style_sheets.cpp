@@ -1,6 +1,6 @@
 #include "app/start_style_sheets.h"
 
-#include "app/form_widgets.h"
+#include "app/form/main_window_ui.h"
 
 const char* const kControlPanelStyleSheet =
     "QPushButton{background: #ffffff;border: 2px solid #d9dfe7;border-radius: 4px;color: #333333;}"

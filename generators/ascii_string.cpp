@@ -5,7 +5,7 @@
 #include <QFileDialog>
 #include <QTextStream>
 
-#include "app/form_widgets.h"
+#include "app/form/main_window_ui.h"
 #include "app/main_window.h"
 #include "generators/layout/font_plan.h"
 #include "render/codes.h"

@@ -3,7 +3,7 @@
 #include <QTextCodec>
 #include <cstring>
 
-#include "app/form_widgets.h"
+#include "app/form/main_window_ui.h"
 #include "app/main_window.h"
 #include "generators/layout/chip_header.h"
 #include "render/codes.h"

@@ -1,6 +1,6 @@
 // "Convert all": checks the two code fields and runs the library of the
 // chosen encoding.
-#include "app/form_widgets.h"
+#include "app/form/main_window_ui.h"
 #include "app/main_window.h"
 #include "render/codes.h"
 

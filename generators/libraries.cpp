@@ -2,7 +2,7 @@
 // range, asks for the file, logs its line and runs the plan the core lays out.
 #include <QCoreApplication>
 
-#include "app/form_widgets.h"
+#include "app/form/main_window_ui.h"
 #include "app/main_window.h"
 #include "generators/layout/font_plan.h"
 #include "generators/layout/gbk_width_list.h"

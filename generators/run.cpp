@@ -6,7 +6,7 @@
 #include <new>
 #include <vector>
 
-#include "app/form_widgets.h"
+#include "app/form/main_window_ui.h"
 #include "app/main_window.h"
 #include "generators/layout/font_assembler.h"
 #include "generators/layout/font_plan.h"

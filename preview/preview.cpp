@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <QPixmap>
 
-#include "app/form_widgets.h"
+#include "app/form/main_window_ui.h"
 #include "app/main_window.h"
 #include "render/packers.h"
 
