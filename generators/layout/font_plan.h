@@ -36,6 +36,8 @@ class FontPlan {
     // A library (GB2312, BIG5, GBK, Unicode) or the ASCII font (which ignores
     // the codes). Checks the range in the window's order and wording, then
     // the cell and the size; on failure returns an invalid plan and sets *error.
+    // Texts are decoded with the encoding's codec; where Qt has none they are
+    // empty, so the slots keep their places and draw blank.
     static FontPlan ForLibrary(FontKind kind, const CellSettings& cell, int startCode, int endCode,
                                QString* error);
     // The string font of `text`: its distinct UTF-16 units in first-occurrence
