@@ -55,7 +55,6 @@ class TestForm : public QObject {
 
   private slots:
     void initTestCase() {
-        Q_INIT_RESOURCE(images);
         window = std::make_unique<QMainWindow>();
         ui.SetupUi(window.get());
     }

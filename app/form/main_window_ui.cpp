@@ -141,6 +141,15 @@ QString Tr(const char* text) { return QCoreApplication::translate("MainWindow", 
 
 }  // namespace
 
+// The images live in a static library, where the linker would drop the unreferenced resource
+// object and the style sheets would find nothing under ":/Image/". Referencing it from the form
+// keeps it, and registers the images at program start.
+static int RegisterFormImages() {
+    Q_INIT_RESOURCE(images);
+    return 1;
+}
+static const int kFormImagesRegistered = RegisterFormImages();
+
 void MainWindowUi::SetupUi(QMainWindow* window) {
     if (window->objectName().isEmpty()) window->setObjectName(QString::fromUtf8("MainWindow"));
     window->resize(1266, 850);
