@@ -21,7 +21,7 @@ void ModalAnswerer::Answer() {
             dialog->reject();
         } else {
             dialog->selectFile(path);
-            dialog->accept();
+            static_cast<QDialog*>(dialog)->accept();
         }
         return;
     }
