@@ -6,6 +6,7 @@
 
 #include "app/form/main_window_ui.h"
 #include "app/start_style_sheets.h"
+#include "render/font_resolution.h"
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new MainWindowUi) {
     // W, H and Limit take digits only, with a non-zero first digit; one digit
@@ -72,6 +73,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new MainWindow
     x0 = 0;
     y0 = 0;
 
+    runemill::InstallFontSubstitutes();
     currentFont = QFont(QStringLiteral("宋体"), 20, QFont::Normal, false);
     ui->lineEdit_FontInformation->setText(currentFont.family() + "-" +
                                           DecimalText(currentFont.pointSize()) +

@@ -1,0 +1,14 @@
+// The face the start-up family resolves to, fixed by the program rather than
+// left to the desktop's font configuration.
+#pragma once
+
+namespace runemill {
+
+// The window starts with the family "宋体". Where no face of that name is
+// installed, draw it with an installed CJK face that covers GB2312, BIG5 and
+// GBK (first found of a fixed list) instead of whatever sans face the system
+// would pick, so a machine without it still draws the same glyphs as any
+// other machine with the same fonts. Safe to call more than once.
+void InstallFontSubstitutes();
+
+}  // namespace runemill
