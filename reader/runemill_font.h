@@ -54,7 +54,8 @@ typedef enum rmf_status {
     /* The first two bytes are no known magic (or a string font lacks its
      * 'U','N' at bytes 6 and 7). */
     RMF_BAD_MAGIC,
-    /* Pixel format byte above 4, or a cell width or height of 0. */
+    /* Pixel format byte above 4, or a cell width or height of 0 in a file
+     * with glyphs (pass the true size to rmf_open). */
     RMF_BAD_FORMAT,
     /* The header is readable but the buffer is not exactly as long as the
      * header says (one byte short or one byte long is refused), or the
@@ -73,23 +74,23 @@ typedef enum rmf_status {
 /* What a file holds, told by its first two bytes. */
 typedef enum rmf_kind {
     RMF_KIND_NONE = 0,
-    RMF_KIND_GB2312,  /* "GB": ASCII block + 94 cells (A1..FE) per row  */
-    RMF_KIND_BIG5,    /* "BG": ASCII block + 160 cells per row           */
-    RMF_KIND_GBK,     /* "GK": ASCII block + 190 cells per row           */
+    RMF_KIND_GB2312,  /* "GB": ASCII block + 94 cells (A1..FE) per row */
+    RMF_KIND_BIG5,    /* "BG": ASCII block + 160 cells per row */
+    RMF_KIND_GBK,     /* "GK": ASCII block + 190 cells per row */
     RMF_KIND_UNICODE, /* "un": ASCII block + width byte + glyph per code */
-    RMF_KIND_ASCII,   /* "AS": the ASCII block alone                      */
-    RMF_KIND_STRING,  /* "SS": code table + width byte + glyph per code  */
-    RMF_KIND_CHIP,    /* "ZQ": 108-byte font-chip header, no glyphs       */
-    RMF_KIND_TTF      /* "TF": 108-byte TTF file header, no glyphs        */
+    RMF_KIND_ASCII,   /* "AS": the ASCII block alone */
+    RMF_KIND_STRING,  /* "SS": code table + width byte + glyph per code */
+    RMF_KIND_CHIP,    /* "ZQ": 108-byte font-chip header, no glyphs */
+    RMF_KIND_TTF      /* "TF": 108-byte TTF file header, no glyphs */
 } rmf_kind;
 
 /* Pixel format, the value of header byte 8. */
 typedef enum rmf_format {
-    RMF_FORMAT_1BIT = 0,    /* 8 pixels a byte                         */
-    RMF_FORMAT_2BIT = 1,    /* 4 pixels a byte                         */
-    RMF_FORMAT_4BIT = 2,    /* 2 pixels a byte                         */
-    RMF_FORMAT_8BIT = 3,    /* 1 pixel a byte                          */
-    RMF_FORMAT_ARGB4444 = 4 /* 1 pixel in 2 bytes, low byte first      */
+    RMF_FORMAT_1BIT = 0,    /* 8 pixels a byte */
+    RMF_FORMAT_2BIT = 1,    /* 4 pixels a byte */
+    RMF_FORMAT_4BIT = 2,    /* 2 pixels a byte */
+    RMF_FORMAT_8BIT = 3,    /* 1 pixel a byte */
+    RMF_FORMAT_ARGB4444 = 4 /* 1 pixel in 2 bytes, low byte first */
 } rmf_format;
 
 /* Style flag bits of a chip or TTF header (rmf_header_info.flags). The
@@ -100,48 +101,48 @@ typedef enum rmf_format {
 
 /* An opened font. Filled by rmf_open; treat every field as read-only. */
 typedef struct rmf_font {
-    const uint8_t* data;  /* the whole file                              */
-    size_t size;          /* its length in bytes                         */
+    const uint8_t* data; /* the whole file */
+    size_t size;         /* its length in bytes */
     rmf_kind kind;
     rmf_format format;
-    unsigned width;       /* true cell width W (override or header byte) */
-    unsigned height;      /* true cell height H                          */
-    uint16_t start_code;  /* header bytes 4-5 (libraries, chip headers)  */
-    uint16_t end_code;    /* header bytes 6-7                            */
-    size_t glyph_bytes;   /* bytes of one packed glyph; 0 for headers    */
-    size_t row_bytes;     /* bytes of one packed glyph row               */
-    size_t code_count;    /* glyphs after the ASCII block: whole rows for
-                           * GB2312/BIG5/GBK, end - start + 1 for Unicode,
-                           * the stored count for a string font, 0 else  */
-    size_t records;       /* offset of the first glyph after the ASCII
-                           * block (string font: of its first record)    */
+    unsigned width;      /* true cell width W (override or header byte) */
+    unsigned height;     /* true cell height H */
+    uint16_t start_code; /* header bytes 4-5 (libraries, chip headers) */
+    uint16_t end_code;   /* header bytes 6-7 */
+    size_t glyph_bytes;  /* bytes of one packed glyph; 0 for headers */
+    size_t row_bytes;    /* bytes of one packed glyph row */
+    size_t code_count;   /* glyphs after the ASCII block: whole rows for
+                          * GB2312/BIG5/GBK, end - start + 1 for Unicode,
+                          * the stored count for a string font, 0 else */
+    size_t records;      /* offset of the first glyph after the ASCII
+                          * block (string font: of its first record) */
 } rmf_font;
 
 /* One glyph found by rmf_find_glyph. It points into the font's buffer. */
 typedef struct rmf_glyph {
-    const uint8_t* bits;  /* the packed glyph: rows top to bottom        */
-    size_t size;          /* its bytes (= font.glyph_bytes)              */
-    size_t row_bytes;     /* bytes per packed row                        */
-    unsigned width;       /* W */
-    unsigned height;      /* H */
+    const uint8_t* bits; /* the packed glyph: rows top to bottom */
+    size_t size;         /* its bytes (= font.glyph_bytes) */
+    size_t row_bytes;    /* bytes per packed row */
+    unsigned width;      /* W */
+    unsigned height;     /* H */
     rmf_format format;
-    uint16_t code;        /* the code that was looked up                 */
-    uint8_t has_width_byte; /* 1 when the file stores a width for it     */
-    uint8_t width_byte;   /* that width (inked width; for the space of an
-                           * ASCII block the space width), else 0        */
+    uint16_t code;          /* the code that was looked up */
+    uint8_t has_width_byte; /* 1 when the file stores a width for it */
+    uint8_t width_byte;     /* that width (inked width; for the space of an
+                             * ASCII block the space width), else 0 */
 } rmf_glyph;
 
 /* The fields of a 108-byte chip ("ZQ") or TTF ("TF") header beyond those
  * already in rmf_font (W, H, start and end code, format). */
 typedef struct rmf_header_info {
-    uint8_t flags;          /* byte 26: 0x80 | RMF_FLAG_* bits            */
-    uint8_t point_size;     /* byte 27, low 8 bits of the point size      */
-    int8_t x0;              /* byte 28, horizontal drawing offset         */
-    int8_t y0;              /* byte 29, vertical drawing offset           */
-    const uint8_t* text;    /* bytes 9..: part number or header text      */
-    size_t text_length;     /* bytes before its 0x00 (at most 17)         */
-    const uint8_t* family;  /* bytes 32..: font family name, GBK bytes    */
-    size_t family_length;   /* bytes before its 0x00 (at most 76)         */
+    uint8_t flags;         /* byte 26: 0x80 | RMF_FLAG_* bits */
+    uint8_t point_size;    /* byte 27, low 8 bits of the point size */
+    int8_t x0;             /* byte 28, horizontal drawing offset */
+    int8_t y0;             /* byte 29, vertical drawing offset */
+    const uint8_t* text;   /* bytes 9..: part number or header text */
+    size_t text_length;    /* bytes before its 0x00 (at most 17) */
+    const uint8_t* family; /* bytes 32..: font family name, GBK bytes */
+    size_t family_length;  /* bytes before its 0x00 (at most 76) */
 } rmf_header_info;
 
 /*

@@ -35,9 +35,12 @@ static void build_gbk(void) {
 
 /* Every code of every stored row: cells 0x40..0x7E and 0x80..0xFE. */
 static int next_cell(unsigned* cell) {
-    if (*cell == 0x7E) *cell = 0x80;
-    else if (*cell == 0xFE) return 0;
-    else ++*cell;
+    if (*cell == 0x7E)
+        *cell = 0x80;
+    else if (*cell == 0xFE)
+        return 0;
+    else
+        ++*cell;
     return 1;
 }
 
@@ -91,8 +94,8 @@ int main(void) {
 
     printf("GBK 16x16 1bits, %u bytes, best of %d rounds\n", GBK_SIZE, ROUNDS);
     printf("lookups: %lu per round, %.2f ns per lookup\n", lookups, lookup_ns);
-    printf("pixels:  %lu per round, %.2f ns per pixel (lookup included once per glyph)\n",
-           pixels, pixel_ns);
+    printf("pixels:  %lu per round, %.2f ns per pixel (lookup included once per glyph)\n", pixels,
+           pixel_ns);
     printf("(checksum %lu, missing %lu)\n", ink, missing);
     return missing == 0 ? 0 : 1;
 }

@@ -22,8 +22,8 @@ static void display_pixel(unsigned x, unsigned y, uint8_t gray) {
 static void display_end_row(void) { putchar('\n'); }
 
 /* Draws the glyph of code at (left, top); returns the reader's status. */
-static rmf_status draw_code(const uint8_t* font_bin, size_t font_size, uint16_t code,
-                            unsigned left, unsigned top) {
+static rmf_status draw_code(const uint8_t* font_bin, size_t font_size, uint16_t code, unsigned left,
+                            unsigned top) {
     rmf_font font;
     rmf_glyph glyph;
     rmf_status status;

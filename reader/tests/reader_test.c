@@ -21,16 +21,16 @@ static const char* current_case = "";
         }                                                                                 \
     } while (0)
 
-#define CHECK_STATUS(got, want)                                                             \
-    do {                                                                                    \
-        rmf_status got_ = (got);                                                            \
-        rmf_status want_ = (want);                                                          \
-        ++checks;                                                                           \
-        if (got_ != want_) {                                                                \
-            ++failures;                                                                     \
-            fprintf(stderr, "%s:%d: [%s] %s gave %s, expected %s\n", __FILE__, __LINE__,    \
-                    current_case, #got, rmf_status_name(got_), rmf_status_name(want_));     \
-        }                                                                                   \
+#define CHECK_STATUS(got, want)                                                          \
+    do {                                                                                 \
+        rmf_status got_ = (got);                                                         \
+        rmf_status want_ = (want);                                                       \
+        ++checks;                                                                        \
+        if (got_ != want_) {                                                             \
+            ++failures;                                                                  \
+            fprintf(stderr, "%s:%d: [%s] %s gave %s, expected %s\n", __FILE__, __LINE__, \
+                    current_case, #got, rmf_status_name(got_), rmf_status_name(want_));  \
+        }                                                                                \
     } while (0)
 
 #define COUNT_OF(a) (sizeof(a) / sizeof((a)[0]))
@@ -72,44 +72,52 @@ struct open_case {
     size_t glyph_bytes;
 };
 
+/* Short names keep one case on one line. */
+#define K(kind) RMF_KIND_##kind
+#define S(status) RMF_##status
+
+/* clang-format off */
 static const struct open_case open_cases[] = {
-    {"gb2312 default 16x16", "GB", 16, 16, 0xA1A0, 0xF7FE, 0, 264840, 0, 0, RMF_OK, RMF_KIND_GB2312, 32},
-    {"big5 default 16x16", "BG", 16, 16, 0xA140, 0xF9FF, 0, 458824, 0, 0, RMF_OK, RMF_KIND_BIG5, 32},
-    {"gbk default 16x16", "GK", 16, 16, 0x8140, 0xFEBF, 0, 769224, 0, 0, RMF_OK, RMF_KIND_GBK, 32},
-    {"unicode default 32x32", "un", 32, 32, 0x4E00, 0x9FA5, 0, 2708622, 0, 0, RMF_OK, RMF_KIND_UNICODE, 128},
-    {"ascii 32x32", "AS", 32, 32, 0xFFFF, 0xFFFF, 0, 12264, 0, 0, RMF_OK, RMF_KIND_ASCII, 128},
-    {"string count 5", "SS", 16, 16, 5, 0x4E55, 0, 184, 0, 0, RMF_OK, RMF_KIND_STRING, 32},
-    {"string count 0", "SS", 16, 16, 0, 0x4E55, 0, 9, 0, 0, RMF_OK, RMF_KIND_STRING, 32},
-    {"chip header", "ZQ", 32, 32, 0xA1A0, 0xF7FE, 0, 108, 0, 0, RMF_OK, RMF_KIND_CHIP, 0},
-    {"ttf header", "TF", 32, 32, 0xA1A0, 0xF7FE, 0, 108, 0, 0, RMF_OK, RMF_KIND_TTF, 0},
-    {"gb2312 9x2 2bits one row", "GB", 9, 2, 0xA1A0, 0xA1FE, 1, 1238, 0, 0, RMF_OK, RMF_KIND_GB2312, 6},
-    {"big5 3x3 4bits one row", "BG", 3, 3, 0xA440, 0xA4FF, 2, 1634, 0, 0, RMF_OK, RMF_KIND_BIG5, 6},
-    {"gbk 10x10 8bits one row", "GK", 10, 10, 0xB0A1, 0xB0FE, 3, 28604, 0, 0, RMF_OK, RMF_KIND_GBK, 100},
-    {"unicode 4x2 argb4444", "un", 4, 2, 0x4E00, 0x4E09, 4, 1794, 0, 0, RMF_OK, RMF_KIND_UNICODE, 16},
-    {"unicode full 16-bit range", "un", 1, 1, 0x0000, 0xFFFF, 0, 131271, 0, 0, RMF_OK, RMF_KIND_UNICODE, 1},
-    {"gb2312 part of one row", "GB", 16, 16, 0xB0C5, 0xB0D0, 0, 6152, 0, 0, RMF_OK, RMF_KIND_GB2312, 32},
-    {"W=300 with override", "un", 44, 2, 0x4E00, 0x4E00, 0, 7401, 300, 0, RMF_OK, RMF_KIND_UNICODE, 76},
-    {"W=256 with override", "GB", 0, 1, 0xA1A0, 0xA1FE, 0, 6152, 256, 0, RMF_OK, RMF_KIND_GB2312, 32},
-    {"W=300 without override", "un", 44, 2, 0x4E00, 0x4E00, 0, 7401, 0, 0, RMF_BAD_LENGTH, 0, 0},
-    {"override disagrees", "un", 44, 2, 0x4E00, 0x4E00, 0, 7401, 301, 0, RMF_BAD_ARGUMENT, 0, 0},
-    {"H override disagrees", "un", 44, 2, 0x4E00, 0x4E00, 0, 7401, 300, 3, RMF_BAD_ARGUMENT, 0, 0},
-    {"W byte 0, no override", "GB", 0, 1, 0xA1A0, 0xA1FE, 0, 6152, 0, 0, RMF_BAD_FORMAT, 0, 0},
-    {"pixel format 9", "GB", 16, 16, 0xA1A0, 0xF7FE, 9, 264840, 0, 0, RMF_BAD_FORMAT, 0, 0},
-    {"pixel format 5", "GK", 16, 16, 0x8140, 0xFEBF, 5, 769224, 0, 0, RMF_BAD_FORMAT, 0, 0},
-    {"magic GX", "GX", 16, 16, 0xA1A0, 0xF7FE, 0, 264840, 0, 0, RMF_BAD_MAGIC, 0, 0},
-    {"magic gb", "gb", 16, 16, 0xA1A0, 0xF7FE, 0, 264840, 0, 0, RMF_BAD_MAGIC, 0, 0},
-    {"string without UN", "SS", 16, 16, 5, 0x0000, 0, 184, 0, 0, RMF_BAD_MAGIC, 0, 0},
-    {"library cut to 8 bytes", "GB", 16, 16, 0xA1A0, 0xF7FE, 0, 8, 0, 0, RMF_TRUNCATED, 0, 0},
-    {"one byte", "GB", 16, 16, 0xA1A0, 0xF7FE, 0, 1, 0, 0, RMF_TRUNCATED, 0, 0},
-    {"empty", "GB", 16, 16, 0xA1A0, 0xF7FE, 0, 0, 0, 0, RMF_TRUNCATED, 0, 0},
-    {"chip header cut", "ZQ", 32, 32, 0xA1A0, 0xF7FE, 0, 50, 0, 0, RMF_TRUNCATED, 0, 0},
-    {"gb2312 start A19F", "GB", 16, 16, 0xA19F, 0xF7FE, 0, 264840, 0, 0, RMF_BAD_RANGE, 0, 0},
-    {"gb2312 end F7FF", "GB", 16, 16, 0xA1A0, 0xF7FF, 0, 264840, 0, 0, RMF_BAD_RANGE, 0, 0},
-    {"big5 start A13F", "BG", 16, 16, 0xA13F, 0xF9FF, 0, 458824, 0, 0, RMF_BAD_RANGE, 0, 0},
-    {"gbk end FEFF", "GK", 16, 16, 0x8140, 0xFEFF, 0, 769224, 0, 0, RMF_BAD_RANGE, 0, 0},
-    {"gbk end before start", "GK", 16, 16, 0x8240, 0x8140, 0, 6184, 0, 0, RMF_BAD_RANGE, 0, 0},
-    {"unicode end before start", "un", 16, 16, 0x4E01, 0x4E00, 0, 3144, 0, 0, RMF_BAD_RANGE, 0, 0},
+    {"gb2312 default 16x16", "GB", 16, 16, 0xA1A0, 0xF7FE, 0, 264840, 0, 0, S(OK), K(GB2312), 32},
+    {"big5 default 16x16", "BG", 16, 16, 0xA140, 0xF9FF, 0, 458824, 0, 0, S(OK), K(BIG5), 32},
+    {"gbk default 16x16", "GK", 16, 16, 0x8140, 0xFEBF, 0, 769224, 0, 0, S(OK), K(GBK), 32},
+    {"unicode default", "un", 32, 32, 0x4E00, 0x9FA5, 0, 2708622, 0, 0, S(OK), K(UNICODE), 128},
+    {"ascii 32x32", "AS", 32, 32, 0xFFFF, 0xFFFF, 0, 12264, 0, 0, S(OK), K(ASCII), 128},
+    {"string count 5", "SS", 16, 16, 5, 0x4E55, 0, 184, 0, 0, S(OK), K(STRING), 32},
+    {"string count 0", "SS", 16, 16, 0, 0x4E55, 0, 9, 0, 0, S(OK), K(STRING), 32},
+    {"chip header", "ZQ", 32, 32, 0xA1A0, 0xF7FE, 0, 108, 0, 0, S(OK), K(CHIP), 0},
+    {"ttf header", "TF", 32, 32, 0xA1A0, 0xF7FE, 0, 108, 0, 0, S(OK), K(TTF), 0},
+    {"gb2312 9x2 2bits one row", "GB", 9, 2, 0xA1A0, 0xA1FE, 1, 1238, 0, 0, S(OK), K(GB2312), 6},
+    {"big5 3x3 4bits one row", "BG", 3, 3, 0xA440, 0xA4FF, 2, 1634, 0, 0, S(OK), K(BIG5), 6},
+    {"gbk 10x10 8bits one row", "GK", 10, 10, 0xB0A1, 0xB0FE, 3, 28604, 0, 0, S(OK), K(GBK), 100},
+    {"unicode 4x2 argb4444", "un", 4, 2, 0x4E00, 0x4E09, 4, 1794, 0, 0, S(OK), K(UNICODE), 16},
+    {"unicode 0000..FFFF", "un", 1, 1, 0x0000, 0xFFFF, 0, 131271, 0, 0, S(OK), K(UNICODE), 1},
+    {"gb2312 part of one row", "GB", 16, 16, 0xB0C5, 0xB0D0, 0, 6152, 0, 0, S(OK), K(GB2312), 32},
+    {"W=300 with override", "un", 44, 2, 0x4E00, 0x4E00, 0, 7401, 300, 0, S(OK), K(UNICODE), 76},
+    {"W=256 with override", "GB", 0, 1, 0xA1A0, 0xA1FE, 0, 6152, 256, 0, S(OK), K(GB2312), 32},
+    {"W=300 without override", "un", 44, 2, 0x4E00, 0x4E00, 0, 7401, 0, 0, S(BAD_LENGTH), 0, 0},
+    {"override disagrees", "un", 44, 2, 0x4E00, 0x4E00, 0, 7401, 301, 0, S(BAD_ARGUMENT), 0, 0},
+    {"H override disagrees", "un", 44, 2, 0x4E00, 0x4E00, 0, 7401, 300, 3, S(BAD_ARGUMENT), 0, 0},
+    {"W byte 0, no override", "GB", 0, 1, 0xA1A0, 0xA1FE, 0, 6152, 0, 0, S(BAD_FORMAT), 0, 0},
+    {"pixel format 9", "GB", 16, 16, 0xA1A0, 0xF7FE, 9, 264840, 0, 0, S(BAD_FORMAT), 0, 0},
+    {"pixel format 5", "GK", 16, 16, 0x8140, 0xFEBF, 5, 769224, 0, 0, S(BAD_FORMAT), 0, 0},
+    {"magic GX", "GX", 16, 16, 0xA1A0, 0xF7FE, 0, 264840, 0, 0, S(BAD_MAGIC), 0, 0},
+    {"magic gb", "gb", 16, 16, 0xA1A0, 0xF7FE, 0, 264840, 0, 0, S(BAD_MAGIC), 0, 0},
+    {"string without UN", "SS", 16, 16, 5, 0x0000, 0, 184, 0, 0, S(BAD_MAGIC), 0, 0},
+    {"library cut to 8 bytes", "GB", 16, 16, 0xA1A0, 0xF7FE, 0, 8, 0, 0, S(TRUNCATED), 0, 0},
+    {"one byte", "GB", 16, 16, 0xA1A0, 0xF7FE, 0, 1, 0, 0, S(TRUNCATED), 0, 0},
+    {"empty", "GB", 16, 16, 0xA1A0, 0xF7FE, 0, 0, 0, 0, S(TRUNCATED), 0, 0},
+    {"chip header cut", "ZQ", 32, 32, 0xA1A0, 0xF7FE, 0, 50, 0, 0, S(TRUNCATED), 0, 0},
+    {"gb2312 start A19F", "GB", 16, 16, 0xA19F, 0xF7FE, 0, 264840, 0, 0, S(BAD_RANGE), 0, 0},
+    {"gb2312 end F7FF", "GB", 16, 16, 0xA1A0, 0xF7FF, 0, 264840, 0, 0, S(BAD_RANGE), 0, 0},
+    {"big5 start A13F", "BG", 16, 16, 0xA13F, 0xF9FF, 0, 458824, 0, 0, S(BAD_RANGE), 0, 0},
+    {"gbk end FEFF", "GK", 16, 16, 0x8140, 0xFEFF, 0, 769224, 0, 0, S(BAD_RANGE), 0, 0},
+    {"gbk end before start", "GK", 16, 16, 0x8240, 0x8140, 0, 6184, 0, 0, S(BAD_RANGE), 0, 0},
+    {"unicode end before start", "un", 16, 16, 0x4E01, 0x4E00, 0, 3144, 0, 0, S(BAD_RANGE), 0, 0},
 };
+/* clang-format on */
+#undef K
+#undef S
 
 static void test_open(void) {
     size_t i;
@@ -265,16 +273,17 @@ static void test_lookup(void) {
 }
 
 /* Tiny string fonts with one glyph each, written out byte by byte. */
-static const uint8_t font_1bit_w9[] = {'S', 'S', 9, 2, 1, 0, 'U', 'N', 0, 'A', 0, 7,
-                                       0x80, 0xFF, 0x01, 0x00};
-static const uint8_t font_2bit_w10[] = {'S', 'S', 10, 1, 1, 0, 'U', 'N', 1, 'B', 0, 9,
-                                        0xE4, 0x1B, 0xCF};
-static const uint8_t font_4bit_w3[] = {'S', 'S', 3, 2, 1, 0, 'U', 'N', 2, 'C', 0, 3,
-                                       0xF0, 0x8A, 0x01, 0x23};
-static const uint8_t font_8bit_w2[] = {'S', 'S', 2, 2, 1, 0, 'U', 'N', 3, 'D', 0, 2,
-                                       0x00, 0x80, 0xFF, 0x12};
-static const uint8_t font_argb_w5[] = {'S', 'S', 5, 1, 1, 0, 'U', 'N', 4, 'E', 0, 5,
-                                       0xFF, 0xFF, 0x88, 0x88, 0x0F, 0x00, 0xF0, 0x00, 0x00, 0x0F};
+static const uint8_t font_1bit_w9[] = {'S', 'S', 9, 2, 1,    0,    'U',  'N',
+                                       0,   'A', 0, 7, 0x80, 0xFF, 0x01, 0x00};
+static const uint8_t font_2bit_w10[] = {'S', 'S', 10, 1, 1,    0,    'U', 'N',
+                                        1,   'B', 0,  9, 0xE4, 0x1B, 0xCF};
+static const uint8_t font_4bit_w3[] = {'S', 'S', 3, 2, 1,    0,    'U',  'N',
+                                       2,   'C', 0, 3, 0xF0, 0x8A, 0x01, 0x23};
+static const uint8_t font_8bit_w2[] = {'S', 'S', 2, 2, 1,    0,    'U',  'N',
+                                       3,   'D', 0, 2, 0x00, 0x80, 0xFF, 0x12};
+static const uint8_t font_argb_w5[] = {'S',  'S',  5,    1,    1,    0,    'U',  'N',
+                                       4,    'E',  0,    5,    0xFF, 0xFF, 0x88, 0x88,
+                                       0x0F, 0x00, 0xF0, 0x00, 0x00, 0x0F};
 
 /* raw -1: position outside the cell. */
 struct pixel_case {
@@ -351,8 +360,8 @@ static void test_pixels(void) {
 }
 
 static void test_string_first_occurrence(void) {
-    static const uint8_t font_data[] = {'S', 'S', 1, 1, 3, 0, 'U', 'N', 0, 0x61, 0, 0x62, 0, 0x61,
-                                        0,   1,   0x80, 2, 0x00, 3, 0x40};
+    static const uint8_t font_data[] = {'S',  'S', 1,    1, 3, 0,    'U', 'N',  0, 0x61, 0,
+                                        0x62, 0,   0x61, 0, 1, 0x80, 2,   0x00, 3, 0x40};
     rmf_font font;
     rmf_glyph glyph;
     current_case = "string table repeats a code";
