@@ -50,6 +50,7 @@ void MainWindow::WriteChipHeader(bool ttf) {
     fields.y0 = y0;
     fields.family = currentFont.family();
     const QByteArray header = ttf ? runemill::TtfFontHeader(fields) : runemill::ChipFontHeader(fields);
+    if (header.isEmpty()) return;  // no "gbk" codec: reported above, before the dialog
 
     ui->textEdit->append("Size:" + DecimalText(fields.pointSize));
     if (!ttf) {
