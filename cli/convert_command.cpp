@@ -1,0 +1,295 @@
+#include "cli/convert_command.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QSaveFile>
+#include <QStringList>
+#include <QTextStream>
+#include <cstdio>
+#include <new>
+#include <vector>
+
+#include "cli/parallel_render.h"
+#include "cli/progress_bar.h"
+#include "generators/layout/chip_header.h"
+#include "generators/layout/font_plan.h"
+#include "generators/layout/gbk_width_list.h"
+#include "render/codes.h"
+
+namespace runemill::cli {
+
+namespace {
+
+int Fail(CliError* error, int status, const QString& option, const QString& problem) {
+    error->status = status;
+    error->option = option;
+    error->problem = problem;
+    return status;
+}
+
+void PrintLines(const QStringList& lines) {
+    for (const QString& line : lines) {
+        std::fputs(line.toUtf8().constData(), stdout);
+        std::fputc('\n', stdout);
+    }
+    std::fflush(stdout);
+}
+
+int HighByte(int code) { return (code >> 8) & 0xFF; }
+
+// The font the run draws with: the installed family, or the first family of
+// the font file.
+int ResolveFont(const ConvertSettings& settings, FontSpec* font, CliError* error) {
+    font->family = settings.family;
+    font->pointSize = settings.pointSize;
+    font->underline = settings.underline;
+    if (settings.fontFile.isEmpty()) return kExitDone;
+    const QString option = QStringLiteral("--font-file");
+    if (!QFileInfo(settings.fontFile).isFile())
+        return Fail(error, kExitBadInput, option,
+                    QStringLiteral("no such file: ") + settings.fontFile);
+    const int id = QFontDatabase::addApplicationFont(settings.fontFile);
+    const QStringList families =
+        id < 0 ? QStringList() : QFontDatabase::applicationFontFamilies(id);
+    if (families.isEmpty()) {
+        return Fail(error, kExitBadInput, option,
+                    QStringLiteral("cannot read a font from ") + settings.fontFile);
+    }
+    font->family = families.first();
+    return kExitDone;
+}
+
+GlyphSettings MakeGlyphSettings(const ConvertSettings& s) {
+    GlyphSettings glyph;
+    glyph.pack.width = s.width;
+    glyph.pack.height = s.height;
+    glyph.pack.pixFormat = NormalizePixelFormat(s.pixFormat);
+    glyph.pack.grayLimit = s.grayLimit;
+    glyph.render.bold = s.bold;
+    glyph.render.italic = s.italic;
+    glyph.render.x0 = s.x0;
+    glyph.render.y0 = s.y0;
+    glyph.transform.reverseX = s.reverseX;
+    glyph.transform.reverseY = s.reverseY;
+    glyph.transform.rotation = s.rotation;
+    return glyph;
+}
+
+// The option a refusal of the plan is about; the text is the window's.
+QString OptionOfPlanError(const QString& message) {
+    if (message.startsWith(QLatin1String("Font Start Code"))) return QStringLiteral("--from");
+    if (message.startsWith(QLatin1String("Font End Code")) ||
+        message.startsWith(QLatin1String("Error for start code")))
+        return QStringLiteral("--to");
+    return QStringLiteral("--width/--height");
+}
+
+// The text of the string kind, read as the window reads it: UTF-8, line
+// breaks dropped, inner runs of blanks made one space.
+int ReadText(const QString& path, QString* text, CliError* error) {
+    const QString option = QStringLiteral("--text");
+    if (!QFileInfo(path).isFile())
+        return Fail(error, kExitBadInput, option, QStringLiteral("no such file: ") + path);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        return Fail(error, kExitBadInput, option,
+                    QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
+    }
+    QTextStream stream(&file);
+    stream.setCodec("utf-8");
+    text->clear();
+    while (!stream.atEnd()) *text += stream.readLine().simplified();
+    return kExitDone;
+}
+
+FontKind PlanKind(ConvertKind kind) {
+    switch (kind) {
+        case ConvertKind::Big5:
+            return FontKind::Big5;
+        case ConvertKind::Gbk:
+            return FontKind::Gbk;
+        case ConvertKind::Unicode:
+            return FontKind::Unicode;
+        case ConvertKind::Ascii:
+            return FontKind::Ascii;
+        case ConvertKind::String:
+            return FontKind::String;
+        default:
+            return FontKind::Gb2312;
+    }
+}
+
+int CodecOf(ConvertKind kind) {
+    switch (kind) {
+        case ConvertKind::Gb2312:
+            return kEncodingGb2312;
+        case ConvertKind::Big5:
+            return kEncodingBig5;
+        case ConvertKind::Gbk:
+            return kEncodingGbk;
+        default:
+            return -1;
+    }
+}
+
+// The two 108-byte headers, appended to the output as the window does.
+int RunHeader(const ConvertSettings& s, const FontSpec& fontSpec, CliError* error) {
+    const bool ttf = s.kind == ConvertKind::Ttf;
+    const QFont font = MakeFont(fontSpec);
+    ChipHeaderFields fields;
+    fields.width = s.width;
+    fields.height = s.height;
+    fields.startCode = s.startCode;
+    fields.endCode = s.endCode;
+    fields.pixFormat = s.pixFormat;
+    fields.italic = s.italic;
+    fields.bold = s.bold;
+    fields.underline = font.underline();
+    fields.pointSize = font.pointSize();
+    fields.x0 = s.x0;
+    fields.y0 = s.y0;
+    fields.family = font.family();
+    const QByteArray header = ttf ? TtfFontHeader(fields) : ChipFontHeader(fields);
+    if (header.isEmpty()) {
+        return Fail(
+            error, kExitBadInput, KindName(s.kind),
+            QStringLiteral("The text codec \"gbk\" is not available in this Qt installation."));
+    }
+
+    QFile file(s.output);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) {
+        return Fail(error, kExitIoFailure, QStringLiteral("--output"),
+                    QStringLiteral("cannot open %1: %2").arg(s.output, file.errorString()));
+    }
+    const qint64 written = file.write(header);
+    const bool flushed = file.flush();
+    file.close();
+    if (written != header.size() || !flushed) {
+        return Fail(error, kExitIoFailure, QStringLiteral("--output"),
+                    QStringLiteral("only %1 of %2 bytes could be appended to %3: %4")
+                        .arg(qMax<qint64>(written, 0))
+                        .arg(header.size())
+                        .arg(s.output, file.errorString()));
+    }
+
+    QStringList log;
+    log << QStringLiteral("Size:") + DecimalText(fields.pointSize);
+    if (!ttf) {
+        log << QStringLiteral("Font_x0,y0:") + DecimalText(s.x0) + QLatin1Char(',') +
+                   DecimalText(s.y0);
+        log << QStringLiteral("fontText[28]:") + HexCodeText(uchar(header.at(28)), 2) +
+                   QLatin1Char(',') + HexCodeText(s.y0, 8);
+    }
+    log << QStringLiteral("family:") + fields.family;
+    PrintLines(log);
+    return kExitDone;
+}
+
+// The window's log after a run of this plan, as it shows it at the end.
+QStringList RunLog(const FontPlan& plan, const QVector<int>& widths) {
+    const int start = plan.startCode();
+    const int end = plan.endCode();
+    QStringList log;
+    switch (plan.kind()) {
+        case FontKind::Gb2312:
+            log << QStringLiteral("page:") + HexCodeText(HighByte(start), 2) +
+                       QStringLiteral(",endpage:") + HexCodeText(HighByte(end), 2);
+            break;
+        case FontKind::Big5:
+            // The maximum page is one past the end row.
+            log << QStringLiteral("maxPage=") + HexCodeText(HighByte(end) + 1, 2) +
+                       QStringLiteral(",minPage=") + HexCodeText(HighByte(start), 2);
+            break;
+        case FontKind::Gbk: {
+            // The width list replaces the whole log; its lines end in "\r\n" in
+            // the window and in plain line breaks here.
+            GbkWidthList list;
+            for (int i = 0; i < plan.slotCount(); ++i)
+                list.AddIfListed(plan, plan.slot(i), widths[i]);
+            log = list.Text().split(QStringLiteral("\r\n"));
+            break;
+        }
+        case FontKind::Unicode:
+            log << QStringLiteral("Unicode start:") + HexCodeText(start, 4)
+                << QStringLiteral("Unicode end:") + HexCodeText(end, 4)
+                << QStringLiteral("Unicode nmuber:") + DecimalText(end - start + 1);
+            break;
+        default:
+            break;
+    }
+    return log;
+}
+
+int RunFont(const ConvertSettings& s, const FontSpec& fontSpec, CliError* error) {
+    const int encoding = CodecOf(s.kind);
+    if (encoding >= 0 && CodecFor(encoding) == nullptr) {
+        return Fail(
+            error, kExitBadInput, KindName(s.kind),
+            QStringLiteral("The text codec \"%1\" is not available in this Qt installation.")
+                .arg(QString::fromLatin1(CodecName(encoding))));
+    }
+    CellSettings cell;
+    cell.width = s.width;
+    cell.height = s.height;
+    cell.pixFormat = s.pixFormat;
+    cell.spaceDivisor = s.spaceDivisor;
+
+    QString planError;
+    FontPlan plan;
+    if (s.kind == ConvertKind::String) {
+        QString text;
+        if (const int status = ReadText(s.textFile, &text, error)) return status;
+        plan = FontPlan::ForString(cell, text, &planError);
+        if (!plan.isValid() && planError.isEmpty()) {
+            return Fail(error, kExitBadInput, QStringLiteral("--text"),
+                        s.textFile + QStringLiteral(" holds no characters; nothing was written"));
+        }
+    } else {
+        plan = FontPlan::ForLibrary(PlanKind(s.kind), cell, s.startCode, s.endCode, &planError);
+    }
+    if (!plan.isValid()) return Fail(error, kExitBadInput, OptionOfPlanError(planError), planError);
+
+    const qint64 size = plan.fileSize();
+    std::vector<uchar> buffer;
+    try {
+        buffer.resize(size_t(size));
+    } catch (const std::bad_alloc&) {
+        return Fail(error, kExitIoFailure, QStringLiteral("--output"),
+                    QStringLiteral("Not enough memory for a file of %1 bytes; nothing was written.")
+                        .arg(size));
+    }
+    plan.WriteFixedBytes(buffer.data());
+
+    const int threads = ThreadsForRun(s.jobs, plan.slotCount());
+    QVector<int> widths;
+    {
+        ProgressBar bar(!s.quiet, plan.slotCount());
+        widths = RenderPlanSlots(plan, fontSpec, MakeGlyphSettings(s), threads, buffer.data(),
+                                 [&bar](qint64 done) { bar.Update(done); });
+    }
+
+    // The old file stays until the new one is complete on disk.
+    QSaveFile file(s.output);
+    const bool written = file.open(QIODevice::WriteOnly) &&
+                         file.write(reinterpret_cast<const char*>(buffer.data()), size) == size &&
+                         file.commit();
+    if (!written) {
+        return Fail(error, kExitIoFailure, QStringLiteral("--output"),
+                    QStringLiteral("cannot write %1: %2").arg(s.output, file.errorString()));
+    }
+    PrintLines(RunLog(plan, widths));
+    return kExitDone;
+}
+
+}  // namespace
+
+int RunConvert(const ConvertSettings& settings, CliError* error) {
+    FontSpec font;
+    if (const int status = ResolveFont(settings, &font, error)) return status;
+    if (settings.kind == ConvertKind::Chip || settings.kind == ConvertKind::Ttf)
+        return RunHeader(settings, font, error);
+    return RunFont(settings, font, error);
+}
+
+}  // namespace runemill::cli

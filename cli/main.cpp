@@ -1,0 +1,79 @@
+// runemill-cli: the font files of the Runemill window from a build script.
+// One function per command; exit status 0 done, 1 bad input, 2 I/O failure.
+#include <QGuiApplication>
+#include <QStringList>
+#include <cstdio>
+
+#include "cli/cli_error.h"
+#include "cli/convert_command.h"
+#include "cli/convert_options.h"
+
+namespace {
+
+using runemill::cli::CliError;
+
+int PrintError(const CliError& error) {
+    std::fprintf(stderr, "%s\n", error.Line().toUtf8().constData());
+    return error.status;
+}
+
+int ConvertCommand(const QStringList& arguments) {
+    runemill::cli::ConvertSettings settings;
+    CliError error;
+    if (!runemill::cli::ParseConvertOptions(arguments, &settings, &error)) return PrintError(error);
+    if (runemill::cli::RunConvert(settings, &error) != runemill::cli::kExitDone)
+        return PrintError(error);
+    return runemill::cli::kExitDone;
+}
+
+struct Command {
+    const char* name;
+    int (*run)(const QStringList& arguments);  // arguments: program, command, ...
+};
+
+const Command kCommands[] = {
+    {"convert", ConvertCommand},
+};
+
+// Qt's own notes (a missing XDG_RUNTIME_DIR on a build server, for one) would
+// mix with the one line a failure prints; only its errors get through.
+void QtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "runemill-cli: Qt: %s\n", message.toUtf8().constData());
+}
+
+bool AsksForHelp(const QStringList& arguments) {
+    for (const QString& argument : arguments) {
+        if (argument == QLatin1String("-h") || argument == QLatin1String("--help") ||
+            argument == QLatin1String("-?"))
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    qInstallMessageHandler(QtMessages);
+    // Fonts need a GUI application, but never a display: a build server has none.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("runemill-cli"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("3.10"));
+
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() < 2 || AsksForHelp(arguments)) {
+        // Asked for, the help is the output; without a command it is a usage error.
+        const bool asked = arguments.size() >= 2;
+        std::fputs(runemill::cli::ConvertHelpText().toUtf8().constData(), asked ? stdout : stderr);
+        return asked ? runemill::cli::kExitDone : runemill::cli::kExitBadInput;
+    }
+    for (const Command& command : kCommands) {
+        if (arguments.at(1) == QLatin1String(command.name)) return command.run(arguments);
+    }
+    CliError error;
+    error.option = QStringLiteral("command");
+    error.problem =
+        QStringLiteral("unknown command '%1'; the command is convert").arg(arguments.at(1));
+    return PrintError(error);
+}

@@ -1,0 +1,113 @@
+#include "cli/parallel_render.h"
+
+#include <QFontDatabase>
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+#include "generators/layout/font_assembler.h"
+
+namespace runemill::cli {
+
+namespace {
+
+// Progress is reported every this many glyphs of a thread.
+constexpr int kProgressStride = 32;
+
+// Draws the slots [first, end) with a drawer of its own. The font is built
+// here rather than copied, so no QFont data is shared between threads.
+void RenderChunk(const FontPlan& plan, const FontSpec& fontSpec, const GlyphSettings& glyph,
+                 int first, int end, uchar* out, int* widths, std::atomic<qint64>* done,
+                 const std::function<void()>& onStride) {
+    const QFont font = MakeFont(fontSpec);
+    GlyphDrawer drawer(font, glyph);
+    std::vector<uchar> scratch(size_t(plan.bytesPerGlyph()));
+    int sinceReport = 0;
+    AssembleSlots(
+        plan, out, first, end, scratch.data(),
+        [&drawer](const GlyphSlot& slot, uchar* packed) {
+            return drawer.Draw(slot.text, slot.leftAligned, slot.measureWidth, packed);
+        },
+        [&](int index, int width) {
+            widths[index] = width;
+            if (++sinceReport == kProgressStride) {
+                done->fetch_add(sinceReport, std::memory_order_relaxed);
+                sinceReport = 0;
+                if (onStride) onStride();
+            }
+        });
+    done->fetch_add(sinceReport, std::memory_order_relaxed);
+}
+
+}  // namespace
+
+QFont MakeFont(const FontSpec& spec) {
+    QFont font(spec.family, spec.pointSize, QFont::Normal, false);
+    font.setUnderline(spec.underline);
+    return font;
+}
+
+bool ThreadedFontRendering() {
+    // Qt 5.15 deprecates the question (its answer is always yes there); older
+    // Qt builds can still say no.
+    QT_WARNING_PUSH
+    QT_WARNING_DISABLE_DEPRECATED
+    return QFontDatabase::supportsThreadedFontRendering();
+    QT_WARNING_POP
+}
+
+int ThreadsForRun(int requested, int slotCount) {
+    if (!ThreadedFontRendering()) return 1;
+    return std::max(1, std::min(requested, slotCount));
+}
+
+QVector<int> RenderPlanSlots(const FontPlan& plan, const FontSpec& font, const GlyphSettings& glyph,
+                             int threads, uchar* out, const RenderProgress& progress) {
+    const int count = plan.slotCount();
+    QVector<int> widths(count, 1);
+    std::atomic<qint64> done{0};
+    threads = std::max(1, std::min(threads, count));
+
+    if (threads == 1) {
+        // One thread: draw here, reporting as the glyphs pass.
+        RenderChunk(plan, font, glyph, 0, count, out, widths.data(), &done, [&] {
+            if (progress) progress(done.load(std::memory_order_relaxed));
+        });
+        if (progress) progress(done.load());
+        return widths;
+    }
+
+    std::mutex mutex;
+    std::condition_variable finishedSignal;
+    int finished = 0;
+    std::vector<std::thread> workers;
+    workers.reserve(size_t(threads));
+    for (int t = 0; t < threads; ++t) {
+        const int first = int(qint64(count) * t / threads);
+        const int end = int(qint64(count) * (t + 1) / threads);
+        workers.emplace_back([&, first, end] {
+            RenderChunk(plan, font, glyph, first, end, out, widths.data(), &done, nullptr);
+            {
+                std::lock_guard<std::mutex> lock(mutex);
+                ++finished;
+            }
+            finishedSignal.notify_one();
+        });
+    }
+    {
+        std::unique_lock<std::mutex> lock(mutex);
+        while (finished < threads) {
+            finishedSignal.wait_for(lock, std::chrono::milliseconds(50));
+            if (progress) progress(done.load(std::memory_order_relaxed));
+        }
+    }
+    for (std::thread& worker : workers) worker.join();
+    if (progress) progress(done.load());
+    return widths;
+}
+
+}  // namespace runemill::cli
