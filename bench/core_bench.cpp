@@ -1,0 +1,210 @@
+// Speed of the GUI-free core, printed as figures:
+//   1. per glyph: render + measure + transform + pack (GlyphDrawer::Draw),
+//      with each step also timed alone;
+//   2. the pack step alone on glyphs rendered beforehand;
+//   3. whole libraries over their default ranges, one drawer, as a batch run
+//      with one job assembles them.
+// Each figure comes with a hash of the bytes it produced, so two builds can be
+// compared for identical output. `--quick` runs a short version.
+#include <QElapsedTimer>
+#include <QFont>
+#include <QFontInfo>
+#include <QGuiApplication>
+#include <QStringList>
+#include <QVector>
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include "generators/layout/font_assembler.h"
+#include "generators/layout/font_plan.h"
+#include "render/glyph_pipeline.h"
+
+using namespace runemill;
+
+namespace {
+
+struct Hash {
+    quint64 value = 1469598103934665603ull;  // FNV-1a
+    void Add(const uchar* data, qint64 size) {
+        for (qint64 i = 0; i < size; ++i) value = (value ^ data[i]) * 1099511628211ull;
+    }
+};
+
+const char* FormatName(int format) {
+    static const char* names[5] = {"1bits", "2bits", "4bits", "8bits", "aRGB4444"};
+    return names[NormalizePixelFormat(format)];
+}
+
+// The window's start-up font and offsets.
+QFont StartFont() { return QFont(QStringLiteral("宋体"), 20); }
+
+GlyphSettings Settings(int size, int format) {
+    GlyphSettings settings;
+    settings.pack.width = size;
+    settings.pack.height = size;
+    settings.pack.pixFormat = format;
+    settings.pack.grayLimit = 50;
+    settings.render.x0 = 0;
+    settings.render.y0 = -7;
+    return settings;
+}
+
+QStringList CjkCharacters(int count) {
+    QStringList texts;
+    for (int i = 0; i < count; ++i) texts << QString(QChar(ushort(0x4E00 + i)));
+    return texts;
+}
+
+double Micro(qint64 ns, int count) { return count > 0 ? double(ns) / 1000.0 / count : 0.0; }
+
+void PerGlyph(const QStringList& texts, int size, int format) {
+    const GlyphSettings settings = Settings(size, format);
+    const int bytes = int(BytesPerGlyph(format, size, size));
+    std::vector<uchar> out(static_cast<size_t>(bytes));
+    Hash hash;
+
+    GlyphDrawer drawer(StartFont(), settings);
+    for (int i = 0; i < std::min(200, texts.size()); ++i)  // fonts and caches warm
+        drawer.Draw(texts.at(i), false, true, out.data());
+    QElapsedTimer timer;
+    timer.start();
+    for (const QString& text : texts) {
+        drawer.Draw(text, false, true, out.data());
+        hash.Add(out.data(), bytes);
+    }
+    const qint64 drawNs = timer.nsecsElapsed();
+
+    // The same steps one by one, each timed on its own.
+    QImage glyph = MakeGlyphImage(size, size);
+    QFont font = StartFont();
+    GlyphRasterizer rasterizer;
+    qint64 renderNs = 0, measureNs = 0, transformNs = 0, packNs = 0;
+    volatile int widths = 0;
+    for (const QString& text : texts) {
+        timer.restart();
+        rasterizer.Render(glyph, font, text, settings.render);
+        renderNs += timer.nsecsElapsed();
+        timer.restart();
+        widths = widths + MeasureInkWidth(glyph);
+        measureNs += timer.nsecsElapsed();
+        timer.restart();
+        TransformGlyph(glyph, settings.transform);
+        transformNs += timer.nsecsElapsed();
+        timer.restart();
+        PackGlyph(glyph, settings.pack, out.data());
+        packNs += timer.nsecsElapsed();
+    }
+    const int n = texts.size();
+    std::printf(
+        "  %2dx%-2d %-8s  %7.2f us/glyph   (render %6.2f, measure %5.2f, transform %5.2f, "
+        "pack %5.2f)  hash %016llx\n",
+        size, size, FormatName(format), Micro(drawNs, n), Micro(renderNs, n), Micro(measureNs, n),
+        Micro(transformNs, n), Micro(packNs, n), static_cast<unsigned long long>(hash.value));
+}
+
+void PackAlone(const QStringList& texts, int size, int format, int repeats) {
+    const GlyphSettings settings = Settings(size, format);
+    QVector<QImage> glyphs;
+    QFont font = StartFont();
+    GlyphRasterizer rasterizer;
+    for (const QString& text : texts) {
+        QImage glyph = MakeGlyphImage(size, size);
+        rasterizer.Render(glyph, font, text, settings.render);
+        glyphs << glyph;
+    }
+    const int bytes = int(BytesPerGlyph(format, size, size));
+    std::vector<uchar> out(size_t(bytes) * size_t(glyphs.size()));
+    QElapsedTimer timer;
+    timer.start();
+    for (int r = 0; r < repeats; ++r)
+        for (int i = 0; i < glyphs.size(); ++i)
+            PackGlyph(glyphs.at(i), settings.pack, out.data() + size_t(i) * size_t(bytes));
+    const qint64 ns = timer.nsecsElapsed();
+    Hash hash;
+    hash.Add(out.data(), qint64(out.size()));
+    std::printf("  %2dx%-2d %-8s  %7.1f ns/glyph  hash %016llx\n", size, size, FormatName(format),
+                double(ns) / (double(repeats) * glyphs.size()),
+                static_cast<unsigned long long>(hash.value));
+}
+
+struct Library {
+    const char* name;
+    FontKind kind;
+    int start;
+    int end;
+};
+
+void WholeRun(const Library& library, int size) {
+    CellSettings cell;
+    cell.width = size;
+    cell.height = size;
+    cell.pixFormat = 0;
+    QString error;
+    const FontPlan plan =
+        FontPlan::ForLibrary(library.kind, cell, library.start, library.end, &error);
+    if (!plan.isValid()) {
+        std::printf("  %-8s %2dx%-2d  refused: %s\n", library.name, size, size, qPrintable(error));
+        return;
+    }
+    QElapsedTimer timer;
+    timer.start();
+    std::vector<uchar> file(size_t(plan.fileSize()));
+    std::vector<uchar> scratch(size_t(plan.bytesPerGlyph()));
+    plan.WriteFixedBytes(file.data());
+    GlyphDrawer drawer(StartFont(), Settings(size, 0));
+    AssembleSlots(
+        plan, file.data(), 0, plan.slotCount(), scratch.data(),
+        [&drawer](const GlyphSlot& slot, uchar* packed) {
+            return drawer.Draw(slot.text, slot.leftAligned, slot.measureWidth, packed);
+        },
+        AfterGlyph());
+    const double seconds = double(timer.nsecsElapsed()) / 1e9;
+    Hash hash;
+    hash.Add(file.data(), qint64(file.size()));
+    const int glyphs = plan.slotCount() - plan.asciiSlotCount();
+    std::printf(
+        "  %-8s %04X-%04X %2dx%-2d  %5d glyphs + %d ASCII  %6.3f s  %8.0f glyphs/s  "
+        "%9lld bytes  hash %016llx\n",
+        library.name, library.start, library.end, size, size, glyphs, plan.asciiSlotCount(),
+        seconds, plan.slotCount() / seconds, static_cast<long long>(plan.fileSize()),
+        static_cast<unsigned long long>(hash.value));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const bool quick = app.arguments().contains(QStringLiteral("--quick"));
+    const QFont font = StartFont();
+    std::printf("runemill core benchmark%s; font \"%s\" %dpt (drawn with %s)\n",
+                quick ? " (--quick)" : "", qPrintable(font.family()), font.pointSize(),
+                qPrintable(QFontInfo(font).family()));
+
+    const QStringList texts = CjkCharacters(quick ? 300 : 3000);
+    std::printf(
+        "\nPer glyph, render + measure + transform + pack, %d CJK characters from U+4E00:\n",
+        texts.size());
+    for (int size : {16, 32})
+        for (int format : {kFormat1Bit, kFormatArgb4444}) PerGlyph(texts, size, format);
+
+    std::printf("\nPack step alone, on %d glyphs rendered beforehand:\n", texts.size());
+    for (int size : {16, 32})
+        for (int format : {kFormat1Bit, kFormat2Bit, kFormat4Bit, kFormat8Bit, kFormatArgb4444})
+            PackAlone(texts, size, format, quick ? 3 : 20);
+
+    const Library libraries[4] = {
+        {"GB2312", FontKind::Gb2312, 0xA1A0, 0xF7FE},
+        {"BIG5", FontKind::Big5, 0xA140, 0xF9FF},
+        {"GBK", FontKind::Gbk, 0x8140, 0xFEBF},
+        {"Unicode", FontKind::Unicode, 0x4E00, 0x9FA5},
+    };
+    std::printf("\nWhole libraries through the core, 1bits, one drawer:\n");
+    for (const Library& library : libraries) {
+        if (quick && library.kind != FontKind::Gb2312) continue;
+        for (int size : {16, 32}) WholeRun(library, size);
+    }
+    return 0;
+}
