@@ -30,7 +30,8 @@ int MainWindow::WriteBinFile(const QString& fileName, int length) {
     }
     if (length < 0) return 0;
     QFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) {
+    // Unbuffered, so that write() reports what reached the file, not what the buffer took.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
         ShowMessage(QStringLiteral("打开文件失败"));
         return -2;
     }
