@@ -7,6 +7,7 @@
 #include "cli/cli_error.h"
 #include "cli/convert_command.h"
 #include "cli/convert_options.h"
+#include "render/font_resolution.h"
 
 namespace {
 
@@ -60,6 +61,8 @@ int main(int argc, char* argv[]) {
     QGuiApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("runemill-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral("3.10"));
+    // The start-up family resolves to the same face as in the window.
+    runemill::InstallFontSubstitutes();
 
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() < 2 || AsksForHelp(arguments)) {
