@@ -18,6 +18,9 @@ namespace {
 // Progress is reported every this many glyphs of a thread.
 constexpr int kProgressStride = 32;
 
+// Each thread opens its own font engines; more than this only costs memory.
+constexpr int kMaxThreads = 64;
+
 // Draws the slots [first, end) with a drawer of its own. The font is built
 // here rather than copied, so no QFont data is shared between threads.
 void RenderChunk(const FontPlan& plan, const FontSpec& fontSpec, const GlyphSettings& glyph,
@@ -62,7 +65,7 @@ bool ThreadedFontRendering() {
 
 int ThreadsForRun(int requested, int slotCount) {
     if (!ThreadedFontRendering()) return 1;
-    return std::max(1, std::min(requested, slotCount));
+    return std::max(1, std::min({requested, slotCount, kMaxThreads}));
 }
 
 QVector<int> RenderPlanSlots(const FontPlan& plan, const FontSpec& font, const GlyphSettings& glyph,
@@ -81,16 +84,26 @@ QVector<int> RenderPlanSlots(const FontPlan& plan, const FontSpec& font, const G
         return widths;
     }
 
+    {
+        // One glyph drawn here first, and thrown away, so the font libraries'
+        // lazily built tables (font configuration, shaping languages) are made
+        // on this thread before the workers share them.
+        GlyphDrawer warmUp(MakeFont(font), glyph);
+        std::vector<uchar> scratch(size_t(plan.bytesPerGlyph()));
+        const GlyphSlot& slot = plan.slot(count - 1);
+        warmUp.Draw(slot.text, slot.leftAligned, slot.measureWidth, scratch.data());
+    }
     std::mutex mutex;
     std::condition_variable finishedSignal;
     int finished = 0;
     std::vector<std::thread> workers;
     workers.reserve(size_t(threads));
+    int* widthData = widths.data();  // taken once: the workers must not touch the QVector
     for (int t = 0; t < threads; ++t) {
         const int first = int(qint64(count) * t / threads);
         const int end = int(qint64(count) * (t + 1) / threads);
         workers.emplace_back([&, first, end] {
-            RenderChunk(plan, font, glyph, first, end, out, widths.data(), &done, nullptr);
+            RenderChunk(plan, font, glyph, first, end, out, widthData, &done, nullptr);
             {
                 std::lock_guard<std::mutex> lock(mutex);
                 ++finished;
@@ -102,7 +115,9 @@ QVector<int> RenderPlanSlots(const FontPlan& plan, const FontSpec& font, const G
         std::unique_lock<std::mutex> lock(mutex);
         while (finished < threads) {
             finishedSignal.wait_for(lock, std::chrono::milliseconds(50));
+            lock.unlock();
             if (progress) progress(done.load(std::memory_order_relaxed));
+            lock.lock();
         }
     }
     for (std::thread& worker : workers) worker.join();
