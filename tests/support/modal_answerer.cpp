@@ -15,13 +15,17 @@ void ModalAnswerer::Answer() {
     QWidget* modal = QApplication::activeModalWidget();
     if (modal == nullptr) return;
     if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+        if (dialog == answered_) return;  // its queued accept has not run yet
+        answered_ = dialog;
         ++fileDialogsSeen_;
         const QString path = files_.isEmpty() ? QString() : files_.takeFirst();
         if (path.isEmpty()) {
             dialog->reject();
         } else {
             dialog->selectFile(path);
-            static_cast<QDialog*>(dialog)->accept();
+            // Queued: accepting an existing name opens the "replace it?" box,
+            // which this timer must be free to answer.
+            QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
         }
         return;
     }

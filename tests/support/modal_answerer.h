@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QStringList>
 #include <QTimer>
 #include <functional>
@@ -30,6 +31,7 @@ private:
     void Answer();
 
     QTimer timer_;
+    QPointer<QWidget> answered_;
     QStringList files_;
     QStringList messages_;
     int fileDialogsSeen_ = 0;
