@@ -1,5 +1,5 @@
 // runemill-cli: the font files of the Runemill window from a build script.
-// One function per command; exit status 0 done, 1 bad input, 2 I/O failure.
+// One function per command (convert, inspect); exit status 0 done, 1 bad input, 2 I/O failure.
 #include <QGuiApplication>
 #include <QStringList>
 #include <cstdio>
@@ -7,6 +7,7 @@
 #include "cli/cli_error.h"
 #include "cli/convert_command.h"
 #include "cli/convert_options.h"
+#include "cli/inspect_command.h"
 #include "render/font_resolution.h"
 
 namespace {
@@ -27,6 +28,13 @@ int ConvertCommand(const QStringList& arguments) {
     return runemill::cli::kExitDone;
 }
 
+int InspectCommand(const QStringList& arguments) {
+    CliError error;
+    if (runemill::cli::RunInspect(arguments, &error) != runemill::cli::kExitDone)
+        return PrintError(error);
+    return runemill::cli::kExitDone;
+}
+
 struct Command {
     const char* name;
     int (*run)(const QStringList& arguments);  // arguments: program, command, ...
@@ -34,6 +42,7 @@ struct Command {
 
 const Command kCommands[] = {
     {"convert", ConvertCommand},
+    {"inspect", InspectCommand},
 };
 
 // Qt's own notes (a missing XDG_RUNTIME_DIR on a build server, for one) would
@@ -68,7 +77,12 @@ int main(int argc, char* argv[]) {
     if (arguments.size() < 2 || AsksForHelp(arguments)) {
         // Asked for, the help is the output; without a command it is a usage error.
         const bool asked = arguments.size() >= 2;
-        std::fputs(runemill::cli::ConvertHelpText().toUtf8().constData(), asked ? stdout : stderr);
+        QString help = runemill::cli::ConvertHelpText();
+        if (asked && arguments.at(1) == QLatin1String("inspect"))
+            help = runemill::cli::InspectHelpText();
+        else if (!asked || arguments.at(1) != QLatin1String("convert"))
+            help += QLatin1Char('\n') + runemill::cli::InspectHelpText();
+        std::fputs(help.toUtf8().constData(), asked ? stdout : stderr);
         return asked ? runemill::cli::kExitDone : runemill::cli::kExitBadInput;
     }
     for (const Command& command : kCommands) {
@@ -76,7 +90,7 @@ int main(int argc, char* argv[]) {
     }
     CliError error;
     error.option = QStringLiteral("command");
-    error.problem =
-        QStringLiteral("unknown command '%1'; the command is convert").arg(arguments.at(1));
+    error.problem = QStringLiteral("unknown command '%1'; the commands are convert and inspect")
+                        .arg(arguments.at(1));
     return PrintError(error);
 }

@@ -1,0 +1,544 @@
+#include "cli/inspect_command.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QTextCodec>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+#include "runemill_font.h"
+
+namespace runemill::cli {
+
+namespace {
+
+// A chip or TTF header is 108 bytes. The commands that write them append to
+// their file, so a file may hold several; the reader opens each on its own.
+constexpr int kHeaderBytes = 108;
+
+// Gaps between the cells of the sheet, and its unused cells: a color that no
+// gray level has, so a blank glyph and the space around it look different.
+const QRgb kSheetGap = qRgb(0x20, 0x50, 0xA0);
+
+const char kDescription[] =
+    "Tells what a Runemill .bin file holds. It reads the file only through the C\n"
+    "reader (reader/runemill_font.h), as a firmware does.\n"
+    "\n"
+    "Without --glyph or --png: the kind, the cell, the pixel format, the code range,\n"
+    "the glyph count and whether the length is right for the header; for chip and\n"
+    "TTF headers also their fields, for each header of a file that holds several.\n"
+    "\n"
+    "--glyph prints one glyph in a frame of + - |, one character per pixel:\n"
+    "' ' background, '.' gray 1..95, ':' 96..191, '#' 192..255.\n"
+    "\n"
+    "--png draws a contact sheet: the glyphs in file order, 16 to a row (fewer when\n"
+    "there are fewer), each W x H cell white ink on black with a 1-pixel blue gap\n"
+    "around it: 16 (W + 1) + 1 pixels wide, rows (H + 1) + 1 high, rows = glyphs / 16\n"
+    "rounded up. An ASCII code of a Unicode library that also covers 0020..007E is\n"
+    "found in the ASCII block, so its record there is not drawn.\n"
+    "\n"
+    "Exit status: 0 done, 1 bad input (a file that is no valid font, a glyph not\n"
+    "found), 2 the PNG could not be written.";
+
+struct InspectSettings {
+    QString file;
+    unsigned width = 0;  // 0: the cell size stored in the header
+    unsigned height = 0;
+    bool glyph = false;
+    int glyphCode = 0;
+    QString png;
+    int from = 0;  // codes drawn on the sheet
+    int to = 0xFFFF;
+};
+
+bool Fail(CliError* error, int status, const QString& option, const QString& problem) {
+    error->status = status;
+    error->option = option;
+    error->problem = problem;
+    return false;
+}
+
+bool Fail(CliError* error, const QString& option, const QString& problem) {
+    return Fail(error, kExitBadInput, option, problem);
+}
+
+void PrintLines(const QStringList& lines) {
+    for (const QString& line : lines) {
+        std::fputs(line.toUtf8().constData(), stdout);
+        std::fputc('\n', stdout);
+    }
+    std::fflush(stdout);
+}
+
+QString Hex(unsigned value, int digits) {
+    return QStringLiteral("%1").arg(value, digits, 16, QLatin1Char('0')).toUpper();
+}
+
+QString StatusName(rmf_status status) { return QLatin1String(rmf_status_name(status)); }
+
+// What a refusal of rmf_open means, for the error line.
+QString StatusMeaning(rmf_status status) {
+    switch (status) {
+        case RMF_TRUNCATED:
+            return QStringLiteral("the file ends inside its header");
+        case RMF_BAD_MAGIC:
+            return QStringLiteral("its first bytes are no known magic");
+        case RMF_BAD_FORMAT:
+            return QStringLiteral("its pixel format or cell size is invalid");
+        case RMF_BAD_LENGTH:
+            return QStringLiteral("its length does not match its header");
+        case RMF_BAD_RANGE:
+            return QStringLiteral("its code range is invalid");
+        default:
+            return QStringLiteral("it cannot be read as a font");
+    }
+}
+
+// One to four hexadecimal digits, with or without "0x".
+bool ReadHexCode(const QCommandLineParser& parser, const QString& name, int* code,
+                 CliError* error) {
+    const QString text = parser.value(name);
+    QString digits = text.trimmed();
+    if (digits.startsWith(QLatin1String("0x"), Qt::CaseInsensitive)) digits.remove(0, 2);
+    bool hex = !digits.isEmpty() && digits.size() <= 4;
+    for (const QChar c : digits) {
+        hex = hex && ((c >= QLatin1Char('0') && c <= QLatin1Char('9')) ||
+                      (c >= QLatin1Char('a') && c <= QLatin1Char('f')) ||
+                      (c >= QLatin1Char('A') && c <= QLatin1Char('F')));
+    }
+    if (!hex) {
+        return Fail(
+            error, QStringLiteral("--") + name,
+            QStringLiteral("'%1' is not a code of one to four hexadecimal digits").arg(text));
+    }
+    *code = digits.toInt(nullptr, 16);
+    return true;
+}
+
+bool ReadCellSize(const QCommandLineParser& parser, const QString& name, unsigned* size,
+                  CliError* error) {
+    if (!parser.isSet(name)) return true;
+    const QString text = parser.value(name);
+    bool ok = false;
+    const int number = text.trimmed().toInt(&ok, 10);
+    const QString option = QStringLiteral("--") + name;
+    if (!ok) return Fail(error, option, QStringLiteral("'%1' is not a whole number").arg(text));
+    if (number < 1 || number > 65535)
+        return Fail(error, option, QStringLiteral("W and H must be 1 to 65535."));
+    *size = unsigned(number);
+    return true;
+}
+
+void AddInspectOptions(QCommandLineParser& parser) {
+    parser.setApplicationDescription(QString::fromLatin1(kDescription));
+    parser.addPositionalArgument(QStringLiteral("inspect"), QStringLiteral("The command."),
+                                 QStringLiteral("inspect"));
+    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The .bin file to read."),
+                                 QStringLiteral("FILE"));
+    parser.addOptions({
+        {QStringLiteral("width"),
+         QStringLiteral("True cell width when it is 256 or more (the header keeps its low 8 "
+                        "bits)."),
+         QStringLiteral("N")},
+        {QStringLiteral("height"), QStringLiteral("True cell height when it is 256 or more."),
+         QStringLiteral("N")},
+        {QStringLiteral("glyph"),
+         QStringLiteral("Print the glyph of this code (one to four hex digits, e.g. B0A1 or 41) "
+                        "as text art, with its width byte where the file has one."),
+         QStringLiteral("HEX")},
+        {QStringLiteral("png"),
+         QStringLiteral("Write a contact sheet of the glyphs, 16 to a row, to this PNG file."),
+         QStringLiteral("OUT.png")},
+        {QStringLiteral("from"),
+         QStringLiteral("With --png: draw only the glyphs of codes from this one (hex)."),
+         QStringLiteral("HEX")},
+        {QStringLiteral("to"), QStringLiteral("With --png: up to this code (hex)."),
+         QStringLiteral("HEX")},
+        {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help.")},
+    });
+}
+
+bool ParseInspectOptions(const QStringList& arguments, InspectSettings* settings, CliError* error) {
+    QCommandLineParser parser;
+    AddInspectOptions(parser);
+    if (!parser.parse(arguments)) {
+        const QStringList unknown = parser.unknownOptionNames();
+        if (!unknown.isEmpty()) {
+            const QString dashes =
+                unknown.first().size() == 1 ? QStringLiteral("-") : QStringLiteral("--");
+            return Fail(error, dashes + unknown.first(), QStringLiteral("unknown option"));
+        }
+        // "Missing value after '--glyph'."
+        const QString text = parser.errorText();
+        const int open = text.indexOf(QLatin1Char('\''));
+        const int close = text.indexOf(QLatin1Char('\''), open + 1);
+        if (text.startsWith(QLatin1String("Missing value")) && open >= 0 && close > open)
+            return Fail(error, text.mid(open + 1, close - open - 1),
+                        QStringLiteral("missing value"));
+        return Fail(error, QStringLiteral("options"), text);
+    }
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() < 2)
+        return Fail(error, QStringLiteral("file"), QStringLiteral("missing; give the .bin file"));
+    if (positional.size() > 2) {
+        return Fail(error, QStringLiteral("arguments"),
+                    QStringLiteral("unexpected '%1'").arg(positional.at(2)));
+    }
+    InspectSettings s;
+    s.file = positional.at(1);
+    if (!ReadCellSize(parser, QStringLiteral("width"), &s.width, error) ||
+        !ReadCellSize(parser, QStringLiteral("height"), &s.height, error))
+        return false;
+    s.glyph = parser.isSet(QStringLiteral("glyph"));
+    if (s.glyph && !ReadHexCode(parser, QStringLiteral("glyph"), &s.glyphCode, error)) return false;
+    s.png = parser.value(QStringLiteral("png"));
+    if (parser.isSet(QStringLiteral("png")) && s.png.isEmpty())
+        return Fail(error, QStringLiteral("--png"), QStringLiteral("the file name is empty"));
+    for (const char* name : {"from", "to"}) {
+        const QString option = QLatin1String(name);
+        if (!parser.isSet(option)) continue;
+        if (s.png.isEmpty())
+            return Fail(error, QStringLiteral("--") + option, QStringLiteral("only with --png"));
+        if (!ReadHexCode(parser, option, option == QLatin1String("from") ? &s.from : &s.to, error))
+            return false;
+    }
+    if (s.to < s.from) {
+        return Fail(
+            error, QStringLiteral("--to"),
+            QStringLiteral("%1 is below the first code %2").arg(Hex(s.to, 4), Hex(s.from, 4)));
+    }
+    *settings = s;
+    return true;
+}
+
+bool IsHeader(const rmf_font& font) {
+    return font.kind == RMF_KIND_CHIP || font.kind == RMF_KIND_TTF;
+}
+
+QString KindText(rmf_kind kind) {
+    switch (kind) {
+        case RMF_KIND_GB2312:
+            return QStringLiteral("gb2312 library");
+        case RMF_KIND_BIG5:
+            return QStringLiteral("big5 library");
+        case RMF_KIND_GBK:
+            return QStringLiteral("gbk library");
+        case RMF_KIND_UNICODE:
+            return QStringLiteral("unicode library");
+        case RMF_KIND_ASCII:
+            return QStringLiteral("ascii font");
+        case RMF_KIND_STRING:
+            return QStringLiteral("string font");
+        case RMF_KIND_CHIP:
+            return QStringLiteral("chip header");
+        case RMF_KIND_TTF:
+            return QStringLiteral("ttf header");
+        default:
+            return QStringLiteral("none");
+    }
+}
+
+QString FormatName(rmf_format format) {
+    const char* const names[] = {"1bits", "2bits", "4bits", "8bits", "aRGB4444"};
+    const unsigned index = unsigned(format);
+    return index < 5 ? QLatin1String(names[index]) : QStringLiteral("format %1").arg(index);
+}
+
+// Text of a header field; the writer encodes them with the "gbk" codec.
+QString HeaderText(const uint8_t* bytes, size_t length) {
+    const QByteArray raw(reinterpret_cast<const char*>(bytes), int(length));
+    if (QTextCodec* codec = QTextCodec::codecForName("gbk")) return codec->toUnicode(raw);
+    return QStringLiteral("(GBK bytes %1; no \"gbk\" codec to decode them)")
+        .arg(QString::fromLatin1(raw.toHex(' ')));
+}
+
+QString FlagsText(uint8_t flags) {
+    QStringList names;
+    if (flags & RMF_FLAG_ITALIC) names << QStringLiteral("italic");
+    if (flags & RMF_FLAG_UNDERLINE) names << QStringLiteral("underline");
+    if (flags & RMF_FLAG_BOLD) names << QStringLiteral("bold");
+    if (names.isEmpty()) names << QStringLiteral("plain");
+    return QStringLiteral("0x%1 (%2)").arg(Hex(flags, 2), names.join(QStringLiteral(", ")));
+}
+
+// Glyphs of the ASCII block, counted by asking the reader for each code.
+int AsciiGlyphs(const rmf_font& font) {
+    if (font.kind == RMF_KIND_STRING) return 0;
+    int count = 0;
+    rmf_glyph glyph;
+    for (unsigned code = 0x20; code <= 0x7E; ++code)
+        count += rmf_find_glyph(&font, uint16_t(code), &glyph) == RMF_OK;
+    return count;
+}
+
+// The summary lines of one opened font or header.
+QStringList FontLines(const rmf_font& font) {
+    QStringList lines;
+    lines << QStringLiteral("kind: ") + KindText(font.kind);
+    lines << QStringLiteral("cell: %1 x %2").arg(font.width).arg(font.height);
+    lines << QStringLiteral("format: ") + FormatName(font.format);
+    if (font.kind != RMF_KIND_ASCII && font.kind != RMF_KIND_STRING)
+        lines << QStringLiteral("codes: ") + Hex(font.start_code, 4) + QStringLiteral("..") +
+                     Hex(font.end_code, 4);
+    if (IsHeader(font)) {
+        lines << QStringLiteral("glyphs: none, a header holds no glyphs");
+        rmf_header_info info;
+        if (rmf_header_fields(&font, &info) == RMF_OK) {
+            lines << QStringLiteral("flags: ") + FlagsText(info.flags);
+            lines << QStringLiteral("point size: %1").arg(info.point_size);
+            lines << QStringLiteral("x0, y0: %1, %2").arg(info.x0).arg(info.y0);
+            lines << QStringLiteral("text: ") + HeaderText(info.text, info.text_length);
+            lines << QStringLiteral("family: ") + HeaderText(info.family, info.family_length);
+        }
+        return lines;
+    }
+    const int ascii = AsciiGlyphs(font);
+    const qulonglong others = font.code_count;
+    if (font.kind == RMF_KIND_ASCII) {
+        lines << QStringLiteral("glyphs: %1 (ASCII)").arg(ascii);
+    } else if (font.kind == RMF_KIND_STRING) {
+        lines << QStringLiteral("glyphs: %1").arg(others);
+    } else {
+        lines << QStringLiteral("glyphs: %1 (%2 ASCII + %3)")
+                     .arg(qulonglong(ascii) + others)
+                     .arg(ascii)
+                     .arg(others);
+    }
+    return lines;
+}
+
+// The file opened by the reader: one font, or each header of a file of
+// appended headers. On failure *where says which header failed, if any.
+rmf_status OpenAll(const QByteArray& bytes, unsigned width, unsigned height,
+                   std::vector<rmf_font>* fonts, QString* where) {
+    const auto* data = reinterpret_cast<const uint8_t*>(bytes.constData());
+    const size_t size = size_t(bytes.size());
+    rmf_font font;
+    const rmf_status status = rmf_open(&font, data, size, width, height);
+    if (status == RMF_OK) {
+        fonts->push_back(font);
+        return RMF_OK;
+    }
+    rmf_font first;
+    if (status != RMF_BAD_LENGTH || size <= size_t(kHeaderBytes) ||
+        rmf_open(&first, data, kHeaderBytes, width, height) != RMF_OK || !IsHeader(first))
+        return status;
+    for (size_t offset = 0; offset < size; offset += kHeaderBytes) {
+        const size_t piece = std::min(size - offset, size_t(kHeaderBytes));
+        const rmf_status one = rmf_open(&font, data + offset, piece, width, height);
+        if (one != RMF_OK) {
+            *where = QStringLiteral("header %1 at byte %2: ")
+                         .arg(offset / kHeaderBytes + 1)
+                         .arg(qulonglong(offset));
+            return one;
+        }
+        fonts->push_back(font);
+    }
+    return RMF_OK;
+}
+
+QStringList SummaryLines(const std::vector<rmf_font>& fonts, qint64 size) {
+    if (fonts.size() == 1) {
+        return FontLines(fonts.front())
+               << QStringLiteral("length: %1 bytes, right for its header").arg(size);
+    }
+    QStringList lines;
+    for (size_t i = 0; i < fonts.size(); ++i) {
+        lines << QStringLiteral("header %1 at byte %2:").arg(i + 1).arg(i * kHeaderBytes);
+        for (const QString& line : FontLines(fonts[i])) lines << QStringLiteral("  ") + line;
+    }
+    lines << QStringLiteral("length: %1 bytes, right for %2 headers of %3 bytes")
+                 .arg(size)
+                 .arg(fonts.size())
+                 .arg(kHeaderBytes);
+    return lines;
+}
+
+char ArtChar(uint8_t gray) {
+    if (gray == 0) return ' ';
+    if (gray < 96) return '.';
+    if (gray < 192) return ':';
+    return '#';
+}
+
+int PrintGlyph(const rmf_font& font, int code, CliError* error) {
+    rmf_glyph glyph;
+    const rmf_status found = rmf_find_glyph(&font, uint16_t(code), &glyph);
+    if (found != RMF_OK) {
+        Fail(error, QStringLiteral("--glyph"),
+             QStringLiteral("%1: not found (%2)").arg(Hex(unsigned(code), 4), StatusName(found)));
+        return error->status;
+    }
+    QString title = QStringLiteral("glyph %1: %2 x %3, %4")
+                        .arg(Hex(unsigned(code), 4))
+                        .arg(glyph.width)
+                        .arg(glyph.height)
+                        .arg(FormatName(glyph.format));
+    if (glyph.has_width_byte) title += QStringLiteral(", width byte %1").arg(glyph.width_byte);
+    const QString edge =
+        QLatin1Char('+') + QString(int(glyph.width), QLatin1Char('-')) + QLatin1Char('+');
+    QStringList lines{title, edge};
+    for (unsigned y = 0; y < glyph.height; ++y) {
+        QByteArray row(int(glyph.width), ' ');
+        for (unsigned x = 0; x < glyph.width; ++x) {
+            uint8_t gray = 0;
+            const rmf_status read = rmf_glyph_pixel(&glyph, x, y, &gray);
+            if (read != RMF_OK) {
+                Fail(error, QStringLiteral("--glyph"),
+                     QStringLiteral("pixel %1, %2: %3").arg(x).arg(y).arg(StatusName(read)));
+                return error->status;
+            }
+            row[int(x)] = ArtChar(gray);
+        }
+        lines << QLatin1Char('|') + QString::fromLatin1(row) + QLatin1Char('|');
+    }
+    lines << edge;
+    PrintLines(lines);
+    return kExitDone;
+}
+
+// The glyphs of codes from..to that the reader finds, in file order (the order
+// of their bytes; a string font keeps the order of its code table).
+std::vector<rmf_glyph> GlyphsInFileOrder(const rmf_font& font, int from, int to) {
+    std::vector<rmf_glyph> glyphs;
+    rmf_glyph glyph;
+    for (int code = from; code <= to; ++code) {
+        if (rmf_find_glyph(&font, uint16_t(code), &glyph) == RMF_OK) glyphs.push_back(glyph);
+    }
+    std::stable_sort(glyphs.begin(), glyphs.end(), [](const rmf_glyph& a, const rmf_glyph& b) {
+        return std::less<const uint8_t*>()(a.bits, b.bits);
+    });
+    return glyphs;
+}
+
+int WriteSheet(const rmf_font& font, const InspectSettings& s, CliError* error) {
+    const QString option = QStringLiteral("--png");
+    const std::vector<rmf_glyph> glyphs = GlyphsInFileOrder(font, s.from, s.to);
+    if (glyphs.empty()) {
+        const QString problem = IsHeader(font)
+                                    ? QStringLiteral("a header holds no glyphs")
+                                    : QStringLiteral("no glyph of the file has a code in %1..%2")
+                                          .arg(Hex(unsigned(s.from), 4), Hex(unsigned(s.to), 4));
+        Fail(error, option, problem);
+        return error->status;
+    }
+    const qint64 count = qint64(glyphs.size());
+    const qint64 columns = std::min<qint64>(kSheetColumns, count);
+    const qint64 rows = (count + columns - 1) / columns;
+    const qint64 cellW = font.width;
+    const qint64 cellH = font.height;
+    const qint64 sheetW = columns * (cellW + 1) + 1;
+    const qint64 sheetH = rows * (cellH + 1) + 1;
+    QImage image;
+    if (sheetW <= 32767 && sheetH <= 1000000 && sheetW * sheetH <= (qint64(1) << 29))
+        image = QImage(int(sheetW), int(sheetH), QImage::Format_RGB32);
+    if (image.isNull()) {
+        Fail(error, kExitIoFailure, option,
+             QStringLiteral("a sheet of %1 x %2 pixels is too large; draw fewer codes with "
+                            "--from/--to")
+                 .arg(sheetW)
+                 .arg(sheetH));
+        return error->status;
+    }
+    image.fill(kSheetGap);
+    for (qint64 i = 0; i < count; ++i) {
+        const rmf_glyph& glyph = glyphs[size_t(i)];
+        const int left = int(1 + (i % columns) * (cellW + 1));
+        const int top = int(1 + (i / columns) * (cellH + 1));
+        for (unsigned y = 0; y < glyph.height; ++y) {
+            QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(top + int(y))) + left;
+            for (unsigned x = 0; x < glyph.width; ++x) {
+                uint8_t gray = 0;
+                rmf_glyph_pixel(&glyph, x, y, &gray);  // every (x, y) is inside the cell
+                line[x] = qRgb(gray, gray, gray);
+            }
+        }
+    }
+    if (!image.save(s.png, "PNG")) {
+        Fail(error, kExitIoFailure, option, QStringLiteral("cannot write ") + s.png);
+        return error->status;
+    }
+    PrintLines({QStringLiteral("%1: %2 glyphs, %3 columns x %4 rows of %5 x %6 cells, %7 x %8 "
+                               "pixels")
+                    .arg(s.png)
+                    .arg(count)
+                    .arg(columns)
+                    .arg(rows)
+                    .arg(cellW)
+                    .arg(cellH)
+                    .arg(sheetW)
+                    .arg(sheetH)});
+    return kExitDone;
+}
+
+}  // namespace
+
+QString InspectHelpText() {
+    QCommandLineParser parser;
+    AddInspectOptions(parser);
+    QString text = parser.helpText();
+    const int lineEnd = text.indexOf(QLatin1Char('\n'));
+    if (text.startsWith(QLatin1String("Usage:")) && lineEnd > 0)
+        text.replace(0, lineEnd, QStringLiteral("Usage: runemill-cli inspect FILE [options]"));
+    return text;
+}
+
+int RunInspect(const QStringList& arguments, CliError* error) {
+    InspectSettings s;
+    if (!ParseInspectOptions(arguments, &s, error)) return error->status;
+
+    const QString fileOption = QStringLiteral("file");
+    if (!QFileInfo(s.file).isFile()) {
+        Fail(error, fileOption, QStringLiteral("no such file: ") + s.file);
+        return error->status;
+    }
+    QFile file(s.file);
+    if (!file.open(QIODevice::ReadOnly)) {
+        Fail(error, fileOption,
+             QStringLiteral("cannot read %1: %2").arg(s.file, file.errorString()));
+        return error->status;
+    }
+    const QByteArray bytes = file.readAll();  // the fonts below point into it
+    file.close();
+
+    std::vector<rmf_font> fonts;
+    QString where;
+    const rmf_status status = OpenAll(bytes, s.width, s.height, &fonts, &where);
+    if (status == RMF_BAD_ARGUMENT) {
+        Fail(error, QStringLiteral("--width/--height"),
+             QStringLiteral("the cell size given does not agree with the one stored in %1 (%2)")
+                 .arg(s.file, StatusName(status)));
+        return error->status;
+    }
+    if (status != RMF_OK) {
+        const bool summary = !s.glyph && s.png.isEmpty();
+        if (summary && status == RMF_BAD_LENGTH) {
+            PrintLines({QStringLiteral("length: %1 bytes, wrong for its header (%2)")
+                            .arg(bytes.size())
+                            .arg(StatusName(status))});
+        }
+        Fail(error, fileOption,
+             QStringLiteral("%1: %2%3, %4")
+                 .arg(s.file, where, StatusName(status), StatusMeaning(status)));
+        return error->status;
+    }
+
+    if (!s.glyph && s.png.isEmpty()) {
+        PrintLines(SummaryLines(fonts, bytes.size()));
+        return kExitDone;
+    }
+    // Several headers hold no glyphs either; the first stands for them all.
+    const rmf_font& font = fonts.front();
+    if (s.glyph) {
+        if (const int result = PrintGlyph(font, s.glyphCode, error)) return result;
+    }
+    if (!s.png.isEmpty()) return WriteSheet(font, s, error);
+    return kExitDone;
+}
+
+}  // namespace runemill::cli
