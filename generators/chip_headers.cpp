@@ -9,6 +9,7 @@
 #include "render/codes.h"
 
 void MainWindow::WriteChipHeader(bool ttf) {
+    if (runActive) return;  // a running conversion owns outBuffer
     if (QTextCodec::codecForName("gbk") == nullptr) {
         ShowMessage(QStringLiteral("The text codec \"gbk\" is not available in this Qt installation."));
         return;
