@@ -522,9 +522,12 @@ int RunInspect(const QStringList& arguments, CliError* error) {
                             .arg(bytes.size())
                             .arg(StatusName(status))});
         }
-        Fail(error, fileOption,
-             QStringLiteral("%1: %2%3, %4")
-                 .arg(s.file, where, StatusName(status), StatusMeaning(status)));
+        QString problem = QStringLiteral("%1: %2%3, %4")
+                              .arg(s.file, where, StatusName(status), StatusMeaning(status));
+        // The header keeps W and H modulo 256; the true size only the user knows.
+        if (status == RMF_BAD_LENGTH && s.width == 0 && s.height == 0)
+            problem += QStringLiteral(" (a cell of 256 pixels or more needs --width/--height)");
+        Fail(error, fileOption, problem);
         return error->status;
     }
 

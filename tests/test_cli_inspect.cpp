@@ -98,46 +98,49 @@ void TestCliInspect::initTestCase() {
              "4bits", "--bold", "--underline", "--point-size", "9", "--x0", "2", "--y0", "-3"});
     Convert("headers.bin", {"ttf", "--width", "12", "--height", "12", "--italic"});
     QCOMPARE(ReadAll("headers.bin").size(), 216);
+    Convert("wide.bin", {"ascii", "--width", "264", "--height", "8"});
 }
 
 void TestCliInspect::summary_data() {
     QTest::addColumn<QString>("file");
+    QTest::addColumn<QStringList>("options");
     QTest::addColumn<QStringList>("lines");
+    const QStringList none;
     // Lengths by hand: 104 + 95 * glyph + stored glyphs (Unicode: + 1 width byte each).
-    QTest::newRow("gb2312") << "gb.bin"
+    QTest::newRow("gb2312") << "gb.bin" << none
                             << QStringList{"kind: gb2312 library",
                                            "cell: 8 x 8",
                                            "format: 1bits",
                                            "codes: B0A1..B0FE",
                                            "glyphs: 189 (95 ASCII + 94)",
                                            "length: 1616 bytes, right for its header"};
-    QTest::newRow("big5") << "big5.bin"
+    QTest::newRow("big5") << "big5.bin" << none
                           << QStringList{"kind: big5 library",
                                          "cell: 8 x 8",
                                          "format: 2bits",
                                          "codes: A440..A4FF",
                                          "glyphs: 255 (95 ASCII + 160)",
                                          "length: 4184 bytes, right for its header"};
-    QTest::newRow("gbk") << "gbk.bin"
+    QTest::newRow("gbk") << "gbk.bin" << none
                          << QStringList{"kind: gbk library",
                                         "cell: 12 x 12",
                                         "format: 4bits",
                                         "codes: 8140..81FE",
                                         "glyphs: 285 (95 ASCII + 190)",
                                         "length: 20624 bytes, right for its header"};
-    QTest::newRow("unicode") << "uni.bin"
+    QTest::newRow("unicode") << "uni.bin" << none
                              << QStringList{"kind: unicode library",
                                             "cell: 8 x 8",
                                             "format: 8bits",
                                             "codes: 4E00..4E0F",
                                             "glyphs: 111 (95 ASCII + 16)",
                                             "length: 7224 bytes, right for its header"};
-    QTest::newRow("ascii") << "ascii.bin"
+    QTest::newRow("ascii") << "ascii.bin" << none
                            << QStringList{"kind: ascii font", "cell: 8 x 8", "format: aRGB4444",
                                           "glyphs: 95 (ASCII)",
                                           "length: 12264 bytes, right for its header"};
     // "AB汉A": three distinct codes; 9 + 3 * (2 + 1 + 8)
-    QTest::newRow("string") << "string.bin"
+    QTest::newRow("string") << "string.bin" << none
                             << QStringList{"kind: string font", "cell: 8 x 8", "format: 1bits",
                                            "glyphs: 3", "length: 42 bytes, right for its header"};
     QStringList headers{"header 1 at byte 0:",
@@ -163,13 +166,19 @@ void TestCliInspect::summary_data() {
                         "  text: KV7104 TTF Font",
                         "  family: 宋体",
                         "length: 216 bytes, right for 2 headers of 108 bytes"};
-    QTest::newRow("chip + ttf headers") << "headers.bin" << headers;
+    QTest::newRow("chip + ttf headers") << "headers.bin" << none << headers;
+    // W = 264 is stored as 8: 104 + 95 * 33 * 8 only with the true width.
+    QTest::newRow("ascii 264 wide")
+        << "wide.bin" << QStringList{"--width", "264"}
+        << QStringList{"kind: ascii font", "cell: 264 x 8", "format: 1bits", "glyphs: 95 (ASCII)",
+                       "length: 25184 bytes, right for its header"};
 }
 
 void TestCliInspect::summary() {
     QFETCH(QString, file);
+    QFETCH(QStringList, options);
     QFETCH(QStringList, lines);
-    const Outcome run = Run({"inspect", Path(file)});
+    const Outcome run = Run(QStringList{"inspect", Path(file)} << options);
     QCOMPARE(QString::fromUtf8(run.err), QString());
     QCOMPARE(run.status, 0);
     QCOMPARE(Lines(run.out), lines);
@@ -248,6 +257,7 @@ void TestCliInspect::refused_data() {
     const QByteArray gb = ReadAll("gb.bin");
     const QByteArray headers = ReadAll("headers.bin");
     const QStringList none;
+    const QString cellHint = " (a cell of 256 pixels or more needs --width/--height)";
     QByteArray magic = gb;
     magic[0] = 'X';
     QByteArray format = gb;
@@ -268,10 +278,12 @@ void TestCliInspect::refused_data() {
         << format << none << "FILE: RMF_BAD_FORMAT, its pixel format or cell size is invalid"
         << "";
     QTest::newRow("one byte short")
-        << gb.left(1615) << none << "FILE: RMF_BAD_LENGTH, its length does not match its header"
+        << gb.left(1615) << none
+        << "FILE: RMF_BAD_LENGTH, its length does not match its header" + cellHint
         << "length: 1615 bytes, wrong for its header (RMF_BAD_LENGTH)\n";
     QTest::newRow("one byte long")
-        << gb + 'x' << none << "FILE: RMF_BAD_LENGTH, its length does not match its header"
+        << gb + 'x' << none
+        << "FILE: RMF_BAD_LENGTH, its length does not match its header" + cellHint
         << "length: 1617 bytes, wrong for its header (RMF_BAD_LENGTH)\n";
     QTest::newRow("headers and a stray end")
         << headers + "ZQ123" << none
