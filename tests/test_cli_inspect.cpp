@@ -69,7 +69,6 @@ class TestCliInspect : public QObject {
     void refused();
     void sheet_data();
     void sheet();
-    void sheetPixelsAndWriteFailure();
     void help();
 };
 
@@ -104,84 +103,57 @@ void TestCliInspect::initTestCase() {
 void TestCliInspect::summary_data() {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QStringList>("options");
-    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QString>("lines");  // joined by '|'
     const QStringList none;
     // Lengths by hand: 104 + 95 * glyph + stored glyphs (Unicode: + 1 width byte each).
-    QTest::newRow("gb2312") << "gb.bin" << none
-                            << QStringList{"kind: gb2312 library",
-                                           "cell: 8 x 8",
-                                           "format: 1bits",
-                                           "codes: B0A1..B0FE",
-                                           "glyphs: 189 (95 ASCII + 94)",
-                                           "length: 1616 bytes, right for its header"};
-    QTest::newRow("big5") << "big5.bin" << none
-                          << QStringList{"kind: big5 library",
-                                         "cell: 8 x 8",
-                                         "format: 2bits",
-                                         "codes: A440..A4FF",
-                                         "glyphs: 255 (95 ASCII + 160)",
-                                         "length: 4184 bytes, right for its header"};
-    QTest::newRow("gbk") << "gbk.bin" << none
-                         << QStringList{"kind: gbk library",
-                                        "cell: 12 x 12",
-                                        "format: 4bits",
-                                        "codes: 8140..81FE",
-                                        "glyphs: 285 (95 ASCII + 190)",
-                                        "length: 20624 bytes, right for its header"};
+    QTest::newRow("gb2312")
+        << "gb.bin" << none
+        << "kind: gb2312 library|cell: 8 x 8|format: 1bits|codes: B0A1..B0FE|"
+           "glyphs: 189 (95 ASCII + 94)|length: 1616 bytes, right for its header";
+    QTest::newRow("big5")
+        << "big5.bin" << none
+        << "kind: big5 library|cell: 8 x 8|format: 2bits|codes: A440..A4FF|"
+           "glyphs: 255 (95 ASCII + 160)|length: 4184 bytes, right for its header";
+    QTest::newRow("gbk")
+        << "gbk.bin" << none
+        << "kind: gbk library|cell: 12 x 12|format: 4bits|codes: 8140..81FE|"
+           "glyphs: 285 (95 ASCII + 190)|length: 20624 bytes, right for its header";
     QTest::newRow("unicode") << "uni.bin" << none
-                             << QStringList{"kind: unicode library",
-                                            "cell: 8 x 8",
-                                            "format: 8bits",
-                                            "codes: 4E00..4E0F",
-                                            "glyphs: 111 (95 ASCII + 16)",
-                                            "length: 7224 bytes, right for its header"};
+                             << "kind: unicode library|cell: 8 x 8|format: 8bits|codes: 4E00..4E0F|"
+                                "glyphs: 111 (95 ASCII + 16)|length: 7224 bytes, right for its "
+                                "header";
     QTest::newRow("ascii") << "ascii.bin" << none
-                           << QStringList{"kind: ascii font", "cell: 8 x 8", "format: aRGB4444",
-                                          "glyphs: 95 (ASCII)",
-                                          "length: 12264 bytes, right for its header"};
+                           << "kind: ascii font|cell: 8 x 8|format: aRGB4444|glyphs: 95 (ASCII)|"
+                              "length: 12264 bytes, right for its header";
+    // W = 264 is stored as 8: 104 + 95 * 33 * 8 only with the true width.
+    QTest::newRow("ascii 264 wide") << "wide.bin" << QStringList{"--width", "264"}
+                                    << "kind: ascii font|cell: 264 x 8|format: 1bits|glyphs: 95 "
+                                       "(ASCII)|length: 25184 bytes, right for its header";
     // "AB汉A": three distinct codes; 9 + 3 * (2 + 1 + 8)
     QTest::newRow("string") << "string.bin" << none
-                            << QStringList{"kind: string font", "cell: 8 x 8", "format: 1bits",
-                                           "glyphs: 3", "length: 42 bytes, right for its header"};
-    QStringList headers{"header 1 at byte 0:",
-                        "  kind: chip header",
-                        "  cell: 8 x 8",
-                        "  format: 4bits",
-                        "  codes: B0A1..B0FE",
-                        "  glyphs: none, a header holds no glyphs",
-                        "  flags: 0x86 (underline, bold)",
-                        "  point size: 9",
-                        "  x0, y0: 2, -3",
-                        "  text: ZQ7MRPE4KHC",
-                        "  family: 宋体",
-                        "header 2 at byte 108:",
-                        "  kind: ttf header",
-                        "  cell: 12 x 12",
-                        "  format: 1bits",
-                        "  codes: A1A0..F7FE",
-                        "  glyphs: none, a header holds no glyphs",
-                        "  flags: 0x81 (italic)",
-                        "  point size: 20",
-                        "  x0, y0: 0, -7",
-                        "  text: KV7104 TTF Font",
-                        "  family: 宋体",
-                        "length: 216 bytes, right for 2 headers of 108 bytes"};
-    QTest::newRow("chip + ttf headers") << "headers.bin" << none << headers;
-    // W = 264 is stored as 8: 104 + 95 * 33 * 8 only with the true width.
-    QTest::newRow("ascii 264 wide")
-        << "wide.bin" << QStringList{"--width", "264"}
-        << QStringList{"kind: ascii font", "cell: 264 x 8", "format: 1bits", "glyphs: 95 (ASCII)",
-                       "length: 25184 bytes, right for its header"};
+                            << "kind: string font|cell: 8 x 8|format: 1bits|glyphs: 3|"
+                               "length: 42 bytes, right for its header";
+    QTest::newRow("chip + ttf headers")
+        << "headers.bin" << none
+        << "header 1 at byte 0:|  kind: chip header|  cell: 8 x 8|  format: 4bits|"
+           "  codes: B0A1..B0FE|  glyphs: none, a header holds no glyphs|"
+           "  flags: 0x86 (underline, bold)|  point size: 9|  x0, y0: 2, -3|"
+           "  text: ZQ7MRPE4KHC|  family: 宋体|"
+           "header 2 at byte 108:|  kind: ttf header|  cell: 12 x 12|  format: 1bits|"
+           "  codes: A1A0..F7FE|  glyphs: none, a header holds no glyphs|"
+           "  flags: 0x81 (italic)|  point size: 20|  x0, y0: 0, -7|"
+           "  text: KV7104 TTF Font|  family: 宋体|"
+           "length: 216 bytes, right for 2 headers of 108 bytes";
 }
 
 void TestCliInspect::summary() {
     QFETCH(QString, file);
     QFETCH(QStringList, options);
-    QFETCH(QStringList, lines);
+    QFETCH(QString, lines);
     const Outcome run = Run(QStringList{"inspect", Path(file)} << options);
     QCOMPARE(QString::fromUtf8(run.err), QString());
     QCOMPARE(run.status, 0);
-    QCOMPARE(Lines(run.out), lines);
+    QCOMPARE(Lines(run.out).join('|'), lines);
 }
 
 void TestCliInspect::glyphArt_data() {
@@ -252,80 +224,62 @@ void TestCliInspect::glyphArt() {
 void TestCliInspect::refused_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QStringList>("options");
+    QTest::addColumn<int>("status");
     QTest::addColumn<QString>("error");  // stderr after "runemill-cli: "
     QTest::addColumn<QString>("out");
     const QByteArray gb = ReadAll("gb.bin");
     const QByteArray headers = ReadAll("headers.bin");
     const QStringList none;
-    const QString cellHint = " (a cell of 256 pixels or more needs --width/--height)";
+    const QString length =
+        "FILE: RMF_BAD_LENGTH, its length does not match its header (a cell "
+        "of 256 pixels or more needs --width/--height)";
     QByteArray magic = gb;
     magic[0] = 'X';
-    QByteArray format = gb;
-    format[8] = 9;
-    QTest::newRow("empty") << QByteArray() << none
-                           << "FILE: RMF_TRUNCATED, the file ends inside its header"
-                           << "";
-    QTest::newRow("one byte") << gb.left(1) << none
+    QTest::newRow("one byte") << gb.left(1) << none << 1
                               << "FILE: RMF_TRUNCATED, the file ends inside its header"
                               << "";
-    QTest::newRow("cut in the header")
-        << gb.left(8) << none << "FILE: RMF_TRUNCATED, the file ends inside its header"
-        << "";
-    QTest::newRow("wrong magic") << magic << none
+    QTest::newRow("wrong magic") << magic << none << 1
                                  << "FILE: RMF_BAD_MAGIC, its first bytes are no known magic"
                                  << "";
-    QTest::newRow("pixel format 9")
-        << format << none << "FILE: RMF_BAD_FORMAT, its pixel format or cell size is invalid"
-        << "";
     QTest::newRow("one byte short")
-        << gb.left(1615) << none
-        << "FILE: RMF_BAD_LENGTH, its length does not match its header" + cellHint
+        << gb.left(1615) << none << 1 << length
         << "length: 1615 bytes, wrong for its header (RMF_BAD_LENGTH)\n";
-    QTest::newRow("one byte long")
-        << gb + 'x' << none
-        << "FILE: RMF_BAD_LENGTH, its length does not match its header" + cellHint
-        << "length: 1617 bytes, wrong for its header (RMF_BAD_LENGTH)\n";
+    QTest::newRow("one byte long") << gb + 'x' << none << 1 << length
+                                   << "length: 1617 bytes, wrong for its header (RMF_BAD_LENGTH)\n";
     QTest::newRow("headers and a stray end")
-        << headers + "ZQ123" << none
+        << headers + "ZQ123" << none << 1
         << "FILE: header 3 at byte 216: RMF_TRUNCATED, the file ends inside its header"
         << "";
     QTest::newRow("glyph outside the rows")
-        << gb << QStringList{"--glyph", "B1A1"} << "--glyph: B1A1: not found (RMF_NOT_FOUND)"
+        << gb << QStringList{"--glyph", "B1A1"} << 1 << "--glyph: B1A1: not found (RMF_NOT_FOUND)"
         << "";
-    QTest::newRow("glyph of a header")
-        << headers << QStringList{"--glyph", "B0A1"} << "--glyph: B0A1: not found (RMF_NOT_FOUND)"
-        << "";
-    QTest::newRow("glyph no hex") << gb << QStringList{"--glyph", "B0G1"}
-                                  << "--glyph: 'B0G1' is not a code of one to four hexadecimal "
-                                     "digits"
-                                  << "";
     QTest::newRow("width against the header")
-        << gb << QStringList{"--width", "300"}
+        << gb << QStringList{"--width", "300"} << 1
         << "--width/--height: the cell size given does not agree with the one stored in FILE "
            "(RMF_BAD_ARGUMENT)"
         << "";
     QTest::newRow("from without png")
-        << gb << QStringList{"--from", "B0A1"} << "--from: only with --png"
+        << gb << QStringList{"--from", "B0A1"} << 1 << "--from: only with --png"
         << "";
     QTest::newRow("png of a header")
-        << headers << QStringList{"--png", "x.png"} << "--png: a header holds no glyphs"
+        << headers << QStringList{"--png", "x.png"} << 1 << "--png: a header holds no glyphs"
         << "";
-    QTest::newRow("png of codes absent")
-        << gb << QStringList{"--png", "x.png", "--from", "B1A1", "--to", "B1FE"}
-        << "--png: no glyph of the file has a code in B1A1..B1FE"
-        << "";
+    QTest::newRow("png unwritable") << gb << QStringList{"--png", "no/such/dir/x.png"} << 2
+                                    << "--png: cannot write no/such/dir/x.png"
+                                    << "";
 }
 
 void TestCliInspect::refused() {
     QFETCH(QByteArray, bytes);
     QFETCH(QStringList, options);
+    QFETCH(int, status);
     QFETCH(QString, error);
     QFETCH(QString, out);
     const QString tag = QString::fromLatin1(QTest::currentDataTag()).replace(' ', '_');
     WriteAll(tag + ".bin", bytes);
     const QString file = Path(tag + ".bin");
     const Outcome run = Run(QStringList{"inspect", file} << options);
-    QCOMPARE(run.status, 1);
+    QCOMPARE(run.status, status);
     QString expected = error;
     expected.replace(QStringLiteral("FILE: "), QStringLiteral("file: ") + file + ": ");
     expected.replace(QStringLiteral("in FILE "), QStringLiteral("in ") + file + ' ');
@@ -338,25 +292,25 @@ void TestCliInspect::sheet_data() {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QStringList>("range");
     QTest::addColumn<QSize>("size");  // 16 columns of (W + 1) + 1, rows of (H + 1) + 1
-    QTest::addColumn<int>("inked");   // index of a cell that has ink
-    QTest::addColumn<int>("blank");   // and of one that has none; -1: no such cell
-    // 189 glyphs: 12 rows; the space is cell 0, B0A1 cell 95.
-    QTest::newRow("gb2312") << "gb.bin" << QStringList() << QSize(145, 109) << 95 << 0;
-    // 285 glyphs of 12 x 12: 18 rows.
-    QTest::newRow("gbk 12x12") << "gbk.bin" << QStringList() << QSize(209, 235) << 33 << 0;
-    // B0A1..B0A5: five glyphs, one short row.
+    QTest::addColumn<int>("cell");    // index of a sampled cell
+    QTest::addColumn<int>("offset");  // its packed 1bits glyph; -1: a blank glyph
+    // 189 glyphs: 12 rows; B0A1 is cell 95, packed at 104 + 95 * 8.
+    QTest::newRow("gb2312") << "gb.bin" << QStringList() << QSize(145, 109) << 95 << 864;
+    // B0A1..B0A5: five glyphs in one short row.
     QTest::newRow("gb2312 range") << "gb.bin" << QStringList{"--from", "B0A1", "--to", "b0a5"}
-                                  << QSize(46, 10) << 0 << -1;
-    // The table's order: A, B, 汉.
-    QTest::newRow("string") << "string.bin" << QStringList() << QSize(28, 10) << 2 << -1;
+                                  << QSize(46, 10) << 0 << 864;
+    // 285 glyphs of 12 x 12: 18 rows; the space comes first.
+    QTest::newRow("gbk 12x12") << "gbk.bin" << QStringList() << QSize(209, 235) << 0 << -1;
+    // The table's order: A, B, then 汉 at 9 + 3 * 2 + 2 * 9 + 1.
+    QTest::newRow("string") << "string.bin" << QStringList() << QSize(28, 10) << 2 << 34;
 }
 
 void TestCliInspect::sheet() {
     QFETCH(QString, file);
     QFETCH(QStringList, range);
     QFETCH(QSize, size);
-    QFETCH(int, inked);
-    QFETCH(int, blank);
+    QFETCH(int, cell);
+    QFETCH(int, offset);
     const QString png = Path(QString::fromLatin1(QTest::currentDataTag()).replace(' ', '_') +
                              QStringLiteral(".png"));
     const Outcome run = Run(QStringList{"inspect", Path(file), "--png", png} << range);
@@ -364,55 +318,31 @@ void TestCliInspect::sheet() {
     QCOMPARE(run.status, 0);
     const QImage image(png);
     QCOMPARE(image.size(), size);
-    const int cellW = file == QLatin1String("gbk.bin") ? 12 : 8;
-    auto cellInk = [&](int index) {
-        int ink = 0;
-        const int left = 1 + (index % 16) * (cellW + 1);
-        const int top = 1 + (index / 16) * (cellW + 1);
-        for (int y = 0; y < cellW; ++y) {
-            for (int x = 0; x < cellW; ++x) ink += qGray(image.pixel(left + x, top + y)) > 0;
-        }
-        return ink;
-    };
-    QVERIFY(cellInk(inked) > 0);
-    if (blank >= 0) QCOMPARE(cellInk(blank), 0);
-    // The gap around the cells is no gray level.
-    const QRgb gap = image.pixel(0, 0);
-    QVERIFY(qRed(gap) != qBlue(gap));
-    QCOMPARE(image.pixel(cellW + 1, 1), gap);
-}
-
-void TestCliInspect::sheetPixelsAndWriteFailure() {
-    // The cell of B0A1 in the gb2312 sheet holds exactly the bits packed at 864.
-    const QString png = Path("b0a1.png");
-    QCOMPARE(
-        Run({"inspect", Path("gb.bin"), "--png", png, "--from", "B0A1", "--to", "B0A1"}).status, 0);
-    const QImage image(png);
-    QCOMPARE(image.size(), QSize(10, 10));
-    const QByteArray gb = ReadAll("gb.bin");
-    for (int y = 0; y < 8; ++y) {
-        for (int x = 0; x < 8; ++x) {
-            const bool bit = (uchar(gb.at(864 + y)) >> (7 - x)) & 1;
-            QCOMPARE(image.pixel(1 + x, 1 + y), bit ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
+    const int w = file == QLatin1String("gbk.bin") ? 12 : 8;
+    const int left = 1 + (cell % 16) * (w + 1);
+    const int top = 1 + (cell / 16) * (w + 1);
+    const QByteArray bytes = ReadAll(file);
+    int ink = 0;
+    for (int y = 0; y < w; ++y) {
+        for (int x = 0; x < w; ++x) {
+            const bool bit = offset >= 0 && ((uchar(bytes.at(offset + y)) >> (7 - x)) & 1);
+            QCOMPARE(image.pixel(left + x, top + y), bit ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
+            ink += bit;
         }
     }
-    const Outcome run = Run({"inspect", Path("gb.bin"), "--png", Path("no/such/dir/x.png")});
-    QCOMPARE(run.status, 2);
-    QCOMPARE(QString::fromUtf8(run.err),
-             "runemill-cli: --png: cannot write " + Path("no/such/dir/x.png") + '\n');
+    QCOMPARE(ink > 0, offset >= 0);
+    // The gap around the cells is no gray level.
+    const QRgb gap = image.pixel(left - 1, top);
+    QVERIFY(qRed(gap) != qBlue(gap));
+    QCOMPARE(image.pixel(left + w, top + w), gap);
 }
 
 void TestCliInspect::help() {
-    const Outcome own = Run({"inspect", "--help"});
-    QCOMPARE(own.status, 0);
-    const QString text = QString::fromUtf8(own.out);
+    const QString text = QString::fromUtf8(Run({"inspect", "--help"}).out);
     QVERIFY(text.startsWith(QStringLiteral("Usage: runemill-cli inspect FILE [options]")));
     for (const char* option : {"--width", "--height", "--glyph", "--png", "--from", "--to"})
         QVERIFY2(text.contains(QLatin1String(option)), option);
-    QVERIFY(text.contains(QStringLiteral("16 to a row")));
-    QVERIFY(!text.contains(QStringLiteral("--point-size")));
-    const Outcome all = Run({"--help"});
-    QVERIFY(QString::fromUtf8(all.out).contains(QStringLiteral("runemill-cli inspect FILE")));
+    QVERIFY(QString::fromUtf8(Run({"--help"}).out).contains(QStringLiteral("inspect FILE")));
     QCOMPARE(Run({"inspect"}).status, 1);
 }
 
