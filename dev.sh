@@ -52,7 +52,7 @@ case "${1:-}" in
         echo "== The suite under AddressSanitizer and UndefinedBehaviorSanitizer"
         build build-sanitize -DCMAKE_BUILD_TYPE=Debug -DRUNEMILL_SANITIZE=ON -DRUNEMILL_BUILD_BENCH=OFF
         ASAN_OPTIONS=halt_on_error=1:abort_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
-            LSAN_OPTIONS=suppressions="$PWD/tests/lsan.supp" run_suite build-sanitize
+            LSAN_OPTIONS=suppressions="$PWD/tests/lsan.supp":print_suppressions=0 run_suite build-sanitize
         echo "== Fuzzing the C reader for 60 seconds"
         reader/fuzz/run_fuzz.sh 60
         ;;
