@@ -14,6 +14,7 @@ class MainWindowUi;
 
 namespace runemill {
 class FontPlan;
+enum class FontKind;
 struct GlyphSlot;
 struct CellSettings;
 }  // namespace runemill
@@ -122,5 +123,8 @@ private:
     bool RunPlan(const runemill::FontPlan& plan, const runemill::GlyphSettings& settings,
                  const QString& fileName, const RunProgress& afterGlyph);
     void EmptyFile(const QString& fileName);
+    bool PrepareTwoByteRun(runemill::FontKind kind, int encoding, const runemill::GlyphSettings& settings,
+                           runemill::FontPlan* plan, QString* fileName);
+    bool ReadCodeFields();
     void WriteChipHeader(bool ttf);
 };

@@ -19,22 +19,7 @@ void MainWindow::WriteChipHeader(bool ttf) {
         ShowMessage(QStringLiteral("Can't save to this file."));
         return;
     }
-    const QString startText = ui->lineEdit_SCode->text();
-    if (startText.size() < 4) {
-        ShowMessage(QStringLiteral("Start code number is less 4."));
-        return;
-    }
-    startCode = runemill::ParseHexCode(startText);
-    const QString endText = ui->lineEdit_ECode->text();
-    if (endText.size() < 4) {
-        ShowMessage(QStringLiteral("End code number is less 4."));
-        return;
-    }
-    endCode = runemill::ParseHexCode(endText);
-    if (endCode < startCode) {
-        ShowMessage(QStringLiteral("Error for start code > end code. And stop."));
-        return;
-    }
+    if (!ReadCodeFields()) return;
     ReadSettings();
 
     runemill::ChipHeaderFields fields;

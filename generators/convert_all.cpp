@@ -4,24 +4,30 @@
 #include "app/main_window.h"
 #include "render/codes.h"
 
-void MainWindow::on_pushButton_MakeFont_clicked() {
-    if (runActive) return;
+bool MainWindow::ReadCodeFields() {
+    // startCode is kept even when the end field is then refused.
     const QString startText = ui->lineEdit_SCode->text();
     if (startText.size() < 4) {
         ShowMessage(QStringLiteral("Start code number is less 4."));
-        return;
+        return false;
     }
     startCode = runemill::ParseHexCode(startText);
     const QString endText = ui->lineEdit_ECode->text();
     if (endText.size() < 4) {
         ShowMessage(QStringLiteral("End code number is less 4."));
-        return;
+        return false;
     }
     endCode = runemill::ParseHexCode(endText);
     if (endCode < startCode) {
         ShowMessage(QStringLiteral("Error for start code > end code. And stop."));
-        return;
+        return false;
     }
+    return true;
+}
+
+void MainWindow::on_pushButton_MakeFont_clicked() {
+    if (runActive) return;
+    if (!ReadCodeFields()) return;
     ReadSettings();
     ResizeGlyphImage();
     SetConvertButtonsEnabled(false);

@@ -17,20 +17,29 @@ int HighByte(int code) { return (code >> 8) & 0xFF; }
 
 }  // namespace
 
+bool MainWindow::PrepareTwoByteRun(FontKind kind, int encoding, const runemill::GlyphSettings& settings,
+                                   FontPlan* plan, QString* fileName) {
+    // Range first, then the codec, then the dialog: a refused run touches nothing.
+    QString error;
+    *plan = FontPlan::ForLibrary(kind, RunCell(settings), startCode, endCode, &error);
+    if (!plan->isValid()) {
+        ShowMessage(error);
+        return false;
+    }
+    if (!CodecAvailable(encoding)) return false;
+    *fileName = GetSaveBinFileName();
+    if (fileName->isEmpty()) {
+        ShowMessage(QStringLiteral("Can't save to this file."));
+        return false;
+    }
+    return true;
+}
+
 void MainWindow::MakeGB2312Lib() {
     const runemill::GlyphSettings settings = StartRunSettings();
-    QString error;
-    const FontPlan plan = FontPlan::ForLibrary(FontKind::Gb2312, RunCell(settings), startCode, endCode, &error);
-    if (!plan.isValid()) {
-        ShowMessage(error);
-        return;
-    }
-    if (!CodecAvailable(runemill::kEncodingGb2312)) return;
-    const QString fileName = GetSaveBinFileName();
-    if (fileName.isEmpty()) {
-        ShowMessage(QStringLiteral("Can't save to this file."));
-        return;
-    }
+    FontPlan plan;
+    QString fileName;
+    if (!PrepareTwoByteRun(FontKind::Gb2312, runemill::kEncodingGb2312, settings, &plan, &fileName)) return;
     ui->textEdit->clear();
     ui->textEdit->append("page:" + HexCodeText(HighByte(startCode), 2) + ",endpage:" +
                          HexCodeText(HighByte(endCode), 2));
@@ -51,18 +60,9 @@ void MainWindow::MakeGB2312Lib() {
 
 void MainWindow::MakeBIG5Lib() {
     const runemill::GlyphSettings settings = StartRunSettings();
-    QString error;
-    const FontPlan plan = FontPlan::ForLibrary(FontKind::Big5, RunCell(settings), startCode, endCode, &error);
-    if (!plan.isValid()) {
-        ShowMessage(error);
-        return;
-    }
-    if (!CodecAvailable(runemill::kEncodingBig5)) return;
-    const QString fileName = GetSaveBinFileName();
-    if (fileName.isEmpty()) {
-        ShowMessage(QStringLiteral("Can't save to this file."));
-        return;
-    }
+    FontPlan plan;
+    QString fileName;
+    if (!PrepareTwoByteRun(FontKind::Big5, runemill::kEncodingBig5, settings, &plan, &fileName)) return;
     // The maximum page is one past the end row.
     ui->textEdit->append("maxPage=" + HexCodeText(HighByte(endCode) + 1, 2) + ",minPage=" +
                          HexCodeText(HighByte(startCode), 2));
@@ -80,18 +80,9 @@ void MainWindow::MakeBIG5Lib() {
 
 void MainWindow::MakeGBKLib() {
     const runemill::GlyphSettings settings = StartRunSettings();
-    QString error;
-    const FontPlan plan = FontPlan::ForLibrary(FontKind::Gbk, RunCell(settings), startCode, endCode, &error);
-    if (!plan.isValid()) {
-        ShowMessage(error);
-        return;
-    }
-    if (!CodecAvailable(runemill::kEncodingGbk)) return;
-    const QString fileName = GetSaveBinFileName();
-    if (fileName.isEmpty()) {
-        ShowMessage(QStringLiteral("Can't save to this file."));
-        return;
-    }
+    FontPlan plan;
+    QString fileName;
+    if (!PrepareTwoByteRun(FontKind::Gbk, runemill::kEncodingGbk, settings, &plan, &fileName)) return;
     ui->textEdit->append("maxPage=" + HexCodeText(HighByte(endCode) + 1, 2) + ",minPage=" +
                          HexCodeText(HighByte(startCode), 2));
     const int rows = plan.rowCount();
