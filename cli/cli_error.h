@@ -4,6 +4,9 @@
 
 #include <QString>
 
+class QCommandLineParser;
+class QStringList;
+
 namespace runemill::cli {
 
 // Exit statuses of every command.
@@ -19,5 +22,21 @@ struct CliError {
         return QStringLiteral("runemill-cli: ") + option + QStringLiteral(": ") + problem;
     }
 };
+
+// Fills *error; returns false, for the checks of a command's options.
+inline bool Fail(CliError* error, int status, const QString& option, const QString& problem) {
+    error->status = status;
+    error->option = option;
+    error->problem = problem;
+    return false;
+}
+
+inline bool Fail(CliError* error, const QString& option, const QString& problem) {
+    return Fail(error, kExitBadInput, option, problem);
+}
+
+// Parses the arguments; a failure names the unknown option or the option
+// that lacks its value.
+bool ParseArguments(QCommandLineParser& parser, const QStringList& arguments, CliError* error);
 
 }  // namespace runemill::cli

@@ -21,10 +21,9 @@ namespace runemill::cli {
 
 namespace {
 
-int Fail(CliError* error, int status, const QString& option, const QString& problem) {
-    error->status = status;
-    error->option = option;
-    error->problem = problem;
+// Fills *error; returns its exit status.
+int FailWith(CliError* error, int status, const QString& option, const QString& problem) {
+    Fail(error, status, option, problem);
     return status;
 }
 
@@ -47,13 +46,13 @@ int ResolveFont(const ConvertSettings& settings, FontSpec* font, CliError* error
     if (settings.fontFile.isEmpty()) return kExitDone;
     const QString option = QStringLiteral("--font-file");
     if (!QFileInfo(settings.fontFile).isFile())
-        return Fail(error, kExitBadInput, option,
+        return FailWith(error, kExitBadInput, option,
                     QStringLiteral("no such file: ") + settings.fontFile);
     const int id = QFontDatabase::addApplicationFont(settings.fontFile);
     const QStringList families =
         id < 0 ? QStringList() : QFontDatabase::applicationFontFamilies(id);
     if (families.isEmpty()) {
-        return Fail(error, kExitBadInput, option,
+        return FailWith(error, kExitBadInput, option,
                     QStringLiteral("cannot read a font from ") + settings.fontFile);
     }
     font->family = families.first();
@@ -90,10 +89,10 @@ QString OptionOfPlanError(const QString& message) {
 int ReadText(const QString& path, QString* text, CliError* error) {
     const QString option = QStringLiteral("--text");
     if (!QFileInfo(path).isFile())
-        return Fail(error, kExitBadInput, option, QStringLiteral("no such file: ") + path);
+        return FailWith(error, kExitBadInput, option, QStringLiteral("no such file: ") + path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        return Fail(error, kExitBadInput, option,
+        return FailWith(error, kExitBadInput, option,
                     QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
     }
     QTextStream stream(&file);
@@ -152,21 +151,21 @@ int RunHeader(const ConvertSettings& s, const FontSpec& fontSpec, CliError* erro
     fields.family = font.family();
     const QByteArray header = ttf ? TtfFontHeader(fields) : ChipFontHeader(fields);
     if (header.isEmpty()) {
-        return Fail(
+        return FailWith(
             error, kExitBadInput, KindName(s.kind),
             QStringLiteral("The text codec \"gbk\" is not available in this Qt installation."));
     }
 
     QFile file(s.output);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) {
-        return Fail(error, kExitIoFailure, QStringLiteral("--output"),
+        return FailWith(error, kExitIoFailure, QStringLiteral("--output"),
                     QStringLiteral("cannot open %1: %2").arg(s.output, file.errorString()));
     }
     const qint64 written = file.write(header);
     const bool flushed = file.flush();
     file.close();
     if (written != header.size() || !flushed) {
-        return Fail(error, kExitIoFailure, QStringLiteral("--output"),
+        return FailWith(error, kExitIoFailure, QStringLiteral("--output"),
                     QStringLiteral("only %1 of %2 bytes could be appended to %3: %4")
                         .arg(qMax<qint64>(written, 0))
                         .arg(header.size())
@@ -224,7 +223,7 @@ QStringList RunLog(const FontPlan& plan, const QVector<int>& widths) {
 int RunFont(const ConvertSettings& s, const FontSpec& fontSpec, CliError* error) {
     const int encoding = CodecOf(s.kind);
     if (encoding >= 0 && CodecFor(encoding) == nullptr) {
-        return Fail(
+        return FailWith(
             error, kExitBadInput, KindName(s.kind),
             QStringLiteral("The text codec \"%1\" is not available in this Qt installation.")
                 .arg(QString::fromLatin1(CodecName(encoding))));
@@ -242,20 +241,20 @@ int RunFont(const ConvertSettings& s, const FontSpec& fontSpec, CliError* error)
         if (const int status = ReadText(s.textFile, &text, error)) return status;
         plan = FontPlan::ForString(cell, text, &planError);
         if (!plan.isValid() && planError.isEmpty()) {
-            return Fail(error, kExitBadInput, QStringLiteral("--text"),
+            return FailWith(error, kExitBadInput, QStringLiteral("--text"),
                         s.textFile + QStringLiteral(" holds no characters; nothing was written"));
         }
     } else {
         plan = FontPlan::ForLibrary(PlanKind(s.kind), cell, s.startCode, s.endCode, &planError);
     }
-    if (!plan.isValid()) return Fail(error, kExitBadInput, OptionOfPlanError(planError), planError);
+    if (!plan.isValid()) return FailWith(error, kExitBadInput, OptionOfPlanError(planError), planError);
 
     const qint64 size = plan.fileSize();
     std::vector<uchar> buffer;
     try {
         buffer.resize(size_t(size));
     } catch (const std::bad_alloc&) {
-        return Fail(error, kExitIoFailure, QStringLiteral("--output"),
+        return FailWith(error, kExitIoFailure, QStringLiteral("--output"),
                     QStringLiteral("Not enough memory for a file of %1 bytes; nothing was written.")
                         .arg(size));
     }
@@ -275,7 +274,7 @@ int RunFont(const ConvertSettings& s, const FontSpec& fontSpec, CliError* error)
                          file.write(reinterpret_cast<const char*>(buffer.data()), size) == size &&
                          file.commit();
     if (!written) {
-        return Fail(error, kExitIoFailure, QStringLiteral("--output"),
+        return FailWith(error, kExitIoFailure, QStringLiteral("--output"),
                     QStringLiteral("cannot write %1: %2").arg(s.output, file.errorString()));
     }
     PrintLines(RunLog(plan, widths));

@@ -50,13 +50,6 @@ const char kDescription[] =
     "\n"
     "Exit status: 0 done, 1 bad input, 2 the output could not be written.";
 
-bool Fail(CliError* error, const QString& option, const QString& problem) {
-    error->status = kExitBadInput;
-    error->option = option;
-    error->problem = problem;
-    return false;
-}
-
 // A whole number of at least `minimum`; `belowMinimum` is the complaint when
 // it is smaller.
 bool ReadInt(const QCommandLineParser& parser, const QString& name, int minimum,
@@ -198,22 +191,7 @@ QString ConvertHelpText() {
 bool ParseConvertOptions(const QStringList& arguments, ConvertSettings* settings, CliError* error) {
     QCommandLineParser parser;
     AddConvertOptions(parser);
-    if (!parser.parse(arguments)) {
-        const QStringList unknown = parser.unknownOptionNames();
-        if (!unknown.isEmpty()) {
-            const QString dashes =
-                unknown.first().size() == 1 ? QStringLiteral("-") : QStringLiteral("--");
-            return Fail(error, dashes + unknown.first(), QStringLiteral("unknown option"));
-        }
-        // "Missing value after '--width'."
-        const QString text = parser.errorText();
-        const int open = text.indexOf(QLatin1Char('\''));
-        const int close = text.indexOf(QLatin1Char('\''), open + 1);
-        if (text.startsWith(QLatin1String("Missing value")) && open >= 0 && close > open)
-            return Fail(error, text.mid(open + 1, close - open - 1),
-                        QStringLiteral("missing value"));
-        return Fail(error, QStringLiteral("options"), text);
-    }
+    if (!ParseArguments(parser, arguments, error)) return false;
 
     const QStringList positional = parser.positionalArguments();
     if (positional.size() < 2) {

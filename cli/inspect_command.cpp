@@ -56,17 +56,6 @@ struct InspectSettings {
     int to = 0xFFFF;
 };
 
-bool Fail(CliError* error, int status, const QString& option, const QString& problem) {
-    error->status = status;
-    error->option = option;
-    error->problem = problem;
-    return false;
-}
-
-bool Fail(CliError* error, const QString& option, const QString& problem) {
-    return Fail(error, kExitBadInput, option, problem);
-}
-
 void PrintLines(const QStringList& lines) {
     for (const QString& line : lines) {
         std::fputs(line.toUtf8().constData(), stdout);
@@ -166,22 +155,7 @@ void AddInspectOptions(QCommandLineParser& parser) {
 bool ParseInspectOptions(const QStringList& arguments, InspectSettings* settings, CliError* error) {
     QCommandLineParser parser;
     AddInspectOptions(parser);
-    if (!parser.parse(arguments)) {
-        const QStringList unknown = parser.unknownOptionNames();
-        if (!unknown.isEmpty()) {
-            const QString dashes =
-                unknown.first().size() == 1 ? QStringLiteral("-") : QStringLiteral("--");
-            return Fail(error, dashes + unknown.first(), QStringLiteral("unknown option"));
-        }
-        // "Missing value after '--glyph'."
-        const QString text = parser.errorText();
-        const int open = text.indexOf(QLatin1Char('\''));
-        const int close = text.indexOf(QLatin1Char('\''), open + 1);
-        if (text.startsWith(QLatin1String("Missing value")) && open >= 0 && close > open)
-            return Fail(error, text.mid(open + 1, close - open - 1),
-                        QStringLiteral("missing value"));
-        return Fail(error, QStringLiteral("options"), text);
-    }
+    if (!ParseArguments(parser, arguments, error)) return false;
     const QStringList positional = parser.positionalArguments();
     if (positional.size() < 2)
         return Fail(error, QStringLiteral("file"), QStringLiteral("missing; give the .bin file"));

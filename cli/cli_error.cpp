@@ -1,0 +1,24 @@
+#include "cli/cli_error.h"
+
+#include <QCommandLineParser>
+#include <QStringList>
+
+namespace runemill::cli {
+
+bool ParseArguments(QCommandLineParser& parser, const QStringList& arguments, CliError* error) {
+    if (parser.parse(arguments)) return true;
+    const QStringList unknown = parser.unknownOptionNames();
+    if (!unknown.isEmpty()) {
+        const QString dashes = unknown.first().size() == 1 ? QStringLiteral("-") : QStringLiteral("--");
+        return Fail(error, dashes + unknown.first(), QStringLiteral("unknown option"));
+    }
+    // "Missing value after '--width'."
+    const QString text = parser.errorText();
+    const int open = text.indexOf(QLatin1Char('\''));
+    const int close = text.indexOf(QLatin1Char('\''), open + 1);
+    if (text.startsWith(QLatin1String("Missing value")) && open >= 0 && close > open)
+        return Fail(error, text.mid(open + 1, close - open - 1), QStringLiteral("missing value"));
+    return Fail(error, QStringLiteral("options"), text);
+}
+
+}  // namespace runemill::cli
