@@ -1,9 +1,5 @@
-// runemill-cli inspect on files written by runemill-cli convert: the summary of
-// every kind, refusals of broken files with the reader's status, glyph art
-// against the packed bytes, and the contact sheet's size and cells.
-#include <QImage>
-#include <QProcess>
-#include <QTemporaryDir>
+// runemill-cli inspect on files of convert: summaries, refusals, glyph art and the sheet.
+#include <QtGui>
 #include <QtTest>
 
 namespace {
@@ -18,10 +14,6 @@ Outcome Run(const QStringList& arguments) {
     process.start(QStringLiteral(RUNEMILL_CLI_PATH), arguments);
     if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit) return {};
     return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
-}
-
-QStringList Lines(const QByteArray& out) {
-    return QString::fromUtf8(out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
 }  // namespace
@@ -43,33 +35,28 @@ class TestCliInspect : public QObject {
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
     }
 
-    // Converts into a file of the test folder; a header kind appends to it.
-    void Convert(const QString& name, const QString& options) const {
-        const Outcome run = Run(QStringList{"convert"} + options.split(' ') +
-                                QStringList{"-o", Path(name), "--quiet"});
-        QVERIFY2(run.status == 0, run.err.constData());
-    }
-
   private slots:
     void initTestCase() {
-        QVERIFY(dir.isValid());
-        const QString small = " --width 8 --height 8 --point-size 7 --y0 0";
-        Convert("gb.bin", "gb2312 --from B0A1 --to B0FE" + small);
-        Convert("big5.bin", "big5 --from A440 --to A4FF --format 2bits" + small);
-        // 9 points: 丂 of 12 x 12 has 4-bit levels 2, 3, 6, 7 and 13 (every art character).
-        Convert("gbk.bin",
-                "gbk --from 8140 --to 81FE --width 12 --height 12 --format 4bits "
-                "--point-size 9 --y0 0");
-        Convert("uni.bin", "unicode --from 4E00 --to 4E0F --format 8bits" + small);
-        Convert("ascii.bin", "ascii --width 8 --height 8 --format aRGB4444");
         WriteAll("text.txt", QStringLiteral("AB汉A").toUtf8());
-        Convert("string.bin", "string --text " + Path("text.txt") + small);
-        Convert("headers.bin",
-                "chip --from B0A1 --to B0FE --width 8 --height 8 --format 4bits "
-                "--bold --underline --point-size 9 --x0 2 --y0 -3");
-        Convert("headers.bin", "ttf --width 12 --height 12 --italic");
-        // Broken copies of gb.bin (1616 bytes).
-        const QByteArray gb = ReadAll("gb.bin");
+        const QString small = " --width 8 --height 8 --point-size 7 --y0 0";
+        // A header kind appends to its file.
+        for (const QString& line : QStringList{
+                 "gb.bin gb2312 --from B0A1 --to B0FE" + small,
+                 "big5.bin big5 --from A440 --to A4FF --format 2bits" + small,
+                 "gbk.bin gbk --from 8140 --to 81FE --width 12 --height 12 --format 4bits "
+                 "--point-size 9 --y0 0",
+                 "uni.bin unicode --from 4E00 --to 4E0F --format 8bits" + small,
+                 "ascii.bin ascii --width 8 --height 8 --format aRGB4444",
+                 "string.bin string --text " + Path("text.txt") + small,
+                 "headers.bin chip --from B0A1 --to B0FE --width 8 --height 8 --format 4bits "
+                 "--bold --underline --point-size 9 --x0 2 --y0 -3",
+                 "headers.bin ttf --width 12 --height 12 --italic"}) {
+            const QStringList options = line.split(' ');  // the file, then the options
+            const Outcome run =
+                Run(QStringList{"convert", "--quiet", "-o", Path(options[0])} + options.mid(1));
+            QVERIFY2(run.status == 0, run.err.constData());
+        }
+        const QByteArray gb = ReadAll("gb.bin");  // 1616 bytes; broken copies of it:
         WriteAll("one.bin", gb.left(1));
         WriteAll("magic.bin", 'X' + gb.mid(1));
         WriteAll("short.bin", gb.left(1615));
@@ -77,8 +64,7 @@ class TestCliInspect : public QObject {
     }
 
     void inspect_data() {
-        // The row's name is the file and the options; its stdout lines, then its
-        // stderr lines after "stderr: ", joined by '|'; "@" is the test folder.
+        // Tag: the file and options; lines: stdout, then "!" and stderr, '|' between; "@": folder.
         QTest::addColumn<QString>("lines");
         // Lengths by hand: 104 + 95 * glyph + stored glyphs (Unicode: + 1 width byte each).
         QTest::newRow("gb.bin")
@@ -107,55 +93,47 @@ class TestCliInspect : public QObject {
                "A1A0..F7FE|  glyphs: none, a header holds no glyphs|  flags: 0x81 (italic)|  point "
                "size: 20|  x0, y0: 0, -7|  text: KV7104 TTF Font|  family: 宋体|"
                "length: 216 bytes, right for 2 headers of 108 bytes";
+        QTest::newRow("one.bin")
+            << "!runemill-cli: file: @one.bin: RMF_TRUNCATED, the file ends inside its header";
+        QTest::newRow("magic.bin")
+            << "!runemill-cli: file: @magic.bin: RMF_BAD_MAGIC, its first bytes are no known magic";
         const QString length(
-            "|stderr: runemill-cli: file: @%1: RMF_BAD_LENGTH, its length does "
-            "not match its header (a cell of 256 pixels or more needs "
-            "--width/--height)");
-        QTest::newRow("one.bin") << "stderr: runemill-cli: file: @one.bin: RMF_TRUNCATED, the file "
-                                    "ends inside its header";
-        QTest::newRow("magic.bin") << "stderr: runemill-cli: file: @magic.bin: RMF_BAD_MAGIC, its "
-                                      "first bytes are no known magic";
-        QTest::newRow("short.bin") << "length: 1615 bytes, wrong for its header (RMF_BAD_LENGTH)" +
-                                          length.arg("short.bin");
-        QTest::newRow("long.bin") << "length: 1617 bytes, wrong for its header (RMF_BAD_LENGTH)" +
-                                         length.arg("long.bin");
+            "length: %1 bytes, wrong for its header (RMF_BAD_LENGTH)|!runemill-cli: file: @%2.bin: "
+            "RMF_BAD_LENGTH, its length does not match its header (a cell of 256 pixels or more "
+            "needs --width/--height)");
+        QTest::newRow("short.bin") << length.arg(1615).arg("short");
+        QTest::newRow("long.bin") << length.arg(1617).arg("long");
         QTest::newRow("gb.bin --width 300")
-            << "stderr: runemill-cli: --width/--height: the cell size given does not agree with "
-               "the one stored in @gb.bin (RMF_BAD_ARGUMENT)";
-        // The space is W / 3 wide and never inked.
-        QTest::newRow("gb.bin --glyph 20") << "glyph 0020: 8 x 8, 1bits, width byte 2|+--------+|" +
-                                                  QString("|        ||").repeated(8) + "+--------+";
+            << "!runemill-cli: --width/--height: the cell size given does not agree with the one "
+               "stored in @gb.bin (RMF_BAD_ARGUMENT)";
         QTest::newRow("gb.bin --glyph B1A1")
-            << "stderr: runemill-cli: --glyph: B1A1: not found (RMF_NOT_FOUND)";
+            << "!runemill-cli: --glyph: B1A1: not found (RMF_NOT_FOUND)";
     }
 
     void inspect() {
         QFETCH(QString, lines);
         QStringList options = QString::fromLatin1(QTest::currentDataTag()).split(' ');
         const Outcome run = Run(QStringList{"inspect", Path(options.takeFirst())} + options);
-        QStringList printed = Lines(run.out);
-        for (const QString& line : Lines(run.err)) printed << "stderr: " + line;
-        QCOMPARE(printed.join('|').replace(dir.path() + '/', "@"), lines);
-        QCOMPARE(run.status, lines.contains("stderr: ") ? 1 : 0);
+        QString printed = run.out + (run.err.isEmpty() ? QByteArray() : '!' + run.err);
+        QCOMPARE(printed.trimmed().replace('\n', '|').replace(dir.path() + '/', "@"), lines);
+        QCOMPARE(run.status, lines.contains('!') ? 1 : 0);
     }
 
     void glyphArt() {
-        // 8140 is slot 0 after the ASCII block: 104 + 95 * 72; a 4bits row of 12 pixels is
-        // 6 bytes, the left pixel in the high half; the art is ' ' . : # by gray level.
-        const Outcome run = Run({"inspect", Path("gbk.bin"), "--glyph", "0x8140"});
-        QCOMPARE(run.status, 0);
+        // 8140 (丂, of every level) is slot 0 after the ASCII block: 104 + 95 * 72; a 4bits row
+        // of 12 pixels is 6 bytes, the left pixel high; the art is ' ' . : # by gray level.
         const QByteArray glyph = ReadAll("gbk.bin").mid(6944, 72);
-        QStringList expected{"glyph 8140: 12 x 12, 4bits", "+------------+"};
-        for (int y = 0; y < 12; ++y) {
-            QString row = "|";
-            for (int x = 0; x < 12; ++x) {
-                const int gray = 17 * ((uchar(glyph.at(y * 6 + x / 2)) >> (x % 2 ? 0 : 4)) & 15);
-                row += QLatin1Char(gray == 0 ? ' ' : gray < 96 ? '.' : gray < 192 ? ':' : '#');
-            }
-            expected << row + '|';
+        QString art;
+        for (int i = 0; i < 144; ++i) {
+            const int gray = 17 * ((uchar(glyph.at(i / 2)) >> (i % 2 ? 0 : 4)) & 15);
+            if (i % 12 == 0) art += '|';
+            art += QLatin1Char(gray == 0 ? ' ' : gray < 96 ? '.' : gray < 192 ? ':' : '#');
+            if (i % 12 == 11) art += "||";
         }
-        QCOMPARE(Lines(run.out), expected << "+------------+");
-        for (const char art : {'.', ':', '#'}) QVERIFY2(run.out.contains(art), "a level unseen");
+        const QByteArray out = Run({"inspect", Path("gbk.bin"), "--glyph", "0x8140"}).out;
+        QCOMPARE(QString(out).trimmed().replace('\n', '|'),
+                 "glyph 8140: 12 x 12, 4bits|+------------+|" + art + "+------------+");
+        for (const char level : {'.', ':', '#'}) QVERIFY2(art.contains(level), "a level unseen");
     }
 
     void sheet() {
@@ -166,10 +144,9 @@ class TestCliInspect : public QObject {
         // B0A1: cell 95 (row 5, column 15) at 1 + 15 * 9, 1 + 5 * 9; packed at 104 + 95 * 8.
         const QByteArray glyph = ReadAll("gb.bin").mid(864, 8);
         QVERIFY(glyph.count('\0') < 8);  // it has ink
-        for (int i = 0; i < 64; ++i) {   // white ink on black
-            const bool ink = (uchar(glyph.at(i / 8)) >> (7 - i % 8)) & 1;
-            QCOMPARE(image.pixel(136 + i % 8, 46 + i / 8), ink ? 0xFFFFFFFFu : 0xFF000000u);
-        }
+        for (int i = 0; i < 64; ++i)     // white ink on black
+            QCOMPARE(image.pixel(136 + i % 8, 46 + i / 8),
+                     (uchar(glyph.at(i / 8)) >> (7 - i % 8)) & 1 ? 0xFFFFFFFFu : 0xFF000000u);
     }
 };
 
