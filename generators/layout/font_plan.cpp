@@ -257,36 +257,31 @@ void FontPlan::AddTwoByteRows(const RowLayout& layout) {
     }
 }
 
+void FontPlan::AppendRecord(int code, const QString& text, qint64* widthOffset) {
+    // A record is its width byte, then the packed glyph; always left-aligned.
+    GlyphSlot slot;
+    slot.code = code;
+    slot.text = text;
+    slot.leftAligned = true;
+    slot.measureWidth = true;
+    slot.widthOffset = *widthOffset;
+    slot.glyphOffset = *widthOffset + kUnicodeRecordWidthBytes;
+    slots_.append(slot);
+    *widthOffset += kUnicodeRecordWidthBytes + bytesPerGlyph_;
+}
+
 void FontPlan::AddUnicodeRecords() {
     qint64 widthOffset = kAsciiGlyphsOffset + kAsciiCount * bytesPerGlyph_;
-    for (int code = startCode_; code <= endCode_; ++code) {
-        GlyphSlot slot;
-        slot.code = code;
-        slot.text = CodeToChar(kEncodingUnicode, code);  // code 0 draws ""
-        slot.leftAligned = true;
-        slot.measureWidth = true;
-        slot.widthOffset = widthOffset;
-        slot.glyphOffset = widthOffset + kUnicodeRecordWidthBytes;
-        slots_.append(slot);
-        widthOffset += kUnicodeRecordWidthBytes + bytesPerGlyph_;
-    }
+    for (int code = startCode_; code <= endCode_; ++code)
+        AppendRecord(code, CodeToChar(kEncodingUnicode, code), &widthOffset);  // code 0 draws ""
 }
 
 void FontPlan::AddStringRecords() {
     const int count = units_.size();
     slots_.reserve(count);
     qint64 widthOffset = kStringTableOffset + qint64(kStringCodeBytes) * count;
-    for (int k = 0; k < count; ++k) {
-        GlyphSlot slot;
-        slot.code = units_.at(k);
-        slot.text = QString(QChar(units_.at(k)));  // a space is drawn like any other unit
-        slot.leftAligned = true;
-        slot.measureWidth = true;
-        slot.widthOffset = widthOffset;
-        slot.glyphOffset = widthOffset + kUnicodeRecordWidthBytes;
-        slots_.append(slot);
-        widthOffset += kUnicodeRecordWidthBytes + bytesPerGlyph_;
-    }
+    // A space is drawn like any other unit.
+    for (int k = 0; k < count; ++k) AppendRecord(units_.at(k), QString(QChar(units_.at(k))), &widthOffset);
 }
 
 void FontPlan::WriteFixedBytes(uchar* out) const {

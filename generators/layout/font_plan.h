@@ -81,6 +81,7 @@ class FontPlan {
     void AddTwoByteRows(const RowLayout& layout);
     void AddUnicodeRecords();
     void AddStringRecords();
+    void AppendRecord(int code, const QString& text, qint64* widthOffset);
 
     bool valid_ = false;
     FontKind kind_ = FontKind::Gb2312;
