@@ -21,4 +21,12 @@ bool ParseArguments(QCommandLineParser& parser, const QStringList& arguments, Cl
     return Fail(error, QStringLiteral("options"), text);
 }
 
+QString HelpText(const QCommandLineParser& parser, const QString& usage) {
+    QString text = parser.helpText();
+    const int lineEnd = text.indexOf(QLatin1Char('\n'));
+    if (text.startsWith(QLatin1String("Usage:")) && lineEnd > 0)
+        text.replace(0, lineEnd, QStringLiteral("Usage: ") + usage);
+    return text;
+}
+
 }  // namespace runemill::cli

@@ -39,4 +39,8 @@ inline bool Fail(CliError* error, const QString& option, const QString& problem)
 // that lacks its value.
 bool ParseArguments(QCommandLineParser& parser, const QStringList& arguments, CliError* error);
 
+// The parser's help with the usage line naming the program plainly (Qt names
+// it by its full path).
+QString HelpText(const QCommandLineParser& parser, const QString& usage);
+
 }  // namespace runemill::cli

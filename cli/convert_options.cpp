@@ -180,12 +180,7 @@ void AddConvertOptions(QCommandLineParser& parser) {
 QString ConvertHelpText() {
     QCommandLineParser parser;
     AddConvertOptions(parser);
-    // Qt names the program by its full path; the usage line names it plainly.
-    QString text = parser.helpText();
-    const int lineEnd = text.indexOf(QLatin1Char('\n'));
-    if (text.startsWith(QLatin1String("Usage:")) && lineEnd > 0)
-        text.replace(0, lineEnd, QStringLiteral("Usage: runemill-cli convert <kind> [options]"));
-    return text;
+    return HelpText(parser, QStringLiteral("runemill-cli convert <kind> [options]"));
 }
 
 bool ParseConvertOptions(const QStringList& arguments, ConvertSettings* settings, CliError* error) {

@@ -455,11 +455,7 @@ int WriteSheet(const rmf_font& font, const InspectSettings& s, CliError* error) 
 QString InspectHelpText() {
     QCommandLineParser parser;
     AddInspectOptions(parser);
-    QString text = parser.helpText();
-    const int lineEnd = text.indexOf(QLatin1Char('\n'));
-    if (text.startsWith(QLatin1String("Usage:")) && lineEnd > 0)
-        text.replace(0, lineEnd, QStringLiteral("Usage: runemill-cli inspect FILE [options]"));
-    return text;
+    return HelpText(parser, QStringLiteral("runemill-cli inspect FILE [options]"));
 }
 
 int RunInspect(const QStringList& arguments, CliError* error) {
