@@ -23,10 +23,10 @@ constexpr int kMaxThreads = 64;
 
 // Draws the slots [first, end) with a drawer of its own. The font is built
 // here rather than copied, so no QFont data is shared between threads.
-void RenderChunk(const FontPlan& plan, const FontSpec& fontSpec, const GlyphSettings& glyph,
+void RenderChunk(const FontPlan& plan, const FontChoice& fontChoice, const GlyphSettings& glyph,
                  int first, int end, uchar* out, int* widths, std::atomic<qint64>* done,
                  const std::function<void()>& onStride) {
-    const QFont font = MakeFont(fontSpec);
+    const QFont font = MakeFont(fontChoice);
     GlyphDrawer drawer(font, glyph);
     std::vector<uchar> scratch(size_t(plan.bytesPerGlyph()));
     int sinceReport = 0;
@@ -48,9 +48,9 @@ void RenderChunk(const FontPlan& plan, const FontSpec& fontSpec, const GlyphSett
 
 }  // namespace
 
-QFont MakeFont(const FontSpec& spec) {
-    QFont font(spec.family, spec.pointSize, QFont::Normal, false);
-    font.setUnderline(spec.underline);
+QFont MakeFont(const FontChoice& choice) {
+    QFont font(choice.family, choice.pointSize, QFont::Normal, false);
+    font.setUnderline(choice.underline);
     return font;
 }
 
@@ -68,7 +68,7 @@ int ThreadsForRun(int requested, int slotCount) {
     return std::max(1, std::min({requested, slotCount, kMaxThreads}));
 }
 
-QVector<int> RenderPlanSlots(const FontPlan& plan, const FontSpec& font, const GlyphSettings& glyph,
+QVector<int> RenderPlanSlots(const FontPlan& plan, const FontChoice& font, const GlyphSettings& glyph,
                              int threads, uchar* out, const RenderProgress& progress) {
     const int count = plan.slotCount();
     QVector<int> widths(count, 1);

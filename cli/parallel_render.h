@@ -15,13 +15,13 @@ namespace runemill::cli {
 
 // The font as the window holds it: family and size; weight and style are
 // written by the rasteriser from the glyph settings.
-struct FontSpec {
+struct FontChoice {
     QString family;
     int pointSize = 20;
     bool underline = false;
 };
 
-QFont MakeFont(const FontSpec& spec);
+QFont MakeFont(const FontChoice& choice);
 
 // Threads a run uses: `requested`, at most one per slot, and one when Qt cannot
 // draw text outside the GUI thread.
@@ -36,7 +36,7 @@ using RenderProgress = std::function<void(qint64 done)>;
 // Draws every slot of `plan` into `out` (plan.fileSize() bytes whose fixed
 // bytes are written already). Returns the width of every slot, in slot order,
 // for the GBK width list.
-QVector<int> RenderPlanSlots(const FontPlan& plan, const FontSpec& font, const GlyphSettings& glyph,
+QVector<int> RenderPlanSlots(const FontPlan& plan, const FontChoice& font, const GlyphSettings& glyph,
                              int threads, uchar* out, const RenderProgress& progress);
 
 }  // namespace runemill::cli

@@ -23,7 +23,7 @@ const QColor kHoverFill(0xee, 0xf6, 0xff);
 
 constexpr int kDotsPerMeter = 3780;  // 96 dpi, written into every file as its pHYs chunk
 
-struct ImageSpec {
+struct ImageRecipe {
     const char* fileName;
     int width;
     int height;
@@ -97,7 +97,7 @@ void DrawButtonHover(QPainter& p, const QRectF& r) {
     p.drawRoundedRect(r.adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
 }
 
-const ImageSpec kImages[] = {
+const ImageRecipe kImages[] = {
     {"ComboBox-downArrow.png", 21, 11, DrawDownArrow},
     {"Checkbox_uncheck.png", 26, 26,
      [](QPainter& p, const QRectF& r) { DrawCheckBox(p, r, false, false); }},
@@ -131,17 +131,17 @@ int main(int argc, char* argv[]) {
         err << "cannot create " << outDir.path() << "\n";
         return 2;
     }
-    for (const ImageSpec& spec : kImages) {
-        QImage image(spec.width, spec.height, QImage::Format_ARGB32_Premultiplied);
+    for (const ImageRecipe& recipe : kImages) {
+        QImage image(recipe.width, recipe.height, QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::transparent);
         image.setDotsPerMeterX(kDotsPerMeter);
         image.setDotsPerMeterY(kDotsPerMeter);
         {
             QPainter painter(&image);
             painter.setRenderHint(QPainter::Antialiasing, true);
-            spec.draw(painter, QRectF(0, 0, spec.width, spec.height));
+            recipe.draw(painter, QRectF(0, 0, recipe.width, recipe.height));
         }
-        const QString path = outDir.filePath(QString::fromLatin1(spec.fileName));
+        const QString path = outDir.filePath(QString::fromLatin1(recipe.fileName));
         if (!image.convertToFormat(QImage::Format_ARGB32).save(path, "PNG")) {
             err << "cannot write " << path << "\n";
             return 2;
