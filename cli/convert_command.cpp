@@ -5,7 +5,6 @@
 #include <QFontDatabase>
 #include <QSaveFile>
 #include <QStringList>
-#include <QTextStream>
 #include <cstdio>
 #include <new>
 #include <vector>
@@ -13,8 +12,10 @@
 #include "cli/parallel_render.h"
 #include "cli/progress_bar.h"
 #include "generators/layout/chip_header.h"
+#include "generators/layout/command_text.h"
 #include "generators/layout/font_plan.h"
 #include "generators/layout/gbk_width_list.h"
+#include "generators/layout/run_log.h"
 #include "render/codes.h"
 
 namespace runemill::cli {
@@ -35,11 +36,9 @@ void PrintLines(const QStringList& lines) {
     std::fflush(stdout);
 }
 
-int HighByte(int code) { return (code >> 8) & 0xFF; }
-
 // The font the run draws with: the installed family, or the first family of
 // the font file.
-int ResolveFont(const ConvertSettings& settings, FontSpec* font, CliError* error) {
+int ResolveFont(const ConvertSettings& settings, FontChoice* font, CliError* error) {
     font->family = settings.family;
     font->pointSize = settings.pointSize;
     font->underline = settings.underline;
@@ -95,10 +94,7 @@ int ReadText(const QString& path, QString* text, CliError* error) {
         return FailWith(error, kExitBadInput, option,
                     QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
     }
-    QTextStream stream(&file);
-    stream.setCodec("utf-8");
-    text->clear();
-    while (!stream.atEnd()) *text += stream.readLine().simplified();
+    *text = ReadCommandText(&file);
     return kExitDone;
 }
 
@@ -133,9 +129,9 @@ int CodecOf(ConvertKind kind) {
 }
 
 // The two 108-byte headers, appended to the output as the window does.
-int RunHeader(const ConvertSettings& s, const FontSpec& fontSpec, CliError* error) {
+int RunHeader(const ConvertSettings& s, const FontChoice& fontChoice, CliError* error) {
     const bool ttf = s.kind == ConvertKind::Ttf;
-    const QFont font = MakeFont(fontSpec);
+    const QFont font = MakeFont(fontChoice);
     ChipHeaderFields fields;
     fields.width = s.width;
     fields.height = s.height;
@@ -151,9 +147,7 @@ int RunHeader(const ConvertSettings& s, const FontSpec& fontSpec, CliError* erro
     fields.family = font.family();
     const QByteArray header = ttf ? TtfFontHeader(fields) : ChipFontHeader(fields);
     if (header.isEmpty()) {
-        return FailWith(
-            error, kExitBadInput, KindName(s.kind),
-            QStringLiteral("The text codec \"gbk\" is not available in this Qt installation."));
+        return FailWith(error, kExitBadInput, KindName(s.kind), MissingCodecMessage("gbk"));
     }
 
     QFile file(s.output);
@@ -172,16 +166,7 @@ int RunHeader(const ConvertSettings& s, const FontSpec& fontSpec, CliError* erro
                         .arg(s.output, file.errorString()));
     }
 
-    QStringList log;
-    log << QStringLiteral("Size:") + DecimalText(fields.pointSize);
-    if (!ttf) {
-        log << QStringLiteral("Font_x0,y0:") + DecimalText(s.x0) + QLatin1Char(',') +
-                   DecimalText(s.y0);
-        log << QStringLiteral("fontText[28]:") + HexCodeText(uchar(header.at(28)), 2) +
-                   QLatin1Char(',') + HexCodeText(s.y0, 8);
-    }
-    log << QStringLiteral("family:") + fields.family;
-    PrintLines(log);
+    PrintLines(ChipHeaderLines(fields, header, ttf));
     return kExitDone;
 }
 
@@ -192,13 +177,10 @@ QStringList RunLog(const FontPlan& plan, const QVector<int>& widths) {
     QStringList log;
     switch (plan.kind()) {
         case FontKind::Gb2312:
-            log << QStringLiteral("page:") + HexCodeText(HighByte(start), 2) +
-                       QStringLiteral(",endpage:") + HexCodeText(HighByte(end), 2);
+            log << PageLine(start, end);
             break;
         case FontKind::Big5:
-            // The maximum page is one past the end row.
-            log << QStringLiteral("maxPage=") + HexCodeText(HighByte(end) + 1, 2) +
-                       QStringLiteral(",minPage=") + HexCodeText(HighByte(start), 2);
+            log << MaxPageLine(start, end);
             break;
         case FontKind::Gbk: {
             // The width list replaces the whole log; its lines end in "\r\n" in
@@ -210,9 +192,7 @@ QStringList RunLog(const FontPlan& plan, const QVector<int>& widths) {
             break;
         }
         case FontKind::Unicode:
-            log << QStringLiteral("Unicode start:") + HexCodeText(start, 4)
-                << QStringLiteral("Unicode end:") + HexCodeText(end, 4)
-                << QStringLiteral("Unicode nmuber:") + DecimalText(end - start + 1);
+            log = UnicodeLines(start, end);
             break;
         default:
             break;
@@ -220,13 +200,10 @@ QStringList RunLog(const FontPlan& plan, const QVector<int>& widths) {
     return log;
 }
 
-int RunFont(const ConvertSettings& s, const FontSpec& fontSpec, CliError* error) {
+int RunFont(const ConvertSettings& s, const FontChoice& fontChoice, CliError* error) {
     const int encoding = CodecOf(s.kind);
     if (encoding >= 0 && CodecFor(encoding) == nullptr) {
-        return FailWith(
-            error, kExitBadInput, KindName(s.kind),
-            QStringLiteral("The text codec \"%1\" is not available in this Qt installation.")
-                .arg(QString::fromLatin1(CodecName(encoding))));
+        return FailWith(error, kExitBadInput, KindName(s.kind), MissingCodecMessage(CodecName(encoding)));
     }
     CellSettings cell;
     cell.width = s.width;
@@ -264,7 +241,7 @@ int RunFont(const ConvertSettings& s, const FontSpec& fontSpec, CliError* error)
     QVector<int> widths;
     {
         ProgressBar bar(!s.quiet, plan.slotCount());
-        widths = RenderPlanSlots(plan, fontSpec, MakeGlyphSettings(s), threads, buffer.data(),
+        widths = RenderPlanSlots(plan, fontChoice, MakeGlyphSettings(s), threads, buffer.data(),
                                  [&bar](qint64 done) { bar.Update(done); });
     }
 
@@ -284,7 +261,7 @@ int RunFont(const ConvertSettings& s, const FontSpec& fontSpec, CliError* error)
 }  // namespace
 
 int RunConvert(const ConvertSettings& settings, CliError* error) {
-    FontSpec font;
+    FontChoice font;
     if (const int status = ResolveFont(settings, &font, error)) return status;
     if (settings.kind == ConvertKind::Chip || settings.kind == ConvertKind::Ttf)
         return RunHeader(settings, font, error);

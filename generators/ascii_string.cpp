@@ -3,10 +3,10 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
-#include <QTextStream>
 
 #include "app/form/main_window_ui.h"
 #include "app/main_window.h"
+#include "generators/layout/command_text.h"
 #include "generators/layout/font_plan.h"
 #include "render/codes.h"
 
@@ -56,13 +56,7 @@ QString MainWindow::ReadCommandFile() {
         ShowMessage(QStringLiteral("Read fail,please check the path!"));
         return QString();
     }
-    QTextStream stream(&file);
-    stream.setCodec("utf-8");
-    // Line breaks never reach the font; inner runs of blanks become one space.
-    QString text;
-    while (!stream.atEnd()) text += stream.readLine().simplified();
-    file.close();
-    return text;
+    return runemill::ReadCommandText(&file);
 }
 
 void MainWindow::on_pushButton_String_clicked() {

@@ -6,12 +6,13 @@
 #include "app/form/main_window_ui.h"
 #include "app/main_window.h"
 #include "generators/layout/chip_header.h"
+#include "generators/layout/run_log.h"
 #include "render/codes.h"
 
 void MainWindow::WriteChipHeader(bool ttf) {
     if (runActive) return;  // a running conversion owns outBuffer
     if (QTextCodec::codecForName("gbk") == nullptr) {
-        ShowMessage(QStringLiteral("The text codec \"gbk\" is not available in this Qt installation."));
+        ShowMessage(runemill::MissingCodecMessage("gbk"));
         return;
     }
     const QString fileName = GetSaveBinFileName();
@@ -38,13 +39,7 @@ void MainWindow::WriteChipHeader(bool ttf) {
     const QByteArray header = ttf ? runemill::TtfFontHeader(fields) : runemill::ChipFontHeader(fields);
     if (header.isEmpty()) return;  // no "gbk" codec: reported above, before the dialog
 
-    ui->textEdit->append("Size:" + DecimalText(fields.pointSize));
-    if (!ttf) {
-        ui->textEdit->append("Font_x0,y0:" + DecimalText(x0) + "," + DecimalText(y0));
-        ui->textEdit->append("fontText[28]:" + HexCodeText(uchar(header.at(28)), 2) + "," +
-                             HexCodeText(y0, 8));
-    }
-    ui->textEdit->append("family:" + fields.family);
+    for (const QString& line : runemill::ChipHeaderLines(fields, header, ttf)) ui->textEdit->append(line);
 
     // Appended to what the file holds: these headers are never emptied first.
     outBuffer = new unsigned char[size_t(header.size())];

@@ -6,6 +6,7 @@
 #include "app/main_window.h"
 #include "generators/layout/font_plan.h"
 #include "generators/layout/gbk_width_list.h"
+#include "generators/layout/run_log.h"
 #include "render/codes.h"
 
 using runemill::FontKind;
@@ -13,7 +14,13 @@ using runemill::FontPlan;
 
 namespace {
 
-int HighByte(int code) { return (code >> 8) & 0xFF; }
+// The bar after `index` when it ends a row of a two-byte library: finished
+// rows x 100 / rows; -1 anywhere else.
+int RowEndPercent(const FontPlan& plan, int index) {
+    const int done = index - plan.asciiSlotCount() + 1;
+    if (done <= 0 || done % plan.cellsPerRow() != 0) return -1;
+    return done / plan.cellsPerRow() * 100 / plan.rowCount();
+}
 
 }  // namespace
 
@@ -41,17 +48,12 @@ void MainWindow::MakeGB2312Lib() {
     QString fileName;
     if (!PrepareTwoByteRun(FontKind::Gb2312, runemill::kEncodingGb2312, settings, &plan, &fileName)) return;
     ui->textEdit->clear();
-    ui->textEdit->append("page:" + HexCodeText(HighByte(startCode), 2) + ",endpage:" +
-                         HexCodeText(HighByte(endCode), 2));
-    const int rows = plan.rowCount();
-    const int cells = plan.cellsPerRow();
+    ui->textEdit->append(runemill::PageLine(startCode, endCode));
     const int ascii = plan.asciiSlotCount();
+    const int glyphs = plan.rowCount() * plan.cellsPerRow();
     const bool ran = RunPlan(plan, settings, fileName, [&](int index, int) {
-        if (index < ascii) {
-            ui->progressBar->setValue((index + 1) * 100 / (rows * cells));
-        } else if ((index - ascii + 1) % cells == 0) {
-            ui->progressBar->setValue((index - ascii + 1) / cells * 100 / rows);
-        }
+        const int percent = index < ascii ? (index + 1) * 100 / glyphs : RowEndPercent(plan, index);
+        if (percent >= 0) ui->progressBar->setValue(percent);
     });
     if (!ran) return;
     ui->progressBar->setValue(100);
@@ -63,15 +65,10 @@ void MainWindow::MakeBIG5Lib() {
     FontPlan plan;
     QString fileName;
     if (!PrepareTwoByteRun(FontKind::Big5, runemill::kEncodingBig5, settings, &plan, &fileName)) return;
-    // The maximum page is one past the end row.
-    ui->textEdit->append("maxPage=" + HexCodeText(HighByte(endCode) + 1, 2) + ",minPage=" +
-                         HexCodeText(HighByte(startCode), 2));
-    const int rows = plan.rowCount();
-    const int cells = plan.cellsPerRow();
-    const int ascii = plan.asciiSlotCount();
+    ui->textEdit->append(runemill::MaxPageLine(startCode, endCode));
     const bool ran = RunPlan(plan, settings, fileName, [&](int index, int) {
-        if (index >= ascii && (index - ascii + 1) % cells == 0)
-            ui->progressBar->setValue((index - ascii + 1) / cells * 100 / rows);
+        const int percent = RowEndPercent(plan, index);
+        if (percent >= 0) ui->progressBar->setValue(percent);
     });
     if (!ran) return;
     ui->progressBar->setValue(100);
@@ -83,16 +80,12 @@ void MainWindow::MakeGBKLib() {
     FontPlan plan;
     QString fileName;
     if (!PrepareTwoByteRun(FontKind::Gbk, runemill::kEncodingGbk, settings, &plan, &fileName)) return;
-    ui->textEdit->append("maxPage=" + HexCodeText(HighByte(endCode) + 1, 2) + ",minPage=" +
-                         HexCodeText(HighByte(startCode), 2));
-    const int rows = plan.rowCount();
-    const int cells = plan.cellsPerRow();
-    const int ascii = plan.asciiSlotCount();
+    ui->textEdit->append(runemill::MaxPageLine(startCode, endCode));
     runemill::GbkWidthList widthList;
     const bool ran = RunPlan(plan, settings, fileName, [&](int index, int width) {
         widthList.AddIfListed(plan, plan.slot(index), width);
-        if (index >= ascii && (index - ascii + 1) % cells == 0)
-            ui->progressBar->setValue((index - ascii + 1) / cells * 100 / rows);
+        const int percent = RowEndPercent(plan, index);
+        if (percent >= 0) ui->progressBar->setValue(percent);
     });
     if (!ran) return;
     // The width list, a C initialiser, replaces the whole log.
@@ -110,8 +103,9 @@ void MainWindow::MakeUnicodeLib() {
     }
     const int start = startCode & 0xFFFF;
     const int end = endCode & 0xFFFF;
-    ui->textEdit->append("Unicode start:" + HexCodeText(start, 4));
-    ui->textEdit->append("Unicode end:" + HexCodeText(end, 4));
+    const QStringList lines = runemill::UnicodeLines(startCode, endCode);
+    ui->textEdit->append(lines.at(0));
+    ui->textEdit->append(lines.at(1));
     QString error;
     const FontPlan plan = FontPlan::ForLibrary(FontKind::Unicode, RunCell(settings), startCode, endCode, &error);
     if (start > end) {
@@ -119,7 +113,7 @@ void MainWindow::MakeUnicodeLib() {
         return;
     }
     const int count = end - start + 1;
-    ui->textEdit->append("Unicode nmuber:" + DecimalText(count));
+    ui->textEdit->append(lines.at(2));
     if (!plan.isValid()) {
         ShowMessage(error);
         return;

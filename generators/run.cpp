@@ -10,6 +10,7 @@
 #include "app/main_window.h"
 #include "generators/layout/font_assembler.h"
 #include "generators/layout/font_plan.h"
+#include "generators/layout/run_log.h"
 #include "render/codes.h"
 
 void MainWindow::SetConvertButtonsEnabled(bool enabled) {
@@ -21,8 +22,7 @@ void MainWindow::SetConvertButtonsEnabled(bool enabled) {
 
 bool MainWindow::CodecAvailable(int encoding) {
     if (runemill::CodecFor(encoding) != nullptr) return true;
-    ShowMessage(QStringLiteral("The text codec \"%1\" is not available in this Qt installation.")
-                    .arg(QString::fromLatin1(runemill::CodecName(encoding))));
+    ShowMessage(runemill::MissingCodecMessage(runemill::CodecName(encoding)));
     return false;
 }
 

@@ -72,7 +72,12 @@ void GlyphRasterizer::Render(QImage& glyph, QFont& font, const QString& text,
         QPen pen = painter.pen();
         pen.setColor(QColor(255, 255, 255));
         painter.setPen(pen);
-        painter.setFont(DrawingFont(font));
+        if (!haveFont_ || !(lastFont_ == font)) {
+            haveFont_ = true;
+            lastFont_ = font;
+            drawingFont_ = DrawingFont(font);
+        }
+        painter.setFont(drawingFont_);
         painter.drawText(QRect(0, 0, w, canvasH), Qt::AlignCenter, text);
     }
 

@@ -29,6 +29,9 @@ public:
 
 private:
     QImage canvas_;
+    QFont lastFont_;     // the font of the previous call, as the caller holds it
+    QFont drawingFont_;  // and as it is drawn; rebuilt only when the font changes
+    bool haveFont_ = false;
 };
 
 // One-shot form of GlyphRasterizer::Render.
