@@ -7,6 +7,7 @@
 #include "app/form/main_window_ui.h"
 #include "app/start_style_sheets.h"
 #include "render/font_resolution.h"
+#include "render/packers.h"
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new MainWindowUi) {
     // W, H and Limit take digits only, with a non-zero first digit; one digit
@@ -34,7 +35,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new MainWindow
     ui->comboBox_FCode->setCurrentIndex(0);
 
     ui->comboBox_PixFormat->clear();
-    for (const char* item : {"1bits", "2bits", "4bits", "8bits", "aRGB4444"})
+    for (const char* item : runemill::kPixelFormatNames)
         ui->comboBox_PixFormat->addItem(QString::fromLatin1(item));
     ui->comboBox_PixFormat->setCurrentIndex(0);
 

@@ -2,6 +2,7 @@
 
 #include <QCommandLineParser>
 #include <QStringList>
+#include <cstdio>
 
 namespace runemill::cli {
 
@@ -9,7 +10,8 @@ bool ParseArguments(QCommandLineParser& parser, const QStringList& arguments, Cl
     if (parser.parse(arguments)) return true;
     const QStringList unknown = parser.unknownOptionNames();
     if (!unknown.isEmpty()) {
-        const QString dashes = unknown.first().size() == 1 ? QStringLiteral("-") : QStringLiteral("--");
+        const QString dashes =
+            unknown.first().size() == 1 ? QStringLiteral("-") : QStringLiteral("--");
         return Fail(error, dashes + unknown.first(), QStringLiteral("unknown option"));
     }
     // "Missing value after '--width'."
@@ -19,6 +21,14 @@ bool ParseArguments(QCommandLineParser& parser, const QStringList& arguments, Cl
     if (text.startsWith(QLatin1String("Missing value")) && open >= 0 && close > open)
         return Fail(error, text.mid(open + 1, close - open - 1), QStringLiteral("missing value"));
     return Fail(error, QStringLiteral("options"), text);
+}
+
+void PrintLines(const QStringList& lines) {
+    for (const QString& line : lines) {
+        std::fputs(line.toUtf8().constData(), stdout);
+        std::fputc('\n', stdout);
+    }
+    std::fflush(stdout);
 }
 
 QString HelpText(const QCommandLineParser& parser, const QString& usage) {

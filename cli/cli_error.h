@@ -1,5 +1,5 @@
-// What a command hands back when it cannot finish: the exit status and the one
-// line that goes to stderr.
+// What a command hands back when it cannot finish (the exit status and the one
+// line that goes to stderr), and how it prints its lines to stdout.
 #pragma once
 
 #include <QString>
@@ -38,6 +38,9 @@ inline bool Fail(CliError* error, const QString& option, const QString& problem)
 // Parses the arguments; a failure names the unknown option or the option
 // that lacks its value.
 bool ParseArguments(QCommandLineParser& parser, const QStringList& arguments, CliError* error);
+
+// Prints each line to stdout, UTF-8, and flushes.
+void PrintLines(const QStringList& lines);
 
 // The parser's help with the usage line naming the program plainly (Qt names
 // it by its full path).

@@ -28,14 +28,6 @@ int FailWith(CliError* error, int status, const QString& option, const QString& 
     return status;
 }
 
-void PrintLines(const QStringList& lines) {
-    for (const QString& line : lines) {
-        std::fputs(line.toUtf8().constData(), stdout);
-        std::fputc('\n', stdout);
-    }
-    std::fflush(stdout);
-}
-
 // The font the run draws with: the installed family, or the first family of
 // the font file.
 int ResolveFont(const ConvertSettings& settings, FontChoice* font, CliError* error) {
@@ -46,13 +38,13 @@ int ResolveFont(const ConvertSettings& settings, FontChoice* font, CliError* err
     const QString option = QStringLiteral("--font-file");
     if (!QFileInfo(settings.fontFile).isFile())
         return FailWith(error, kExitBadInput, option,
-                    QStringLiteral("no such file: ") + settings.fontFile);
+                        QStringLiteral("no such file: ") + settings.fontFile);
     const int id = QFontDatabase::addApplicationFont(settings.fontFile);
     const QStringList families =
         id < 0 ? QStringList() : QFontDatabase::applicationFontFamilies(id);
     if (families.isEmpty()) {
         return FailWith(error, kExitBadInput, option,
-                    QStringLiteral("cannot read a font from ") + settings.fontFile);
+                        QStringLiteral("cannot read a font from ") + settings.fontFile);
     }
     font->family = families.first();
     return kExitDone;
@@ -92,7 +84,7 @@ int ReadText(const QString& path, QString* text, CliError* error) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
         return FailWith(error, kExitBadInput, option,
-                    QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
+                        QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
     }
     *text = ReadCommandText(&file);
     return kExitDone;
@@ -153,17 +145,17 @@ int RunHeader(const ConvertSettings& s, const FontChoice& fontChoice, CliError* 
     QFile file(s.output);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) {
         return FailWith(error, kExitIoFailure, QStringLiteral("--output"),
-                    QStringLiteral("cannot open %1: %2").arg(s.output, file.errorString()));
+                        QStringLiteral("cannot open %1: %2").arg(s.output, file.errorString()));
     }
     const qint64 written = file.write(header);
     const bool flushed = file.flush();
     file.close();
     if (written != header.size() || !flushed) {
         return FailWith(error, kExitIoFailure, QStringLiteral("--output"),
-                    QStringLiteral("only %1 of %2 bytes could be appended to %3: %4")
-                        .arg(qMax<qint64>(written, 0))
-                        .arg(header.size())
-                        .arg(s.output, file.errorString()));
+                        QStringLiteral("only %1 of %2 bytes could be appended to %3: %4")
+                            .arg(qMax<qint64>(written, 0))
+                            .arg(header.size())
+                            .arg(s.output, file.errorString()));
     }
 
     PrintLines(ChipHeaderLines(fields, header, ttf));
@@ -203,7 +195,8 @@ QStringList RunLog(const FontPlan& plan, const QVector<int>& widths) {
 int RunFont(const ConvertSettings& s, const FontChoice& fontChoice, CliError* error) {
     const int encoding = CodecOf(s.kind);
     if (encoding >= 0 && CodecFor(encoding) == nullptr) {
-        return FailWith(error, kExitBadInput, KindName(s.kind), MissingCodecMessage(CodecName(encoding)));
+        return FailWith(error, kExitBadInput, KindName(s.kind),
+                        MissingCodecMessage(CodecName(encoding)));
     }
     CellSettings cell;
     cell.width = s.width;
@@ -218,22 +211,25 @@ int RunFont(const ConvertSettings& s, const FontChoice& fontChoice, CliError* er
         if (const int status = ReadText(s.textFile, &text, error)) return status;
         plan = FontPlan::ForString(cell, text, &planError);
         if (!plan.isValid() && planError.isEmpty()) {
-            return FailWith(error, kExitBadInput, QStringLiteral("--text"),
-                        s.textFile + QStringLiteral(" holds no characters; nothing was written"));
+            return FailWith(
+                error, kExitBadInput, QStringLiteral("--text"),
+                s.textFile + QStringLiteral(" holds no characters; nothing was written"));
         }
     } else {
         plan = FontPlan::ForLibrary(PlanKind(s.kind), cell, s.startCode, s.endCode, &planError);
     }
-    if (!plan.isValid()) return FailWith(error, kExitBadInput, OptionOfPlanError(planError), planError);
+    if (!plan.isValid())
+        return FailWith(error, kExitBadInput, OptionOfPlanError(planError), planError);
 
     const qint64 size = plan.fileSize();
     std::vector<uchar> buffer;
     try {
         buffer.resize(size_t(size));
     } catch (const std::bad_alloc&) {
-        return FailWith(error, kExitIoFailure, QStringLiteral("--output"),
-                    QStringLiteral("Not enough memory for a file of %1 bytes; nothing was written.")
-                        .arg(size));
+        return FailWith(
+            error, kExitIoFailure, QStringLiteral("--output"),
+            QStringLiteral("Not enough memory for a file of %1 bytes; nothing was written.")
+                .arg(size));
     }
     plan.WriteFixedBytes(buffer.data());
 
@@ -252,7 +248,7 @@ int RunFont(const ConvertSettings& s, const FontChoice& fontChoice, CliError* er
                          file.commit();
     if (!written) {
         return FailWith(error, kExitIoFailure, QStringLiteral("--output"),
-                    QStringLiteral("cannot write %1: %2").arg(s.output, file.errorString()));
+                        QStringLiteral("cannot write %1: %2").arg(s.output, file.errorString()));
     }
     PrintLines(RunLog(plan, widths));
     return kExitDone;

@@ -35,7 +35,6 @@ const KindEntry kKinds[] = {
 };
 
 // In the order of the window's pixel format box, so the index is the PixelFormat.
-const char* const kFormats[kPixelFormatCount] = {"1bits", "2bits", "4bits", "8bits", "aRGB4444"};
 
 const char kDescription[] =
     "Writes the font files of the Runemill window from a build script, byte for byte\n"
@@ -264,11 +263,11 @@ bool ParseConvertOptions(const QStringList& arguments, ConvertSettings* settings
 
     if (parser.isSet(QStringLiteral("format"))) {
         const QString text = parser.value(QStringLiteral("format"));
-        s.pixFormat = IndexOf(text, kFormats, kPixelFormatCount);
+        s.pixFormat = IndexOf(text, kPixelFormatNames, kPixelFormatCount);
         if (s.pixFormat < 0) {
             return Fail(error, QStringLiteral("--format"),
                         QStringLiteral("unknown format '%1'; one of %2")
-                            .arg(text, NameList(kFormats, kPixelFormatCount)));
+                            .arg(text, NameList(kPixelFormatNames, kPixelFormatCount)));
         }
     }
     if (parser.isSet(QStringLiteral("space"))) {

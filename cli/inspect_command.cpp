@@ -11,6 +11,8 @@
 #include <functional>
 #include <vector>
 
+#include "render/codes.h"
+#include "render/packers.h"
 #include "runemill_font.h"
 
 namespace runemill::cli {
@@ -55,18 +57,6 @@ struct InspectSettings {
     int from = 0;  // codes drawn on the sheet
     int to = 0xFFFF;
 };
-
-void PrintLines(const QStringList& lines) {
-    for (const QString& line : lines) {
-        std::fputs(line.toUtf8().constData(), stdout);
-        std::fputc('\n', stdout);
-    }
-    std::fflush(stdout);
-}
-
-QString Hex(unsigned value, int digits) {
-    return QStringLiteral("%1").arg(value, digits, 16, QLatin1Char('0')).toUpper();
-}
 
 QString StatusName(rmf_status status) { return QLatin1String(rmf_status_name(status)); }
 
@@ -182,9 +172,9 @@ bool ParseInspectOptions(const QStringList& arguments, InspectSettings* settings
             return false;
     }
     if (s.to < s.from) {
-        return Fail(
-            error, QStringLiteral("--to"),
-            QStringLiteral("%1 is below the first code %2").arg(Hex(s.to, 4), Hex(s.from, 4)));
+        return Fail(error, QStringLiteral("--to"),
+                    QStringLiteral("%1 is below the first code %2")
+                        .arg(HexCodeText(s.to, 4), HexCodeText(s.from, 4)));
     }
     *settings = s;
     return true;
@@ -218,9 +208,9 @@ QString KindText(rmf_kind kind) {
 }
 
 QString FormatName(rmf_format format) {
-    const char* const names[] = {"1bits", "2bits", "4bits", "8bits", "aRGB4444"};
     const unsigned index = unsigned(format);
-    return index < 5 ? QLatin1String(names[index]) : QStringLiteral("format %1").arg(index);
+    return index < unsigned(kPixelFormatCount) ? QLatin1String(kPixelFormatNames[index])
+                                               : QStringLiteral("format %1").arg(index);
 }
 
 // Text of a header field; the writer encodes them with the "gbk" codec.
@@ -237,7 +227,8 @@ QString FlagsText(uint8_t flags) {
     if (flags & RMF_FLAG_UNDERLINE) names << QStringLiteral("underline");
     if (flags & RMF_FLAG_BOLD) names << QStringLiteral("bold");
     if (names.isEmpty()) names << QStringLiteral("plain");
-    return QStringLiteral("0x%1 (%2)").arg(Hex(flags, 2), names.join(QStringLiteral(", ")));
+    return QStringLiteral("0x%1 (%2)")
+        .arg(HexCodeText(int(flags), 2), names.join(QStringLiteral(", ")));
 }
 
 // Glyphs of the ASCII block, counted by asking the reader for each code.
@@ -257,8 +248,8 @@ QStringList FontLines(const rmf_font& font) {
     lines << QStringLiteral("cell: %1 x %2").arg(font.width).arg(font.height);
     lines << QStringLiteral("format: ") + FormatName(font.format);
     if (font.kind != RMF_KIND_ASCII && font.kind != RMF_KIND_STRING)
-        lines << QStringLiteral("codes: ") + Hex(font.start_code, 4) + QStringLiteral("..") +
-                     Hex(font.end_code, 4);
+        lines << QStringLiteral("codes: ") + HexCodeText(int(font.start_code), 4) +
+                     QStringLiteral("..") + HexCodeText(int(font.end_code), 4);
     if (IsHeader(font)) {
         lines << QStringLiteral("glyphs: none, a header holds no glyphs");
         rmf_header_info info;
@@ -345,11 +336,11 @@ int PrintGlyph(const rmf_font& font, int code, CliError* error) {
     const rmf_status found = rmf_find_glyph(&font, uint16_t(code), &glyph);
     if (found != RMF_OK) {
         Fail(error, QStringLiteral("--glyph"),
-             QStringLiteral("%1: not found (%2)").arg(Hex(unsigned(code), 4), StatusName(found)));
+             QStringLiteral("%1: not found (%2)").arg(HexCodeText(code, 4), StatusName(found)));
         return error->status;
     }
     QString title = QStringLiteral("glyph %1: %2 x %3, %4")
-                        .arg(Hex(unsigned(code), 4))
+                        .arg(HexCodeText(code, 4))
                         .arg(glyph.width)
                         .arg(glyph.height)
                         .arg(FormatName(glyph.format));
@@ -397,7 +388,7 @@ int WriteSheet(const rmf_font& font, const InspectSettings& s, CliError* error) 
         const QString problem = IsHeader(font)
                                     ? QStringLiteral("a header holds no glyphs")
                                     : QStringLiteral("no glyph of the file has a code in %1..%2")
-                                          .arg(Hex(unsigned(s.from), 4), Hex(unsigned(s.to), 4));
+                                          .arg(HexCodeText(s.from, 4), HexCodeText(s.to, 4));
         Fail(error, option, problem);
         return error->status;
     }

@@ -16,6 +16,9 @@ enum PixelFormat {
 };
 constexpr int kPixelFormatCount = 5;
 
+// The formats as the window's combo box lists them, by index.
+extern const char* const kPixelFormatNames[kPixelFormatCount];
+
 // An index above 4 (or below 0) means 1bits.
 int NormalizePixelFormat(int pixFormat);
 

@@ -16,8 +16,8 @@ QString PageLine(int startCode, int endCode) {
 }
 
 QString MaxPageLine(int startCode, int endCode) {
-    return QStringLiteral("maxPage=") + HexCodeText(Row(endCode) + 1, 2) + QStringLiteral(",minPage=") +
-           HexCodeText(Row(startCode), 2);
+    return QStringLiteral("maxPage=") + HexCodeText(Row(endCode) + 1, 2) +
+           QStringLiteral(",minPage=") + HexCodeText(Row(startCode), 2);
 }
 
 QStringList UnicodeLines(int startCode, int endCode) {
