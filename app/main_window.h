@@ -108,6 +108,7 @@ private:
     void ResizeGlyphImage();
     void PlacePreview(class QLabel* label);
     bool PreparePreviewImage();
+    void MoveOffset(const class QScrollBar* bar, int centre, int* offset, const char* name);
     // Views of larger cells are not drawn (4001 x 4001 pixels at most).
     static constexpr int kMaxPreviewCell = 1000;
     runemill::GlyphSettings CurrentGlyphSettings() const;

@@ -108,8 +108,8 @@ void MainWindow::MakeUnicodeLib() {
     ui->textEdit->append(lines.at(1));
     QString error;
     const FontPlan plan = FontPlan::ForLibrary(FontKind::Unicode, RunCell(settings), startCode, endCode, &error);
-    if (start > end) {
-        ShowMessage(QStringLiteral("Error for start code > end code. And stop."));
+    if (start > end) {  // the plan's refusal; the count line is only written for a valid range
+        ShowMessage(error);
         return;
     }
     const int count = end - start + 1;

@@ -46,7 +46,8 @@ bool MainWindow::PreparePreviewImage() {
     ReadSettings();
     previewW = glyphW * 4 + 1;
     previewH = glyphH * 4 + 1;
-    if (glyphW < 0 || glyphH < 0 || glyphW > kMaxPreviewCell || glyphH > kMaxPreviewCell) return false;
+    if (glyphW < 0 || glyphH < 0 || glyphW > kMaxPreviewCell || glyphH > kMaxPreviewCell)
+        return false;
     previewImage = previewImage.scaled(QSize(previewW, previewH), Qt::IgnoreAspectRatio,
                                        Qt::FastTransformation);
     if (previewImage.isNull()) return false;
@@ -67,8 +68,8 @@ void MainWindow::PlacePreview(QLabel* label) {
 void MainWindow::ShowSystemPattern() {
     if (!PreparePreviewImage()) return;
     // Nearest-neighbour enlargement of the glyph as drawn, in gray.
-    QImage scaled = glyphImage.scaled(QSize(previewW, previewH), Qt::IgnoreAspectRatio,
-                                      Qt::FastTransformation);
+    QImage scaled =
+        glyphImage.scaled(QSize(previewW, previewH), Qt::IgnoreAspectRatio, Qt::FastTransformation);
     if (!scaled.isNull()) {
         if (scaled.format() != QImage::Format_ARGB32 && scaled.format() != QImage::Format_RGB32)
             scaled = scaled.convertToFormat(QImage::Format_ARGB32);
@@ -98,7 +99,8 @@ void MainWindow::ShowUserPattern() {
                              ? glyphImage
                              : glyphImage.convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < glyphH; ++y) {
-        const QRgb* in = y < glyph.height() ? reinterpret_cast<const QRgb*>(glyph.constScanLine(y)) : nullptr;
+        const QRgb* in =
+            y < glyph.height() ? reinterpret_cast<const QRgb*>(glyph.constScanLine(y)) : nullptr;
         for (int x = 0; x < glyphW; ++x) {
             const int gray = (in != nullptr && x < glyph.width()) ? UserViewGray(QColor(in[x])) : 0;
             const int level = ShownLevel(pixFormat, gray, grayLimit);
@@ -113,7 +115,8 @@ void MainWindow::ShowUserPattern() {
 }
 
 QString MainWindow::PreviewCharacter() {
-    return ui->comboBox_ShowBy->currentIndex() == 1 ? ui->lineEdit_CharCode->text() : TextCodeToChar();
+    return ui->comboBox_ShowBy->currentIndex() == 1 ? ui->lineEdit_CharCode->text()
+                                                    : TextCodeToChar();
 }
 
 void MainWindow::RefreshPreview(const QString& text) {
@@ -143,21 +146,22 @@ void MainWindow::on_pushButton_SelectFont_clicked() {
     RefreshPreview(ui->lineEdit_CharCode->text());
 }
 
-void MainWindow::on_verticalScrollBar_valueChanged(int) {
-    const int value = ui->verticalScrollBar->value();
-    y0 = value - 33;
-    ui->textEdit->append("y0=" + DecimalText(y0) + ",pos=" + DecimalText(value));
+void MainWindow::MoveOffset(const QScrollBar* bar, int centre, int* offset, const char* name) {
+    const int value = bar->value();
+    *offset = value - centre;
+    ui->textEdit->append(QLatin1String(name) + "=" + DecimalText(*offset) +
+                         ",pos=" + DecimalText(value));
     // Like "View", draw in a cell of the current size so the views never read a stale one.
     ReadSettings();
     ResizeGlyphImage();
     RefreshPreview(PreviewCharacter());
 }
 
+// y0 = value - 33, x0 = value - 25: at start-up the vertical bar stands at 26, so y0 is -7.
+void MainWindow::on_verticalScrollBar_valueChanged(int) {
+    MoveOffset(ui->verticalScrollBar, 33, &y0, "y0");
+}
+
 void MainWindow::on_horizontalScrollBar_valueChanged(int) {
-    const int value = ui->horizontalScrollBar->value();
-    x0 = value - 25;
-    ui->textEdit->append("x0=" + DecimalText(x0) + ",pos=" + DecimalText(value));
-    ReadSettings();
-    ResizeGlyphImage();
-    RefreshPreview(PreviewCharacter());
+    MoveOffset(ui->horizontalScrollBar, 25, &x0, "x0");
 }
