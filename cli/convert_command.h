@@ -2,7 +2,7 @@
 // drawer, writes it, and prints the window's log lines of that kind to stdout.
 #pragma once
 
-#include "cli/cli_error.h"
+#include "cli/command_line.h"
 #include "cli/convert_options.h"
 
 namespace runemill::cli {

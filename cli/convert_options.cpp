@@ -49,21 +49,6 @@ const char kDescription[] =
     "\n"
     "Exit status: 0 done, 1 bad input, 2 the output could not be written.";
 
-// A whole number of at least `minimum`; `belowMinimum` is the complaint when
-// it is smaller.
-bool ReadInt(const QCommandLineParser& parser, const QString& name, int minimum,
-             const QString& belowMinimum, int* value, CliError* error) {
-    if (!parser.isSet(name)) return true;
-    const QString text = parser.value(name);
-    bool ok = false;
-    const int number = text.trimmed().toInt(&ok, 10);
-    const QString option = QStringLiteral("--") + name;
-    if (!ok) return Fail(error, option, QStringLiteral("'%1' is not a whole number").arg(text));
-    if (number < minimum) return Fail(error, option, belowMinimum);
-    *value = number;
-    return true;
-}
-
 // Index of `text` in `names`, compared without case; -1 if absent.
 int IndexOf(const QString& text, const char* const* names, int count) {
     for (int i = 0; i < count; ++i) {

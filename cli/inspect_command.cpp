@@ -99,20 +99,6 @@ bool ReadHexCode(const QCommandLineParser& parser, const QString& name, int* cod
     return true;
 }
 
-bool ReadCellSize(const QCommandLineParser& parser, const QString& name, unsigned* size,
-                  CliError* error) {
-    if (!parser.isSet(name)) return true;
-    const QString text = parser.value(name);
-    bool ok = false;
-    const int number = text.trimmed().toInt(&ok, 10);
-    const QString option = QStringLiteral("--") + name;
-    if (!ok) return Fail(error, option, QStringLiteral("'%1' is not a whole number").arg(text));
-    if (number < 1 || number > 65535)
-        return Fail(error, option, QStringLiteral("W and H must be 1 to 65535."));
-    *size = unsigned(number);
-    return true;
-}
-
 void AddInspectOptions(QCommandLineParser& parser) {
     parser.setApplicationDescription(QString::fromLatin1(kDescription));
     parser.addPositionalArgument(QStringLiteral("inspect"), QStringLiteral("The command."),
@@ -155,9 +141,14 @@ bool ParseInspectOptions(const QStringList& arguments, InspectSettings* settings
     }
     InspectSettings s;
     s.file = positional.at(1);
-    if (!ReadCellSize(parser, QStringLiteral("width"), &s.width, error) ||
-        !ReadCellSize(parser, QStringLiteral("height"), &s.height, error))
+    const QString cellRange = QStringLiteral("W and H must be 1 to 65535.");
+    int width = 0;
+    int height = 0;
+    if (!ReadInt(parser, QStringLiteral("width"), 1, cellRange, &width, error, 65535) ||
+        !ReadInt(parser, QStringLiteral("height"), 1, cellRange, &height, error, 65535))
         return false;
+    s.width = unsigned(width);
+    s.height = unsigned(height);
     s.glyph = parser.isSet(QStringLiteral("glyph"));
     if (s.glyph && !ReadHexCode(parser, QStringLiteral("glyph"), &s.glyphCode, error)) return false;
     s.png = parser.value(QStringLiteral("png"));

@@ -7,7 +7,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "cli/cli_error.h"
+#include "cli/command_line.h"
 
 namespace runemill::cli {
 

@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <cstdio>
 
-#include "cli/cli_error.h"
+#include "cli/command_line.h"
 #include "cli/convert_command.h"
 #include "cli/convert_options.h"
 #include "cli/inspect_command.h"

@@ -1,8 +1,9 @@
-// What a command hands back when it cannot finish (the exit status and the one
-// line that goes to stderr), and how it prints its lines to stdout.
+// What every command of runemill-cli shares: the error it hands back (exit
+// status and the one stderr line), reading its options, printing to stdout.
 #pragma once
 
 #include <QString>
+#include <climits>
 
 class QCommandLineParser;
 class QStringList;
@@ -38,6 +39,11 @@ inline bool Fail(CliError* error, const QString& option, const QString& problem)
 // Parses the arguments; a failure names the unknown option or the option
 // that lacks its value.
 bool ParseArguments(QCommandLineParser& parser, const QStringList& arguments, CliError* error);
+
+// Reads option `name`, when given, as a whole number from `minimum` to
+// `maximum`; `outOfRange` is the complaint for one outside.
+bool ReadInt(const QCommandLineParser& parser, const QString& name, int minimum,
+             const QString& outOfRange, int* value, CliError* error, int maximum = INT_MAX);
 
 // Prints each line to stdout, UTF-8, and flushes.
 void PrintLines(const QStringList& lines);

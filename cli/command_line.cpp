@@ -1,4 +1,4 @@
-#include "cli/cli_error.h"
+#include "cli/command_line.h"
 
 #include <QCommandLineParser>
 #include <QStringList>
@@ -21,6 +21,19 @@ bool ParseArguments(QCommandLineParser& parser, const QStringList& arguments, Cl
     if (text.startsWith(QLatin1String("Missing value")) && open >= 0 && close > open)
         return Fail(error, text.mid(open + 1, close - open - 1), QStringLiteral("missing value"));
     return Fail(error, QStringLiteral("options"), text);
+}
+
+bool ReadInt(const QCommandLineParser& parser, const QString& name, int minimum,
+             const QString& outOfRange, int* value, CliError* error, int maximum) {
+    if (!parser.isSet(name)) return true;
+    const QString text = parser.value(name);
+    bool ok = false;
+    const int number = text.trimmed().toInt(&ok, 10);
+    const QString option = QStringLiteral("--") + name;
+    if (!ok) return Fail(error, option, QStringLiteral("'%1' is not a whole number").arg(text));
+    if (number < minimum || number > maximum) return Fail(error, option, outOfRange);
+    *value = number;
+    return true;
 }
 
 void PrintLines(const QStringList& lines) {
