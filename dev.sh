@@ -11,7 +11,7 @@ cd "$(dirname "$0")"
 # codecs), a CJK font so that the start-up family draws Chinese, and clang with
 # its fuzzer and sanitizer runtimes for the reader's fuzz run.
 PACKAGES=(cmake make g++ qtbase5-dev qtbase5-dev-tools fonts-wqy-zenhei
-          clang libclang-rt-dev libbenchmark-dev)
+          clang libclang-rt-dev)
 JOBS=$(nproc 2>/dev/null || echo 2)
 
 install_missing() {
