@@ -44,10 +44,10 @@ int ShownLevel(int pixFormat, int gray, int grayLimit) {
 
 bool MainWindow::PreparePreviewImage() {
     ReadSettings();
-    previewW = glyphW * 4 + 1;
-    previewH = glyphH * 4 + 1;
     if (glyphW < 0 || glyphH < 0 || glyphW > kMaxPreviewCell || glyphH > kMaxPreviewCell)
         return false;
+    previewW = glyphW * 4 + 1;
+    previewH = glyphH * 4 + 1;
     previewImage = previewImage.scaled(QSize(previewW, previewH), Qt::IgnoreAspectRatio,
                                        Qt::FastTransformation);
     if (previewImage.isNull()) return false;
@@ -130,7 +130,7 @@ void MainWindow::on_pushButton_3_clicked() {
     const int showBy = ui->comboBox_ShowBy->currentIndex();
     if (showBy != 0 && showBy != 1) return;
     ReadSettings();
-    ResizeGlyphImage();
+    if (!PreviewCellDrawable(true)) return;
     RefreshPreview(showBy == 0 ? TextCodeToChar() : ui->lineEdit_CharCode->text());
 }
 
@@ -142,7 +142,7 @@ void MainWindow::on_pushButton_SelectFont_clicked() {
                                           DecimalText(currentFont.pointSize()) + "-" +
                                           currentFont.styleName());
     ReadSettings();
-    ResizeGlyphImage();
+    if (!PreviewCellDrawable(true)) return;
     RefreshPreview(ui->lineEdit_CharCode->text());
 }
 
@@ -152,8 +152,9 @@ void MainWindow::MoveOffset(const QScrollBar* bar, int centre, int* offset, cons
     ui->textEdit->append(QLatin1String(name) + "=" + DecimalText(*offset) +
                          ",pos=" + DecimalText(value));
     // Like "View", draw in a cell of the current size so the views never read a stale one.
+    // A bar moved while W or H is being edited keeps the views as they are.
     ReadSettings();
-    ResizeGlyphImage();
+    if (!PreviewCellDrawable(false)) return;
     RefreshPreview(PreviewCharacter());
 }
 
