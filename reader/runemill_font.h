@@ -227,8 +227,8 @@ rmf_status rmf_find_glyph(const rmf_font* font, uint16_t code, rmf_glyph* glyph)
  * nothing when it is shorter than 2 bytes). The rmf_font keeps what it needs
  * of them; nothing else is kept and the read function is not called again
  * until a lookup. RAM: the rmf_font (48 bytes with arm-none-eabi-gcc, 52 on
- * 32-bit Linux) and, during the call, a 9-byte buffer on the stack. On failure *font is left with kind
- * RMF_KIND_NONE.
+ * 32-bit Linux) and, during the call, a 9-byte buffer on the stack. On
+ * failure *font is left with kind RMF_KIND_NONE.
  */
 rmf_status rmf_open_read(rmf_font* font, rmf_read_fn read, void* context, size_t size,
                          unsigned cell_w_override, unsigned cell_h_override);
