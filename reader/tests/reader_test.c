@@ -356,6 +356,10 @@ int main(void) {
     test_read_lookup();
     test_pixels();
     test_headers();
-    printf("reader: %d checks, %d passed, %d failed\n", checks, checks - failures, failures);
+    const unsigned one = 1;
+    /* run_s390x.sh looks for "big-endian" to be sure where it ran. */
+    printf("reader (%s): %d checks, %d passed, %d failed\n",
+           *(const unsigned char*)&one ? "little-endian" : "big-endian", checks, checks - failures,
+           failures);
     return failures == 0 ? 0 : 1;
 }
