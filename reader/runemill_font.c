@@ -363,9 +363,10 @@ static rmf_status locate(const rmf_font* font, uint16_t code, size_t* bits, size
     }
 }
 
-/* rmf_find_glyph (buffer NULL: point into the font) and rmf_read_glyph. */
-static rmf_status find(const rmf_font* font, uint16_t code, rmf_glyph* glyph, uint8_t* buffer,
-                       size_t buffer_size) {
+/* rmf_find_glyph (buffer NULL: point into the font) and rmf_read_glyph
+ * (buffer of at least glyph_bytes). Four arguments keep both calls free of
+ * stack-passed arguments. */
+static rmf_status find(const rmf_font* font, uint16_t code, rmf_glyph* glyph, uint8_t* buffer) {
     size_t bits_at = 0;
     size_t width_at = 0;
     const uint8_t* bits = NULL;
@@ -375,7 +376,6 @@ static rmf_status find(const rmf_font* font, uint16_t code, rmf_glyph* glyph, ui
     if (font == NULL || glyph == NULL) return RMF_BAD_ARGUMENT;
     memset(glyph, 0, sizeof *glyph);
     if (font->data == NULL && (buffer == NULL || font->read == NULL)) return RMF_BAD_ARGUMENT;
-    if (buffer != NULL && buffer_size < font->glyph_bytes) return RMF_BAD_ARGUMENT;
 
     status = locate(font, code, &bits_at, &width_at);
     if (status == RMF_OK && width_at != 0u) status = fetch(font, width_at, 1u, &width_byte, &width);
@@ -398,13 +398,14 @@ static rmf_status find(const rmf_font* font, uint16_t code, rmf_glyph* glyph, ui
 }
 
 rmf_status rmf_find_glyph(const rmf_font* font, uint16_t code, rmf_glyph* glyph) {
-    return find(font, code, glyph, NULL, 0);
+    return find(font, code, glyph, NULL);
 }
 
 rmf_status rmf_read_glyph(const rmf_font* font, uint16_t code, rmf_glyph* glyph, uint8_t* buffer,
                           size_t buffer_size) {
-    if (buffer == NULL) return RMF_BAD_ARGUMENT;
-    return find(font, code, glyph, buffer, buffer_size);
+    if (font != NULL && (buffer == NULL || buffer_size < font->glyph_bytes))
+        return RMF_BAD_ARGUMENT;
+    return find(font, code, glyph, buffer);
 }
 
 rmf_status rmf_glyph_raw(const rmf_glyph* glyph, unsigned x, unsigned y, uint16_t* raw) {

@@ -248,7 +248,8 @@ rmf_status rmf_open_read(rmf_font* font, rmf_read_fn read, void* context, size_t
  *    a code at table entry i costs i / 16 + 1 reads of the table;
  *  - a code that the font's header rules out costs no read at all.
  * RAM: the caller's buffer of S bytes; the stack holds a 32-byte table chunk.
- * On any failure *glyph is zeroed and buffer may hold partial bytes.
+ * On failure *glyph is zeroed (except for RMF_BAD_ARGUMENT) and buffer may
+ * hold part of the glyph.
  */
 rmf_status rmf_read_glyph(const rmf_font* font, uint16_t code, rmf_glyph* glyph, uint8_t* buffer,
                           size_t buffer_size);
