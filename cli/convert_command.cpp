@@ -9,6 +9,7 @@
 #include <new>
 #include <vector>
 
+#include "cli/c_source.h"
 #include "cli/parallel_render.h"
 #include "cli/progress_bar.h"
 #include "generators/layout/chip_header.h"
@@ -241,6 +242,15 @@ int RunFont(const ConvertSettings& s, const FontChoice& fontChoice, CliError* er
                                  [&bar](qint64 done) { bar.Update(done); });
     }
 
+    if (!s.symbol.isEmpty()) {
+        const QString problem = WriteCSource(
+            s.output, s.symbol,
+            QByteArray::fromRawData(reinterpret_cast<const char*>(buffer.data()), int(size)));
+        if (!problem.isEmpty())
+            return FailWith(error, kExitIoFailure, QStringLiteral("--output"), problem);
+        PrintLines(RunLog(plan, widths));
+        return kExitDone;
+    }
     // The old file stays until the new one is complete on disk.
     QSaveFile file(s.output);
     const bool written = file.open(QIODevice::WriteOnly) &&
