@@ -54,35 +54,41 @@ QString SymbolFromPath(const QString& path) {
 
 CSourceTexts MakeCSource(const QByteArray& bytes, const QString& symbol,
                          const QString& headerName) {
-    const QByteArray name = symbol.toLatin1();
-    const QByteArray count = QByteArray::number(bytes.size());
-    const QByteArray guard = HeaderGuard(symbol).toLatin1();
+    const auto fill = [&](const char* text) {
+        return QByteArray(text)
+            .replace("@GUARD@", HeaderGuard(symbol).toLatin1())
+            .replace("@NAME@", symbol.toLatin1())
+            .replace("@COUNT@", QByteArray::number(bytes.size()))
+            .replace("@HEADER@", headerName.toUtf8());
+    };
     CSourceTexts texts;
-    texts.header = "/* Written by runemill-cli: a Runemill font file as C source. */\n"
-                   "#ifndef " + guard + "\n#define " + guard + "\n\n"
-                   "#include <stddef.h>\n#include <stdint.h>\n\n"
-                   "#ifdef __cplusplus\nextern \"C\" {\n#endif\n\n"
-                   "/* The " + count + " bytes of the font file, 4-byte aligned. */\n"
-                   "extern const uint8_t " + name + "[" + count + "];\n"
-                   "extern const size_t " + name + "_size;\n\n"
-                   "#ifdef __cplusplus\n}\n#endif\n\n#endif\n";
+    texts.header = fill(
+        "/* Written by runemill-cli: a Runemill font file as C source. */\n"
+        "#ifndef @GUARD@\n#define @GUARD@\n\n"
+        "#include <stddef.h>\n#include <stdint.h>\n\n"
+        "#ifdef __cplusplus\nextern \"C\" {\n#endif\n\n"
+        "/* The @COUNT@ bytes of the font file, 4-byte aligned. */\n"
+        "extern const uint8_t @NAME@[@COUNT@];\n"
+        "extern const size_t @NAME@_size;\n\n"
+        "#ifdef __cplusplus\n}\n#endif\n\n#endif\n");
 
     static const char hex[] = "0123456789abcdef";
     QByteArray& c = texts.source;
     c.reserve(bytes.size() * 6 + 512);
-    c += "/* Written by runemill-cli: a Runemill font file as C source. */\n"
-         "#include \"" + headerName.toUtf8() + "\"\n\n"
-         "#if defined(__GNUC__) || defined(__clang__)\n"
-         "__attribute__((aligned(4)))\n"
-         "#endif\n"
-         "const uint8_t " + name + "[" + count + "] = {";
+    c += fill(
+        "/* Written by runemill-cli: a Runemill font file as C source. */\n"
+        "#include \"@HEADER@\"\n\n"
+        "#if defined(__GNUC__) || defined(__clang__)\n"
+        "__attribute__((aligned(4)))\n"
+        "#endif\n"
+        "const uint8_t @NAME@[@COUNT@] = {");
     for (int i = 0; i < bytes.size(); ++i) {
         const auto byte = uchar(bytes.at(i));
         c += i % kBytesPerLine == 0 ? "\n    " : " ";
         const char item[] = {'0', 'x', hex[byte >> 4], hex[byte & 0x0F], ','};
         c.append(item, int(sizeof item));
     }
-    c += "\n};\n\nconst size_t " + name + "_size = " + count + ";\n";
+    c += fill("\n};\n\nconst size_t @NAME@_size = @COUNT@;\n");
     return texts;
 }
 

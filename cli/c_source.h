@@ -30,8 +30,7 @@ QString CHeaderPath(const QString& sourcePath);
 QString SymbolFromPath(const QString& path);
 
 // `symbol` holds `bytes`; `headerName` is the file name the .c includes.
-CSourceTexts MakeCSource(const QByteArray& bytes, const QString& symbol,
-                         const QString& headerName);
+CSourceTexts MakeCSource(const QByteArray& bytes, const QString& symbol, const QString& headerName);
 
 // Registers --symbol.
 void AddCSourceOptions(QCommandLineParser& parser);

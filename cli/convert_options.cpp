@@ -1,12 +1,11 @@
 #include "cli/convert_options.h"
 
-#include "cli/c_source.h"
-
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QThread>
 #include <climits>
 
+#include "cli/c_source.h"
 #include "render/codes.h"
 #include "render/packers.h"
 #include "render/transform.h"

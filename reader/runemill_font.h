@@ -274,8 +274,8 @@ rmf_status rmf_glyph_pixel(const rmf_glyph* glyph, unsigned x, unsigned y, uint8
 rmf_status rmf_glyph_raw(const rmf_glyph* glyph, unsigned x, unsigned y, uint16_t* raw);
 
 /* Reads the extra fields of a chip or TTF header; RMF_BAD_ARGUMENT for any
- * other kind and for a header opened with rmf_open_read. The text pointers point into the font's buffer and are not
- * 0-terminated when a field holds no 0x00. */
+ * other kind and for a header opened with rmf_open_read. The text pointers point into the font's
+ * buffer and are not 0-terminated when a field holds no 0x00. */
 rmf_status rmf_header_fields(const rmf_font* font, rmf_header_info* info);
 
 /* A short English name of a status ("RMF_OK", ...), for logs. */

@@ -103,8 +103,7 @@ int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     rmf_status status = rmf_open(&font, data, size, 0, 0);
     read_font = NULL;
     if (size > 0) source.fail_at = data[size - 1] % 16u;
-    if (rmf_open_read(&by_read, source_read, &source, size, 0, 0) != status &&
-        source.fail_at != 1u)
+    if (rmf_open_read(&by_read, source_read, &source, size, 0, 0) != status && source.fail_at != 1u)
         abort();
     if (status == RMF_OK && by_read.kind != RMF_KIND_NONE) read_font = &by_read;
     if (status == RMF_OK) exercise(&font, data, size);

@@ -29,9 +29,8 @@ static int semihost(int operation, const void* argument) {
 void host_write(const char* text) { semihost(SYS_WRITE0, text); }
 
 void host_exit(int failed) {
-    semihost(SYS_EXIT,
-             (const void*)(uintptr_t)(failed ? ADP_STOPPED_RUN_TIME_ERROR
-                                             : ADP_STOPPED_APPLICATION_EXIT));
+    semihost(SYS_EXIT, (const void*)(uintptr_t)(failed ? ADP_STOPPED_RUN_TIME_ERROR
+                                                       : ADP_STOPPED_APPLICATION_EXIT));
     for (;;) {
     }
 }
@@ -52,6 +51,11 @@ void reset_handler(void) {
 
 /* Initial stack pointer, reset, NMI, hard fault, memory, bus, usage fault. */
 __attribute__((section(".vectors"), used)) static void (*const vectors[7])(void) = {
-    (void (*)(void))_stack_top, reset_handler, fault_handler, fault_handler,
-    fault_handler,              fault_handler, fault_handler,
+    (void (*)(void))_stack_top,
+    reset_handler,
+    fault_handler,
+    fault_handler,
+    fault_handler,
+    fault_handler,
+    fault_handler,
 };
