@@ -213,10 +213,10 @@ rmf_status rmf_open(rmf_font* font, const uint8_t* data, size_t size, unsigned c
  *  - String font: first entry of the code table equal to the code, with
  *    the record's width byte. ASCII codes are found only through the table.
  *  - Chip and TTF headers: always RMF_NOT_FOUND.
+ * A font of rmf_open_read has no buffer to point into: RMF_BAD_ARGUMENT
+ * (use rmf_read_glyph).
  */
 rmf_status rmf_find_glyph(const rmf_font* font, uint16_t code, rmf_glyph* glyph);
-/* A font of rmf_open_read has no buffer to point into: rmf_find_glyph gives
- * RMF_BAD_ARGUMENT for it; use rmf_read_glyph. */
 
 /*
  * Opens a font that the reader reaches only through `read` (see rmf_read_fn):
@@ -274,8 +274,9 @@ rmf_status rmf_glyph_pixel(const rmf_glyph* glyph, unsigned x, unsigned y, uint8
 rmf_status rmf_glyph_raw(const rmf_glyph* glyph, unsigned x, unsigned y, uint16_t* raw);
 
 /* Reads the extra fields of a chip or TTF header; RMF_BAD_ARGUMENT for any
- * other kind and for a header opened with rmf_open_read. The text pointers point into the font's
- * buffer and are not 0-terminated when a field holds no 0x00. */
+ * other kind and for a header opened with rmf_open_read. The text pointers
+ * point into the font's buffer and are not 0-terminated when a field holds
+ * no 0x00. */
 rmf_status rmf_header_fields(const rmf_font* font, rmf_header_info* info);
 
 /* A short English name of a status ("RMF_OK", ...), for logs. */
