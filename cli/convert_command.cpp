@@ -8,6 +8,7 @@
 #include <new>
 #include <vector>
 
+#include "cli/c_source.h"
 #include "cli/parallel_render.h"
 #include "cli/progress_bar.h"
 #include "generators/layout/chip_header.h"
@@ -250,6 +251,15 @@ int RunFont(const ConvertSettings& s, const FontChoice& fontChoice, CliError* er
                         NotEnoughMemoryToDraw(s.width, s.height));
     }
 
+    if (!s.symbol.isEmpty()) {
+        const QString problem = WriteCSource(
+            s.output, s.symbol,
+            QByteArray::fromRawData(reinterpret_cast<const char*>(buffer.data()), int(size)));
+        if (!problem.isEmpty())
+            return FailWith(error, kExitIoFailure, QStringLiteral("--output"), problem);
+        PrintLines(RunLog(plan, widths));
+        return kExitDone;
+    }
     // The old file stays until the new one is complete on disk.
     const WriteResult written = ReplaceFile(s.output, reinterpret_cast<const char*>(buffer.data()), size);
     if (!written.ok) {

@@ -5,6 +5,7 @@
 #include <QThread>
 #include <climits>
 
+#include "cli/c_source.h"
 #include "render/codes.h"
 #include "render/packers.h"
 #include "render/rasterizer.h"
@@ -165,6 +166,7 @@ void AddConvertOptions(QCommandLineParser& parser) {
         {QStringLiteral("quiet"), QStringLiteral("No progress bar on stderr.")},
         {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help.")},
     });
+    AddCSourceOptions(parser);
 }
 
 QString ConvertHelpText() {
@@ -206,6 +208,8 @@ bool ParseConvertOptions(const QStringList& arguments, ConvertSettings* settings
     s.output = parser.value(QStringLiteral("output"));
     if (s.output.isEmpty())
         return Fail(error, QStringLiteral("--output"), QStringLiteral("missing; give -o FILE"));
+    const bool appends = s.kind == ConvertKind::Chip || s.kind == ConvertKind::Ttf;
+    if (!ReadCSourceOptions(parser, s.output, appends, &s.symbol, error)) return false;
 
     // The code range: only the libraries and the headers have one.
     const bool hasRange = kind->defaultStart != nullptr;
