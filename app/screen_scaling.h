@@ -10,6 +10,7 @@ class QMainWindow;
 void EnableScreenScaling();
 
 // Call before showing the window. A window larger than its screen's free area is shrunk to it
-// and moved to its top-left corner; when the form's own minimum is still too large, the form
-// gets scroll bars so that every control stays reachable. A window that fits is left alone.
+// and moved to its top-left corner. The form keeps its start height (the right column's controls
+// sit at fixed places down to its bottom), so where that does not fit, the form gets scroll bars
+// and every control stays reachable. A window that fits is left alone.
 void FitToScreen(QMainWindow* window);

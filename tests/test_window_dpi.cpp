@@ -12,6 +12,19 @@
 
 namespace {
 
+// Shown without smoothing, the user view holds no colour its image does not (white: the label).
+bool ViewSmoothed(WindowFixture& f) {
+    const QImage& image = MainWindowTestAccess::previewImage(*f.window);
+    QSet<QRgb> colours{qRgb(255, 255, 255)};
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) colours << image.pixel(x, y);
+    const QImage shown = f.w<QLabel>("label_ImgUser")->grab().toImage();
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+            if (!colours.contains(shown.pixel(x, y))) return true;
+    return false;
+}
+
 void ReportFaults(WindowFixture& f, QTextStream& out) {
     MainWindow& window = *f.window;
     for (QWidget* widget : window.findChildren<QWidget*>()) {
@@ -31,15 +44,7 @@ void ReportFaults(WindowFixture& f, QTextStream& out) {
         if (widget->isVisible() && widget->fontMetrics().horizontalAdvance(text) > room)
             out << "cut " << widget->objectName() << ": " << text << '\n';
     }
-    // Shown without smoothing, the view holds no colour its image does not (white is the label).
-    const QImage& image = MainWindowTestAccess::previewImage(window);
-    QSet<QRgb> colours{qRgb(255, 255, 255)};
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) colours << image.pixel(x, y);
-    const QImage shown = f.w<QLabel>("label_ImgUser")->grab().toImage();
-    for (int y = 0; y < shown.height(); ++y)
-        for (int x = 0; x < shown.width(); ++x)
-            if (!colours.contains(shown.pixel(x, y))) return void(out << "smoothed view\n");
+    if (ViewSmoothed(f)) out << "smoothed view\n";
     // The offscreen screen (800 x 600 pixels) is smaller than the window: it must fit, and the
     // lowest control must scroll into sight.
     QWidget* lowest = f.w<QProgressBar>("progressBar");
