@@ -8,9 +8,10 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 # Debian/Ubuntu packages: the compiler and Qt 5 (with its GB2312/BIG5/GBK
-# codecs), a CJK font so that the start-up family draws Chinese, and clang with
+# codecs), a CJK font so that the start-up family draws Chinese, Liberation Sans
+# (Arial's widths) so that the form's texts fit their fixed places, and clang with
 # its fuzzer and sanitizer runtimes for the reader's fuzz run.
-PACKAGES=(cmake make g++ qtbase5-dev qtbase5-dev-tools fonts-wqy-zenhei
+PACKAGES=(cmake make g++ qtbase5-dev qtbase5-dev-tools fonts-wqy-zenhei fonts-liberation
           clang libclang-rt-dev)
 JOBS=$(nproc 2>/dev/null || echo 2)
 
