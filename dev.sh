@@ -8,10 +8,11 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 # Debian/Ubuntu packages: the compiler and Qt 5 (with its GB2312/BIG5/GBK
-# codecs), a CJK font so that the start-up family draws Chinese, clang with
+# codecs), a CJK font so that the start-up family draws Chinese, Liberation Sans
+# (Arial's widths) so that the form's texts fit their fixed places, clang with
 # its fuzzer and sanitizer runtimes for the reader's fuzz run, and the cross
 # tools that test the reader on a Cortex-M3 (QEMU) and on big-endian s390x.
-PACKAGES=(cmake make g++ qtbase5-dev qtbase5-dev-tools fonts-wqy-zenhei
+PACKAGES=(cmake make g++ qtbase5-dev qtbase5-dev-tools fonts-wqy-zenhei fonts-liberation
           clang libclang-rt-dev
           gcc-arm-none-eabi libnewlib-arm-none-eabi qemu-system-arm
           gcc-s390x-linux-gnu libc6-dev-s390x-cross qemu-user)

@@ -57,8 +57,17 @@ bool MainWindow::PreparePreviewImage() {
     return true;
 }
 
+// On a scaled screen the view is enlarged once more, pixel for pixel without smoothing, to the
+// screen's own pixels (1.5 at 144 dpi turns each 4-pixel cell into 6), so the grid stays a grid.
+// The image itself, and with it every byte, is the same on every screen.
 void MainWindow::PlacePreview(QLabel* label) {
-    const QPixmap pixmap = QPixmap::fromImage(previewImage);
+    const qreal ratio = label->devicePixelRatioF();
+    QPixmap pixmap = QPixmap::fromImage(
+        ratio == 1.0
+            ? previewImage
+            : previewImage.scaled(QSize(qRound(previewW * ratio), qRound(previewH * ratio)),
+                                  Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    pixmap.setDevicePixelRatio(ratio);
     const int left = previewW <= kViewAreaWidth - 1 ? (kViewAreaWidth - previewW) / 2 : 0;
     const int top = previewH <= kViewAreaHeight - 1 ? (kViewAreaHeight - previewH) / 2 : 0;
     label->setGeometry(left, top, previewW, previewH);
