@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 
 ModalAnswerer::ModalAnswerer() {
@@ -23,6 +24,10 @@ void ModalAnswerer::Answer() {
             dialog->reject();
         } else {
             dialog->selectFile(path);
+            // The whole path in the name field, so a folder that finishes
+            // loading before the accept cannot bring its proposed name back.
+            if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+                name->setText(path);
             // Queued: accepting an existing name opens the "replace it?" box,
             // which this timer must be free to answer.
             QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
