@@ -18,6 +18,7 @@
 #include "generators/layout/run_log.h"
 #include "output/file_writer.h"
 #include "render/codes.h"
+#include "render/font_resolution.h"
 
 namespace runemill::cli {
 
@@ -35,7 +36,11 @@ int ResolveFont(const ConvertSettings& settings, FontChoice* font, CliError* err
     font->family = settings.family;
     font->pointSize = settings.pointSize;
     font->underline = settings.underline;
-    if (settings.fontFile.isEmpty()) return kExitDone;
+    if (settings.fontFile.isEmpty()) {
+        if (FamilyInstalled(settings.family)) return kExitDone;
+        return FailWith(error, kExitBadInput, QStringLiteral("--font"),
+                        QStringLiteral("no installed font family is named '%1'").arg(settings.family));
+    }
     const QString option = QStringLiteral("--font-file");
     if (!QFileInfo(settings.fontFile).isFile())
         return FailWith(error, kExitBadInput, option,
