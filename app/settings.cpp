@@ -12,6 +12,29 @@ void MainWindow::ReadSettings() {
     grayLimit = ui->lineEdit_Limit->text().toInt(nullptr, 10);
 }
 
+runemill::ConvertRequest MainWindow::FormRequest(runemill::ConvertKind kind) const {
+    runemill::ConvertRequest request;
+    request.kind = kind;
+    request.startCode = startCode;
+    request.endCode = endCode;
+    request.width = glyphW;
+    request.height = glyphH;
+    request.pixFormat = pixFormat;
+    request.grayLimit = grayLimit;
+    request.spaceDivisor = spaceDivisor;
+    request.family = currentFont.family();
+    request.pointSize = currentFont.pointSize();
+    request.underline = currentFont.underline();
+    request.bold = ui->checkBox_SetBold->isChecked();
+    request.italic = ui->checkBox_SetItalic->isChecked();
+    request.x0 = x0;
+    request.y0 = y0;
+    request.rotation = ui->comboBox_Rotation->currentIndex();
+    request.reverseX = ui->checkBox_revX->isChecked();
+    request.reverseY = ui->checkBox_revY->isChecked();
+    return request;
+}
+
 void MainWindow::UpdateSpaceDivisor() {
     switch (ui->comboBox_Space->currentIndex()) {
         case 0:

@@ -12,7 +12,7 @@
 #include <functional>
 #include <vector>
 
-#include "generators/layout/layout_constants.h"
+#include "layout/layout_constants.h"
 #include "output/file_writer.h"
 #include "render/codes.h"
 #include "render/packers.h"

@@ -174,7 +174,7 @@ class TestCli : public QObject {
                                          "unicode, ascii, string, chip, ttf";
         QTest::newRow("unknown format")
             << "gbk --format 3bits" << 1
-            << "--format: unknown format '3bits'; one of 1bits, 2bits, 4bits, 8bits, aRGB4444";
+            << "--format: '3bits' is not one of 1bits, 2bits, 4bits, 8bits, aRGB4444";
         QTest::newRow("not a number")
             << "gbk --height 1O" << 1 << "--height: '1O' is not a whole number";
         QTest::newRow("W of 0") << "ascii --width 0" << 1 << "--width: W and H must be at least 1.";

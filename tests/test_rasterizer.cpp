@@ -3,8 +3,8 @@
 #include <QtTest>
 #include <algorithm>
 
-#include "render/font_resolution.h"
-#include "render/glyph_pipeline.h"
+#include "render/font_families.h"
+#include "render/glyph_drawer.h"
 
 using namespace runemill;
 

@@ -1,4 +1,4 @@
-#include "render/font_resolution.h"
+#include "render/font_families.h"
 
 #include <QFont>
 #include <QFontDatabase>
