@@ -79,12 +79,9 @@ void MainWindow::OnSelectChanged() {
 }
 
 QString MainWindow::TextCodeToChar() {
-    const QByteArray latin1 = ui->lineEdit_TextCode->text().toLatin1();
-    // Missing digits read as non-digits, worth 0.
-    auto at = [&latin1](int i) { return i < latin1.size() ? latin1.at(i) : '\0'; };
-    const int high = runemill::HexPairValue(at(0), at(1));
-    const int low = runemill::HexPairValue(at(2), at(3));
-    return runemill::CodeToChar(ui->comboBox_FCode->currentIndex(), high * 256 + low);
+    // Missing digits and non-digits read as 0, as in the code fields.
+    return runemill::CodeToChar(ui->comboBox_FCode->currentIndex(),
+                                runemill::ParseHexCode(ui->lineEdit_TextCode->text()));
 }
 
 QString MainWindow::HexCodeText(int code, int width) { return runemill::HexCodeText(code, width); }

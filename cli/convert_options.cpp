@@ -51,13 +51,7 @@ QString NameList(const char* const* names, int count) {
 bool ReadCode(const QString& text, bool start, int* code, CliError* error) {
     const QString option = start ? QStringLiteral("--from") : QStringLiteral("--to");
     if (text.size() < 4) return Fail(error, option, Refusal::ShortCode(start).text);
-    bool hex = text.size() == 4;
-    for (const QChar c : text) {
-        hex = hex && ((c >= QLatin1Char('0') && c <= QLatin1Char('9')) ||
-                      (c >= QLatin1Char('a') && c <= QLatin1Char('f')) ||
-                      (c >= QLatin1Char('A') && c <= QLatin1Char('F')));
-    }
-    if (!hex) {
+    if (text.size() != 4 || !IsHexDigits(text)) {
         return Fail(error, option,
                     QStringLiteral("'%1' is not four hexadecimal digits (codes run from 0000 to FFFF)")
                         .arg(text));

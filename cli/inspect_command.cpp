@@ -87,13 +87,7 @@ bool ReadHexCode(const QCommandLineParser& parser, const QString& name, int* cod
     const QString text = parser.value(name);
     QString digits = text.trimmed();
     if (digits.startsWith(QLatin1String("0x"), Qt::CaseInsensitive)) digits.remove(0, 2);
-    bool hex = !digits.isEmpty() && digits.size() <= 4;
-    for (const QChar c : digits) {
-        hex = hex && ((c >= QLatin1Char('0') && c <= QLatin1Char('9')) ||
-                      (c >= QLatin1Char('a') && c <= QLatin1Char('f')) ||
-                      (c >= QLatin1Char('A') && c <= QLatin1Char('F')));
-    }
-    if (!hex) {
+    if (digits.size() > 4 || !IsHexDigits(digits)) {
         return Fail(
             error, QStringLiteral("--") + name,
             QStringLiteral("'%1' is not a code of one to four hexadecimal digits").arg(text));

@@ -15,6 +15,14 @@ int HexDigitValue(char c) {
 
 }  // namespace
 
+bool IsHexDigits(const QString& text) {
+    if (text.isEmpty()) return false;
+    for (const QChar c : text) {
+        if (c.unicode() > 0x7F || (!c.isDigit() && HexDigitValue(char(c.unicode())) == 0)) return false;
+    }
+    return true;
+}
+
 int HexPairValue(char high, char low) { return HexDigitValue(high) * 16 + HexDigitValue(low); }
 
 int ParseHexCode(const QString& text) {
