@@ -25,12 +25,8 @@ bool MainWindow::PreviewCellDrawable(bool tell) {
 }
 
 bool MainWindow::RenderGlyph(const QString& text) {
-    runemill::RenderOptions options;
-    options.bold = ui->checkBox_SetBold->isChecked();
-    options.italic = ui->checkBox_SetItalic->isChecked();
+    runemill::RenderOptions options = CurrentGlyphSettings().render;
     options.leftAligned = ui->checkBox_Left->isChecked();
-    options.x0 = x0;
-    options.y0 = y0;
     return rasterizer.Render(glyphImage, currentFont, text, options);
 }
 

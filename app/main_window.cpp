@@ -78,9 +78,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new MainWindow
 
     runemill::InstallFontSubstitutes();
     currentFont = start.Font();
-    ui->lineEdit_FontInformation->setText(currentFont.family() + "-" +
-                                          DecimalText(currentFont.pointSize()) +
-                                          QStringLiteral("-常规"));
+    ShowFontInformation(QStringLiteral("常规"));
 
     glyphImage = QImage(glyphW, glyphH, QImage::Format_ARGB32);
     previewImage = QImage(glyphW, glyphH, QImage::Format_ARGB32);

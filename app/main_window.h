@@ -76,6 +76,8 @@ private slots:
     void on_pushButton_clicked();
     void on_pushButton_2_clicked();
     void on_pushButton_3_clicked();
+    void on_checkBox_Crisp_toggled(bool checked);
+    void on_pushButton_Fit_clicked();
     void OnSelectChanged();
 
 private:
@@ -108,6 +110,8 @@ private:
     bool closeRequested = false;  // the window was closed while a run drew
 
     QString PreviewCharacter();
+    // "family-size-style" in the font field; fractional sizes keep their fraction.
+    void ShowFontInformation(const QString& style);
     void RefreshPreview(const QString& text);
     void ResizeGlyphImage();
     // Makes the GlyphImage W x H; false (and, when `tell`, a message) for a

@@ -23,10 +23,11 @@ runemill::ConvertRequest MainWindow::FormRequest(runemill::ConvertKind kind) con
     request.grayLimit = grayLimit;
     request.spaceDivisor = spaceDivisor;
     request.family = currentFont.family();
-    request.pointSize = currentFont.pointSize();
+    request.pointSize = currentFont.pointSizeF();
     request.underline = currentFont.underline();
     request.bold = ui->checkBox_SetBold->isChecked();
     request.italic = ui->checkBox_SetItalic->isChecked();
+    request.crisp = ui->checkBox_Crisp->isChecked();
     request.x0 = x0;
     request.y0 = y0;
     request.rotation = ui->comboBox_Rotation->currentIndex();

@@ -2,7 +2,8 @@
 //   1. per glyph: render + measure + transform + pack (GlyphDrawer::Draw),
 //      with each step also timed alone;
 //   2. the pack step alone on glyphs rendered beforehand;
-//   3. whole libraries over their default ranges, one drawer, as a batch run
+//   3. fitting the start-up font to a cell over a default range;
+//   4. whole libraries over their default ranges, one drawer, as a batch run
 //      with one job assembles them.
 // Each figure comes with a hash of the bytes it produced, so two builds can be
 // compared for identical output. `--quick` runs a short version;
@@ -20,6 +21,7 @@
 #include <vector>
 
 #include "convert/convert_request.h"
+#include "convert/fit_request.h"
 #include "layout/font_assembler.h"
 #include "layout/font_plan.h"
 #include "render/font_families.h"
@@ -172,6 +174,22 @@ void WholeRun(const Library& library, int size) {
         static_cast<long long>(plan.fileSize()), static_cast<unsigned long long>(hash.value));
 }
 
+// Fitting the start-up font to a cell over a library's default range, as
+// Fit and --fit do.
+void Fitting(ConvertKind kind, int size, bool crisp) {
+    ConvertRequest request = ConvertRequest::Defaults(kind);
+    request.width = request.height = size;
+    request.crisp = crisp;
+    QElapsedTimer timer;
+    timer.start();
+    FitResult fit;
+    const Refusal refusal = FitRequest(request, &fit);
+    const double ms = double(timer.nsecsElapsed()) / 1e6;
+    std::printf("  %-7s %2dx%-2d %-6s  %7.1f ms  %s\n", qPrintable(KindName(kind)), size, size,
+                crisp ? "crisp" : "smooth", ms,
+                qPrintable(refusal ? refusal.text : FitSummary(fit)));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -204,6 +222,15 @@ int main(int argc, char** argv) {
         for (int size : {16, 32})
             for (int format : {kFormat1Bit, kFormat2Bit, kFormat4Bit, kFormat8Bit, kFormatArgb4444})
                 PackAlone(texts, size, format, quick ? 200 : 2000);
+    }
+
+    if (!runsOnly) {
+        std::printf("\nFitting the start-up font over a default range (Fit, --fit):\n");
+        for (const ConvertKind kind : {ConvertKind::Gbk, ConvertKind::Gb2312}) {
+            if (quick && kind != ConvertKind::Gbk) continue;
+            for (int size : {16, 24})
+                for (bool crisp : {false, true}) Fitting(kind, size, crisp);
+        }
     }
 
     const Library libraries[4] = {

@@ -3,10 +3,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <cstdio>
 
 #include "cli/c_source.h"
 #include "cli/progress_bar.h"
 #include "convert/convert_job.h"
+#include "convert/fit_request.h"
 #include "layout/command_text.h"
 #include "output/file_writer.h"
 #include "render/font_families.h"
@@ -125,6 +127,17 @@ int WriteFont(const ConvertOptions& o, const ConvertJob& job, CliError* error) {
     return kExitDone;
 }
 
+// --fit: the size and offsets found replace the request's; one line on stderr.
+int Fit(ConvertRequest* request, CliError* error) {
+    FitResult fit;
+    if (const Refusal refusal = FitRequest(*request, &fit))
+        return FailWith(error, kExitBadInput, OptionOf(refusal, request->kind), refusal.text);
+    if (!fit.found()) return FailWith(error, kExitBadInput, QStringLiteral("--fit"), FitSummary(fit));
+    ApplyFit(fit, request);
+    std::fprintf(stderr, "fit: %s\n", FitSummary(fit).toUtf8().constData());
+    return kExitDone;
+}
+
 }  // namespace
 
 int RunConvert(ConvertOptions o, CliError* error) {
@@ -135,6 +148,9 @@ int RunConvert(ConvertOptions o, CliError* error) {
     if (const int status = ResolveFont(&o.request, error)) return status;
     if (o.request.kind == ConvertKind::String) {
         if (const int status = ReadText(o.textFile, &o.request.text, error)) return status;
+    }
+    if (o.fit) {
+        if (const int status = Fit(&o.request, error)) return status;
     }
     ConvertJob job(o.request);
     if (const Refusal refusal = job.Prepare())

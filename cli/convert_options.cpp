@@ -15,6 +15,8 @@ namespace runemill::cli {
 
 namespace {
 
+constexpr int kMaxPointSize = 100000;
+
 const char kKindList[] = "gb2312, big5, gbk, unicode, ascii, string, chip, ttf";
 
 const char kDescription[] =
@@ -116,6 +118,22 @@ bool ReadRange(const QCommandLineParser& parser, ConvertRequest* request, CliErr
     return true;
 }
 
+// --point-size: a number of points from 1 up, fractions allowed (11.25 pt is 15 px).
+bool ReadPointSize(const QCommandLineParser& parser, qreal* size, CliError* error) {
+    const QString name = QStringLiteral("point-size");
+    if (!parser.isSet(name)) return true;
+    const QString text = parser.value(name);
+    bool ok = false;
+    const double number = text.trimmed().toDouble(&ok);
+    const QString option = QStringLiteral("--") + name;
+    if (!ok || !qIsFinite(number))
+        return Fail(error, option, QStringLiteral("'%1' is not a number").arg(text));
+    if (number < 1 || number > kMaxPointSize)
+        return Fail(error, option, QStringLiteral("the point size runs from 1 to %1").arg(kMaxPointSize));
+    *size = number;
+    return true;
+}
+
 bool ReadNumbers(const QCommandLineParser& parser, ConvertOptions* options, CliError* error) {
     ConvertRequest& r = options->request;
     const QString cellTooSmall = Refusal::SmallCell().text;
@@ -125,8 +143,7 @@ bool ReadNumbers(const QCommandLineParser& parser, ConvertOptions* options, CliE
     return ReadInt(parser, QStringLiteral("width"), 1, cellTooSmall, &r.width, error) &&
            ReadInt(parser, QStringLiteral("height"), 1, cellTooSmall, &r.height, error) &&
            ReadInt(parser, QStringLiteral("limit"), INT_MIN, anyInt, &r.grayLimit, error) &&
-           ReadInt(parser, QStringLiteral("point-size"), 1,
-                   QStringLiteral("the point size must be at least 1"), &r.pointSize, error) &&
+           ReadPointSize(parser, &r.pointSize, error) &&
            ReadInt(parser, QStringLiteral("x0"), -kMaxOffset, offsets, &r.x0, error, kMaxOffset) &&
            ReadInt(parser, QStringLiteral("y0"), -kMaxOffset, offsets, &r.y0, error, kMaxOffset) &&
            ReadInt(parser, QStringLiteral("jobs"), 1, QStringLiteral("at least one job is needed"),
@@ -151,12 +168,16 @@ bool ReadChoice(const QCommandLineParser& parser, const QString& name, const cha
 bool ReadChoices(const QCommandLineParser& parser, ConvertRequest* r, CliError* error) {
     const char* const divisors[] = {"2", "3", "4"};
     const char* const rotations[] = {"0", "r90", "l90"};  // in the order of the window's box
+    const char* const modes[] = {"smooth", "crisp"};
     int divisorIndex = r->spaceDivisor - 2;
+    int mode = r->crisp ? 1 : 0;
     if (!ReadChoice(parser, QStringLiteral("format"), kPixelFormatNames, kPixelFormatCount,
                     &r->pixFormat, error) ||
         !ReadChoice(parser, QStringLiteral("space"), divisors, 3, &divisorIndex, error) ||
-        !ReadChoice(parser, QStringLiteral("rotate"), rotations, 3, &r->rotation, error))
+        !ReadChoice(parser, QStringLiteral("rotate"), rotations, 3, &r->rotation, error) ||
+        !ReadChoice(parser, QStringLiteral("render"), modes, 2, &mode, error))
         return false;
+    r->crisp = mode == 1;
     r->spaceDivisor = divisorIndex + 2;
     r->bold = parser.isSet(QStringLiteral("bold"));
     r->italic = parser.isSet(QStringLiteral("italic"));
@@ -231,8 +252,16 @@ void AddConvertOptions(QCommandLineParser& parser) {
         {QStringLiteral("font-file"),
          QStringLiteral("A TTF, OTF or TTC file whose first family is used instead of --font."),
          QStringLiteral("PATH")},
-        {QStringLiteral("point-size"), QStringLiteral("Font size in points, at 96 dpi (%1).").arg(d.pointSize),
-         number},
+        {QStringLiteral("point-size"),
+         QStringLiteral("Font size in points at 96 dpi, fractions allowed: 12 is 16 pixels, 11.25 "
+                        "is 15 (%1).")
+             .arg(d.pointSize),
+         QStringLiteral("PT")},
+        {QStringLiteral("render"),
+         QStringLiteral("smooth: antialiased outlines (the default); crisp: no antialiasing, "
+                        "monochrome hinting and the face's own bitmaps where it has them at the "
+                        "size, every pixel ground or full ink."),
+         QStringLiteral("smooth|crisp")},
         {QStringLiteral("bold"), QStringLiteral("Draw bold.")},
         {QStringLiteral("italic"), QStringLiteral("Draw italic.")},
         {QStringLiteral("underline"), QStringLiteral("Draw underlined.")},
@@ -246,6 +275,10 @@ void AddConvertOptions(QCommandLineParser& parser) {
         {QStringLiteral("y0"),
          QStringLiteral("Moves glyphs down by N pixels (%1; the window's bar reaches -33..17).").arg(d.y0),
          number},
+        {QStringLiteral("fit"),
+         QStringLiteral("Find the largest size at which every glyph of the run fits the cell, and the "
+                        "y0 and x0 that centre them; overrides --point-size, --x0 and --y0. Prints "
+                        "what it chose on stderr.")},
         {QStringLiteral("rotate"), QStringLiteral("Turn each glyph: 0, r90 or l90 (0)."),
          QStringLiteral("0|r90|l90")},
         {QStringLiteral("reverse-x"), QStringLiteral("Mirror each glyph left to right.")},
@@ -275,6 +308,7 @@ bool ParseConvertOptions(const QStringList& arguments, ConvertOptions* options, 
         !ReadFont(parser, &o.request, error))
         return false;
     o.quiet = parser.isSet(QStringLiteral("quiet"));
+    o.fit = parser.isSet(QStringLiteral("fit"));
     *options = o;
     return true;
 }

@@ -54,7 +54,8 @@ ConvertRequest ConvertRequest::Defaults(ConvertKind kind) {
 }
 
 QFont ConvertRequest::Font() const {
-    QFont font(family, pointSize, QFont::Normal, false);
+    QFont font(family, 12, QFont::Normal, false);
+    font.setPointSizeF(pointSize);
     font.setUnderline(underline);
     return font;
 }
@@ -67,6 +68,7 @@ GlyphSettings ConvertRequest::Glyph() const {
     glyph.pack.grayLimit = grayLimit;
     glyph.render.bold = bold;
     glyph.render.italic = italic;
+    glyph.render.crisp = crisp;
     glyph.render.x0 = x0;
     glyph.render.y0 = y0;
     glyph.transform.reverseX = reverseX;
@@ -94,7 +96,7 @@ ChipHeaderFields ConvertRequest::HeaderFields() const {
     fields.italic = italic;
     fields.bold = bold;
     fields.underline = underline;
-    fields.pointSize = pointSize;
+    fields.pointSize = int(pointSize);
     fields.x0 = x0;
     fields.y0 = y0;
     fields.family = family;

@@ -40,10 +40,13 @@ struct ConvertRequest {
     int spaceDivisor = 3;  // the ASCII space is W / 3 wide
     QString family = QStringLiteral("宋体");
     QString fontFile;  // when set, its first family is drawn instead of `family`
-    int pointSize = 20;
+    // Points at 96 dpi; fractional sizes give whole pixels (12 pt is 16 px,
+    // 11.25 pt 15 px). The two headers store the whole points.
+    qreal pointSize = 20;
     bool bold = false;
     bool italic = false;
     bool underline = false;
+    bool crisp = false;  // the crisp rendering mode; smooth (antialiased) when false
     int x0 = 0;
     int y0 = -7;  // the window's vertical bar starts at 26: y0 = 26 - 33
     int rotation = 0;  // 0, right 90, left 90

@@ -16,13 +16,27 @@ bool Inked(QRgb pixel) { return (pixel & 0xFFFFFFu) != 0; }
 // The font as it is drawn: the family and size the user chose, with the
 // rendering choices a desktop would otherwise make pinned down. No merging:
 // a character the chosen face lacks is never borrowed from another installed
-// font, so the bytes depend only on the face the user chose.
-QFont DrawingFont(const QFont& font) {
+// font, so the bytes depend only on the face the user chose. Crisp adds no
+// antialiasing, which makes FreeType hint for monochrome and use the face's
+// bitmap strike at that size where it has one.
+QFont DrawingFont(const QFont& font, bool crisp) {
     QFont drawn = font;
-    drawn.setStyleStrategy(QFont::StyleStrategy(drawn.styleStrategy() | QFont::NoSubpixelAntialias |
-                                                QFont::NoFontMerging));
+    QFont::StyleStrategy strategy =
+        QFont::StyleStrategy(drawn.styleStrategy() | QFont::NoSubpixelAntialias | QFont::NoFontMerging);
+    if (crisp) strategy = QFont::StyleStrategy(strategy | QFont::NoAntialias);
+    drawn.setStyleStrategy(strategy);
     drawn.setHintingPreference(QFont::PreferFullHinting);
     return drawn;
+}
+
+// Every pixel of `area` made the ground or full ink: what a monochrome glyph
+// is, whatever a face's strike or the underline would add.
+void MakeTwoLevel(QImage& canvas, const QRect& area) {
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        QRgb* row = reinterpret_cast<QRgb*>(canvas.scanLine(y));
+        for (int x = area.left(); x <= area.right(); ++x)
+            row[x] = qGray(row[x]) >= 128 ? 0xFFFFFFFFu : kGround;
+    }
 }
 
 // First canvas column (below `limit`) that holds ink in any row; `limit` if none.
@@ -40,6 +54,26 @@ int InkStart(const QImage& canvas, int limit) {
         }
     }
     return start;
+}
+
+// The smallest box holding every inked pixel of `canvas`.
+InkBox InkBounds(const QImage& canvas) {
+    InkBox box;
+    const int w = canvas.width();
+    box.left = w;
+    for (int y = 0; y < canvas.height(); ++y) {
+        const QRgb* row = reinterpret_cast<const QRgb*>(canvas.constScanLine(y));
+        int x = 0;
+        while (x < w && !Inked(row[x])) ++x;
+        if (x == w) continue;
+        int last = w - 1;
+        while (!Inked(row[last])) --last;
+        if (box.isEmpty()) box.top = y;
+        box.left = std::min(box.left, x);
+        box.right = std::max(box.right, last);
+        box.bottom = y;
+    }
+    return box.isEmpty() ? InkBox() : box;
 }
 
 }  // namespace
@@ -79,7 +113,7 @@ bool GlyphRasterizer::Render(QImage& glyph, QFont& font, const QString& text,
 
     // The canvas is the cell plus a quarter of its height and 4 rows: the
     // line box is centred in it, so the glyph sits (H/4 + 4)/2 rows low.
-    const int canvasH = h + h / 4 + 4;
+    const int canvasH = CanvasHeight(h);
     if (canvas_.width() != w || canvas_.height() != canvasH) {
         canvas_ = QImage(w, canvasH, QImage::Format_RGB32);
         canvas_.setDotsPerMeterX(kCanvasDotsPerMeter);
@@ -87,21 +121,8 @@ bool GlyphRasterizer::Render(QImage& glyph, QFont& font, const QString& text,
     }
     glyph.fill(kGround);
     if (canvas_.isNull()) return false;
-    canvas_.fill(kGround);
-    {
-        QPainter painter(&canvas_);
-        QPen pen = painter.pen();
-        pen.setColor(QColor(255, 255, 255));
-        painter.setPen(pen);
-        if (!haveFont_ || !(lastFont_ == font)) {
-            haveFont_ = true;
-            lastFont_ = font;
-            drawingFont_ = DrawingFont(font);
-            metrics_ = QFontMetrics(drawingFont_);
-        }
-        painter.setFont(drawingFont_);
-        painter.drawText(QRect(0, 0, w, canvasH), Qt::AlignCenter, InFace(text));
-    }
+    UseFont(font, options);
+    DrawCentred(canvas_, QRect(0, 0, w, canvasH), InFace(text), options.crisp);
 
     const QImage& canvas = canvas_;
     if (!options.leftAligned) {
@@ -135,6 +156,61 @@ bool GlyphRasterizer::Render(QImage& glyph, QFont& font, const QString& text,
         std::copy(in + c, in + w, out);
     }
     return true;
+}
+
+void GlyphRasterizer::UseFont(QFont& font, const RenderOptions& options) {
+    if (haveFont_ && lastFont_ == font && lastCrisp_ == options.crisp) return;
+    haveFont_ = true;
+    lastFont_ = font;
+    lastCrisp_ = options.crisp;
+    drawingFont_ = DrawingFont(font, options.crisp);
+    metrics_ = QFontMetrics(drawingFont_);
+}
+
+void GlyphRasterizer::DrawCentred(QImage& canvas, const QRect& box, const QString& text, bool crisp) {
+    canvas.fill(kGround);
+    {
+        QPainter painter(&canvas);
+        QPen pen = painter.pen();
+        pen.setColor(QColor(255, 255, 255));
+        painter.setPen(pen);
+        if (crisp) painter.setRenderHint(QPainter::TextAntialiasing, false);
+        painter.setFont(drawingFont_);
+        painter.drawText(box, Qt::AlignCenter, text);
+    }
+    if (crisp) MakeTwoLevel(canvas, canvas.rect());
+}
+
+InkBox GlyphRasterizer::MeasureInk(QFont& font, const QString& text, const RenderOptions& options,
+                                   int width, int height) {
+    font.setWeight(options.bold ? QFont::Bold : QFont::Normal);
+    font.setStyle(options.italic ? QFont::StyleItalic : QFont::StyleNormal);
+    UseFont(font, options);
+    const QString drawn = InFace(text);
+    if (drawn.isEmpty() || width < 1 || height < 1) return InkBox();
+    const int canvasH = CanvasHeight(height);
+    // A line's height of room on every side; where the ink reaches the edge
+    // of that, measured again with twice the room.
+    for (int margin = metrics_.height() + 4;; margin *= 2) {
+        const QSize size(width + 2 * margin, canvasH + 2 * margin);
+        if (measureCanvas_.size() != size) {
+            measureCanvas_ = QImage(size, QImage::Format_RGB32);
+            measureCanvas_.setDotsPerMeterX(kCanvasDotsPerMeter);
+            measureCanvas_.setDotsPerMeterY(kCanvasDotsPerMeter);
+        }
+        if (measureCanvas_.isNull()) return InkBox();
+        DrawCentred(measureCanvas_, QRect(margin, margin, width, canvasH), drawn, options.crisp);
+        InkBox box = InkBounds(measureCanvas_);
+        if (box.isEmpty()) return box;
+        const bool cut = box.left == 0 || box.top == 0 || box.right == size.width() - 1 ||
+                         box.bottom == size.height() - 1;
+        if (cut && margin < (1 << 14)) continue;
+        box.left -= margin;
+        box.right -= margin;
+        box.top -= margin;
+        box.bottom -= margin;
+        return box;
+    }
 }
 
 bool RenderGlyph(QImage& glyph, QFont& font, const QString& text, const RenderOptions& options) {

@@ -19,11 +19,26 @@ struct RenderOptions {
     bool leftAligned = false;
     int x0 = 0;  // positive moves the glyph right (centred mode only)
     int y0 = 0;  // positive moves the glyph down
+    // Crisp: no antialiasing, monochrome hinting, the face's own bitmap strike
+    // where it has one at the size; every pixel is the ground or full ink.
+    bool crisp = false;
 };
 
 // The canvas is drawn at this resolution whatever the screen says, so the
 // same settings give the same bytes on any desktop and on a headless server.
 constexpr int kCanvasDotsPerMeter = 3780;  // 96 dots per inch
+
+// Where a character's ink lies on the canvas the rasteriser draws it on
+// (W x CanvasHeight(H), offsets not applied), drawn without the canvas's
+// clipping; empty for a character without ink.
+struct InkBox {
+    int left = 0, top = 0, right = -1, bottom = -1;  // inclusive
+    bool isEmpty() const { return right < left; }
+};
+
+// Rows of the canvas a W x H cell is drawn on: the cell plus a quarter of
+// its height and 4 rows; the line box is centred in it.
+inline int CanvasHeight(int cellHeight) { return cellHeight + cellHeight / 4 + 4; }
 
 // Draws text into `glyph` (its own width and height are the cell W x H).
 // Writes the bold weight and the italic style into `font`, as the window's
@@ -34,14 +49,25 @@ public:
     // then not drawn): a run must fail rather than store a blank glyph.
     bool Render(QImage& glyph, QFont& font, const QString& text, const RenderOptions& options);
 
+    // The ink of `text` as Render places it in a `width` x `height` cell
+    // (bold, italic and crisp from `options`, offsets not applied), measured
+    // on a canvas large enough that no ink is cut.
+    InkBox MeasureInk(QFont& font, const QString& text, const RenderOptions& options, int width,
+                      int height);
+
 private:
     QString InFace(const QString& text) const;
+    void UseFont(QFont& font, const RenderOptions& options);
+    // Draws the text centred in `box` of `canvas` (filled with the ground first).
+    void DrawCentred(QImage& canvas, const QRect& box, const QString& text, bool crisp);
 
     QImage canvas_;
     QFont lastFont_;     // the font of the previous call, as the caller holds it
     QFont drawingFont_;  // and as it is drawn; rebuilt only when the font changes
     QFontMetrics metrics_{QFont()};  // of drawingFont_: which characters its face has
     bool haveFont_ = false;
+    bool lastCrisp_ = false;
+    QImage measureCanvas_;
 };
 
 // One-shot form of GlyphRasterizer::Render.

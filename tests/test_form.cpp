@@ -64,6 +64,8 @@ class TestForm : public QObject {
             {"lineEdit_TextCode", "frame_7", {190, 250, 81, 28}, "BBAA"},
             {"lineEdit_CharCode", "frame_7", {190, 250, 80, 28}, "\xE4\xB9\x90"},
             {"pushButton_3", "frame_7", {10, 296, 261, 65}, "View"},
+            {"checkBox_Crisp", "frame_7", {120, 156, 151, 28}, "Crisp"},
+            {"pushButton_Fit", "frame_7", {170, 200, 101, 28}, "Fit"},
             {"progressBar", "frame_3", {10, 280, 261, 31}, "24%"},
             {"pushButton", "frame_Right", {30, 850, 51, 35}, "ZQ IC Bin"},
             {"checkBox_revY", "frame_Right", {170, 950, 121, 28}, "Reverse Y"},
