@@ -17,6 +17,8 @@ namespace {
 // Glyphs watched on each side of the common box: enough that the size the
 // search finds is nearly always the one every glyph confirms.
 constexpr int kWatchedPerSide = 32;
+// Glyphs the metrics rank furthest out on each side, watched from the start.
+constexpr int kLikelyPerSide = 48;
 
 QFont AtPixels(QFont font, int pixels) {
     font.setPointSizeF(pixels * 72.0 / 96.0);
@@ -89,11 +91,29 @@ class Fitter {
         return *all_.insert(pixels, boxes);
     }
 
-    // Every `step`-th glyph and every left-aligned one: a first guess of
-    // the glyphs that decide the size.
-    void WatchSample(int step) {
-        for (int i = 0; i < glyphs_.size(); ++i)
-            if (i % step == 0 || glyphs_.at(i).leftAligned) watched_.insert(i);
+    // A first guess of the glyphs that decide the size: the left-aligned
+    // ones, and those the face's metrics at `pixels` put furthest out on
+    // each side.
+    void WatchLikely(int pixels) {
+        QVector<QRect> boxes(glyphs_.size());
+        QFont font = AtPixels(font_, pixels);
+        for (int i = 0; i < glyphs_.size(); ++i) {
+            if (glyphs_.at(i).leftAligned) watched_.insert(i);
+            boxes[i] = rasterizer_.MetricBox(font, glyphs_.at(i).text, style_, width_);
+        }
+        QVector<int> order;
+        for (int i = 0; i < boxes.size(); ++i)
+            if (!boxes.at(i).isEmpty()) order << i;
+        for (int side = 0; side < 4; ++side) {
+            auto outward = [&boxes, side](int i) {
+                const QRect& b = boxes.at(i);
+                return side == 0 ? -b.top() : side == 1 ? b.bottom() : side == 2 ? -b.left() : b.right();
+            };
+            const int count = std::min(kLikelyPerSide, order.size());
+            std::partial_sort(order.begin(), order.begin() + count, order.end(),
+                              [&outward](int a, int b) { return outward(a) > outward(b); });
+            for (int k = 0; k < count; ++k) watched_.insert(order.at(k));
+        }
     }
 
     Common CommonOf(const QVector<InkBox>& boxes, const QVector<int>& which) const {
@@ -236,7 +256,8 @@ FitResult FitGlyphs(const QFont& font, const RenderOptions& style, int width, in
     // checked with every glyph, and the glyphs found deciding the common box
     // there join the sample until a size is confirmed. Nothing larger fits:
     // the sample, part of the glyphs, already leaves the cell there.
-    fitter.WatchSample(std::max(1, distinct.size() / 512));
+    const int guess = int(std::lower_bound(sizes.begin(), sizes.end(), height) - sizes.begin());
+    fitter.WatchLikely(sizes.at(std::min(guess, sizes.size() - 1)));
     const int last = sizes.size() - 1;
     int high = last;
     while (true) {

@@ -56,19 +56,26 @@ int InkStart(const QImage& canvas, int limit) {
     return start;
 }
 
-// The smallest box holding every inked pixel of `canvas`.
-InkBox InkBounds(const QImage& canvas) {
+// Ink as the crisp mode keeps it: full ink once made two-level.
+bool CrispInk(QRgb pixel) { return qGray(pixel) >= 128; }
+
+// The smallest box holding every inked pixel of `canvas`, ink being what
+// MakeTwoLevel keeps when `crisp`.
+InkBox InkBounds(const QImage& canvas, bool crisp) {
+    auto inked = crisp ? CrispInk : Inked;
     InkBox box;
     const int w = canvas.width();
     box.left = w;
     for (int y = 0; y < canvas.height(); ++y) {
         const QRgb* row = reinterpret_cast<const QRgb*>(canvas.constScanLine(y));
         int x = 0;
-        while (x < w && !Inked(row[x])) ++x;
+        while (x < w && !inked(row[x])) ++x;
         if (x == w) continue;
         int last = w - 1;
-        while (!Inked(row[last])) --last;
+        while (!inked(row[last])) --last;
         if (box.isEmpty()) box.top = y;
+        for (int i = x; i <= last; ++i)
+            box.ink += crisp ? (CrispInk(row[i]) ? 255 : 0) : qGray(row[i]);
         box.left = std::min(box.left, x);
         box.right = std::max(box.right, last);
         box.bottom = y;
@@ -122,7 +129,7 @@ bool GlyphRasterizer::Render(QImage& glyph, QFont& font, const QString& text,
     glyph.fill(kGround);
     if (canvas_.isNull()) return false;
     UseFont(font, options);
-    DrawCentred(canvas_, QRect(0, 0, w, canvasH), InFace(text), options.crisp);
+    DrawCentred(canvas_, QRect(0, 0, w, canvasH), InFace(text), options.crisp, true);
 
     const QImage& canvas = canvas_;
     if (!options.leftAligned) {
@@ -167,7 +174,8 @@ void GlyphRasterizer::UseFont(QFont& font, const RenderOptions& options) {
     metrics_ = QFontMetrics(drawingFont_);
 }
 
-void GlyphRasterizer::DrawCentred(QImage& canvas, const QRect& box, const QString& text, bool crisp) {
+void GlyphRasterizer::DrawCentred(QImage& canvas, const QRect& box, const QString& text, bool crisp,
+                                  bool twoLevel) {
     canvas.fill(kGround);
     {
         QPainter painter(&canvas);
@@ -178,7 +186,7 @@ void GlyphRasterizer::DrawCentred(QImage& canvas, const QRect& box, const QStrin
         painter.setFont(drawingFont_);
         painter.drawText(box, Qt::AlignCenter, text);
     }
-    if (crisp) MakeTwoLevel(canvas, canvas.rect());
+    if (crisp && twoLevel) MakeTwoLevel(canvas, canvas.rect());
 }
 
 InkBox GlyphRasterizer::MeasureInk(QFont& font, const QString& text, const RenderOptions& options,
@@ -189,9 +197,9 @@ InkBox GlyphRasterizer::MeasureInk(QFont& font, const QString& text, const Rende
     const QString drawn = InFace(text);
     if (drawn.isEmpty() || width < 1 || height < 1) return InkBox();
     const int canvasH = CanvasHeight(height);
-    // A line's height of room on every side; where the ink reaches the edge
-    // of that, measured again with twice the room.
-    for (int margin = metrics_.height() + 4;; margin *= 2) {
+    // Half a line's height of room on every side; where the ink reaches the
+    // edge of that, measured again with twice the room.
+    for (int margin = metrics_.height() / 2 + 4;; margin *= 2) {
         const QSize size(width + 2 * margin, canvasH + 2 * margin);
         if (measureCanvas_.size() != size) {
             measureCanvas_ = QImage(size, QImage::Format_RGB32);
@@ -199,8 +207,8 @@ InkBox GlyphRasterizer::MeasureInk(QFont& font, const QString& text, const Rende
             measureCanvas_.setDotsPerMeterY(kCanvasDotsPerMeter);
         }
         if (measureCanvas_.isNull()) return InkBox();
-        DrawCentred(measureCanvas_, QRect(margin, margin, width, canvasH), drawn, options.crisp);
-        InkBox box = InkBounds(measureCanvas_);
+        DrawCentred(measureCanvas_, QRect(margin, margin, width, canvasH), drawn, options.crisp, false);
+        InkBox box = InkBounds(measureCanvas_, options.crisp);
         if (box.isEmpty()) return box;
         const bool cut = box.left == 0 || box.top == 0 || box.right == size.width() - 1 ||
                          box.bottom == size.height() - 1;
@@ -211,6 +219,17 @@ InkBox GlyphRasterizer::MeasureInk(QFont& font, const QString& text, const Rende
         box.bottom -= margin;
         return box;
     }
+}
+
+QRect GlyphRasterizer::MetricBox(QFont& font, const QString& text, const RenderOptions& options,
+                                 int width) {
+    font.setWeight(options.bold ? QFont::Bold : QFont::Normal);
+    font.setStyle(options.italic ? QFont::StyleItalic : QFont::StyleNormal);
+    UseFont(font, options);
+    const QString drawn = InFace(text);
+    if (drawn.isEmpty()) return QRect();
+    const QRect box = drawn.size() == 1 ? metrics_.boundingRect(drawn.at(0)) : metrics_.boundingRect(drawn);
+    return box.translated((width - metrics_.horizontalAdvance(drawn)) / 2, 0);
 }
 
 bool RenderGlyph(QImage& glyph, QFont& font, const QString& text, const RenderOptions& options) {

@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QImage>
+#include <QRect>
 #include <QString>
 
 namespace runemill {
@@ -33,6 +34,7 @@ constexpr int kCanvasDotsPerMeter = 3780;  // 96 dots per inch
 // clipping; empty for a character without ink.
 struct InkBox {
     int left = 0, top = 0, right = -1, bottom = -1;  // inclusive
+    qint64 ink = 0;  // the gray levels of its pixels added up
     bool isEmpty() const { return right < left; }
 };
 
@@ -55,11 +57,16 @@ public:
     InkBox MeasureInk(QFont& font, const QString& text, const RenderOptions& options, int width,
                       int height);
 
+    // Where the face's metrics put the ink of `text` in a `width` wide cell,
+    // relative to the baseline: a quick guess, for ranking glyphs only.
+    QRect MetricBox(QFont& font, const QString& text, const RenderOptions& options, int width);
+
 private:
     QString InFace(const QString& text) const;
     void UseFont(QFont& font, const RenderOptions& options);
-    // Draws the text centred in `box` of `canvas` (filled with the ground first).
-    void DrawCentred(QImage& canvas, const QRect& box, const QString& text, bool crisp);
+    // Draws the text centred in `box` of `canvas` (filled with the ground
+    // first); crisp and `twoLevel`, every pixel made ground or full ink.
+    void DrawCentred(QImage& canvas, const QRect& box, const QString& text, bool crisp, bool twoLevel);
 
     QImage canvas_;
     QFont lastFont_;     // the font of the previous call, as the caller holds it
