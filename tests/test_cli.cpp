@@ -39,7 +39,8 @@ Outcome Run(const QStringList& arguments, const QString& fontConfig = QString())
     return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
 }
 
-// Sets the window as the options say, presses the kind's button and returns its log's lines.
+// Sets the window as the options say (--fit presses Fit last), presses the kind's button and
+// returns its log's lines, after the line of Fit.
 QStringList RunWindow(const QStringList& arguments, const QString& output) {
     MainWindow window;
     ModalAnswerer answerer;
@@ -50,7 +51,7 @@ QStringList RunWindow(const QStringList& arguments, const QString& output) {
             "--height lineEdit_H --limit lineEdit_Limit --bold checkBox_SetBold --italic "
             "checkBox_SetItalic --reverse-x checkBox_revX --reverse-y checkBox_revY --format "
             "comboBox_PixFormat --space comboBox_Space --rotate comboBox_Rotation --x0 "
-            "horizontalScrollBar --y0 verticalScrollBar")
+            "horizontalScrollBar --y0 verticalScrollBar --render checkBox_Crisp")
             .split(' ');
     QFont& font = MainWindowTestAccess::currentFont(window);
     for (int i = 0; i < options.size(); ++i) {
@@ -70,13 +71,19 @@ QStringList RunWindow(const QStringList& arguments, const QString& output) {
         if (added >= 0) font.setFamily(QFontDatabase::applicationFontFamilies(added).value(0));
         if (option == "--text") answerer.QueueFile(value);
     }
+    auto* logView = window.findChild<QTextEdit*>("textEdit");
+    QStringList fitLines;  // a run empties the log
+    if (options.contains("--fit")) {
+        window.findChild<QPushButton*>("pushButton_Fit")->click();
+        fitLines = logView->toPlainText().split('\n').filter(QRegularExpression("^Fit: "));
+    }
     answerer.QueueFile(output);
     const int other = QStringList{"ascii", "string", "chip", "ttf"}.indexOf(arguments.first());
     const QStringList buttons{"pushButton_MakeFont", "pushButton_Ascii", "pushButton_String",
                               "pushButton", "pushButton_2"};
     window.findChild<QPushButton*>(buttons.at(other + 1))->click();
-    const QString log = window.findChild<QTextEdit*>("textEdit")->toPlainText();
-    return log.split(QRegularExpression(QStringLiteral("[\r\n]+")), Qt::SkipEmptyParts);
+    return fitLines + logView->toPlainText().split(QRegularExpression(QStringLiteral("[\r\n]+")),
+                                                   Qt::SkipEmptyParts);
 }
 
 }  // namespace
@@ -131,6 +138,14 @@ class TestCli : public QObject {
         // Every option not given must default to the window's start-up state.
         QTest::newRow("ttf") << "ttf --italic --underline --point-size 16" << 2 << 4 + 108
                              << QByteArray("headTF\x20\x20\xA0\xA1\xFE\xF7\x00", 13);
+        // Crisp and fitted: the window's Crisp and Fit; 104 + 95 * 32 + 2 rows * 190 * 32; space 16 / 3
+        QTest::newRow("gbk crisp fit") << "gbk --from B0A0 --to B1FE --width 16 --height 16 "
+                                          "--render crisp --bold --fit"
+                                       << 2 << 15304 << QByteArray("GK\x10\x10\xA0\xB0\xFE\xB1\x00\x05", 10);
+        // 104 + 95 * 288 + 2 rows * 94 * 288
+        QTest::newRow("gb2312 fit") << "gb2312 --from B0A0 --to B1FE --width 24 --height 24 --format "
+                                       "4bits --italic --fit"
+                                    << 1 << 81608 << QByteArray("GB\x18\x18\xA0\xB0\xFE\xB1\x02\x08", 10);
     }
 
     void sameBytesAsWindow() {
@@ -148,7 +163,11 @@ class TestCli : public QObject {
             WriteAll(cli, "head");
             const Outcome run =
                 Run(QStringList{"convert"} + options + QStringList{"-o", cli, "--jobs", jobs});
-            QCOMPARE(QString::fromUtf8(run.err), QString());  // no progress bar when not a terminal
+            // No progress bar when not a terminal; --fit prints what the window's Fit logs.
+            const QStringList fitLines = log.filter(QRegularExpression("^Fit: "));
+            const QString fitLine = fitLines.isEmpty() ? QString() : "fit: " + fitLines[0].mid(5) + '\n';
+            QCOMPARE(QString::fromUtf8(run.err), fitLine);
+            QCOMPARE(fitLines.size(), int(options.contains("--fit")));
             QCOMPARE(run.status, 0);
             const QByteArray bytes = ReadAll(cli);
             QCOMPARE(bytes.size(), length);
@@ -209,6 +228,10 @@ class TestCli : public QObject {
         QTest::newRow("text is the output") << "string --text @old.bin" << 1
                                             << "--output: @old.bin is also the --text file; it would "
                                                "be overwritten";
+        QTest::newRow("unknown rendering mode")
+            << "ascii --render sharp" << 1 << "--render: 'sharp' is not one of smooth, crisp";
+        QTest::newRow("point size below 1")
+            << "ascii --point-size 0.5" << 1 << "--point-size: the point size runs from 1 to 100000";
         QTest::newRow("empty font file name")
             << "ascii --font-file=" << 1 << "--font-file: the file name is empty";
         QTest::newRow("line break in the output name")
@@ -254,13 +277,70 @@ class TestCli : public QObject {
         QCOMPARE(ReadAll(Path("one.bin")).toHex(), ReadAll(Path("all.bin")).toHex());
     }
 
+    // A pixel font the test writes (BDF, 10 px), converted crisp and fitted into 12 x 12 8bits:
+    // its own size is chosen, and each record holds the font's bitmap whole, in 0 and 255 only.
+    void pixelFontReproduced() {
+        const QVector<QPair<ushort, QStringList>> glyphs = {
+            {0x41, {"..#..", ".#.#.", "#...#", "#####", "#...#", "#...#", "#...#", "#..##"}},
+            {0x67, {".####", "#...#", "#...#", ".####", "....#", "#...#", ".###."}},
+            {0x4E2D, {"....#....", "#########", "#...#...#", "#########", "....#....", "....#...."}}};
+        const int baselines[] = {0, -2, -1};  // where each bitmap's bottom row sits
+        QStringList bdf{"STARTFONT 2.1", "FONT -test-Runemill Pixel-medium-r-normal--10-100-72-72-c-100-iso10646-1",
+                        "SIZE 10 72 72", "FONTBOUNDINGBOX 10 10 0 -2", "STARTPROPERTIES 6",
+                        "FAMILY_NAME \"Runemill Pixel\"", "PIXEL_SIZE 10", "FONT_ASCENT 8",
+                        "FONT_DESCENT 2", "CHARSET_REGISTRY \"ISO10646\"", "CHARSET_ENCODING \"1\"",
+                        "ENDPROPERTIES", "CHARS 3"};
+        QString text;
+        for (int g = 0; g < glyphs.size(); ++g) {
+            const QStringList& rows = glyphs[g].second;
+            const int w = rows[0].size();
+            bdf << QString("STARTCHAR c%1").arg(g) << QString("ENCODING %1").arg(glyphs[g].first)
+                << "SWIDTH 1000 0" << "DWIDTH 10 0"
+                << QString("BBX %1 %2 0 %3").arg(w).arg(rows.size()).arg(baselines[g]) << "BITMAP";
+            for (QString row : rows)  // left-aligned in whole bytes
+                bdf << QString("%1").arg(row.replace('#', '1').replace('.', '0').leftJustified(16, '0').toUInt(nullptr, 2), 4, 16, QChar('0'));
+            bdf << "ENDCHAR";
+            text += QChar(glyphs[g].first);
+        }
+        WriteAll(Path("pixel.bdf"), (bdf.join('\n') + "\nENDFONT\n").toLatin1());
+        WriteAll(Path("pixel.txt"), text.toUtf8());
+        const Outcome run = Run(Expand("convert string --text @pixel.txt --font-file @pixel.bdf --width 12 "
+                                       "--height 12 --format 8bits --render crisp --fit -o @pixel.bin"));
+        QCOMPARE(run.status, 0);
+        QCOMPARE(QString::fromUtf8(run.err), QString("fit: 7.5 pt (10 px), y0 -4, x0 0; all 3 glyphs fit\n"));
+        const QByteArray file = ReadAll(Path("pixel.bin"));
+        QCOMPARE(file.size(), 9 + 3 * (2 + 1 + 144));
+        for (int g = 0; g < glyphs.size(); ++g) {
+            const QByteArray cell = file.mid(9 + 3 * 2 + g * 145 + 1, 144);
+            QStringList rows;  // the cell's rows, '#' for 255, '.' for 0, '?' for anything else
+            for (int y = 0; y < 12; ++y) {
+                QString row;
+                for (int x = 0; x < 12; ++x) {
+                    const uchar v = uchar(cell[y * 12 + x]);
+                    row += v == 255 ? '#' : v == 0 ? '.' : '?';
+                }
+                rows << row;
+            }
+            // Cut to the inked rows and columns, the cell is the font's bitmap.
+            while (!rows.isEmpty() && !rows.first().contains('#')) rows.removeFirst();
+            while (!rows.isEmpty() && !rows.last().contains('#')) rows.removeLast();
+            int left = 12, right = -1;
+            for (const QString& row : rows) {
+                if (row.contains('#')) left = qMin(left, int(row.indexOf('#')));
+                right = qMax(right, int(row.lastIndexOf('#')));
+            }
+            for (QString& row : rows) row = row.mid(left, right - left + 1);
+            QCOMPARE(rows, glyphs[g].second);
+        }
+    }
+
     void helpNamesEveryOption() {
         const Outcome run = Run({"--help"});
         QCOMPARE(run.status, 0);
         const QString options(
             "--output --from --to --text --width --height --format --limit "
             "--font@ --font-file --point-size --bold --italic --underline "
-            "--space --x0 --y0 --rotate --reverse-x --reverse-y --jobs --quiet");
+            "--space --x0 --y0 --rotate --reverse-x --reverse-y --jobs --quiet --render --fit");
         for (QString option : options.split(' '))  // "@": a space after the name
             QVERIFY2(run.out.contains(option.replace('@', ' ').toUtf8()), qPrintable(option));
     }
