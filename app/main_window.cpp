@@ -96,6 +96,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new MainWindow
     lastDir = QCoreApplication::applicationDirPath() + "/";
 
     ApplyStartStyleSheets(ui);
+    setAcceptDrops(true);
     delete fieldPattern;
 }
 

@@ -64,6 +64,9 @@ public:
 
 protected:
     void closeEvent(class QCloseEvent* event) override;
+    // A font file dropped on the window becomes the current font (app/font_drop.cpp).
+    void dragEnterEvent(class QDragEnterEvent* event) override;
+    void dropEvent(class QDropEvent* event) override;
 
 private slots:
     void on_pushButton_SelectFont_clicked();

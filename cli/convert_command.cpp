@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QFontDatabase>
 #include <cstdio>
 
 #include "cli/c_source.h"
@@ -40,8 +39,8 @@ QString OptionOf(const Refusal& refusal, ConvertKind kind) {
     }
 }
 
-// The family a run draws with: the installed one asked for, or the first
-// family of the font file, which is loaded for this run.
+// The family a run draws with: the installed one asked for, or the family
+// of the chosen face of the font file, which is loaded for this run.
 int ResolveFont(ConvertRequest* request, CliError* error) {
     if (request->fontFile.isEmpty()) {
         if (FamilyInstalled(request->family)) return kExitDone;
@@ -51,13 +50,11 @@ int ResolveFont(ConvertRequest* request, CliError* error) {
     const QString option = QStringLiteral("--font-file");
     if (!QFileInfo(request->fontFile).isFile())
         return FailWith(error, kExitBadInput, option, QStringLiteral("no such file: ") + request->fontFile);
-    const int id = QFontDatabase::addApplicationFont(request->fontFile);
-    const QStringList families = id < 0 ? QStringList() : QFontDatabase::applicationFontFamilies(id);
-    if (families.isEmpty()) {
-        return FailWith(error, kExitBadInput, option,
-                        QStringLiteral("cannot read a font from ") + request->fontFile);
+    const QString problem = LoadFontFile(request->fontFile, request->face, &request->family);
+    if (!problem.isEmpty()) {
+        return FailWith(error, kExitBadInput, request->face == 0 ? option : QStringLiteral("--face"),
+                        problem);
     }
-    request->family = families.first();
     return kExitDone;
 }
 

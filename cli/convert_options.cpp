@@ -204,7 +204,10 @@ bool ReadFont(const QCommandLineParser& parser, ConvertRequest* r, CliError* err
         if (r->fontFile.isEmpty())
             return Fail(error, QStringLiteral("--font-file"), QStringLiteral("the file name is empty"));
     }
-    return true;
+    if (parser.isSet(QStringLiteral("face")) && !file)
+        return Fail(error, QStringLiteral("--face"), QStringLiteral("only a --font-file has faces"));
+    return ReadInt(parser, QStringLiteral("face"), 0, QStringLiteral("faces are counted from 0"), &r->face,
+                   error);
 }
 
 }  // namespace
@@ -250,8 +253,11 @@ void AddConvertOptions(QCommandLineParser& parser) {
         {QStringLiteral("font"), QStringLiteral("Installed font family (%1).").arg(d.family),
          QStringLiteral("FAMILY")},
         {QStringLiteral("font-file"),
-         QStringLiteral("A TTF, OTF or TTC file whose first family is used instead of --font."),
+         QStringLiteral("A font file used instead of --font: TTF, OTF, a TTC or OTC collection, or a "
+                        "bitmap font (OTB, PCF, BDF), which keeps its own sizes."),
          QStringLiteral("PATH")},
+        {QStringLiteral("face"), QStringLiteral("The face of a --font-file collection, from 0 (0)."),
+         number},
         {QStringLiteral("point-size"),
          QStringLiteral("Font size in points at 96 dpi, fractions allowed: 12 is 16 pixels, 11.25 "
                         "is 15 (%1).")

@@ -39,7 +39,10 @@ struct ConvertRequest {
     int grayLimit = 50;
     int spaceDivisor = 3;  // the ASCII space is W / 3 wide
     QString family = QStringLiteral("宋体");
-    QString fontFile;  // when set, its first family is drawn instead of `family`
+    // When set, the family of face `face` of this file (TTF, OTF, TTC, OTC,
+    // OTB, PCF or BDF) is drawn instead of `family`.
+    QString fontFile;
+    int face = 0;
     // Points at 96 dpi; fractional sizes give whole pixels (12 pt is 16 px,
     // 11.25 pt 15 px). The two headers store the whole points.
     qreal pointSize = 20;

@@ -26,4 +26,20 @@ bool FamilyInstalled(const QString& family) {
     return false;
 }
 
+QString LoadFontFile(const QString& path, int face, QString* family) {
+    const int id = QFontDatabase::addApplicationFont(path);
+    // One family per face, in the file's order.
+    const QStringList faces = id < 0 ? QStringList() : QFontDatabase::applicationFontFamilies(id);
+    if (faces.isEmpty()) return QStringLiteral("cannot read a font from ") + path;
+    if (face < 0 || face >= faces.size()) {
+        return faces.size() == 1 ? QStringLiteral("%1 has one face, 0").arg(path)
+                                 : QStringLiteral("%1 has %2 faces, 0 to %3")
+                                       .arg(path)
+                                       .arg(faces.size())
+                                       .arg(faces.size() - 1);
+    }
+    *family = faces.at(face);
+    return QString();
+}
+
 }  // namespace runemill

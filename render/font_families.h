@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace runemill {
 
@@ -17,5 +18,11 @@ void InstallFontSubstitutes();
 // by the application), compared without case. Qt would quietly draw an
 // unknown family with some other face.
 bool FamilyInstalled(const QString& family);
+
+// Loads face `face` of a font file (TTF, OTF, a TTC or OTC collection, OTB,
+// PCF or BDF) for this process and gives its family in *family; bitmap
+// faces keep their own sizes. Returns an empty string when done, else why
+// not ("cannot read a font from FILE", "FILE has 3 faces, 0 to 2").
+QString LoadFontFile(const QString& path, int face, QString* family);
 
 }  // namespace runemill

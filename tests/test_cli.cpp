@@ -232,6 +232,10 @@ class TestCli : public QObject {
             << "ascii --render sharp" << 1 << "--render: 'sharp' is not one of smooth, crisp";
         QTest::newRow("point size below 1")
             << "ascii --point-size 0.5" << 1 << "--point-size: the point size runs from 1 to 100000";
+        QTest::newRow("face without a file")
+            << "ascii --face 1" << 1 << "--face: only a --font-file has faces";
+        QTest::newRow("not a font") << "ascii --font-file @old.bin" << 1
+                                    << "--font-file: cannot read a font from @old.bin";
         QTest::newRow("empty font file name")
             << "ascii --font-file=" << 1 << "--font-file: the file name is empty";
         QTest::newRow("line break in the output name")
@@ -334,13 +338,34 @@ class TestCli : public QObject {
         }
     }
 
+    // --face N of a collection draws the family of its face N, as --font with that family does.
+    void faceChoosesItsFace() {
+        const QString zenHei = "/usr/share/fonts/truetype/wqy/wqy-zenhei.ttc";
+        if (!QFileInfo::exists(zenHei)) QSKIP("WenQuanYi Zen Hei is not installed");
+        const QStringList faces{"WenQuanYi Zen Hei", "WenQuanYi Zen Hei Mono", "WenQuanYi Zen Hei Sharp"};
+        const QStringList common{"convert", "gb2312", "--from", "B0A0", "--to", "B0FE", "--width", "14",
+                                 "--height", "14", "--render", "crisp", "--point-size", "9", "--quiet"};
+        QSet<QByteArray> distinct;
+        for (int face = 0; face < faces.size(); ++face) {
+            const QString byFile = Path(QString("face%1.bin").arg(face)), byFamily = Path("family.bin");
+            QCOMPARE(Run(common + QStringList{"--font-file", zenHei, "--face", QString::number(face),
+                                              "-o", byFile}).status, 0);
+            QCOMPARE(Run(common + QStringList{"--font", faces[face], "-o", byFamily}).status, 0);
+            QVERIFY2(ReadAll(byFile) == ReadAll(byFamily), qPrintable(faces[face]));
+            distinct.insert(ReadAll(byFile));
+        }
+        QCOMPARE(distinct.size(), 3);
+        const Outcome beyond = Run(common + QStringList{"--font-file", zenHei, "--face", "3", "-o", Path("x.bin")});
+        QCOMPARE(QString::fromUtf8(beyond.err), "runemill-cli: --face: " + zenHei + " has 3 faces, 0 to 2\n");
+    }
+
     void helpNamesEveryOption() {
         const Outcome run = Run({"--help"});
         QCOMPARE(run.status, 0);
         const QString options(
             "--output --from --to --text --width --height --format --limit "
             "--font@ --font-file --point-size --bold --italic --underline "
-            "--space --x0 --y0 --rotate --reverse-x --reverse-y --jobs --quiet --render --fit");
+            "--space --x0 --y0 --rotate --reverse-x --reverse-y --jobs --quiet --render --fit --face");
         for (QString option : options.split(' '))  // "@": a space after the name
             QVERIFY2(run.out.contains(option.replace('@', ' ').toUtf8()), qPrintable(option));
     }

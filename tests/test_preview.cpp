@@ -7,6 +7,7 @@
 #include "app/form/main_window_ui.h"
 #include "app/main_window.h"
 #include "render/rasterizer.h"
+#include "modal_answerer.h"
 #include "window_access.h"
 
 class PreviewTest : public QObject {
@@ -15,6 +16,35 @@ class PreviewTest : public QObject {
   private slots:
     void init() { window = new MainWindow; }
     void cleanup() { delete window; }
+
+    // A font file dropped on the window becomes the current font; a file that is no font is named
+    // in a message and changes nothing.
+    void droppedFontFile() {
+        const QString dejaVu = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
+        if (!QFileInfo::exists(dejaVu)) QSKIP("no DejaVu Sans");
+        QTemporaryDir dir;
+        QFile notAFont(dir.filePath("notes.ttf"));
+        QVERIFY(notAFont.open(QIODevice::WriteOnly) && notAFont.write("not a font") > 0);
+        notAFont.close();
+        ModalAnswerer answerer;
+        auto drop = [this](const QString& path) {
+            QMimeData data;
+            data.setUrls({QUrl::fromLocalFile(path)});
+            QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(window, &enter);
+            QVERIFY(enter.isAccepted());
+            QDropEvent dropped(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(window, &dropped);
+        };
+        const QImage before = MainWindowTestAccess::glyphImage(*window).copy();
+        drop(notAFont.fileName());
+        QCOMPARE(answerer.messages(), QStringList{"cannot read a font from " + notAFont.fileName()});
+        QCOMPARE(field("lineEdit_FontInformation")->text(), QStringLiteral("宋体-20-常规"));
+        drop(dejaVu);
+        QCOMPARE(field("lineEdit_FontInformation")->text(), QStringLiteral("DejaVu Sans-20-常规"));
+        QCOMPARE(MainWindowTestAccess::currentFont(*window).family(), QStringLiteral("DejaVu Sans"));
+        QVERIFY(MainWindowTestAccess::glyphImage(*window) != before);  // the preview is redrawn
+    }
 
     void labelPlacement_data() {
         QTest::addColumn<QSize>("cell");
