@@ -58,6 +58,29 @@ int ResolveFont(ConvertRequest* request, CliError* error) {
     return kExitDone;
 }
 
+// --fallback-font FILE or FILE:N (face N), loaded in the order given.
+int ResolveFallbacks(const QStringList& files, ConvertRequest* request, CliError* error) {
+    const QString option = QStringLiteral("--fallback-font");
+    for (const QString& given : files) {
+        QString path = given;
+        int face = 0;
+        const int colon = given.lastIndexOf(QLatin1Char(':'));
+        bool numbered = false;
+        const int number = colon > 0 ? given.mid(colon + 1).toInt(&numbered) : 0;
+        if (numbered && number >= 0 && !QFileInfo(given).isFile()) {
+            path = given.left(colon);
+            face = number;
+        }
+        if (!QFileInfo(path).isFile())
+            return FailWith(error, kExitBadInput, option, QStringLiteral("no such file: ") + given);
+        QString family;
+        const QString problem = LoadFontFile(path, face, &family);
+        if (!problem.isEmpty()) return FailWith(error, kExitBadInput, option, problem);
+        request->fallbackFamilies << family;
+    }
+    return kExitDone;
+}
+
 // The text of the string kind, read as the window reads it: UTF-8, line
 // breaks dropped, inner runs of blanks made one space.
 int ReadText(const QString& path, QString* text, CliError* error) {
@@ -143,6 +166,7 @@ int RunConvert(ConvertOptions o, CliError* error) {
                         QStringLiteral("%1 is also the --text file; it would be overwritten").arg(o.output));
     }
     if (const int status = ResolveFont(&o.request, error)) return status;
+    if (const int status = ResolveFallbacks(o.fallbackFonts, &o.request, error)) return status;
     if (o.request.kind == ConvertKind::String) {
         if (const int status = ReadText(o.textFile, &o.request.text, error)) return status;
     }

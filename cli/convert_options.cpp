@@ -258,6 +258,11 @@ void AddConvertOptions(QCommandLineParser& parser) {
          QStringLiteral("PATH")},
         {QStringLiteral("face"), QStringLiteral("The face of a --font-file collection, from 0 (0)."),
          number},
+        {QStringLiteral("fallback-font"),
+         QStringLiteral("A font file whose face draws the characters the chosen face lacks; "
+                        "repeatable, the first that has a character draws it. FILE:N takes face N "
+                        "of a collection. Without it such characters are blank."),
+         QStringLiteral("FILE[:N]")},
         {QStringLiteral("point-size"),
          QStringLiteral("Font size in points at 96 dpi, fractions allowed: 12 is 16 pixels, 11.25 "
                         "is 15 (%1).")
@@ -315,6 +320,7 @@ bool ParseConvertOptions(const QStringList& arguments, ConvertOptions* options, 
         return false;
     o.quiet = parser.isSet(QStringLiteral("quiet"));
     o.fit = parser.isSet(QStringLiteral("fit"));
+    o.fallbackFonts = parser.values(QStringLiteral("fallback-font"));
     *options = o;
     return true;
 }

@@ -69,6 +69,7 @@ GlyphSettings ConvertRequest::Glyph() const {
     glyph.render.bold = bold;
     glyph.render.italic = italic;
     glyph.render.crisp = crisp;
+    glyph.render.fallbackFamilies = fallbackFamilies;
     glyph.render.x0 = x0;
     glyph.render.y0 = y0;
     glyph.transform.reverseX = reverseX;

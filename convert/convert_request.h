@@ -5,6 +5,7 @@
 
 #include <QFont>
 #include <QString>
+#include <QStringList>
 
 #include "layout/chip_header.h"
 #include "layout/font_plan.h"
@@ -43,6 +44,9 @@ struct ConvertRequest {
     // OTB, PCF or BDF) is drawn instead of `family`.
     QString fontFile;
     int face = 0;
+    // Families that draw the characters the chosen face lacks, first that
+    // has it; none by default: such characters are blank.
+    QStringList fallbackFamilies;
     // Points at 96 dpi; fractional sizes give whole pixels (12 pt is 16 px,
     // 11.25 pt 15 px). The two headers store the whole points.
     qreal pointSize = 20;

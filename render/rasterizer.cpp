@@ -85,14 +85,24 @@ InkBox InkBounds(const QImage& canvas, bool crisp) {
 
 }  // namespace
 
-// Characters the face has no glyph for are left out (drawn blank), rather
+bool GlyphRasterizer::Face::Has(const QString& text) const {
+    for (const uint ucs4 : text.toUcs4())
+        if (!metrics.inFontUcs4(ucs4)) return false;
+    return true;
+}
+
+// Characters no face has a glyph for are left out (drawn blank), rather
 // than shown as the face's missing-glyph box.
-QString GlyphRasterizer::InFace(const QString& text) const {
-    QString drawn;
+const GlyphRasterizer::Face& GlyphRasterizer::FaceFor(const QString& text, QString* drawn) const {
+    *drawn = text;
+    for (const Face& face : faces_)
+        if (face.Has(text)) return face;
+    const Face& chosen = faces_.front();
+    drawn->clear();
     for (const uint ucs4 : text.toUcs4()) {
-        if (metrics_.inFontUcs4(ucs4)) drawn += QString::fromUcs4(&ucs4, 1);
+        if (chosen.metrics.inFontUcs4(ucs4)) *drawn += QString::fromUcs4(&ucs4, 1);
     }
-    return drawn;
+    return chosen;
 }
 
 QImage MakeGlyphImage(int width, int height) {
@@ -129,7 +139,9 @@ bool GlyphRasterizer::Render(QImage& glyph, QFont& font, const QString& text,
     glyph.fill(kGround);
     if (canvas_.isNull()) return false;
     UseFont(font, options);
-    DrawCentred(canvas_, QRect(0, 0, w, canvasH), InFace(text), options.crisp, true);
+    QString drawn;
+    const Face& face = FaceFor(text, &drawn);
+    DrawCentred(canvas_, QRect(0, 0, w, canvasH), drawn, face.font, options.crisp, true);
 
     const QImage& canvas = canvas_;
     if (!options.leftAligned) {
@@ -166,16 +178,25 @@ bool GlyphRasterizer::Render(QImage& glyph, QFont& font, const QString& text,
 }
 
 void GlyphRasterizer::UseFont(QFont& font, const RenderOptions& options) {
-    if (haveFont_ && lastFont_ == font && lastCrisp_ == options.crisp) return;
+    if (haveFont_ && lastFont_ == font && lastCrisp_ == options.crisp &&
+        lastFallbacks_ == options.fallbackFamilies)
+        return;
     haveFont_ = true;
     lastFont_ = font;
     lastCrisp_ = options.crisp;
-    drawingFont_ = DrawingFont(font, options.crisp);
-    metrics_ = QFontMetrics(drawingFont_);
+    lastFallbacks_ = options.fallbackFamilies;
+    faces_.clear();
+    const QFont drawn = DrawingFont(font, options.crisp);
+    faces_.push_back({drawn, QFontMetrics(drawn)});
+    for (const QString& family : options.fallbackFamilies) {
+        QFont fallback = drawn;
+        fallback.setFamily(family);
+        faces_.push_back({fallback, QFontMetrics(fallback)});
+    }
 }
 
-void GlyphRasterizer::DrawCentred(QImage& canvas, const QRect& box, const QString& text, bool crisp,
-                                  bool twoLevel) {
+void GlyphRasterizer::DrawCentred(QImage& canvas, const QRect& box, const QString& text,
+                                  const QFont& font, bool crisp, bool twoLevel) {
     canvas.fill(kGround);
     {
         QPainter painter(&canvas);
@@ -183,7 +204,7 @@ void GlyphRasterizer::DrawCentred(QImage& canvas, const QRect& box, const QStrin
         pen.setColor(QColor(255, 255, 255));
         painter.setPen(pen);
         if (crisp) painter.setRenderHint(QPainter::TextAntialiasing, false);
-        painter.setFont(drawingFont_);
+        painter.setFont(font);
         painter.drawText(box, Qt::AlignCenter, text);
     }
     if (crisp && twoLevel) MakeTwoLevel(canvas, canvas.rect());
@@ -194,12 +215,13 @@ InkBox GlyphRasterizer::MeasureInk(QFont& font, const QString& text, const Rende
     font.setWeight(options.bold ? QFont::Bold : QFont::Normal);
     font.setStyle(options.italic ? QFont::StyleItalic : QFont::StyleNormal);
     UseFont(font, options);
-    const QString drawn = InFace(text);
+    QString drawn;
+    const Face& face = FaceFor(text, &drawn);
     if (drawn.isEmpty() || width < 1 || height < 1) return InkBox();
     const int canvasH = CanvasHeight(height);
     // Half a line's height of room on every side; where the ink reaches the
     // edge of that, measured again with twice the room.
-    for (int margin = metrics_.height() / 2 + 4;; margin *= 2) {
+    for (int margin = face.metrics.height() / 2 + 4;; margin *= 2) {
         const QSize size(width + 2 * margin, canvasH + 2 * margin);
         if (measureCanvas_.size() != size) {
             measureCanvas_ = QImage(size, QImage::Format_RGB32);
@@ -207,7 +229,8 @@ InkBox GlyphRasterizer::MeasureInk(QFont& font, const QString& text, const Rende
             measureCanvas_.setDotsPerMeterY(kCanvasDotsPerMeter);
         }
         if (measureCanvas_.isNull()) return InkBox();
-        DrawCentred(measureCanvas_, QRect(margin, margin, width, canvasH), drawn, options.crisp, false);
+        DrawCentred(measureCanvas_, QRect(margin, margin, width, canvasH), drawn, face.font, options.crisp,
+                    false);
         InkBox box = InkBounds(measureCanvas_, options.crisp);
         if (box.isEmpty()) return box;
         const bool cut = box.left == 0 || box.top == 0 || box.right == size.width() - 1 ||
@@ -226,10 +249,11 @@ QRect GlyphRasterizer::MetricBox(QFont& font, const QString& text, const RenderO
     font.setWeight(options.bold ? QFont::Bold : QFont::Normal);
     font.setStyle(options.italic ? QFont::StyleItalic : QFont::StyleNormal);
     UseFont(font, options);
-    const QString drawn = InFace(text);
+    QString drawn;
+    const QFontMetrics& metrics = FaceFor(text, &drawn).metrics;
     if (drawn.isEmpty()) return QRect();
-    const QRect box = drawn.size() == 1 ? metrics_.boundingRect(drawn.at(0)) : metrics_.boundingRect(drawn);
-    return box.translated((width - metrics_.horizontalAdvance(drawn)) / 2, 0);
+    const QRect box = drawn.size() == 1 ? metrics.boundingRect(drawn.at(0)) : metrics.boundingRect(drawn);
+    return box.translated((width - metrics.horizontalAdvance(drawn)) / 2, 0);
 }
 
 bool RenderGlyph(QImage& glyph, QFont& font, const QString& text, const RenderOptions& options) {

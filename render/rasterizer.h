@@ -7,6 +7,8 @@
 #include <QImage>
 #include <QRect>
 #include <QString>
+#include <QStringList>
+#include <vector>
 
 namespace runemill {
 
@@ -20,6 +22,9 @@ struct RenderOptions {
     bool leftAligned = false;
     int x0 = 0;  // positive moves the glyph right (centred mode only)
     int y0 = 0;  // positive moves the glyph down
+    // Families that draw a character the chosen face lacks: the first that
+    // has it. Without them such a character is blank.
+    QStringList fallbackFamilies = {};
     // Crisp: no antialiasing, monochrome hinting, the face's own bitmap strike
     // where it has one at the size; every pixel is the ground or full ink.
     bool crisp = false;
@@ -62,18 +67,28 @@ public:
     QRect MetricBox(QFont& font, const QString& text, const RenderOptions& options, int width);
 
 private:
-    QString InFace(const QString& text) const;
+    struct Face {
+        QFont font;  // as drawn
+        QFontMetrics metrics;
+        bool Has(const QString& text) const;
+    };
+    // The face that draws `text` and what of it: the chosen face when it has
+    // all of it, else the first fallback that has, else the chosen face with
+    // the characters it lacks left out.
+    const Face& FaceFor(const QString& text, QString* drawn) const;
     void UseFont(QFont& font, const RenderOptions& options);
     // Draws the text centred in `box` of `canvas` (filled with the ground
     // first); crisp and `twoLevel`, every pixel made ground or full ink.
-    void DrawCentred(QImage& canvas, const QRect& box, const QString& text, bool crisp, bool twoLevel);
+    void DrawCentred(QImage& canvas, const QRect& box, const QString& text, const QFont& font, bool crisp,
+                     bool twoLevel);
 
     QImage canvas_;
-    QFont lastFont_;     // the font of the previous call, as the caller holds it
-    QFont drawingFont_;  // and as it is drawn; rebuilt only when the font changes
-    QFontMetrics metrics_{QFont()};  // of drawingFont_: which characters its face has
+    QFont lastFont_;  // the font of the previous call, as the caller holds it
     bool haveFont_ = false;
     bool lastCrisp_ = false;
+    QStringList lastFallbacks_;
+    // The chosen face first, then the fallbacks; rebuilt only when the font changes.
+    std::vector<Face> faces_;
     QImage measureCanvas_;
 };
 

@@ -232,6 +232,8 @@ class TestCli : public QObject {
             << "ascii --render sharp" << 1 << "--render: 'sharp' is not one of smooth, crisp";
         QTest::newRow("point size below 1")
             << "ascii --point-size 0.5" << 1 << "--point-size: the point size runs from 1 to 100000";
+        QTest::newRow("missing fallback font") << "ascii --fallback-font @none.ttf:1" << 1
+                                               << "--fallback-font: no such file: @none.ttf:1";
         QTest::newRow("face without a file")
             << "ascii --face 1" << 1 << "--face: only a --font-file has faces";
         QTest::newRow("not a font") << "ascii --font-file @old.bin" << 1
@@ -359,13 +361,42 @@ class TestCli : public QObject {
         QCOMPARE(QString::fromUtf8(beyond.err), "runemill-cli: --face: " + zenHei + " has 3 faces, 0 to 2\n");
     }
 
+    // A character the chosen face lacks is drawn by the first fallback face that has it, as that
+    // face alone draws it; without fallbacks it is blank.
+    void fallbackFontsDrawWhatTheFaceLacks() {
+        const QString zenHei = "/usr/share/fonts/truetype/wqy/wqy-zenhei.ttc";
+        if (!QFileInfo::exists(zenHei) || !QFileInfo::exists(kFontFile)) QSKIP("fonts missing");
+        WriteAll(Path("mixed.txt"), QStringLiteral("A中").toUtf8());
+        // The records of "A" and "中": 9 + 2 * 2 bytes of header and table, then 1 + 16 * 16 each.
+        auto records = [this](const QStringList& fonts) {
+            const QString out = Path("mixed.bin");
+            const Outcome run = Run(QStringList{"convert", "string", "--text", Path("mixed.txt"), "--width",
+                                                "16", "--height", "16", "--format", "8bits", "--render", "crisp",
+                                                "--point-size", "12", "-o", out} + fonts);
+            const QByteArray file = run.status == 0 ? ReadAll(out) : QByteArray();
+            return QPair<QByteArray, QByteArray>{file.mid(13, 257), file.mid(13 + 257, 257)};
+        };
+        const QStringList dejaVu{"--font-file", kFontFile};
+        const auto alone = records(dejaVu);
+        const auto withSharp = records(dejaVu + QStringList{"--fallback-font", zenHei + ":2"});
+        const auto withZenHei = records(dejaVu + QStringList{"--fallback-font", zenHei, "--fallback-font",
+                                                              zenHei + ":2"});
+        const auto sharp = records({"--font-file", zenHei, "--face", "2"});
+        QCOMPARE(alone.second.mid(1).count('\0'), 256);  // blank without fallbacks
+        QCOMPARE(withSharp.first, alone.first);          // "A" stays DejaVu Sans'
+        QCOMPARE(withSharp.second, sharp.second);         // 中 as the Sharp face draws it
+        QVERIFY(withZenHei.second != withSharp.second);   // the first fallback that has it: at 16 px
+                                                          // crisp, Sharp draws its own bitmaps
+    }
+
     void helpNamesEveryOption() {
         const Outcome run = Run({"--help"});
         QCOMPARE(run.status, 0);
         const QString options(
             "--output --from --to --text --width --height --format --limit "
             "--font@ --font-file --point-size --bold --italic --underline "
-            "--space --x0 --y0 --rotate --reverse-x --reverse-y --jobs --quiet --render --fit --face");
+            "--space --x0 --y0 --rotate --reverse-x --reverse-y --jobs --quiet --render --fit --face "
+            "--fallback-font");
         for (QString option : options.split(' '))  // "@": a space after the name
             QVERIFY2(run.out.contains(option.replace('@', ' ').toUtf8()), qPrintable(option));
     }
