@@ -8,8 +8,9 @@ void MainWindow::on_pushButton_Fit_clicked() {
     if (runActive || !ReadCodeFields()) return;
     ReadSettings();
     if (!PreviewCellDrawable(true)) return;
-    const runemill::ConvertKind encodings[4] = {runemill::ConvertKind::Gb2312, runemill::ConvertKind::Big5,
-                                                runemill::ConvertKind::Gbk, runemill::ConvertKind::Unicode};
+    const runemill::ConvertKind encodings[4] = {
+        runemill::ConvertKind::Gb2312, runemill::ConvertKind::Big5, runemill::ConvertKind::Gbk,
+        runemill::ConvertKind::Unicode};
     const int encoding = qBound(0, ui->comboBox_FCode->currentIndex(), 3);
     runemill::FitResult fit;
     if (Refused(runemill::FitRequest(FormRequest(encodings[encoding]), &fit))) return;

@@ -68,7 +68,7 @@ protected:
     void dragEnterEvent(class QDragEnterEvent* event) override;
     void dropEvent(class QDropEvent* event) override;
 
-private slots:
+  private slots:
     void on_pushButton_SelectFont_clicked();
     void on_pushButton_MakeFont_clicked();
     void on_pushButton_Ascii_clicked();

@@ -52,8 +52,8 @@ int ResolveFont(ConvertRequest* request, CliError* error) {
         return FailWith(error, kExitBadInput, option, QStringLiteral("no such file: ") + request->fontFile);
     const QString problem = LoadFontFile(request->fontFile, request->face, &request->family);
     if (!problem.isEmpty()) {
-        return FailWith(error, kExitBadInput, request->face == 0 ? option : QStringLiteral("--face"),
-                        problem);
+        return FailWith(error, kExitBadInput,
+                        request->face == 0 ? option : QStringLiteral("--face"), problem);
     }
     return kExitDone;
 }
@@ -152,7 +152,8 @@ int Fit(ConvertRequest* request, CliError* error) {
     FitResult fit;
     if (const Refusal refusal = FitRequest(*request, &fit))
         return FailWith(error, kExitBadInput, OptionOf(refusal, request->kind), refusal.text);
-    if (!fit.found()) return FailWith(error, kExitBadInput, QStringLiteral("--fit"), FitSummary(fit));
+    if (!fit.found())
+        return FailWith(error, kExitBadInput, QStringLiteral("--fit"), FitSummary(fit));
     ApplyFit(fit, request);
     std::fprintf(stderr, "fit: %s\n", FitSummary(fit).toUtf8().constData());
     return kExitDone;

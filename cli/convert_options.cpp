@@ -129,7 +129,8 @@ bool ReadPointSize(const QCommandLineParser& parser, qreal* size, CliError* erro
     if (!ok || !qIsFinite(number))
         return Fail(error, option, QStringLiteral("'%1' is not a number").arg(text));
     if (number < 1 || number > kMaxPointSize)
-        return Fail(error, option, QStringLiteral("the point size runs from 1 to %1").arg(kMaxPointSize));
+        return Fail(error, option,
+                    QStringLiteral("the point size runs from 1 to %1").arg(kMaxPointSize));
     *size = number;
     return true;
 }
@@ -205,9 +206,10 @@ bool ReadFont(const QCommandLineParser& parser, ConvertRequest* r, CliError* err
             return Fail(error, QStringLiteral("--font-file"), QStringLiteral("the file name is empty"));
     }
     if (parser.isSet(QStringLiteral("face")) && !file)
-        return Fail(error, QStringLiteral("--face"), QStringLiteral("only a --font-file has faces"));
-    return ReadInt(parser, QStringLiteral("face"), 0, QStringLiteral("faces are counted from 0"), &r->face,
-                   error);
+        return Fail(error, QStringLiteral("--face"),
+                    QStringLiteral("only a --font-file has faces"));
+    return ReadInt(parser, QStringLiteral("face"), 0, QStringLiteral("faces are counted from 0"),
+                   &r->face, error);
 }
 
 }  // namespace
@@ -233,31 +235,39 @@ void AddConvertOptions(QCommandLineParser& parser) {
     const QString number = QStringLiteral("N");
     parser.addOptions({
         {{QStringLiteral("o"), QStringLiteral("output")},
-         QStringLiteral("The file to write (required). Replaced only once the new file is complete; "
-                        "chip and ttf append to it."),
+         QStringLiteral(
+             "The file to write (required). Replaced only once the new file is complete; "
+             "chip and ttf append to it."),
          QStringLiteral("FILE")},
-        {QStringLiteral("from"), QStringLiteral("First code, four hex digits (%1).").arg(starts.join(", ")),
+        {QStringLiteral("from"),
+         QStringLiteral("First code, four hex digits (%1).").arg(starts.join(", ")),
          QStringLiteral("HEX")},
-        {QStringLiteral("to"), QStringLiteral("Last code, four hex digits (%1).").arg(ends.join(", ")),
+        {QStringLiteral("to"),
+         QStringLiteral("Last code, four hex digits (%1).").arg(ends.join(", ")),
          QStringLiteral("HEX")},
-        {QStringLiteral("text"), QStringLiteral("The UTF-8 text file whose characters the string kind holds."),
+        {QStringLiteral("text"),
+         QStringLiteral("The UTF-8 text file whose characters the string kind holds."),
          QStringLiteral("FILE")},
-        {QStringLiteral("width"), QStringLiteral("Cell width W in pixels (%1).").arg(d.width), number},
-        {QStringLiteral("height"), QStringLiteral("Cell height H in pixels (%1).").arg(d.height), number},
+        {QStringLiteral("width"), QStringLiteral("Cell width W in pixels (%1).").arg(d.width),
+         number},
+        {QStringLiteral("height"), QStringLiteral("Cell height H in pixels (%1).").arg(d.height),
+         number},
         {QStringLiteral("format"),
          QStringLiteral("Pixel format: %1 (%2).")
-             .arg(NameList(kPixelFormatNames, kPixelFormatCount), QLatin1String(kPixelFormatNames[d.pixFormat])),
+             .arg(NameList(kPixelFormatNames, kPixelFormatCount),
+                  QLatin1String(kPixelFormatNames[d.pixFormat])),
          QStringLiteral("FORMAT")},
-        {QStringLiteral("limit"), QStringLiteral("Gray threshold of the 1bits format (%1).").arg(d.grayLimit),
-         number},
+        {QStringLiteral("limit"),
+         QStringLiteral("Gray threshold of the 1bits format (%1).").arg(d.grayLimit), number},
         {QStringLiteral("font"), QStringLiteral("Installed font family (%1).").arg(d.family),
          QStringLiteral("FAMILY")},
         {QStringLiteral("font-file"),
-         QStringLiteral("A font file used instead of --font: TTF, OTF, a TTC or OTC collection, or a "
-                        "bitmap font (OTB, PCF, BDF), which keeps its own sizes."),
+         QStringLiteral(
+             "A font file used instead of --font: TTF, OTF, a TTC or OTC collection, or a "
+             "bitmap font (OTB, PCF, BDF), which keeps its own sizes."),
          QStringLiteral("PATH")},
-        {QStringLiteral("face"), QStringLiteral("The face of a --font-file collection, from 0 (0)."),
-         number},
+        {QStringLiteral("face"),
+         QStringLiteral("The face of a --font-file collection, from 0 (0)."), number},
         {QStringLiteral("fallback-font"),
          QStringLiteral("A font file whose face draws the characters the chosen face lacks; "
                         "repeatable, the first that has a character draws it. FILE:N takes face N "
@@ -280,22 +290,26 @@ void AddConvertOptions(QCommandLineParser& parser) {
          QStringLiteral("Width of the ASCII space: W/2, W/3 or W/4 (%1).").arg(d.spaceDivisor),
          QStringLiteral("2|3|4")},
         {QStringLiteral("x0"),
-         QStringLiteral("Moves centred glyphs right by N pixels (%1; the window's bar reaches -25..25).")
+         QStringLiteral(
+             "Moves centred glyphs right by N pixels (%1; the window's bar reaches -25..25).")
              .arg(d.x0),
          number},
         {QStringLiteral("y0"),
-         QStringLiteral("Moves glyphs down by N pixels (%1; the window's bar reaches -33..17).").arg(d.y0),
+         QStringLiteral("Moves glyphs down by N pixels (%1; the window's bar reaches -33..17).")
+             .arg(d.y0),
          number},
         {QStringLiteral("fit"),
-         QStringLiteral("Find the largest size at which every glyph of the run fits the cell, and the "
-                        "y0 and x0 that centre them; overrides --point-size, --x0 and --y0. Prints "
-                        "what it chose on stderr.")},
+         QStringLiteral(
+             "Find the largest size at which every glyph of the run fits the cell, and the "
+             "y0 and x0 that centre them; overrides --point-size, --x0 and --y0. Prints "
+             "what it chose on stderr.")},
         {QStringLiteral("rotate"), QStringLiteral("Turn each glyph: 0, r90 or l90 (0)."),
          QStringLiteral("0|r90|l90")},
         {QStringLiteral("reverse-x"), QStringLiteral("Mirror each glyph left to right.")},
         {QStringLiteral("reverse-y"), QStringLiteral("Mirror each glyph top to bottom.")},
         {QStringLiteral("jobs"),
-         QStringLiteral("Threads that draw glyphs (%1 here). The bytes do not depend on it.").arg(threads),
+         QStringLiteral("Threads that draw glyphs (%1 here). The bytes do not depend on it.")
+             .arg(threads),
          number},
         {QStringLiteral("quiet"), QStringLiteral("No progress bar on stderr.")},
         {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help.")},

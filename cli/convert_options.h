@@ -19,7 +19,7 @@ struct ConvertOptions {
     QString symbol;    // the C array's name when output is C source (-o FILE.c), else empty
     QString textFile;  // string kind only; its characters go to request.text
     QStringList fallbackFonts;  // --fallback-font FILE[:N], loaded into request.fallbackFamilies
-    bool fit = false;  // fit the size and offsets to the cell, overriding the given ones
+    bool fit = false;           // fit the size and offsets to the cell, overriding the given ones
     int jobs = 1;
     bool quiet = false;
 };

@@ -11,8 +11,10 @@ Refusal FitRequest(const ConvertRequest& request, FitResult* result) {
     if (const Refusal refusal = job.Prepare()) return refusal;
     QVector<FitGlyph> glyphs;
     glyphs.reserve(job.plan().slotCount());
-    for (const GlyphSlot& slot : job.plan().glyphSlots()) glyphs.append({slot.text, slot.leftAligned});
-    *result = FitGlyphs(request.Font(), request.Glyph().render, request.width, request.height, glyphs);
+    for (const GlyphSlot& slot : job.plan().glyphSlots())
+        glyphs.append({slot.text, slot.leftAligned});
+    *result =
+        FitGlyphs(request.Font(), request.Glyph().render, request.width, request.height, glyphs);
     return Refusal();
 }
 

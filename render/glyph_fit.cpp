@@ -71,7 +71,8 @@ class Fitter {
         auto found = all_.find(pixels);
         if (found != all_.end()) return *found;
         QVector<InkBox> boxes(glyphs_.size());
-        const int threads = std::max(1, std::min(QThread::idealThreadCount(), glyphs_.size() / 512));
+        const int threads =
+            std::max(1, std::min(QThread::idealThreadCount(), glyphs_.size() / 512));
         const QString description = AtPixels(font_, pixels).toString();
         const int underline = font_.underline();
         auto measureRange = [&](int first, int end) {
@@ -85,7 +86,8 @@ class Fitter {
         std::vector<std::thread> workers;
         const int chunk = (glyphs_.size() + threads - 1) / threads;
         for (int t = 1; t < threads; ++t)
-            workers.emplace_back(measureRange, t * chunk, std::min(glyphs_.size(), (t + 1) * chunk));
+            workers.emplace_back(measureRange, t * chunk,
+                                 std::min(glyphs_.size(), (t + 1) * chunk));
         measureRange(0, std::min(glyphs_.size(), chunk));
         for (std::thread& worker : workers) worker.join();
         return *all_.insert(pixels, boxes);
@@ -107,7 +109,10 @@ class Fitter {
         for (int side = 0; side < 4; ++side) {
             auto outward = [&boxes, side](int i) {
                 const QRect& b = boxes.at(i);
-                return side == 0 ? -b.top() : side == 1 ? b.bottom() : side == 2 ? -b.left() : b.right();
+                return side == 0   ? -b.top()
+                       : side == 1 ? b.bottom()
+                       : side == 2 ? -b.left()
+                                   : b.right();
             };
             const int count = std::min(kLikelyPerSide, order.size());
             std::partial_sort(order.begin(), order.begin() + count, order.end(),
@@ -146,14 +151,15 @@ class Fitter {
                 if (b.isEmpty() || unfit_.contains(i)) continue;
                 if (side >= 4 && glyphs_.at(i).leftAligned) continue;
                 const InkBox& c = side >= 4 ? common.centred : common.all;
-                const int distance = side == 0 ? b.top - c.top
-                                     : side == 1 ? c.bottom - b.bottom
+                const int distance = side == 0       ? b.top - c.top
+                                     : side == 1     ? c.bottom - b.bottom
                                      : side % 2 == 0 ? b.left - c.left
                                                      : c.right - b.right;
                 if (distance <= 1) near.append({distance, i});
             }
             std::sort(near.begin(), near.end());
-            for (int k = 0; k < near.size() && k < kWatchedPerSide; ++k) watched_.insert(near.at(k).second);
+            for (int k = 0; k < near.size() && k < kWatchedPerSide; ++k)
+                watched_.insert(near.at(k).second);
         }
     }
 
@@ -187,8 +193,8 @@ class Fitter {
         if (!common.all.isEmpty())
             result.y0 = (height_ - (common.all.bottom - common.all.top + 1)) / 2 - common.all.top;
         if (!common.centred.isEmpty()) {
-            result.x0 =
-                (width_ - (common.centred.right - common.centred.left + 1)) / 2 - common.centred.left;
+            result.x0 = (width_ - (common.centred.right - common.centred.left + 1)) / 2 -
+                        common.centred.left;
         }
         return result;
     }

@@ -21,8 +21,8 @@ bool Inked(QRgb pixel) { return (pixel & 0xFFFFFFu) != 0; }
 // bitmap strike at that size where it has one.
 QFont DrawingFont(const QFont& font, bool crisp) {
     QFont drawn = font;
-    QFont::StyleStrategy strategy =
-        QFont::StyleStrategy(drawn.styleStrategy() | QFont::NoSubpixelAntialias | QFont::NoFontMerging);
+    QFont::StyleStrategy strategy = QFont::StyleStrategy(
+        drawn.styleStrategy() | QFont::NoSubpixelAntialias | QFont::NoFontMerging);
     if (crisp) strategy = QFont::StyleStrategy(strategy | QFont::NoAntialias);
     drawn.setStyleStrategy(strategy);
     drawn.setHintingPreference(QFont::PreferFullHinting);
@@ -229,8 +229,8 @@ InkBox GlyphRasterizer::MeasureInk(QFont& font, const QString& text, const Rende
             measureCanvas_.setDotsPerMeterY(kCanvasDotsPerMeter);
         }
         if (measureCanvas_.isNull()) return InkBox();
-        DrawCentred(measureCanvas_, QRect(margin, margin, width, canvasH), drawn, face.font, options.crisp,
-                    false);
+        DrawCentred(measureCanvas_, QRect(margin, margin, width, canvasH), drawn, face.font,
+                    options.crisp, false);
         InkBox box = InkBounds(measureCanvas_, options.crisp);
         if (box.isEmpty()) return box;
         const bool cut = box.left == 0 || box.top == 0 || box.right == size.width() - 1 ||
@@ -252,7 +252,8 @@ QRect GlyphRasterizer::MetricBox(QFont& font, const QString& text, const RenderO
     QString drawn;
     const QFontMetrics& metrics = FaceFor(text, &drawn).metrics;
     if (drawn.isEmpty()) return QRect();
-    const QRect box = drawn.size() == 1 ? metrics.boundingRect(drawn.at(0)) : metrics.boundingRect(drawn);
+    const QRect box =
+        drawn.size() == 1 ? metrics.boundingRect(drawn.at(0)) : metrics.boundingRect(drawn);
     return box.translated((width - metrics.horizontalAdvance(drawn)) / 2, 0);
 }
 

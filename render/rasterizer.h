@@ -39,7 +39,7 @@ constexpr int kCanvasDotsPerMeter = 3780;  // 96 dots per inch
 // clipping; empty for a character without ink.
 struct InkBox {
     int left = 0, top = 0, right = -1, bottom = -1;  // inclusive
-    qint64 ink = 0;  // the gray levels of its pixels added up
+    qint64 ink = 0;                                  // the gray levels of its pixels added up
     bool isEmpty() const { return right < left; }
 };
 
@@ -66,7 +66,7 @@ public:
     // relative to the baseline: a quick guess, for ranking glyphs only.
     QRect MetricBox(QFont& font, const QString& text, const RenderOptions& options, int width);
 
-private:
+  private:
     struct Face {
         QFont font;  // as drawn
         QFontMetrics metrics;
@@ -79,8 +79,8 @@ private:
     void UseFont(QFont& font, const RenderOptions& options);
     // Draws the text centred in `box` of `canvas` (filled with the ground
     // first); crisp and `twoLevel`, every pixel made ground or full ink.
-    void DrawCentred(QImage& canvas, const QRect& box, const QString& text, const QFont& font, bool crisp,
-                     bool twoLevel);
+    void DrawCentred(QImage& canvas, const QRect& box, const QString& text, const QFont& font,
+                     bool crisp, bool twoLevel);
 
     QImage canvas_;
     QFont lastFont_;  // the font of the previous call, as the caller holds it

@@ -138,14 +138,17 @@ class TestCli : public QObject {
         // Every option not given must default to the window's start-up state.
         QTest::newRow("ttf") << "ttf --italic --underline --point-size 16" << 2 << 4 + 108
                              << QByteArray("headTF\x20\x20\xA0\xA1\xFE\xF7\x00", 13);
-        // Crisp and fitted: the window's Crisp and Fit; 104 + 95 * 32 + 2 rows * 190 * 32; space 16 / 3
-        QTest::newRow("gbk crisp fit") << "gbk --from B0A0 --to B1FE --width 16 --height 16 "
-                                          "--render crisp --bold --fit"
-                                       << 2 << 15304 << QByteArray("GK\x10\x10\xA0\xB0\xFE\xB1\x00\x05", 10);
+        // Crisp and fitted: the window's Crisp and Fit; 104 + 95 * 32 + 2 rows * 190 * 32; space 16
+        // / 3
+        QTest::newRow("gbk crisp fit")
+            << "gbk --from B0A0 --to B1FE --width 16 --height 16 "
+               "--render crisp --bold --fit"
+            << 2 << 15304 << QByteArray("GK\x10\x10\xA0\xB0\xFE\xB1\x00\x05", 10);
         // 104 + 95 * 288 + 2 rows * 94 * 288
-        QTest::newRow("gb2312 fit") << "gb2312 --from B0A0 --to B1FE --width 24 --height 24 --format "
-                                       "4bits --italic --fit"
-                                    << 1 << 81608 << QByteArray("GB\x18\x18\xA0\xB0\xFE\xB1\x02\x08", 10);
+        QTest::newRow("gb2312 fit")
+            << "gb2312 --from B0A0 --to B1FE --width 24 --height 24 --format "
+               "4bits --italic --fit"
+            << 1 << 81608 << QByteArray("GB\x18\x18\xA0\xB0\xFE\xB1\x02\x08", 10);
     }
 
     void sameBytesAsWindow() {
@@ -165,7 +168,8 @@ class TestCli : public QObject {
                 Run(QStringList{"convert"} + options + QStringList{"-o", cli, "--jobs", jobs});
             // No progress bar when not a terminal; --fit prints what the window's Fit logs.
             const QStringList fitLines = log.filter(QRegularExpression("^Fit: "));
-            const QString fitLine = fitLines.isEmpty() ? QString() : "fit: " + fitLines[0].mid(5) + '\n';
+            const QString fitLine =
+                fitLines.isEmpty() ? QString() : "fit: " + fitLines[0].mid(5) + '\n';
             QCOMPARE(QString::fromUtf8(run.err), fitLine);
             QCOMPARE(fitLines.size(), int(options.contains("--fit")));
             QCOMPARE(run.status, 0);
@@ -230,14 +234,14 @@ class TestCli : public QObject {
                                                "be overwritten";
         QTest::newRow("unknown rendering mode")
             << "ascii --render sharp" << 1 << "--render: 'sharp' is not one of smooth, crisp";
-        QTest::newRow("point size below 1")
-            << "ascii --point-size 0.5" << 1 << "--point-size: the point size runs from 1 to 100000";
+        QTest::newRow("point size below 1") << "ascii --point-size 0.5" << 1
+                                            << "--point-size: the point size runs from 1 to 100000";
         QTest::newRow("missing fallback font") << "ascii --fallback-font @none.ttf:1" << 1
                                                << "--fallback-font: no such file: @none.ttf:1";
         QTest::newRow("face without a file")
             << "ascii --face 1" << 1 << "--face: only a --font-file has faces";
-        QTest::newRow("not a font") << "ascii --font-file @old.bin" << 1
-                                    << "--font-file: cannot read a font from @old.bin";
+        QTest::newRow("not a font")
+            << "ascii --font-file @old.bin" << 1 << "--font-file: cannot read a font from @old.bin";
         QTest::newRow("empty font file name")
             << "ascii --font-file=" << 1 << "--font-file: the file name is empty";
         QTest::newRow("line break in the output name")
@@ -289,31 +293,46 @@ class TestCli : public QObject {
         const QVector<QPair<ushort, QStringList>> glyphs = {
             {0x41, {"..#..", ".#.#.", "#...#", "#####", "#...#", "#...#", "#...#", "#..##"}},
             {0x67, {".####", "#...#", "#...#", ".####", "....#", "#...#", ".###."}},
-            {0x4E2D, {"....#....", "#########", "#...#...#", "#########", "....#....", "....#...."}}};
+            {0x4E2D,
+             {"....#....", "#########", "#...#...#", "#########", "....#....", "....#...."}}};
         const int baselines[] = {0, -2, -1};  // where each bitmap's bottom row sits
-        QStringList bdf{"STARTFONT 2.1", "FONT -test-Runemill Pixel-medium-r-normal--10-100-72-72-c-100-iso10646-1",
-                        "SIZE 10 72 72", "FONTBOUNDINGBOX 10 10 0 -2", "STARTPROPERTIES 6",
-                        "FAMILY_NAME \"Runemill Pixel\"", "PIXEL_SIZE 10", "FONT_ASCENT 8",
-                        "FONT_DESCENT 2", "CHARSET_REGISTRY \"ISO10646\"", "CHARSET_ENCODING \"1\"",
-                        "ENDPROPERTIES", "CHARS 3"};
+        QStringList bdf{"STARTFONT 2.1",
+                        "FONT -test-Runemill Pixel-medium-r-normal--10-100-72-72-c-100-iso10646-1",
+                        "SIZE 10 72 72",
+                        "FONTBOUNDINGBOX 10 10 0 -2",
+                        "STARTPROPERTIES 6",
+                        "FAMILY_NAME \"Runemill Pixel\"",
+                        "PIXEL_SIZE 10",
+                        "FONT_ASCENT 8",
+                        "FONT_DESCENT 2",
+                        "CHARSET_REGISTRY \"ISO10646\"",
+                        "CHARSET_ENCODING \"1\"",
+                        "ENDPROPERTIES",
+                        "CHARS 3"};
         QString text;
         for (int g = 0; g < glyphs.size(); ++g) {
             const QStringList& rows = glyphs[g].second;
             const int w = rows[0].size();
             bdf << QString("STARTCHAR c%1").arg(g) << QString("ENCODING %1").arg(glyphs[g].first)
-                << "SWIDTH 1000 0" << "DWIDTH 10 0"
+                << "SWIDTH 1000 0"
+                << "DWIDTH 10 0"
                 << QString("BBX %1 %2 0 %3").arg(w).arg(rows.size()).arg(baselines[g]) << "BITMAP";
             for (QString row : rows)  // left-aligned in whole bytes
-                bdf << QString("%1").arg(row.replace('#', '1').replace('.', '0').leftJustified(16, '0').toUInt(nullptr, 2), 4, 16, QChar('0'));
+                bdf << QString("%1").arg(
+                    row.replace('#', '1').replace('.', '0').leftJustified(16, '0').toUInt(nullptr,
+                                                                                          2),
+                    4, 16, QChar('0'));
             bdf << "ENDCHAR";
             text += QChar(glyphs[g].first);
         }
         WriteAll(Path("pixel.bdf"), (bdf.join('\n') + "\nENDFONT\n").toLatin1());
         WriteAll(Path("pixel.txt"), text.toUtf8());
-        const Outcome run = Run(Expand("convert string --text @pixel.txt --font-file @pixel.bdf --width 12 "
-                                       "--height 12 --format 8bits --render crisp --fit -o @pixel.bin"));
+        const Outcome run =
+            Run(Expand("convert string --text @pixel.txt --font-file @pixel.bdf --width 12 "
+                       "--height 12 --format 8bits --render crisp --fit -o @pixel.bin"));
         QCOMPARE(run.status, 0);
-        QCOMPARE(QString::fromUtf8(run.err), QString("fit: 7.5 pt (10 px), y0 -4, x0 0; all 3 glyphs fit\n"));
+        QCOMPARE(QString::fromUtf8(run.err),
+                 QString("fit: 7.5 pt (10 px), y0 -4, x0 0; all 3 glyphs fit\n"));
         const QByteArray file = ReadAll(Path("pixel.bin"));
         QCOMPARE(file.size(), 9 + 3 * (2 + 1 + 144));
         for (int g = 0; g < glyphs.size(); ++g) {
@@ -344,21 +363,28 @@ class TestCli : public QObject {
     void faceChoosesItsFace() {
         const QString zenHei = "/usr/share/fonts/truetype/wqy/wqy-zenhei.ttc";
         if (!QFileInfo::exists(zenHei)) QSKIP("WenQuanYi Zen Hei is not installed");
-        const QStringList faces{"WenQuanYi Zen Hei", "WenQuanYi Zen Hei Mono", "WenQuanYi Zen Hei Sharp"};
-        const QStringList common{"convert", "gb2312", "--from", "B0A0", "--to", "B0FE", "--width", "14",
-                                 "--height", "14", "--render", "crisp", "--point-size", "9", "--quiet"};
+        const QStringList faces{"WenQuanYi Zen Hei", "WenQuanYi Zen Hei Mono",
+                                "WenQuanYi Zen Hei Sharp"};
+        const QStringList common{"convert",  "gb2312",  "--from",       "B0A0",     "--to",
+                                 "B0FE",     "--width", "14",           "--height", "14",
+                                 "--render", "crisp",   "--point-size", "9",        "--quiet"};
         QSet<QByteArray> distinct;
         for (int face = 0; face < faces.size(); ++face) {
-            const QString byFile = Path(QString("face%1.bin").arg(face)), byFamily = Path("family.bin");
-            QCOMPARE(Run(common + QStringList{"--font-file", zenHei, "--face", QString::number(face),
-                                              "-o", byFile}).status, 0);
+            const QString byFile = Path(QString("face%1.bin").arg(face)),
+                          byFamily = Path("family.bin");
+            QCOMPARE(Run(common + QStringList{"--font-file", zenHei, "--face",
+                                              QString::number(face), "-o", byFile})
+                         .status,
+                     0);
             QCOMPARE(Run(common + QStringList{"--font", faces[face], "-o", byFamily}).status, 0);
             QVERIFY2(ReadAll(byFile) == ReadAll(byFamily), qPrintable(faces[face]));
             distinct.insert(ReadAll(byFile));
         }
         QCOMPARE(distinct.size(), 3);
-        const Outcome beyond = Run(common + QStringList{"--font-file", zenHei, "--face", "3", "-o", Path("x.bin")});
-        QCOMPARE(QString::fromUtf8(beyond.err), "runemill-cli: --face: " + zenHei + " has 3 faces, 0 to 2\n");
+        const Outcome beyond =
+            Run(common + QStringList{"--font-file", zenHei, "--face", "3", "-o", Path("x.bin")});
+        QCOMPARE(QString::fromUtf8(beyond.err),
+                 "runemill-cli: --face: " + zenHei + " has 3 faces, 0 to 2\n");
     }
 
     // A character the chosen face lacks is drawn by the first fallback face that has it, as that
@@ -370,23 +396,25 @@ class TestCli : public QObject {
         // The records of "A" and "中": 9 + 2 * 2 bytes of header and table, then 1 + 16 * 16 each.
         auto records = [this](const QStringList& fonts) {
             const QString out = Path("mixed.bin");
-            const Outcome run = Run(QStringList{"convert", "string", "--text", Path("mixed.txt"), "--width",
-                                                "16", "--height", "16", "--format", "8bits", "--render", "crisp",
-                                                "--point-size", "12", "-o", out} + fonts);
+            const Outcome run =
+                Run(QStringList{"convert", "string", "--text", Path("mixed.txt"), "--width", "16",
+                                "--height", "16", "--format", "8bits", "--render", "crisp",
+                                "--point-size", "12", "-o", out} +
+                    fonts);
             const QByteArray file = run.status == 0 ? ReadAll(out) : QByteArray();
             return QPair<QByteArray, QByteArray>{file.mid(13, 257), file.mid(13 + 257, 257)};
         };
         const QStringList dejaVu{"--font-file", kFontFile};
         const auto alone = records(dejaVu);
         const auto withSharp = records(dejaVu + QStringList{"--fallback-font", zenHei + ":2"});
-        const auto withZenHei = records(dejaVu + QStringList{"--fallback-font", zenHei, "--fallback-font",
-                                                              zenHei + ":2"});
+        const auto withZenHei = records(
+            dejaVu + QStringList{"--fallback-font", zenHei, "--fallback-font", zenHei + ":2"});
         const auto sharp = records({"--font-file", zenHei, "--face", "2"});
         QCOMPARE(alone.second.mid(1).count('\0'), 256);  // blank without fallbacks
         QCOMPARE(withSharp.first, alone.first);          // "A" stays DejaVu Sans'
-        QCOMPARE(withSharp.second, sharp.second);         // 中 as the Sharp face draws it
-        QVERIFY(withZenHei.second != withSharp.second);   // the first fallback that has it: at 16 px
-                                                          // crisp, Sharp draws its own bitmaps
+        QCOMPARE(withSharp.second, sharp.second);        // 中 as the Sharp face draws it
+        QVERIFY(withZenHei.second != withSharp.second);  // the first fallback that has it: at 16 px
+                                                         // crisp, Sharp draws its own bitmaps
     }
 
     void helpNamesEveryOption() {
@@ -395,7 +423,8 @@ class TestCli : public QObject {
         const QString options(
             "--output --from --to --text --width --height --format --limit "
             "--font@ --font-file --point-size --bold --italic --underline "
-            "--space --x0 --y0 --rotate --reverse-x --reverse-y --jobs --quiet --render --fit --face "
+            "--space --x0 --y0 --rotate --reverse-x --reverse-y --jobs --quiet --render --fit "
+            "--face "
             "--fallback-font");
         for (QString option : options.split(' '))  // "@": a space after the name
             QVERIFY2(run.out.contains(option.replace('@', ' ').toUtf8()), qPrintable(option));

@@ -67,8 +67,10 @@ class TestFit : public QObject {
             QByteArray bytes(size * size, '\x5a');
             QVERIFY(drawer.Draw(text, false, false, reinterpret_cast<uchar*>(bytes.data())) > 0);
             const int levels = bytes.size() - bytes.count('\0') - bytes.count('\xff');
-            if (crisp) QVERIFY2(levels == 0 && bytes.count('\xff') > 0, "gray or no ink in a crisp glyph");
-            else QVERIFY2(levels > 0, "no gray in a smooth glyph");
+            if (crisp)
+                QVERIFY2(levels == 0 && bytes.count('\xff') > 0, "gray or no ink in a crisp glyph");
+            else
+                QVERIFY2(levels > 0, "no gray in a smooth glyph");
         }
     }
 
@@ -79,7 +81,8 @@ class TestFit : public QObject {
         QTest::addColumn<bool>("crisp");
         for (const int size : {12, 16, 24, 40})
             for (const bool crisp : {false, true})
-                QTest::newRow(qPrintable(QStringLiteral("%1 %2").arg(size).arg(crisp ? "crisp" : "smooth")))
+                QTest::newRow(
+                    qPrintable(QStringLiteral("%1 %2").arg(size).arg(crisp ? "crisp" : "smooth")))
                     << size << crisp;
     }
     void fitKeepsEveryGlyphWhole() {
@@ -109,18 +112,21 @@ class TestFit : public QObject {
                 o.leftAligned = g.leftAligned;
                 return o;
             }()));
-            const InkBox whole = measurer.MeasureInk(font, g.text, request.Glyph().render, size, size);
+            const InkBox whole =
+                measurer.MeasureInk(font, g.text, request.Glyph().render, size, size);
             QVERIFY2(GraySum(glyph) == whole.ink, qPrintable(g.text + " is cut"));
 
             // The same glyph one pixel larger: its box on the canvas.
             QFont larger = request.Font();
             larger.setPointSizeF((fit.pixelSize + 1) * 0.75);
-            const InkBox box = measurer.MeasureInk(larger, g.text, request.Glyph().render, size, size);
+            const InkBox box =
+                measurer.MeasureInk(larger, g.text, request.Glyph().render, size, size);
             if (box.isEmpty()) continue;
             inCanvas = inCanvas && box.left >= 0 && box.right < size && box.top >= 0 &&
                        box.bottom < CanvasHeight(size);
-            all = all.isEmpty() ? box : InkBox{qMin(all.left, box.left), qMin(all.top, box.top),
-                                               qMax(all.right, box.right), qMax(all.bottom, box.bottom)};
+            all = all.isEmpty() ? box
+                                : InkBox{qMin(all.left, box.left), qMin(all.top, box.top),
+                                         qMax(all.right, box.right), qMax(all.bottom, box.bottom)};
         }
         QVERIFY2(!inCanvas || all.bottom - all.top + 1 > size, "one pixel larger fits too");
     }

@@ -6,8 +6,8 @@
 
 #include "app/form/main_window_ui.h"
 #include "app/main_window.h"
-#include "render/rasterizer.h"
 #include "modal_answerer.h"
+#include "render/rasterizer.h"
 #include "window_access.h"
 
 class PreviewTest : public QObject {
@@ -30,19 +30,23 @@ class PreviewTest : public QObject {
         auto drop = [this](const QString& path) {
             QMimeData data;
             data.setUrls({QUrl::fromLocalFile(path)});
-            QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton,
+                                  Qt::NoModifier);
             QApplication::sendEvent(window, &enter);
             QVERIFY(enter.isAccepted());
-            QDropEvent dropped(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QDropEvent dropped(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton,
+                               Qt::NoModifier);
             QApplication::sendEvent(window, &dropped);
         };
         const QImage before = MainWindowTestAccess::glyphImage(*window).copy();
         drop(notAFont.fileName());
-        QCOMPARE(answerer.messages(), QStringList{"cannot read a font from " + notAFont.fileName()});
+        QCOMPARE(answerer.messages(),
+                 QStringList{"cannot read a font from " + notAFont.fileName()});
         QCOMPARE(field("lineEdit_FontInformation")->text(), QStringLiteral("宋体-20-常规"));
         drop(dejaVu);
         QCOMPARE(field("lineEdit_FontInformation")->text(), QStringLiteral("DejaVu Sans-20-常规"));
-        QCOMPARE(MainWindowTestAccess::currentFont(*window).family(), QStringLiteral("DejaVu Sans"));
+        QCOMPARE(MainWindowTestAccess::currentFont(*window).family(),
+                 QStringLiteral("DejaVu Sans"));
         QVERIFY(MainWindowTestAccess::glyphImage(*window) != before);  // the preview is redrawn
     }
 
