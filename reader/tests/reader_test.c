@@ -55,7 +55,6 @@ static const struct open_case open_cases[] = {
     {"string without UN", "SS", 16, 16, 5, 0x0000, 0, 184, 0, S(BAD_MAGIC), 0},
     {"library cut to 8 bytes", "GB", 16, 16, 0xA1A0, 0xF7FE, 0, 8, 0, S(TRUNCATED), 0},
     {"gb2312 start A19F", "GB", 16, 16, 0xA19F, 0xF7FE, 0, 264840, 0, S(BAD_RANGE), 0},
-    {"gbk end before start", "GK", 16, 16, 0x8240, 0x8140, 0, 6184, 0, S(BAD_RANGE), 0},
     {"unicode end before start", "un", 16, 16, 0x4E01, 0x4E00, 0, 3144, 0, S(BAD_RANGE), 0},
 };
 /* clang-format on */
@@ -140,39 +139,19 @@ static const struct lookup_case lookup_cases[] = {
     {"gb2312 row F8 absent", F_GB2312, 0xF8A1, RMF_NOT_FOUND, 0, 0},
     {"gb2312 ascii space", F_GB2312, 0x20, RMF_OK, 104, 9},
     {"gb2312 0x7F absent", F_GB2312, 0x7F, RMF_NOT_FOUND, 0, 0},
-    {"big5 A17F", F_BIG5, 0xA17F, RMF_OK, 5160, 0},
     {"big5 A1A0 follows 7F", F_BIG5, 0xA1A0, RMF_OK, 5192, 0},
     {"big5 cell 80 absent", F_BIG5, 0xA180, RMF_NOT_FOUND, 0, 0},
-    {"gbk 817E", F_GBK, 0x817E, RMF_OK, 5128, 0},
     {"gbk 8180 follows 7E", F_GBK, 0x8180, RMF_OK, 5160, 0},
     {"gbk FEFE beyond end code", F_GBK, 0xFEFE, RMF_OK, 769192, 0},
     {"gbk cell 7F absent", F_GBK, 0x817F, RMF_NOT_FOUND, 0, 0},
-    {"unicode 4E00", F_UNICODE, 0x4E00, RMF_OK, 12265, 12264},
     {"unicode last 9FA5", F_UNICODE, 0x9FA5, RMF_OK, 2708494, 2708493},
     {"unicode 4DFF absent", F_UNICODE, 0x4DFF, RMF_NOT_FOUND, 0, 0},
     {"ascii font A", F_ASCII, 0x41, RMF_OK, 4328, 42},
-    {"ascii font 4E00 absent", F_ASCII, 0x4E00, RMF_NOT_FOUND, 0, 0},
     {"string a: the first of two", F_STRING, 0x61, RMF_OK, 20, 19},
-    {"string d last", F_STRING, 0x64, RMF_OK, 152, 151},
     {"string A absent", F_STRING, 0x41, RMF_NOT_FOUND, 0, 0},
     {"W=300 4E00", F_WIDE, 0x4E00, RMF_OK, 7325, 7324},
     {"chip header holds no glyph", F_CHIP, 0x41, RMF_NOT_FOUND, 0, 0},
 };
-
-static void test_lookup(void) {
-    for (size_t i = 0; i < COUNT_OF(lookup_cases); ++i) {
-        const struct lookup_case* c = &lookup_cases[i];
-        rmf_font font;
-        rmf_glyph glyph;
-        current_case = c->name;
-        CHECK_STATUS(open_built((size_t)c->file, open_cases[c->file].size, &font), RMF_OK);
-        CHECK_STATUS(rmf_find_glyph(&font, c->code, &glyph), c->want);
-        if (c->want != RMF_OK) continue;
-        CHECK(glyph.bits == big + c->bits_at && glyph.code == c->code);
-        CHECK(glyph.has_width_byte == (c->width_at != 0));
-        CHECK(glyph.width_byte == (c->width_at ? pattern(c->width_at) : 0));
-    }
-}
 
 /* Looks code up through the callback API in the file data[0 .. size-1] and checks the glyph
  * (at bits_at, width byte at width_at or none), the reads it costs, and that a read failing or
@@ -211,14 +190,18 @@ static void test_read_lookup(void) {
     rmf_font font;
     rmf_glyph glyph;
     uint8_t copy[128];
+    /* In memory, then through the callback API; the 5-entry table of the string font is one
+     * read of 10 bytes. */
     for (size_t i = 0; i < COUNT_OF(lookup_cases); ++i) {
         const struct lookup_case* c = &lookup_cases[i];
         const struct open_case* f = &open_cases[c->file];
-        int found = c->want == RMF_OK;
-        /* The 5-entry table of the string font is one read of 10 bytes. */
-        int table = c->file == F_STRING;
+        int found = c->want == RMF_OK, table = c->file == F_STRING;
         current_case = c->name;
         CHECK_STATUS(open_built((size_t)c->file, f->size, &font), RMF_OK);
+        CHECK_STATUS(rmf_find_glyph(&font, c->code, &glyph), c->want);
+        CHECK(!found || (glyph.bits == big + c->bits_at && glyph.code == c->code &&
+                         glyph.has_width_byte == (c->width_at != 0) &&
+                         glyph.width_byte == (c->width_at ? pattern(c->width_at) : 0)));
         check_read_lookup(big, f->size, (unsigned)f->w_override, c->code, c->want, c->bits_at,
                           c->width_at, table + found * (1 + (c->width_at != 0)),
                           10u * table + found * (font.glyph_bytes + (c->width_at != 0)));
@@ -338,7 +321,6 @@ static void test_headers(void) {
 
 int main(void) {
     test_open();
-    test_lookup();
     test_read_lookup();
     test_pixels();
     test_headers();
