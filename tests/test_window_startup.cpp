@@ -3,7 +3,6 @@
 
 #include "app/form/main_window_ui.h"
 #include "app/main_window.h"
-#include "app/start_style_sheets.h"
 #include "window_access.h"
 
 namespace {
@@ -103,18 +102,6 @@ class WindowStartupTest : public QObject {
         for (const char* name : {"label_ImgSystem", "label_ImgUser"})
             QCOMPARE(window->findChild<QLabel*>(name)->pixmap(Qt::ReturnByValue).size(),
                      QSize(129, 129));
-    }
-
-    void startStyleSheets() {
-        const auto style = [&](const char* name) {
-            return window->findChild<QWidget*>(name)->styleSheet();
-        };
-        for (const char* name : {"frame_3", "frame_6", "frame_7"})
-            QCOMPARE(style(name), QString(kControlPanelStyleSheet));
-        for (const char* name : {"frame_4", "frame_5", "frame_9"})
-            QCOMPARE(style(name), QString("QFrame{background: #d9dfe7;border-radius: 4px;}"));
-        QCOMPARE(style("frame_User"), style("frame_System"));
-        QVERIFY(style("progressBar").startsWith("QProgressBar{color:black;"));
     }
 
   private:
