@@ -114,20 +114,6 @@ class TestRasterizer : public QObject {
         QCOMPARE(CellDrawable(w, h), drawable);
     }
 
-    void boldAndItalicAreWrittenIntoTheFont() {
-        QImage glyph = MakeGlyphImage(32, 32);
-        QFont font = FontFor("乐");
-        RenderGlyph(glyph, font, "乐", {true, false, false, 0, 0});
-        QCOMPARE(font.weight(), 75);
-        const QImage bold = glyph;
-        RenderGlyph(glyph, font, "乐", {false, true, false, 0, 0});
-        QCOMPARE(font.weight(), 50);
-        QCOMPARE(font.style(), QFont::StyleItalic);
-        RenderGlyph(glyph, font, "乐", {});
-        QCOMPARE(font.style(), QFont::StyleNormal);
-        QVERIFY(glyph != bold);  // the weight reaches the drawing
-    }
-
     // One faint pixel in each listed column of a 32 x 32 glyph, rows spread.
     void inkWidth_data() {
         QTest::addColumn<QVector<int>>("columns");

@@ -113,8 +113,8 @@ static void test_open(void) {
         CHECK_STATUS(rmf_open_read(&read_font, source_read, &src, c->size, 0, 0), RMF_READ_ERROR);
         CHECK(read_font.kind == RMF_KIND_NONE);
         if (c->want != RMF_OK) continue;
-        CHECK(font.kind == c->kind && font.format == (rmf_format)c->format && font.height == c->h);
-        CHECK(font.width == (c->w_override ? c->w_override : c->w));
+        CHECK(font.kind == c->kind && font.format == (rmf_format)c->format && font.height == c->h &&
+              font.width == (c->w_override ? c->w_override : c->w));
         /* One byte long is refused; one short too, as truncated below the 108-byte chip header. */
         CHECK_STATUS(open_built(i, c->size + 1, &font), RMF_BAD_LENGTH);
         CHECK_STATUS(open_built(i, c->size - 1, &font),
@@ -261,13 +261,10 @@ static void test_pixels(void) {
         current_case = c->name;
         memcpy(file + 12, c->bits, c->n);
         for (int api = 0; api < 2; ++api) {
-            if (api == 0) {
-                CHECK_STATUS(rmf_open(&font, file, 12u + c->n, 0, 0), RMF_OK);
-                CHECK_STATUS(rmf_find_glyph(&font, 'A', &glyph), RMF_OK);
-            } else {
-                CHECK_STATUS(rmf_open_read(&font, source_read, &src, 12u + c->n, 0, 0), RMF_OK);
-                CHECK_STATUS(rmf_read_glyph(&font, 'A', &glyph, buffer, c->n), RMF_OK);
-            }
+            CHECK(api ? rmf_open_read(&font, source_read, &src, 12u + c->n, 0, 0) == RMF_OK &&
+                            rmf_read_glyph(&font, 'A', &glyph, buffer, c->n) == RMF_OK
+                      : rmf_open(&font, file, 12u + c->n, 0, 0) == RMF_OK &&
+                            rmf_find_glyph(&font, 'A', &glyph) == RMF_OK);
             for (unsigned x = 0; x < c->w; ++x) {
                 CHECK(rmf_glyph_raw(&glyph, x, c->y, &raw) == RMF_OK && raw == c->raw[x]);
                 CHECK(rmf_glyph_pixel(&glyph, x, c->y, &gray) == RMF_OK && gray == c->gray[x]);
@@ -293,23 +290,22 @@ static void test_headers(void) {
     CHECK(font.start_code == 0xA1A0 && font.end_code == 0xF7FE);
     CHECK_STATUS(rmf_header_fields(&font, &info), RMF_OK);
     CHECK(info.flags == 0x87 && info.point_size == 20 && info.x0 == 0 && info.y0 == -7);
-    CHECK(info.text == big + 9 && info.text_length == 11);
-    CHECK(info.family == big + 32 && info.family_length == 4);
+    CHECK(info.text == big + 9 && info.text_length == 11 && info.family == big + 32 &&
+          info.family_length == 4);
 
     current_case = "ttf header with W byte 0, family without terminator";
     memcpy(big, "TF\0", 3);
     memset(big + 32, 'x', 76);
     CHECK_STATUS(rmf_open(&font, big, 108, 0, 0), RMF_OK);
     CHECK(font.kind == RMF_KIND_TTF && font.width == 0);
-    CHECK_STATUS(rmf_header_fields(&font, &info), RMF_OK);
-    CHECK(info.family_length == 76);
+    CHECK(rmf_header_fields(&font, &info) == RMF_OK && info.family_length == 76);
 
     current_case = "library: no header fields; bad arguments";
     CHECK_STATUS(open_built(F_STRING, 184, &font), RMF_OK);
-    CHECK_STATUS(rmf_header_fields(&font, &info), RMF_BAD_ARGUMENT);
-    CHECK_STATUS(rmf_find_glyph(&font, 'a', NULL), RMF_BAD_ARGUMENT);
-    CHECK_STATUS(rmf_open(NULL, big, 184, 0, 0), RMF_BAD_ARGUMENT);
-    CHECK_STATUS(rmf_open(&font, NULL, 16, 0, 0), RMF_BAD_ARGUMENT);
+    CHECK(rmf_header_fields(&font, &info) == RMF_BAD_ARGUMENT &&
+          rmf_find_glyph(&font, 'a', NULL) == RMF_BAD_ARGUMENT &&
+          rmf_open(NULL, big, 184, 0, 0) == RMF_BAD_ARGUMENT);
+    CHECK_STATUS(rmf_open(&font, NULL, 16, 0, 0), RMF_BAD_ARGUMENT); /* and leaves font empty */
     CHECK_STATUS(rmf_find_glyph(&font, 0x41, &glyph), RMF_BAD_ARGUMENT);
 
     /* A count edited after rmf_open must not walk the scan off the buffer. */
