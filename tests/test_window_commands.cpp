@@ -4,7 +4,6 @@
 // check box, lastDir and what a refusal or a failed write leaves.
 #include <sys/resource.h>
 
-#include <QFileDialog>
 #include <QtTest>
 #include <csignal>
 
@@ -25,18 +24,6 @@ struct Failure {
     const char *start = "A1A0", *end = "F7FE";
     int width = 16;
     qint64 fileLimit = 0;  // a file-size limit: a regular file that cannot grow past it
-};
-
-// Records what each save dialog showed: title|directory|file name|filter.
-struct FileDialogSpy : QObject {
-    QStringList seen;
-    bool eventFilter(QObject* object, QEvent* event) override {
-        if (auto* d = qobject_cast<QFileDialog*>(object); d && event->type() == QEvent::Show)
-            seen << d->windowTitle() + '|' + QDir::cleanPath(d->directory().absolutePath()) + '|' +
-                        d->findChild<QLineEdit*>("fileNameEdit")->text() + '|' +
-                        d->nameFilters().join(';');
-        return false;
-    }
 };
 
 }  // namespace
@@ -69,18 +56,16 @@ class WindowCommandsTest : public QObject, private WindowFixture {
 
     // The dialog proposes lastDir + "_Font_.bin"; the next command starts where the last saved.
     void saveDialogStartsInLastDirectory() {
-        FileDialogSpy spy;
-        qApp->installEventFilter(&spy);
         QVERIFY(QDir().mkpath(path("sub")));
         run(kAscii, path("sub/a.bin"));
         QCOMPARE(lastDir(), path("sub") + "/");
         run(kChip, path("chip.bin"));
         QCOMPARE(lastDir(), dir->path() + "/");
-        qApp->removeEventFilter(&spy);
         const QString first = QDir::cleanPath(QCoreApplication::applicationDirPath());
-        QCOMPARE(spy.seen, QStringList({"Save bin files|" + first + "|_Font_.bin|file(*.bin)",
-                                        "Save bin files|" + QDir::cleanPath(path("sub")) +
-                                            "|_Font_.bin|file(*.bin)"}));
+        QCOMPARE(answerer->fileDialogs(),
+                 QStringList({"Save bin files|" + first + "|_Font_.bin|file(*.bin)",
+                              "Save bin files|" + QDir::cleanPath(path("sub")) +
+                                  "|_Font_.bin|file(*.bin)"}));
     }
 
     // A longer file is emptied first; the check box is on while the glyphs are drawn and
