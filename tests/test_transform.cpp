@@ -11,8 +11,6 @@ class TestTransform : public QObject {
   private slots:
     void markedPixel_data();
     void markedPixel();
-    void identityLeavesImageUntouched_data();
-    void identityLeavesImageUntouched();
 };
 
 void TestTransform::markedPixel_data() {
@@ -64,25 +62,6 @@ void TestTransform::markedPixel() {
             if ((glyph.pixel(x, y) & 0xFFFFFFu) != 0)
                 inked << QStringLiteral("%1,%2 %3").arg(x).arg(y).arg(glyph.pixel(x, y), 0, 16);
     QCOMPARE(inked, QStringList{QStringLiteral("%1,%2 ff0a78e6").arg(to.x()).arg(to.y())});
-}
-
-void TestTransform::identityLeavesImageUntouched_data() {
-    QTest::addColumn<int>("format");
-    QTest::newRow("ARGB32") << int(QImage::Format_ARGB32);
-    QTest::newRow("RGB32") << int(QImage::Format_RGB32);
-    QTest::newRow("BGR888 left by a turn") << int(QImage::Format_BGR888);
-}
-
-void TestTransform::identityLeavesImageUntouched() {
-    QFETCH(int, format);
-    // A different colour at every position: red = x, green = y.
-    QImage original(9, 6, QImage::Format(format));
-    for (int y = 0; y < 6; ++y)
-        for (int x = 0; x < 9; ++x) original.setPixel(x, y, qRgb(x, y, 0x5A));
-    QImage glyph = original;
-    TransformGlyph(glyph, TransformOptions());
-    QCOMPARE(glyph.format(), QImage::Format(format));
-    QCOMPARE(glyph, original);
 }
 
 QTEST_APPLESS_MAIN(TestTransform)
