@@ -28,28 +28,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new MainWindow
         defaultEndCode[i] = runemill::DefaultRange(encodings[i]).end;
     }
 
-    // Adding the first encoding makes it current and fills the code fields.
-    ui->comboBox_FCode->clear();
-    ui->comboBox_FCode->addItem(QStringLiteral("GB2312"));
-    ui->comboBox_FCode->addItem(QStringLiteral("BIG5"));
-    ui->comboBox_FCode->addItem(QStringLiteral("GBK"));
-    ui->comboBox_FCode->addItem(QStringLiteral("UniCode"));
-    ui->comboBox_FCode->setCurrentIndex(0);
-
-    ui->comboBox_PixFormat->clear();
-    for (const char* item : runemill::kPixelFormatNames)
-        ui->comboBox_PixFormat->addItem(QString::fromLatin1(item));
-    ui->comboBox_PixFormat->setCurrentIndex(start.pixFormat);
-
-    ui->comboBox_Rotation->clear();
-    for (const char* item : {"0 Degree", "R 90 Degree", "L 90 Degree"})
-        ui->comboBox_Rotation->addItem(QString::fromLatin1(item));
-    ui->comboBox_Rotation->setCurrentIndex(0);
-
-    ui->comboBox_Space->clear();
-    for (const char* item : {"1/2", "1/3", "1/4"}) ui->comboBox_Space->addItem(QString::fromLatin1(item));
-    ui->comboBox_Space->setCurrentIndex(start.spaceDivisor - 2);
-    UpdateSpaceDivisor();
+    FillLists(start);
 
     connect(ui->comboBox_ShowBy, SIGNAL(currentIndexChanged(int)), this, SLOT(OnSelectChanged()));
     ui->comboBox_ShowBy->clear();
@@ -76,7 +55,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new MainWindow
     x0 = 0;
     y0 = 0;
 
-    runemill::InstallFontSubstitutes();
+    runemill::InstallFontSubstitutes(start.family);
     currentFont = start.Font();
     ShowFontInformation(QStringLiteral("常规"));
 
@@ -101,3 +80,28 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new MainWindow
 }
 
 MainWindow::~MainWindow() { delete ui; }
+
+void MainWindow::FillLists(const runemill::ConvertRequest& start) {
+    // Adding the first encoding makes it current and fills the code fields.
+    ui->comboBox_FCode->clear();
+    ui->comboBox_FCode->addItem(QStringLiteral("GB2312"));
+    ui->comboBox_FCode->addItem(QStringLiteral("BIG5"));
+    ui->comboBox_FCode->addItem(QStringLiteral("GBK"));
+    ui->comboBox_FCode->addItem(QStringLiteral("UniCode"));
+    ui->comboBox_FCode->setCurrentIndex(0);
+
+    ui->comboBox_PixFormat->clear();
+    for (const char* item : runemill::kPixelFormatNames)
+        ui->comboBox_PixFormat->addItem(QString::fromLatin1(item));
+    ui->comboBox_PixFormat->setCurrentIndex(start.pixFormat);
+
+    ui->comboBox_Rotation->clear();
+    for (const char* item : {"0 Degree", "R 90 Degree", "L 90 Degree"})
+        ui->comboBox_Rotation->addItem(QString::fromLatin1(item));
+    ui->comboBox_Rotation->setCurrentIndex(0);
+
+    ui->comboBox_Space->clear();
+    for (const char* item : {"1/2", "1/3", "1/4"}) ui->comboBox_Space->addItem(QString::fromLatin1(item));
+    ui->comboBox_Space->setCurrentIndex(start.spaceDivisor - 2);
+    UpdateSpaceDivisor();
+}

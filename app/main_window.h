@@ -112,6 +112,8 @@ private:
     bool runActive = false;
     bool closeRequested = false;  // the window was closed while a run drew
 
+    // The encoding, pixel format, rotation and space lists at their start-up items.
+    void FillLists(const runemill::ConvertRequest& start);
     QString PreviewCharacter();
     // "family-size-style" in the font field; fractional sizes keep their fraction.
     void ShowFontInformation(const QString& style);

@@ -2,6 +2,7 @@
 
 #include <QChar>
 #include <QTextCodec>
+#include <QtEndian>
 #include <algorithm>
 #include <cstring>
 #include <vector>
@@ -31,10 +32,7 @@ struct FontPlan::RowLayout {
 
 namespace {
 
-void PutLe16(uchar* out, int value) {
-    out[0] = uchar(value & 0xFF);
-    out[1] = uchar((value >> 8) & 0xFF);
-}
+void PutLe16(uchar* out, int value) { qToLittleEndian(quint16(value), out); }
 
 void PutMagic(uchar* out, const char* magic) {
     out[0] = uchar(magic[0]);

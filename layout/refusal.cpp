@@ -1,5 +1,7 @@
 #include "layout/refusal.h"
 
+#include "render/codes.h"
+
 namespace runemill {
 
 namespace {
@@ -23,7 +25,7 @@ Refusal Refusal::StartAfterEndCode() {
 }
 
 Refusal Refusal::CodeOutOfRange(bool start, int limit) {
-    const QString hex = QString::number(limit, 16).toUpper().rightJustified(4, QLatin1Char('0'));
+    const QString hex = HexCodeText(limit, 4);
     return start ? Make(StartCodeTooLow, QStringLiteral("Font Start Code is less 0x") + hex)
                  : Make(EndCodeTooHigh, QStringLiteral("Font End Code is over 0x") + hex);
 }

@@ -62,9 +62,7 @@ QString CodeToChar(int encoding, int code) {
 }
 
 QString HexCodeText(int code, int width) {
-    QString text = QString::number(uint(code), 16).toUpper();
-    if (text.size() < width) text.prepend(QString(width - text.size(), QLatin1Char('0')));
-    return text;
+    return QString::number(uint(code), 16).toUpper().rightJustified(width, QLatin1Char('0'));
 }
 
 QString DecimalText(int n) { return QString::number(n); }

@@ -32,7 +32,7 @@ qint64 GraySum(const QImage& glyph) {
 class TestFit : public QObject {
     Q_OBJECT
   private slots:
-    void initTestCase() { InstallFontSubstitutes(); }
+    void initTestCase() { InstallFontSubstitutes(ConvertRequest().family); }
 
     // Every byte of a crisp 8bits glyph is 0 or 255, bold, italic and underlined too; the smooth
     // glyph of the same settings has the gray edges the check would catch.
