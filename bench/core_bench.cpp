@@ -228,7 +228,7 @@ int main(int argc, char** argv) {
         std::printf("\nFitting the start-up font over a default range (Fit, --fit):\n");
         for (const ConvertKind kind : {ConvertKind::Gbk, ConvertKind::Gb2312}) {
             if (quick && kind != ConvertKind::Gbk) continue;
-            for (int size : {16, 24})
+            for (int size : {16, 32})  // 32 x 32 is the start-up cell
                 for (bool crisp : {false, true}) Fitting(kind, size, crisp);
         }
     }

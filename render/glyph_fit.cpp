@@ -290,6 +290,8 @@ FitResult FitGlyphs(const QFont& font, const RenderOptions& style, int width, in
             FitResult result = fitter.Result(sizes.at(fits));
             result.glyphCount = glyphs.size();
             result.unfit = fitter.UnfitTexts();
+            // Every glyph with ink left out: no size fits any of them.
+            if (!result.unfit.isEmpty() && result.unfit.size() == distinct.size()) result.pixelSize = 0;
             return result;
         }
         fitter.Watch(fitter.MeasureAll(sizes.at(fits)));

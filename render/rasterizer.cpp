@@ -141,7 +141,7 @@ bool GlyphRasterizer::Render(QImage& glyph, QFont& font, const QString& text,
     UseFont(font, options);
     QString drawn;
     const Face& face = FaceFor(text, &drawn);
-    DrawCentred(canvas_, QRect(0, 0, w, canvasH), drawn, face.font, options.crisp, true);
+    DrawCentred(canvas_, QRect(0, 0, w, canvasH), drawn, face.font, options.crisp, false);
 
     const QImage& canvas = canvas_;
     if (!options.leftAligned) {
@@ -196,7 +196,7 @@ void GlyphRasterizer::UseFont(QFont& font, const RenderOptions& options) {
 }
 
 void GlyphRasterizer::DrawCentred(QImage& canvas, const QRect& box, const QString& text,
-                                  const QFont& font, bool crisp, bool twoLevel) {
+                                  const QFont& font, bool crisp, bool measuring) {
     canvas.fill(kGround);
     {
         QPainter painter(&canvas);
@@ -205,9 +205,9 @@ void GlyphRasterizer::DrawCentred(QImage& canvas, const QRect& box, const QStrin
         painter.setPen(pen);
         if (crisp) painter.setRenderHint(QPainter::TextAntialiasing, false);
         painter.setFont(font);
-        painter.drawText(box, Qt::AlignCenter, text);
+        painter.drawText(box, Qt::AlignCenter | (measuring ? Qt::TextDontClip : 0), text);
     }
-    if (crisp && twoLevel) MakeTwoLevel(canvas, canvas.rect());
+    if (crisp && !measuring) MakeTwoLevel(canvas, canvas.rect());
 }
 
 InkBox GlyphRasterizer::MeasureInk(QFont& font, const QString& text, const RenderOptions& options,
@@ -230,7 +230,7 @@ InkBox GlyphRasterizer::MeasureInk(QFont& font, const QString& text, const Rende
         }
         if (measureCanvas_.isNull()) return InkBox();
         DrawCentred(measureCanvas_, QRect(margin, margin, width, canvasH), drawn, face.font,
-                    options.crisp, false);
+                    options.crisp, true);
         InkBox box = InkBounds(measureCanvas_, options.crisp);
         if (box.isEmpty()) return box;
         const bool cut = box.left == 0 || box.top == 0 || box.right == size.width() - 1 ||

@@ -78,9 +78,10 @@ public:
     const Face& FaceFor(const QString& text, QString* drawn) const;
     void UseFont(QFont& font, const RenderOptions& options);
     // Draws the text centred in `box` of `canvas` (filled with the ground
-    // first); crisp and `twoLevel`, every pixel made ground or full ink.
+    // first), cut at the box; crisp, every pixel made ground or full ink.
+    // `measuring` draws it whole, past the box, and leaves the levels be.
     void DrawCentred(QImage& canvas, const QRect& box, const QString& text, const QFont& font,
-                     bool crisp, bool twoLevel);
+                     bool crisp, bool measuring);
 
     QImage canvas_;
     QFont lastFont_;  // the font of the previous call, as the caller holds it

@@ -294,6 +294,13 @@ class TestCli : public QObject {
             for (QString& row : rows) row = row.mid(left, right - left + 1);
             QCOMPARE(rows, glyphs[g].second);
         }
+        // 7 rows high: "A", 8 rows at the font's one size, fits at no size and is named.
+        const Outcome narrow = Run(Expand("convert string --text @pixel.txt --font-file @pixel.bdf --width 12 "
+                                          "--height 7 --render crisp --fit -o @pixel.bin"));
+        QCOMPARE(narrow.status, 0);
+        QVERIFY2(narrow.err.startsWith("fit: 7.5 pt (10 px), ") &&
+                     narrow.err.endsWith("; 1 of 3 glyphs fit at no size: A\n"),
+                 narrow.err.constData());
     }
 
     // --face N of a collection draws the family of its face N, as --font with that family does.
