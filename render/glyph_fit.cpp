@@ -19,6 +19,8 @@ namespace {
 constexpr int kWatchedPerSide = 32;
 // Glyphs the metrics rank furthest out on each side, watched from the start.
 constexpr int kLikelyPerSide = 48;
+// Each measuring thread opens its own font engines; more only costs memory.
+constexpr int kMaxThreads = 8;
 
 QFont AtPixels(QFont font, int pixels) {
     font.setPointSizeF(pixels * 72.0 / 96.0);
@@ -72,7 +74,7 @@ class Fitter {
         if (found != all_.end()) return *found;
         QVector<InkBox> boxes(glyphs_.size());
         const int threads =
-            std::max(1, std::min(QThread::idealThreadCount(), glyphs_.size() / 512));
+            std::max(1, std::min({QThread::idealThreadCount(), kMaxThreads, glyphs_.size() / 512}));
         const QString description = AtPixels(font_, pixels).toString();
         const int underline = font_.underline();
         auto measureRange = [&](int first, int end) {
