@@ -304,18 +304,16 @@ FitResult FitGlyphs(const QFont& font, const RenderOptions& style, int width, in
 }
 
 QString FitSummary(const FitResult& result) {
-    QString text;
-    if (result.found()) {
-        text = QStringLiteral("%1 pt (%2 px), y0 %3, x0 %4; ")
-                   .arg(result.pointSize())
-                   .arg(result.pixelSize)
-                   .arg(result.y0)
-                   .arg(result.x0);
-    } else {
-        text = QStringLiteral("no size fits; ");
-    }
+    QString text = result.found() ? QStringLiteral("%1 pt (%2 px), y0 %3, x0 %4; ")
+                                        .arg(result.pointSize())
+                                        .arg(result.pixelSize)
+                                        .arg(result.y0)
+                                        .arg(result.x0)
+                                  : QStringLiteral("no size fits the %1 glyphs together")
+                                        .arg(result.glyphCount);
     if (result.unfit.isEmpty())
-        return text + QStringLiteral("all %1 glyphs fit").arg(result.glyphCount);
+        return result.found() ? text + QStringLiteral("all %1 glyphs fit").arg(result.glyphCount) : text;
+    if (!result.found()) text += QStringLiteral("; ");
     const QStringList named = result.unfit.mid(0, 10);
     return text + QStringLiteral("%1 of %2 glyphs fit at no size: %3%4")
                       .arg(result.unfit.size())
