@@ -204,13 +204,20 @@ class TestCli : public QObject {
         QCOMPARE(ReadAll(Path("old.bin")), QByteArray("old bytes"));
     }
 
+    void versionIsTheProjectVersion() {
+        const Outcome run = Run({"--version"});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.out, QByteArray("runemill-cli " RUNEMILL_VERSION "\n"));
+        QCOMPARE(run.err, QByteArray());
+    }
+
     void helpNamesEveryOption() {
         const Outcome run = Run({"--help"});
         QCOMPARE(run.status, 0);
         const QString options(
             "--output --from --to --text --width --height --format --limit "
             "--font@ --font-file --point-size --bold --italic --underline "
-            "--space --x0 --y0 --rotate --reverse-x --reverse-y --jobs --quiet");
+            "--space --x0 --y0 --rotate --reverse-x --reverse-y --jobs --quiet --version");
         for (QString option : options.split(' '))  // "@": a space after the name
             QVERIFY2(run.out.contains(option.replace('@', ' ').toUtf8()), qPrintable(option));
     }
