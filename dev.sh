@@ -13,10 +13,11 @@ cd "$(dirname "$0")"
 # Debian/Ubuntu packages: the compiler and Qt 5 (with its GB2312/BIG5/GBK
 # codecs), a CJK font so that the start-up family draws Chinese, an Arial
 # metric-compatible face for the form's labels, clang with its fuzzer and
-# sanitizer runtimes for the reader's fuzz run, and dpkg-dev for the package's
-# library dependencies. Recommends are left out: nothing here needs them.
+# sanitizer runtimes for the reader's fuzz run, and dpkg-dev and file, which
+# CPack uses to find the package's library dependencies. Recommends are left
+# out: nothing here needs them.
 PACKAGES=(cmake make g++ qtbase5-dev qtbase5-dev-tools fonts-wqy-zenhei fonts-liberation
-          clang libclang-rt-dev dpkg-dev)
+          clang libclang-rt-dev dpkg-dev file)
 JOBS=$(nproc 2>/dev/null || echo 2)
 
 install_missing() {
