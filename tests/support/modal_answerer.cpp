@@ -22,10 +22,18 @@ void ModalAnswerer::Answer() {
         if (path.isEmpty()) {
             dialog->reject();
         } else {
-            dialog->selectFile(path);
             // Queued: accepting an existing name opens the "replace it?" box,
-            // which this timer must be free to answer.
-            QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+            // which this timer must be free to answer. selectFile() leaves the
+            // name field alone while it has the focus, which it gets at a time
+            // of its own: the focus goes first.
+            QMetaObject::invokeMethod(
+                dialog,
+                [dialog, path] {
+                    if (QWidget* focused = dialog->focusWidget()) focused->clearFocus();
+                    dialog->selectFile(path);
+                    static_cast<QDialog*>(dialog)->accept();  // QFileDialog::accept
+                },
+                Qt::QueuedConnection);
         }
         return;
     }
