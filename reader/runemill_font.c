@@ -291,9 +291,12 @@ rmf_status rmf_find_glyph(const rmf_font* font, uint16_t code, rmf_glyph* glyph)
              * hand-made table that repeats a code. */
             const uint8_t* table = font->data + RMF_LIB_HEADER;
             size_t i;
-            for (i = 0; i < font->code_count; ++i) {
+            /* The scan and the record stay inside the buffer even when a
+             * caller has edited code_count after rmf_open. */
+            for (i = 0; i < font->code_count && RMF_LIB_HEADER + 2u * i + 2u <= font->size; ++i) {
                 if (read_le16(table + 2u * i) == code) {
                     size_t record = font->records + i * (s + 1u);
+                    if (record > font->size || font->size - record < s + 1u) return RMF_NOT_FOUND;
                     return make_glyph(font, code, record + 1u, 1, record, glyph);
                 }
             }

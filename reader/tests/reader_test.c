@@ -216,6 +216,12 @@ static void test_headers(void) {
     CHECK_STATUS(rmf_open(NULL, big, 184, 0, 0), RMF_BAD_ARGUMENT);
     CHECK_STATUS(rmf_open(&font, NULL, 16, 0, 0), RMF_BAD_ARGUMENT);
     CHECK_STATUS(rmf_find_glyph(&font, 0x41, &glyph), RMF_BAD_ARGUMENT);
+
+    /* A count edited after rmf_open must not walk the scan off the buffer. */
+    current_case = "string: code_count edited after open";
+    CHECK_STATUS(open_built(F_STRING, 184, &font), RMF_OK);
+    font.code_count = (size_t)-1 / 4u;
+    CHECK_STATUS(rmf_find_glyph(&font, 0x41, &glyph), RMF_NOT_FOUND);
 }
 
 int main(void) {
