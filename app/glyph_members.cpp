@@ -2,21 +2,37 @@
 // settings members and call the core, which decides every pixel and byte.
 #include "app/form/main_window_ui.h"
 #include "app/main_window.h"
+#include "generators/layout/font_plan.h"
+#include "generators/layout/run_log.h"
 #include "render/packers.h"
 #include "render/transform.h"
 
 void MainWindow::ResizeGlyphImage() {
-    glyphImage = glyphImage.scaled(QSize(glyphW, glyphH), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    // Made anew rather than scaled: an image that once could not be made (a
+    // W of 0, a cell too large for memory) must not stay null at the next size.
+    if (glyphImage.isNull() || glyphImage.size() != QSize(glyphW, glyphH))
+        glyphImage = runemill::MakeGlyphImage(glyphW, glyphH);
 }
 
-void MainWindow::RenderGlyph(const QString& text) {
+bool MainWindow::PreviewCellDrawable(bool tell) {
+    QString refusal = runemill::FontPlan::CellRefusal(glyphW, glyphH);
+    if (refusal.isEmpty()) {
+        ResizeGlyphImage();
+        if (!glyphImage.isNull()) return true;
+        refusal = runemill::NotEnoughMemoryToDraw(glyphW, glyphH);
+    }
+    if (tell) ShowMessage(refusal);
+    return false;
+}
+
+bool MainWindow::RenderGlyph(const QString& text) {
     runemill::RenderOptions options;
     options.bold = ui->checkBox_SetBold->isChecked();
     options.italic = ui->checkBox_SetItalic->isChecked();
     options.leftAligned = ui->checkBox_Left->isChecked();
     options.x0 = x0;
     options.y0 = y0;
-    rasterizer.Render(glyphImage, currentFont, text, options);
+    return rasterizer.Render(glyphImage, currentFont, text, options);
 }
 
 int MainWindow::MeasureInkWidth() { return runemill::MeasureInkWidth(glyphImage); }

@@ -1,12 +1,15 @@
 #include <QApplication>
 
 #include "app/main_window.h"
+#include "app/screen_scaling.h"
 
 int main(int argc, char* argv[]) {
+    EnableScreenScaling();
     QApplication application(argc, argv);
     int status = 0;
     {
         MainWindow window;
+        FitToScreen(&window);
         window.show();
         status = application.exec();
     }

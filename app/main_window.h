@@ -14,6 +14,7 @@ class MainWindowUi;
 
 namespace runemill {
 class FontPlan;
+struct WriteResult;
 enum class FontKind;
 struct GlyphSlot;
 struct CellSettings;
@@ -36,7 +37,7 @@ public:
     QString DecimalText(int n);
 
     // The per-glyph path on the window's GlyphImage (app/glyph_members.cpp).
-    void RenderGlyph(const QString& text);
+    bool RenderGlyph(const QString& text);
     int MeasureInkWidth();
     void TransformGlyph();
     void PackGlyph1Bit(unsigned char* out);
@@ -53,6 +54,8 @@ public:
     QString GetSaveBinFileName();
     QString DirectoryOf(const QString& path);
     int WriteBinFile(const QString& fileName, int length);
+    int ReplaceBinFile(const QString& fileName, int length);
+    int ReportWrite(const QString& fileName, int length, const runemill::WriteResult& result);
     void ShowMessage(const QString& text);
 
     // Generators (generators/*.cpp).
@@ -60,7 +63,10 @@ public:
     void MakeBIG5Lib();
     void MakeGBKLib();
     void MakeUnicodeLib();
-    QString ReadCommandFile();
+    QString ReadCommandFile(bool* declined = nullptr);
+
+protected:
+    void closeEvent(class QCloseEvent* event) override;
 
 private slots:
     void on_pushButton_SelectFont_clicked();
@@ -102,10 +108,14 @@ private:
     // that keeps two conversions from overlapping.
     runemill::GlyphRasterizer rasterizer;
     bool runActive = false;
+    bool closeRequested = false;  // the window was closed while a run drew
 
     QString PreviewCharacter();
     void RefreshPreview(const QString& text);
     void ResizeGlyphImage();
+    // Makes the GlyphImage W x H; false (and, when `tell`, a message) for a
+    // size that cannot be drawn.
+    bool PreviewCellDrawable(bool tell);
     void PlacePreview(class QLabel* label);
     bool PreparePreviewImage();
     void MoveOffset(const class QScrollBar* bar, int centre, int* offset, const char* name);
@@ -123,7 +133,6 @@ private:
                      unsigned char* packed);
     bool RunPlan(const runemill::FontPlan& plan, const runemill::GlyphSettings& settings,
                  const QString& fileName, const RunProgress& afterGlyph);
-    void EmptyFile(const QString& fileName);
     bool PrepareTwoByteRun(runemill::FontKind kind, int encoding, const runemill::GlyphSettings& settings,
                            runemill::FontPlan* plan, QString* fileName);
     bool ReadCodeFields();

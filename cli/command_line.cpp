@@ -52,4 +52,18 @@ QString HelpText(const QCommandLineParser& parser, const QString& usage) {
     return text;
 }
 
+QString CliError::Line() const {
+    const QString text = QStringLiteral("runemill-cli: ") + option + QStringLiteral(": ") + problem;
+    QString line;
+    for (const QChar c : text) {
+        if (c == QLatin1Char('\n'))
+            line += QStringLiteral("\\n");
+        else if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            line += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+        else
+            line += c;
+    }
+    return line;
+}
+
 }  // namespace runemill::cli

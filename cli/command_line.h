@@ -18,10 +18,9 @@ struct CliError {
     QString option;   // "--width", "kind", "-o"...
     QString problem;  // one sentence, without the option name
 
-    // "runemill-cli: --width: 'abc' is not a whole number"
-    QString Line() const {
-        return QStringLiteral("runemill-cli: ") + option + QStringLiteral(": ") + problem;
-    }
+    // "runemill-cli: --width: 'abc' is not a whole number". Always one line:
+    // a line break or other control character in a name shows as \n, \x01...
+    QString Line() const;
 };
 
 // Fills *error; returns false, for the checks of a command's options.

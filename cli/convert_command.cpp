@@ -3,12 +3,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
-#include <QSaveFile>
 #include <QStringList>
 #include <cstdio>
 #include <new>
 #include <vector>
 
+#include "cli/c_source.h"
 #include "cli/parallel_render.h"
 #include "cli/progress_bar.h"
 #include "generators/layout/chip_header.h"
@@ -16,6 +16,7 @@
 #include "generators/layout/font_plan.h"
 #include "generators/layout/gbk_width_list.h"
 #include "generators/layout/run_log.h"
+#include "output/file_writer.h"
 #include "render/codes.h"
 
 namespace runemill::cli {
@@ -82,11 +83,21 @@ int ReadText(const QString& path, QString* text, CliError* error) {
     if (!QFileInfo(path).isFile())
         return FailWith(error, kExitBadInput, option, QStringLiteral("no such file: ") + path);
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    if (!file.open(QIODevice::ReadOnly)) {
         return FailWith(error, kExitBadInput, option,
                         QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
     }
-    *text = ReadCommandText(&file);
+    if (file.size() > kMaxCommandTextBytes) {
+        return FailWith(error, kExitBadInput, option,
+                        QStringLiteral("%1 is %2 bytes; a text of more than %3 bytes is not read")
+                            .arg(path)
+                            .arg(file.size())
+                            .arg(kMaxCommandTextBytes));
+    }
+    const QByteArray bytes = file.readAll();
+    const qint64 bad = FirstInvalidUtf8Byte(bytes);
+    if (bad >= 0) return FailWith(error, kExitBadInput, option, NotUtf8Message(path, bad));
+    *text = ReadCommandText(bytes);
     return kExitDone;
 }
 
@@ -142,20 +153,14 @@ int RunHeader(const ConvertSettings& s, const FontChoice& fontChoice, CliError* 
         return FailWith(error, kExitBadInput, KindName(s.kind), MissingCodecMessage("gbk"));
     }
 
-    QFile file(s.output);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) {
+    const WriteResult appended = AppendToFile(s.output, header.constData(), header.size());
+    if (!appended.ok) {
         return FailWith(error, kExitIoFailure, QStringLiteral("--output"),
-                        QStringLiteral("cannot open %1: %2").arg(s.output, file.errorString()));
-    }
-    const qint64 written = file.write(header);
-    const bool flushed = file.flush();
-    file.close();
-    if (written != header.size() || !flushed) {
-        return FailWith(error, kExitIoFailure, QStringLiteral("--output"),
-                        QStringLiteral("only %1 of %2 bytes could be appended to %3: %4")
-                            .arg(qMax<qint64>(written, 0))
+                        QStringLiteral("only %1 of %2 bytes could be appended to %3 (%4); the file "
+                                       "was put back as it was")
+                            .arg(appended.written)
                             .arg(header.size())
-                            .arg(s.output, file.errorString()));
+                            .arg(s.output, appended.error));
     }
 
     PrintLines(ChipHeaderLines(fields, header, ttf));
@@ -235,20 +240,31 @@ int RunFont(const ConvertSettings& s, const FontChoice& fontChoice, CliError* er
 
     const int threads = ThreadsForRun(s.jobs, plan.slotCount());
     QVector<int> widths;
+    bool drawn = false;
     {
         ProgressBar bar(!s.quiet, plan.slotCount());
-        widths = RenderPlanSlots(plan, fontChoice, MakeGlyphSettings(s), threads, buffer.data(),
-                                 [&bar](qint64 done) { bar.Update(done); });
+        drawn = RenderPlanSlots(plan, fontChoice, MakeGlyphSettings(s), threads, buffer.data(),
+                                [&bar](qint64 done) { bar.Update(done); }, &widths);
+    }
+    if (!drawn) {
+        return FailWith(error, kExitBadInput, QStringLiteral("--width/--height"),
+                        NotEnoughMemoryToDraw(s.width, s.height));
     }
 
+    if (!s.symbol.isEmpty()) {
+        const QString problem = WriteCSource(
+            s.output, s.symbol,
+            QByteArray::fromRawData(reinterpret_cast<const char*>(buffer.data()), int(size)));
+        if (!problem.isEmpty())
+            return FailWith(error, kExitIoFailure, QStringLiteral("--output"), problem);
+        PrintLines(RunLog(plan, widths));
+        return kExitDone;
+    }
     // The old file stays until the new one is complete on disk.
-    QSaveFile file(s.output);
-    const bool written = file.open(QIODevice::WriteOnly) &&
-                         file.write(reinterpret_cast<const char*>(buffer.data()), size) == size &&
-                         file.commit();
-    if (!written) {
+    const WriteResult written = ReplaceFile(s.output, reinterpret_cast<const char*>(buffer.data()), size);
+    if (!written.ok) {
         return FailWith(error, kExitIoFailure, QStringLiteral("--output"),
-                        QStringLiteral("cannot write %1: %2").arg(s.output, file.errorString()));
+                        QStringLiteral("cannot write %1: %2").arg(s.output, written.error));
     }
     PrintLines(RunLog(plan, widths));
     return kExitDone;
@@ -257,6 +273,11 @@ int RunFont(const ConvertSettings& s, const FontChoice& fontChoice, CliError* er
 }  // namespace
 
 int RunConvert(const ConvertSettings& settings, CliError* error) {
+    if (!settings.textFile.isEmpty() && SameFile(settings.textFile, settings.output)) {
+        return FailWith(error, kExitBadInput, QStringLiteral("--output"),
+                        QStringLiteral("%1 is also the --text file; it would be overwritten")
+                            .arg(settings.output));
+    }
     FontChoice font;
     if (const int status = ResolveFont(settings, &font, error)) return status;
     if (settings.kind == ConvertKind::Chip || settings.kind == ConvertKind::Ttf)

@@ -5,8 +5,10 @@
 #include <QThread>
 #include <climits>
 
+#include "cli/c_source.h"
 #include "render/codes.h"
 #include "render/packers.h"
+#include "render/rasterizer.h"
 #include "render/transform.h"
 
 namespace runemill::cli {
@@ -63,13 +65,18 @@ QString NameList(const char* const* names, int count) {
     return list.join(QStringLiteral(", "));
 }
 
-// A code text read as the window reads its code fields: the first four
-// characters as two hex pairs. Fewer than four get the window's complaint;
-// unlike the field, a character that is not a hex digit is refused, since
-// the field would quietly read it as 0.
+// A code text: exactly four hex digits, read as two hex pairs. Fewer than
+// four get the window's complaint; unlike the field, which reads only the
+// first four characters and a non-digit as 0, anything else is refused: a
+// cut "1F600" would quietly convert U+1F60.
 bool ReadCode(const QString& text, const QString& option, const char* shortMessage, int* code,
               CliError* error) {
     if (text.size() < 4) return Fail(error, option, QString::fromLatin1(shortMessage));
+    if (text.size() > 4) {
+        return Fail(error, option,
+                    QStringLiteral("'%1' is not four hexadecimal digits (codes run from 0000 to FFFF)")
+                        .arg(text));
+    }
     for (int i = 0; i < 4; ++i) {
         const QChar c = text.at(i);
         const bool hex = (c >= QLatin1Char('0') && c <= QLatin1Char('9')) ||
@@ -78,7 +85,7 @@ bool ReadCode(const QString& text, const QString& option, const char* shortMessa
         if (!hex) {
             return Fail(
                 error, option,
-                QStringLiteral("'%1' does not start with four hexadecimal digits").arg(text));
+                QStringLiteral("'%1' is not four hexadecimal digits").arg(text));
         }
     }
     *code = ParseHexCode(text);
@@ -159,6 +166,7 @@ void AddConvertOptions(QCommandLineParser& parser) {
         {QStringLiteral("quiet"), QStringLiteral("No progress bar on stderr.")},
         {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help.")},
     });
+    AddCSourceOptions(parser);
 }
 
 QString ConvertHelpText() {
@@ -200,6 +208,8 @@ bool ParseConvertOptions(const QStringList& arguments, ConvertSettings* settings
     s.output = parser.value(QStringLiteral("output"));
     if (s.output.isEmpty())
         return Fail(error, QStringLiteral("--output"), QStringLiteral("missing; give -o FILE"));
+    const bool appends = s.kind == ConvertKind::Chip || s.kind == ConvertKind::Ttf;
+    if (!ReadCSourceOptions(parser, s.output, appends, &s.symbol, error)) return false;
 
     // The code range: only the libraries and the headers have one.
     const bool hasRange = kind->defaultStart != nullptr;
@@ -235,13 +245,14 @@ bool ParseConvertOptions(const QStringList& arguments, ConvertSettings* settings
 
     const QString cellTooSmall = QStringLiteral("W and H must be at least 1.");
     const QString anyInt;  // no lower limit worth a message
+    const QString offsetRange = QStringLiteral("offsets run from %1 to %2").arg(-kMaxOffset).arg(kMaxOffset);
     if (!ReadInt(parser, QStringLiteral("width"), 1, cellTooSmall, &s.width, error) ||
         !ReadInt(parser, QStringLiteral("height"), 1, cellTooSmall, &s.height, error) ||
         !ReadInt(parser, QStringLiteral("limit"), INT_MIN, anyInt, &s.grayLimit, error) ||
         !ReadInt(parser, QStringLiteral("point-size"), 1,
                  QStringLiteral("the point size must be at least 1"), &s.pointSize, error) ||
-        !ReadInt(parser, QStringLiteral("x0"), INT_MIN, anyInt, &s.x0, error) ||
-        !ReadInt(parser, QStringLiteral("y0"), INT_MIN, anyInt, &s.y0, error) ||
+        !ReadInt(parser, QStringLiteral("x0"), -kMaxOffset, offsetRange, &s.x0, error, kMaxOffset) ||
+        !ReadInt(parser, QStringLiteral("y0"), -kMaxOffset, offsetRange, &s.y0, error, kMaxOffset) ||
         !ReadInt(parser, QStringLiteral("jobs"), 1, QStringLiteral("at least one job is needed"),
                  &s.jobs, error))
         return false;
@@ -286,6 +297,8 @@ bool ParseConvertOptions(const QStringList& arguments, ConvertSettings* settings
             return Fail(error, QStringLiteral("--font"), QStringLiteral("the family is empty"));
     }
     s.fontFile = parser.value(QStringLiteral("font-file"));
+    if (parser.isSet(QStringLiteral("font-file")) && s.fontFile.isEmpty())
+        return Fail(error, QStringLiteral("--font-file"), QStringLiteral("the file name is empty"));
     s.bold = parser.isSet(QStringLiteral("bold"));
     s.italic = parser.isSet(QStringLiteral("italic"));
     s.underline = parser.isSet(QStringLiteral("underline"));

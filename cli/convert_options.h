@@ -17,6 +17,7 @@ enum class ConvertKind { Gb2312, Big5, Gbk, Unicode, Ascii, String, Chip, Ttf };
 struct ConvertSettings {
     ConvertKind kind = ConvertKind::Gb2312;
     QString output;
+    QString symbol;    // the C array's name when output is C source (-o FILE.c), else empty
     QString textFile;  // string kind only
     // Code range as parsed from the four-character code texts.
     int startCode = 0xA1A0;

@@ -1,5 +1,6 @@
 #include "cli/inspect_command.h"
 
+#include <QBuffer>
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QFile>
@@ -11,6 +12,8 @@
 #include <functional>
 #include <vector>
 
+#include "generators/layout/layout_constants.h"
+#include "output/file_writer.h"
 #include "render/codes.h"
 #include "render/packers.h"
 #include "runemill_font.h"
@@ -298,6 +301,29 @@ rmf_status OpenAll(const QByteArray& bytes, unsigned width, unsigned height,
     return RMF_OK;
 }
 
+// The header keeps W and H modulo 256. When the length fits a cell 256,
+// 512... pixels larger than stored, names it; empty when none does (a
+// truncated or damaged file).
+QString TrueCellHint(const QByteArray& bytes) {
+    constexpr unsigned kSteps = 64;  // cells up to 16383 pixels
+    if (bytes.size() < 4) return QString();
+    const auto* data = reinterpret_cast<const uint8_t*>(bytes.constData());
+    for (unsigned kw = 0; kw < kSteps; ++kw) {
+        for (unsigned kh = 0; kh < kSteps; ++kh) {
+            const unsigned w = data[2] + 256u * kw;
+            const unsigned h = data[3] + 256u * kh;
+            if ((kw == 0 && kh == 0) || w == 0 || h == 0) continue;
+            rmf_font font;
+            if (rmf_open(&font, data, size_t(bytes.size()), w, h) == RMF_OK) {
+                return QStringLiteral(" (its length fits a cell of %1 x %2: give --width %1 --height %2)")
+                    .arg(w)
+                    .arg(h);
+            }
+        }
+    }
+    return QString();
+}
+
 QStringList SummaryLines(const std::vector<rmf_font>& fonts, qint64 size) {
     if (fonts.size() == 1) {
         return FontLines(fonts.front())
@@ -415,8 +441,14 @@ int WriteSheet(const rmf_font& font, const InspectSettings& s, CliError* error) 
             }
         }
     }
-    if (!image.save(s.png, "PNG")) {
-        Fail(error, kExitIoFailure, option, QStringLiteral("cannot write ") + s.png);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    const WriteResult written =
+        image.save(&buffer, "PNG") ? ReplaceFile(s.png, png.constData(), png.size()) : WriteResult();
+    if (!written.ok) {
+        Fail(error, kExitIoFailure, option,
+             QStringLiteral("cannot write %1: %2").arg(s.png, written.error));
         return error->status;
     }
     PrintLines({QStringLiteral("%1: %2 glyphs, %3 columns x %4 rows of %5 x %6 cells, %7 x %8 "
@@ -449,10 +481,23 @@ int RunInspect(const QStringList& arguments, CliError* error) {
         Fail(error, fileOption, QStringLiteral("no such file: ") + s.file);
         return error->status;
     }
+    if (!s.png.isEmpty() && SameFile(s.file, s.png)) {
+        Fail(error, QStringLiteral("--png"),
+             QStringLiteral("%1 is the font being inspected; it would be overwritten").arg(s.png));
+        return error->status;
+    }
     QFile file(s.file);
     if (!file.open(QIODevice::ReadOnly)) {
         Fail(error, fileOption,
              QStringLiteral("cannot read %1: %2").arg(s.file, file.errorString()));
+        return error->status;
+    }
+    if (file.size() > kMaxFileSize) {
+        // Runemill writes nothing of 2 GB or more, and no reader can index it.
+        Fail(error, fileOption,
+             QStringLiteral("%1 is %2 bytes, too large for a font file (under 2 GB)")
+                 .arg(s.file)
+                 .arg(file.size()));
         return error->status;
     }
     const QByteArray bytes = file.readAll();  // the fonts below point into it
@@ -476,9 +521,8 @@ int RunInspect(const QStringList& arguments, CliError* error) {
         }
         QString problem = QStringLiteral("%1: %2%3, %4")
                               .arg(s.file, where, StatusName(status), StatusMeaning(status));
-        // The header keeps W and H modulo 256; the true size only the user knows.
-        if (status == RMF_BAD_LENGTH && s.width == 0 && s.height == 0)
-            problem += QStringLiteral(" (a cell of 256 pixels or more needs --width/--height)");
+        if ((status == RMF_BAD_LENGTH || status == RMF_BAD_FORMAT) && s.width == 0 && s.height == 0)
+            problem += TrueCellHint(bytes);
         Fail(error, fileOption, problem);
         return error->status;
     }

@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QStringList>
 #include <cstdio>
+#include <new>
 
 #include "cli/command_line.h"
 #include "cli/convert_command.h"
@@ -91,7 +92,16 @@ int main(int argc, char* argv[]) {
         return asked ? runemill::cli::kExitDone : runemill::cli::kExitBadInput;
     }
     for (const Command& command : kCommands) {
-        if (arguments.at(1) == QLatin1String(command.name)) return command.run(arguments);
+        if (arguments.at(1) != QLatin1String(command.name)) continue;
+        try {
+            return command.run(arguments);
+        } catch (const std::bad_alloc&) {
+            // Whatever was being written is not replaced: nothing was committed.
+            CliError error;
+            error.option = QLatin1String(command.name);
+            error.problem = QStringLiteral("not enough memory; nothing was written");
+            return PrintError(error);
+        }
     }
     CliError error;
     error.option = QStringLiteral("command");

@@ -23,14 +23,14 @@ constexpr int kMaxThreads = 64;
 
 // Draws the slots [first, end) with a drawer of its own. The font is built
 // here rather than copied, so no QFont data is shared between threads.
-void RenderChunk(const FontPlan& plan, const FontChoice& fontChoice, const GlyphSettings& glyph,
+bool RenderChunk(const FontPlan& plan, const FontChoice& fontChoice, const GlyphSettings& glyph,
                  int first, int end, uchar* out, int* widths, std::atomic<qint64>* done,
                  const std::function<void()>& onStride) {
     const QFont font = MakeFont(fontChoice);
     GlyphDrawer drawer(font, glyph);
     std::vector<uchar> scratch(size_t(plan.bytesPerGlyph()));
     int sinceReport = 0;
-    AssembleSlots(
+    const bool drawn = AssembleSlots(
         plan, out, first, end, scratch.data(),
         [&drawer](const GlyphSlot& slot, uchar* packed) {
             return drawer.Draw(slot.text, slot.leftAligned, slot.measureWidth, packed);
@@ -44,6 +44,7 @@ void RenderChunk(const FontPlan& plan, const FontChoice& fontChoice, const Glyph
             }
         });
     done->fetch_add(sinceReport, std::memory_order_relaxed);
+    return drawn;
 }
 
 }  // namespace
@@ -68,20 +69,21 @@ int ThreadsForRun(int requested, int slotCount) {
     return std::max(1, std::min({requested, slotCount, kMaxThreads}));
 }
 
-QVector<int> RenderPlanSlots(const FontPlan& plan, const FontChoice& font, const GlyphSettings& glyph,
-                             int threads, uchar* out, const RenderProgress& progress) {
+bool RenderPlanSlots(const FontPlan& plan, const FontChoice& font, const GlyphSettings& glyph, int threads,
+                     uchar* out, const RenderProgress& progress, QVector<int>* slotWidths) {
     const int count = plan.slotCount();
-    QVector<int> widths(count, 1);
+    QVector<int>& widths = *slotWidths;
+    widths.fill(1, count);
     std::atomic<qint64> done{0};
     threads = std::max(1, std::min(threads, count));
 
     if (threads == 1) {
         // One thread: draw here, reporting as the glyphs pass.
-        RenderChunk(plan, font, glyph, 0, count, out, widths.data(), &done, [&] {
+        const bool drawn = RenderChunk(plan, font, glyph, 0, count, out, widths.data(), &done, [&] {
             if (progress) progress(done.load(std::memory_order_relaxed));
         });
         if (progress) progress(done.load());
-        return widths;
+        return drawn;
     }
 
     {
@@ -96,6 +98,7 @@ QVector<int> RenderPlanSlots(const FontPlan& plan, const FontChoice& font, const
     std::mutex mutex;
     std::condition_variable finishedSignal;
     int finished = 0;
+    std::atomic<bool> allDrawn{true};
     std::vector<std::thread> workers;
     workers.reserve(size_t(threads));
     int* widthData = widths.data();  // taken once: the workers must not touch the QVector
@@ -103,7 +106,8 @@ QVector<int> RenderPlanSlots(const FontPlan& plan, const FontChoice& font, const
         const int first = int(qint64(count) * t / threads);
         const int end = int(qint64(count) * (t + 1) / threads);
         workers.emplace_back([&, first, end] {
-            RenderChunk(plan, font, glyph, first, end, out, widthData, &done, nullptr);
+            if (!RenderChunk(plan, font, glyph, first, end, out, widthData, &done, nullptr))
+                allDrawn = false;
             {
                 std::lock_guard<std::mutex> lock(mutex);
                 ++finished;
@@ -122,7 +126,7 @@ QVector<int> RenderPlanSlots(const FontPlan& plan, const FontChoice& font, const
     }
     for (std::thread& worker : workers) worker.join();
     if (progress) progress(done.load());
-    return widths;
+    return allDrawn;
 }
 
 }  // namespace runemill::cli

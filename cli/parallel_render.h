@@ -34,9 +34,10 @@ int ThreadsForRun(int requested, int slotCount);
 using RenderProgress = std::function<void(qint64 done)>;
 
 // Draws every slot of `plan` into `out` (plan.fileSize() bytes whose fixed
-// bytes are written already). Returns the width of every slot, in slot order,
-// for the GBK width list.
-QVector<int> RenderPlanSlots(const FontPlan& plan, const FontChoice& font, const GlyphSettings& glyph,
-                             int threads, uchar* out, const RenderProgress& progress);
+// bytes are written already). Fills *widths with the width of every slot, in
+// slot order, for the GBK width list. False when a glyph's cell could not be
+// allocated: the buffer is then incomplete and must not be written.
+bool RenderPlanSlots(const FontPlan& plan, const FontChoice& font, const GlyphSettings& glyph, int threads,
+                     uchar* out, const RenderProgress& progress, QVector<int>* widths);
 
 }  // namespace runemill::cli

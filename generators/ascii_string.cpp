@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
+#include <QMessageBox>
 
 #include "app/form/main_window_ui.h"
 #include "app/main_window.h"
@@ -47,16 +48,29 @@ void MainWindow::on_pushButton_Ascii_clicked() {
     ui->progressBar->setValue(0);
 }
 
-QString MainWindow::ReadCommandFile() {
+QString MainWindow::ReadCommandFile(bool* declined) {
+    if (declined) *declined = false;
     const QString fileName = QFileDialog::getOpenFileName(this, tr("Select command txt files"),
                                                           lastDir + "//*.txt", tr("file(*.txt)"));
     if (fileName.isEmpty()) return QString();
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    if (!file.open(QIODevice::ReadOnly) || file.size() > runemill::kMaxCommandTextBytes) {
         ShowMessage(QStringLiteral("Read fail,please check the path!"));
         return QString();
     }
-    return runemill::ReadCommandText(&file);
+    const QByteArray bytes = file.readAll();
+    const qint64 bad = runemill::FirstInvalidUtf8Byte(bytes);
+    if (bad >= 0) {
+        // A GBK text read as UTF-8 gives wrong characters: the user decides.
+        const QString question =
+            runemill::NotUtf8Message(fileName, bad) + QStringLiteral("\n\nConvert it anyway?");
+        if (QMessageBox::question(this, tr("Message"), question, QMessageBox::Yes | QMessageBox::No,
+                                  QMessageBox::No) != QMessageBox::Yes) {
+            if (declined) *declined = true;
+            return QString();
+        }
+    }
+    return runemill::ReadCommandText(bytes);
 }
 
 void MainWindow::on_pushButton_String_clicked() {
@@ -65,7 +79,12 @@ void MainWindow::on_pushButton_String_clicked() {
     ResizeGlyphImage();
     ui->comboBox_FCode->setCurrentIndex(runemill::kEncodingUnicode);
     ui->checkBox_Left->setChecked(true);
-    const QString text = ReadCommandFile();
+    bool declined = false;
+    const QString text = ReadCommandFile(&declined);
+    if (declined) {
+        ui->checkBox_Left->setChecked(false);
+        return;
+    }
     const QString fileName = GetSaveBinFileName();
     if (fileName.isEmpty()) {
         ShowMessage(QStringLiteral("Can't save to this file."));

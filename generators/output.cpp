@@ -5,6 +5,7 @@
 #include <QMessageBox>
 
 #include "app/main_window.h"
+#include "output/file_writer.h"
 
 QString MainWindow::GetSaveBinFileName() {
     const QString proposed = lastDir + "./_Font_.bin";
@@ -29,23 +30,32 @@ int MainWindow::WriteBinFile(const QString& fileName, int length) {
         return -1;
     }
     if (length < 0) return 0;
-    QFile file(fileName);
-    // Unbuffered, so that write() reports what reached the file, not what the buffer took.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
+    // An append that does not fit is cut back: no half header is left behind.
+    return ReportWrite(fileName, length,
+                       runemill::AppendToFile(fileName, reinterpret_cast<const char*>(outBuffer), length));
+}
+
+int MainWindow::ReplaceBinFile(const QString& fileName, int length) {
+    if (fileName.isEmpty()) {
+        ShowMessage(QStringLiteral("The file does not exist."));
+        return -1;
+    }
+    // The old file is replaced only once the new one is whole on disk.
+    return ReportWrite(fileName, length,
+                       runemill::ReplaceFile(fileName, reinterpret_cast<const char*>(outBuffer), length));
+}
+
+int MainWindow::ReportWrite(const QString& fileName, int length, const runemill::WriteResult& result) {
+    if (result.ok) return 0;
+    if (!result.opened) {
         ShowMessage(QStringLiteral("打开文件失败"));
         return -2;
     }
-    const qint64 written = length > 0 ? file.write(reinterpret_cast<const char*>(outBuffer), length) : 0;
-    const bool flushed = file.flush();
-    file.close();
-    if (written != length || !flushed) {
-        ShowMessage(QStringLiteral("Only %1 of %2 bytes could be written to %3; the disk may be full.")
-                        .arg(qMax<qint64>(written, 0))
-                        .arg(length)
-                        .arg(fileName));
-        return -3;
-    }
-    return 0;
+    ShowMessage(QStringLiteral("Only %1 of %2 bytes could be written to %3 (%4); the file was left as it was.")
+                    .arg(result.written)
+                    .arg(length)
+                    .arg(fileName, result.error));
+    return -3;
 }
 
 void MainWindow::ShowMessage(const QString& text) { QMessageBox::about(this, tr("Message"), text); }

@@ -1,8 +1,9 @@
 // The skeleton of a conversion run in the window: the core lays the file out
 // and decides every byte; the window draws each glyph through its own
 // GlyphImage and check boxes, moves the progress bar and keeps processing events.
+#include <QCloseEvent>
 #include <QCoreApplication>
-#include <QFile>
+#include <QTimer>
 #include <new>
 #include <vector>
 
@@ -18,6 +19,18 @@ void MainWindow::SetConvertButtonsEnabled(bool enabled) {
     ui->pushButton_MakeFont->setEnabled(enabled);
     ui->pushButton_Ascii->setEnabled(enabled);
     ui->pushButton_String->setEnabled(enabled);
+    // A close during the run stopped it; the window goes once it has unwound.
+    if (enabled && closeRequested) QTimer::singleShot(0, this, &QWidget::close);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (runActive) {
+        // The run stops at its next glyph and writes nothing: the old file stays.
+        closeRequested = true;
+        event->ignore();
+        return;
+    }
+    event->accept();
 }
 
 bool MainWindow::CodecAvailable(int encoding) {
@@ -45,11 +58,13 @@ runemill::GlyphSettings MainWindow::StartRunSettings() {
 int MainWindow::DrawRunGlyph(const runemill::GlyphSlot& slot, const runemill::PackSettings& pack,
                              unsigned char* packed) {
     // The generators set the alignment box themselves; the user sees it change.
+    if (closeRequested) return runemill::kGlyphNotDrawn;
     ui->checkBox_Left->setChecked(slot.leftAligned);
-    if (glyphImage.width() != pack.width || glyphImage.height() != pack.height)
-        glyphImage = glyphImage.scaled(QSize(pack.width, pack.height), Qt::IgnoreAspectRatio,
-                                       Qt::FastTransformation);
-    RenderGlyph(slot.text);
+    // Made anew at the run's size: a View pressed during the run may have left
+    // another size, or a null image, behind.
+    if (glyphImage.isNull() || glyphImage.width() != pack.width || glyphImage.height() != pack.height)
+        glyphImage = runemill::MakeGlyphImage(pack.width, pack.height);
+    if (!RenderGlyph(slot.text)) return runemill::kGlyphNotDrawn;
     const int width = slot.measureWidth ? MeasureInkWidth() : 1;
     TransformGlyph();
     runemill::PackGlyph(glyphImage, pack, packed);
@@ -78,7 +93,7 @@ bool MainWindow::RunPlan(const runemill::FontPlan& plan, const runemill::GlyphSe
     }
     ui->progressBar->setValue(0);
     plan.WriteFixedBytes(outBuffer);
-    runemill::AssembleSlots(
+    const bool drawn = runemill::AssembleSlots(
         plan, outBuffer, 0, plan.slotCount(), scratch.data(),
         [&](const runemill::GlyphSlot& slot, uchar* packed) {
             return DrawRunGlyph(slot, settings.pack, packed);
@@ -87,14 +102,10 @@ bool MainWindow::RunPlan(const runemill::FontPlan& plan, const runemill::GlyphSe
             if (afterGlyph) afterGlyph(index, width);
             QCoreApplication::processEvents();
         });
-    EmptyFile(fileName);
-    WriteBinFile(fileName, int(size));
+    if (drawn) ReplaceBinFile(fileName, int(size));
     delete[] outBuffer;
     outBuffer = nullptr;
-    return true;
-}
-
-void MainWindow::EmptyFile(const QString& fileName) {
-    QFile file(fileName);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) file.close();
+    if (!drawn && !closeRequested)
+        ShowMessage(runemill::NotEnoughMemoryToDraw(settings.pack.width, settings.pack.height));
+    return drawn;
 }

@@ -44,10 +44,10 @@ int ShownLevel(int pixFormat, int gray, int grayLimit) {
 
 bool MainWindow::PreparePreviewImage() {
     ReadSettings();
-    previewW = glyphW * 4 + 1;
-    previewH = glyphH * 4 + 1;
     if (glyphW < 0 || glyphH < 0 || glyphW > kMaxPreviewCell || glyphH > kMaxPreviewCell)
         return false;
+    previewW = glyphW * 4 + 1;
+    previewH = glyphH * 4 + 1;
     previewImage = previewImage.scaled(QSize(previewW, previewH), Qt::IgnoreAspectRatio,
                                        Qt::FastTransformation);
     if (previewImage.isNull()) return false;
@@ -57,8 +57,17 @@ bool MainWindow::PreparePreviewImage() {
     return true;
 }
 
+// On a scaled screen the view is enlarged once more, pixel for pixel without smoothing, to the
+// screen's own pixels (1.5 at 144 dpi turns each 4-pixel cell into 6), so the grid stays a grid.
+// The image itself, and with it every byte, is the same on every screen.
 void MainWindow::PlacePreview(QLabel* label) {
-    const QPixmap pixmap = QPixmap::fromImage(previewImage);
+    const qreal ratio = label->devicePixelRatioF();
+    QPixmap pixmap = QPixmap::fromImage(
+        ratio == 1.0
+            ? previewImage
+            : previewImage.scaled(QSize(qRound(previewW * ratio), qRound(previewH * ratio)),
+                                  Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    pixmap.setDevicePixelRatio(ratio);
     const int left = previewW <= kViewAreaWidth - 1 ? (kViewAreaWidth - previewW) / 2 : 0;
     const int top = previewH <= kViewAreaHeight - 1 ? (kViewAreaHeight - previewH) / 2 : 0;
     label->setGeometry(left, top, previewW, previewH);
@@ -130,7 +139,7 @@ void MainWindow::on_pushButton_3_clicked() {
     const int showBy = ui->comboBox_ShowBy->currentIndex();
     if (showBy != 0 && showBy != 1) return;
     ReadSettings();
-    ResizeGlyphImage();
+    if (!PreviewCellDrawable(true)) return;
     RefreshPreview(showBy == 0 ? TextCodeToChar() : ui->lineEdit_CharCode->text());
 }
 
@@ -142,7 +151,7 @@ void MainWindow::on_pushButton_SelectFont_clicked() {
                                           DecimalText(currentFont.pointSize()) + "-" +
                                           currentFont.styleName());
     ReadSettings();
-    ResizeGlyphImage();
+    if (!PreviewCellDrawable(true)) return;
     RefreshPreview(ui->lineEdit_CharCode->text());
 }
 
@@ -152,8 +161,9 @@ void MainWindow::MoveOffset(const QScrollBar* bar, int centre, int* offset, cons
     ui->textEdit->append(QLatin1String(name) + "=" + DecimalText(*offset) +
                          ",pos=" + DecimalText(value));
     // Like "View", draw in a cell of the current size so the views never read a stale one.
+    // A bar moved while W or H is being edited keeps the views as they are.
     ReadSettings();
-    ResizeGlyphImage();
+    if (!PreviewCellDrawable(false)) return;
     RefreshPreview(PreviewCharacter());
 }
 

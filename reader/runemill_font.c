@@ -232,46 +232,71 @@ static rmf_status open_checked(rmf_font* font, const uint8_t* data, size_t size,
     return RMF_OK;
 }
 
+/* Opens from the first bytes of the file (at least 9, or all of a shorter
+ * file): every check of rmf_open needs only those and the length. */
+static rmf_status open_head(rmf_font* font, const uint8_t* head, size_t size, unsigned w_over,
+                            unsigned h_over) {
+    rmf_status status = open_checked(font, head, size, w_over, h_over);
+    if (status != RMF_OK) {
+        memset(font, 0, sizeof *font);
+        return status;
+    }
+    font->size = size;
+    return RMF_OK;
+}
+
 rmf_status rmf_open(rmf_font* font, const uint8_t* data, size_t size, unsigned cell_w_override,
                     unsigned cell_h_override) {
     rmf_status status;
     if (font == NULL) return RMF_BAD_ARGUMENT;
     memset(font, 0, sizeof *font);
     if (data == NULL) return RMF_BAD_ARGUMENT;
-    status = open_checked(font, data, size, cell_w_override, cell_h_override);
-    if (status != RMF_OK) {
-        memset(font, 0, sizeof *font);
-        return status;
+    status = open_head(font, data, size, cell_w_override, cell_h_override);
+    if (status == RMF_OK) font->data = data;
+    return status;
+}
+
+rmf_status rmf_open_read(rmf_font* font, rmf_read_fn read, void* context, size_t size,
+                         unsigned cell_w_override, unsigned cell_h_override) {
+    uint8_t head[RMF_LIB_HEADER];
+    size_t length = size < sizeof head ? size : sizeof head;
+    rmf_status status;
+    if (font == NULL) return RMF_BAD_ARGUMENT;
+    memset(font, 0, sizeof *font);
+    if (read == NULL) return RMF_BAD_ARGUMENT;
+    if (size < 2u) return RMF_TRUNCATED;
+    if (read(context, 0, head, length) != length) return RMF_READ_ERROR;
+    status = open_head(font, head, size, cell_w_override, cell_h_override);
+    if (status == RMF_OK) {
+        font->read = read;
+        font->context = context;
     }
-    font->data = data;
-    font->size = size;
+    return status;
+}
+
+/* Points *out at `length` bytes of the file from `offset`: in place for a
+ * font in memory, else read into scratch. The bounds check also guards
+ * against a hand-edited rmf_font. */
+static rmf_status fetch(const rmf_font* font, size_t offset, size_t length, uint8_t* scratch,
+                        const uint8_t** out) {
+    if (offset > font->size || font->size - offset < length) return RMF_NOT_FOUND;
+    if (font->data != NULL) {
+        *out = font->data + offset;
+        return RMF_OK;
+    }
+    if (font->read(font->context, offset, scratch, length) != length) return RMF_READ_ERROR;
+    *out = scratch;
     return RMF_OK;
 }
 
-/* Fills *glyph with the glyph at offset, after one last bounds check that
- * also guards against a hand-edited rmf_font. */
-static rmf_status make_glyph(const rmf_font* font, uint16_t code, size_t offset, int width_at,
-                             size_t width_offset, rmf_glyph* glyph) {
-    if (offset > font->size || font->size - offset < font->glyph_bytes) return RMF_NOT_FOUND;
-    if (width_at && width_offset >= font->size) return RMF_NOT_FOUND;
-    glyph->bits = font->data + offset;
-    glyph->size = font->glyph_bytes;
-    glyph->row_bytes = font->row_bytes;
-    glyph->width = font->width;
-    glyph->height = font->height;
-    glyph->format = font->format;
-    glyph->code = code;
-    glyph->has_width_byte = (uint8_t)(width_at != 0);
-    glyph->width_byte = width_at ? font->data[width_offset] : 0u;
-    return RMF_OK;
-}
+/* Bytes of the string font's code table read at a time. */
+#define RMF_TABLE_CHUNK 32u
 
-rmf_status rmf_find_glyph(const rmf_font* font, uint16_t code, rmf_glyph* glyph) {
-    size_t s;
+/* Offsets of the glyph of code and of its width byte (0: the file stores
+ * none; offset 0 is the magic, never a width byte). */
+static rmf_status locate(const rmf_font* font, uint16_t code, size_t* bits, size_t* width_at) {
+    size_t s = font->glyph_bytes;
     size_t slot;
-    if (font == NULL || glyph == NULL || font->data == NULL) return RMF_BAD_ARGUMENT;
-    memset(glyph, 0, sizeof *glyph);
-    s = font->glyph_bytes;
 
     switch (font->kind) {
         case RMF_KIND_GB2312:
@@ -281,23 +306,30 @@ rmf_status rmf_find_glyph(const rmf_font* font, uint16_t code, rmf_glyph* glyph)
         case RMF_KIND_ASCII:
             if (code >= RMF_ASCII_FIRST && code <= RMF_ASCII_LAST) {
                 slot = code - RMF_ASCII_FIRST;
-                return make_glyph(font, code, RMF_ASCII_GLYPHS + slot * s, 1,
-                                  RMF_ASCII_WIDTHS + slot, glyph);
+                *bits = RMF_ASCII_GLYPHS + slot * s;
+                *width_at = RMF_ASCII_WIDTHS + slot;
+                return RMF_OK;
             }
             break;
         case RMF_KIND_STRING: {
             /* The table keeps each code once, at its first occurrence;
              * searching from the start also returns the first entry of a
              * hand-made table that repeats a code. */
-            const uint8_t* table = font->data + RMF_LIB_HEADER;
-            size_t i;
-            /* The scan and the record stay inside the buffer even when a
-             * caller has edited code_count after rmf_open. */
-            for (i = 0; i < font->code_count && RMF_LIB_HEADER + 2u * i + 2u <= font->size; ++i) {
-                if (read_le16(table + 2u * i) == code) {
-                    size_t record = font->records + i * (s + 1u);
-                    if (record > font->size || font->size - record < s + 1u) return RMF_NOT_FOUND;
-                    return make_glyph(font, code, record + 1u, 1, record, glyph);
+            uint8_t chunk[RMF_TABLE_CHUNK];
+            size_t i = 0;
+            while (i < font->code_count) {
+                const uint8_t* table;
+                size_t k, n = font->code_count - i;
+                rmf_status status;
+                if (n > RMF_TABLE_CHUNK / 2u) n = RMF_TABLE_CHUNK / 2u;
+                status = fetch(font, RMF_LIB_HEADER + 2u * i, 2u * n, chunk, &table);
+                if (status != RMF_OK) return status;
+                for (k = 0; k < n; ++k, ++i) {
+                    if (read_le16(table + 2u * k) == code) {
+                        *width_at = font->records + i * (s + 1u);
+                        *bits = *width_at + 1u;
+                        return RMF_OK;
+                    }
                 }
             }
             return RMF_NOT_FOUND;
@@ -317,17 +349,63 @@ rmf_status rmf_find_glyph(const rmf_font* font, uint16_t code, rmf_glyph* glyph)
             if (row < first_row || row > last_row || cell_slot < 0) return RMF_NOT_FOUND;
             slot = (size_t)(row - first_row) * cells_per_row(font->kind) + (size_t)cell_slot;
             if (slot >= font->code_count) return RMF_NOT_FOUND;
-            return make_glyph(font, code, font->records + slot * s, 0, 0, glyph);
+            *bits = font->records + slot * s;
+            *width_at = 0;
+            return RMF_OK;
         }
-        case RMF_KIND_UNICODE: {
-            size_t record;
+        case RMF_KIND_UNICODE:
             if (code < font->start_code || code > font->end_code) return RMF_NOT_FOUND;
-            record = font->records + (size_t)(code - font->start_code) * (s + 1u);
-            return make_glyph(font, code, record + 1u, 1, record, glyph);
-        }
+            *width_at = font->records + (size_t)(code - font->start_code) * (s + 1u);
+            *bits = *width_at + 1u;
+            return RMF_OK;
         default:
             return RMF_NOT_FOUND;
     }
+}
+
+/* rmf_find_glyph (buffer NULL: point into the font) and rmf_read_glyph
+ * (buffer of at least glyph_bytes). Four arguments keep both calls free of
+ * stack-passed arguments. */
+static rmf_status find(const rmf_font* font, uint16_t code, rmf_glyph* glyph, uint8_t* buffer) {
+    size_t bits_at = 0;
+    size_t width_at = 0;
+    const uint8_t* bits = NULL;
+    const uint8_t* width = NULL;
+    uint8_t width_byte = 0;
+    rmf_status status;
+    if (font == NULL || glyph == NULL) return RMF_BAD_ARGUMENT;
+    memset(glyph, 0, sizeof *glyph);
+    if (font->data == NULL && (buffer == NULL || font->read == NULL)) return RMF_BAD_ARGUMENT;
+
+    status = locate(font, code, &bits_at, &width_at);
+    if (status == RMF_OK && width_at != 0u) status = fetch(font, width_at, 1u, &width_byte, &width);
+    if (status == RMF_OK) status = fetch(font, bits_at, font->glyph_bytes, buffer, &bits);
+    if (status != RMF_OK) return status;
+    if (buffer != NULL) {
+        if (bits != buffer) memcpy(buffer, bits, font->glyph_bytes);
+        bits = buffer;
+    }
+    glyph->bits = bits;
+    glyph->size = font->glyph_bytes;
+    glyph->row_bytes = font->row_bytes;
+    glyph->width = font->width;
+    glyph->height = font->height;
+    glyph->format = font->format;
+    glyph->code = code;
+    glyph->has_width_byte = (uint8_t)(width != NULL);
+    glyph->width_byte = width != NULL ? *width : 0u;
+    return RMF_OK;
+}
+
+rmf_status rmf_find_glyph(const rmf_font* font, uint16_t code, rmf_glyph* glyph) {
+    return find(font, code, glyph, NULL);
+}
+
+rmf_status rmf_read_glyph(const rmf_font* font, uint16_t code, rmf_glyph* glyph, uint8_t* buffer,
+                          size_t buffer_size) {
+    if (font != NULL && (buffer == NULL || buffer_size < font->glyph_bytes))
+        return RMF_BAD_ARGUMENT;
+    return find(font, code, glyph, buffer);
 }
 
 rmf_status rmf_glyph_raw(const rmf_glyph* glyph, unsigned x, unsigned y, uint16_t* raw) {
@@ -445,6 +523,8 @@ const char* rmf_status_name(rmf_status status) {
             return "RMF_OUT_OF_RANGE";
         case RMF_BAD_RANGE:
             return "RMF_BAD_RANGE";
+        case RMF_READ_ERROR:
+            return "RMF_READ_ERROR";
     }
     return "RMF_UNKNOWN";
 }

@@ -19,10 +19,21 @@
  *                     lcd_put(left + x, top + y, gray);
  *     }
  *
+ * A font that the CPU cannot address (external SPI flash, an SD card) is
+ * opened with rmf_open_read and a read function instead; each lookup then
+ * reads only its glyph into a buffer of one glyph (rmf_read_glyph):
+ *
+ *     size_t spi_read(void* ctx, size_t offset, uint8_t* out, size_t n);
+ *     uint8_t bits[128];  (at least font.glyph_bytes)
+ *     if (rmf_open_read(&font, spi_read, 0, font_length, 0, 0) == RMF_OK &&
+ *         rmf_read_glyph(&font, 0xB0A1, &glyph, bits, sizeof bits) == RMF_OK)
+ *         ... the same pixel loop ...
+ *
  * Every function returns an rmf_status. None of them reads outside the
- * buffer given to rmf_open, whatever bytes it holds: the length of a file is
- * checked against its header once, in rmf_open, and every later read is
- * bounded by that length.
+ * buffer given to rmf_open, or asks the read function for bytes outside the
+ * length given to rmf_open_read, whatever bytes the file holds: the length
+ * is checked against the header once, when the font is opened, and every
+ * later read is bounded by that length.
  *
  * Lookups are arithmetic on the code (no scan), except in a string font,
  * whose code table is searched from its first entry.
@@ -68,8 +79,22 @@ typedef enum rmf_status {
     RMF_OUT_OF_RANGE,
     /* A library's start and end codes are in the wrong order or outside
      * the limits of its encoding (see rmf_open). */
-    RMF_BAD_RANGE
+    RMF_BAD_RANGE,
+    /* The read function of a font opened with rmf_open_read did not
+     * deliver every byte asked for. */
+    RMF_READ_ERROR
 } rmf_status;
+
+/*
+ * Read function of a font that is not in addressable memory (SPI or QSPI
+ * flash, an SD card, a file): copies the `length` bytes that start at byte
+ * `offset` of the font file into `buffer` and returns how many it copied.
+ * Any other count than `length` (an error, a short read) ends the call that
+ * asked with RMF_READ_ERROR; the bytes in the buffer are then not used. The
+ * reader asks only for bytes inside the file (offset + length <= the size
+ * given to rmf_open_read) and never for 0 bytes.
+ */
+typedef size_t (*rmf_read_fn)(void* context, size_t offset, uint8_t* buffer, size_t length);
 
 /* What a file holds, told by its first two bytes. */
 typedef enum rmf_kind {
@@ -99,9 +124,12 @@ typedef enum rmf_format {
 #define RMF_FLAG_UNDERLINE 0x02u
 #define RMF_FLAG_BOLD 0x04u
 
-/* An opened font. Filled by rmf_open; treat every field as read-only. */
+/* An opened font. Filled by rmf_open or rmf_open_read; treat every field
+ * as read-only. */
 typedef struct rmf_font {
-    const uint8_t* data; /* the whole file */
+    const uint8_t* data; /* the whole file (rmf_open), else NULL */
+    rmf_read_fn read;    /* its read function (rmf_open_read), else NULL */
+    void* context;       /* passed to read as it is */
     size_t size;         /* its length in bytes */
     rmf_kind kind;
     rmf_format format;
@@ -118,7 +146,8 @@ typedef struct rmf_font {
                           * block (string font: of its first record) */
 } rmf_font;
 
-/* One glyph found by rmf_find_glyph. It points into the font's buffer. */
+/* One glyph found by rmf_find_glyph (it points into the font's buffer) or
+ * rmf_read_glyph (it points into the caller's glyph buffer). */
 typedef struct rmf_glyph {
     const uint8_t* bits; /* the packed glyph: rows top to bottom */
     size_t size;         /* its bytes (= font.glyph_bytes) */
@@ -184,8 +213,46 @@ rmf_status rmf_open(rmf_font* font, const uint8_t* data, size_t size, unsigned c
  *  - String font: first entry of the code table equal to the code, with
  *    the record's width byte. ASCII codes are found only through the table.
  *  - Chip and TTF headers: always RMF_NOT_FOUND.
+ * A font of rmf_open_read has no buffer to point into: RMF_BAD_ARGUMENT
+ * (use rmf_read_glyph).
  */
 rmf_status rmf_find_glyph(const rmf_font* font, uint16_t code, rmf_glyph* glyph);
+
+/*
+ * Opens a font that the reader reaches only through `read` (see rmf_read_fn):
+ * `size` is the length of the file, which has the same checks as the length
+ * given to rmf_open, and the overrides are those of rmf_open.
+ *
+ * Reads once: the first 9 bytes of the file (fewer when the file is shorter;
+ * nothing when it is shorter than 2 bytes). The rmf_font keeps what it needs
+ * of them; nothing else is kept and the read function is not called again
+ * until a lookup. RAM: the rmf_font (48 bytes with arm-none-eabi-gcc, 52 on
+ * 32-bit Linux) and, during the call, a 9-byte buffer on the stack. On
+ * failure *font is left with kind RMF_KIND_NONE.
+ */
+rmf_status rmf_open_read(rmf_font* font, rmf_read_fn read, void* context, size_t size,
+                         unsigned cell_w_override, unsigned cell_h_override);
+
+/*
+ * Finds the glyph of a code as rmf_find_glyph does and copies its bytes into
+ * buffer, which must hold at least font->glyph_bytes bytes (else
+ * RMF_BAD_ARGUMENT); glyph->bits then points to buffer. Works on fonts of
+ * rmf_open (a copy) and of rmf_open_read (reads).
+ *
+ * Reads of a font of rmf_open_read, all from the glyph's own place:
+ *  - libraries' rows (GB2312, BIG5, GBK): one read of S = font->glyph_bytes;
+ *  - ASCII block, Unicode and string records: one read of the width byte,
+ *    then one of S bytes;
+ *  - a string font first reads its code table in chunks of up to 32 bytes
+ *    (16 codes) from its start, until the code is found or the table ends:
+ *    a code at table entry i costs i / 16 + 1 reads of the table;
+ *  - a code that the font's header rules out costs no read at all.
+ * RAM: the caller's buffer of S bytes; the stack holds a 32-byte table chunk.
+ * On failure *glyph is zeroed (except for RMF_BAD_ARGUMENT) and buffer may
+ * hold part of the glyph.
+ */
+rmf_status rmf_read_glyph(const rmf_font* font, uint16_t code, rmf_glyph* glyph, uint8_t* buffer,
+                          size_t buffer_size);
 
 /*
  * Gray level 0 (background) to 255 (full ink) of pixel (x, y) of a glyph,
@@ -207,8 +274,9 @@ rmf_status rmf_glyph_pixel(const rmf_glyph* glyph, unsigned x, unsigned y, uint8
 rmf_status rmf_glyph_raw(const rmf_glyph* glyph, unsigned x, unsigned y, uint16_t* raw);
 
 /* Reads the extra fields of a chip or TTF header; RMF_BAD_ARGUMENT for any
- * other kind. The text pointers point into the font's buffer and are not
- * 0-terminated when a field holds no 0x00. */
+ * other kind and for a header opened with rmf_open_read. The text pointers
+ * point into the font's buffer and are not 0-terminated when a field holds
+ * no 0x00. */
 rmf_status rmf_header_fields(const rmf_font* font, rmf_header_info* info);
 
 /* A short English name of a status ("RMF_OK", ...), for logs. */

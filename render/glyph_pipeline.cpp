@@ -13,7 +13,7 @@ int GlyphDrawer::Draw(const QString& text, bool leftAligned, bool measure, uchar
         glyph_ = MakeGlyphImage(settings_.pack.width, settings_.pack.height);
     RenderOptions options = settings_.render;
     options.leftAligned = leftAligned;
-    rasterizer_.Render(glyph_, font_, text, options);
+    if (glyph_.isNull() || !rasterizer_.Render(glyph_, font_, text, options)) return kGlyphNotDrawn;
     const int width = measure ? MeasureInkWidth(glyph_) : 1;
     TransformGlyph(glyph_, settings_.transform);
     PackGlyph(glyph_, settings_.pack, out);

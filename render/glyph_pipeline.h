@@ -18,13 +18,17 @@ struct GlyphSettings {
     TransformOptions transform;
 };
 
+// What a draw returns when the memory for its cell was not there.
+constexpr int kGlyphNotDrawn = -1;
+
 // Owns its own GlyphImage, font copy and canvas, so one drawer per thread.
 class GlyphDrawer {
 public:
     GlyphDrawer(const QFont& font, const GlyphSettings& settings);
 
     // Draws `text` and packs it into `out` (BytesPerGlyph bytes). Returns the
-    // inked width measured before the transforms when `measure` is set, else 1.
+    // inked width measured before the transforms when `measure` is set, else 1;
+    // kGlyphNotDrawn when the cell could not be allocated.
     int Draw(const QString& text, bool leftAligned, bool measure, uchar* out);
 
     const QImage& glyphImage() const { return glyph_; }

@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPen>
 #include <algorithm>
+#include <climits>
 
 namespace runemill {
 
@@ -46,15 +47,22 @@ QImage MakeGlyphImage(int width, int height) {
     return glyph;
 }
 
-void GlyphRasterizer::Render(QImage& glyph, QFont& font, const QString& text,
+bool CellDrawable(int width, int height) {
+    if (width < 1 || height < 1) return false;
+    const qint64 canvasRows = qint64(height) + height / 4 + 4;
+    return qint64(width) * canvasRows * 4 <= qint64(INT_MAX);
+}
+
+bool GlyphRasterizer::Render(QImage& glyph, QFont& font, const QString& text,
                              const RenderOptions& options) {
     font.setWeight(options.bold ? QFont::Bold : QFont::Normal);
     font.setStyle(options.italic ? QFont::StyleItalic : QFont::StyleNormal);
 
     const int w = glyph.width();
     const int h = glyph.height();
-    if (w <= 0 || h <= 0) return;
+    if (w <= 0 || h <= 0 || !CellDrawable(w, h)) return false;
     if (glyph.format() != QImage::Format_ARGB32) glyph = glyph.convertToFormat(QImage::Format_ARGB32);
+    if (glyph.isNull()) return false;
 
     // The canvas is the cell plus a quarter of its height and 4 rows: the
     // line box is centred in it, so the glyph sits (H/4 + 4)/2 rows low.
@@ -65,7 +73,7 @@ void GlyphRasterizer::Render(QImage& glyph, QFont& font, const QString& text,
         canvas_.setDotsPerMeterY(kCanvasDotsPerMeter);
     }
     glyph.fill(kGround);
-    if (canvas_.isNull()) return;  // a cell too large to allocate stays blank
+    if (canvas_.isNull()) return false;
     canvas_.fill(kGround);
     {
         QPainter painter(&canvas_);
@@ -85,18 +93,18 @@ void GlyphRasterizer::Render(QImage& glyph, QFont& font, const QString& text,
     if (!options.leftAligned) {
         for (int y = 0; y < h; ++y) {
             QRgb* out = reinterpret_cast<QRgb*>(glyph.scanLine(y));
-            const int sy = y - options.y0;
+            const qint64 sy = qint64(y) - options.y0;
             if (sy < 0 || sy >= canvasH) {
                 std::fill(out, out + w, QRgb(0));
                 continue;
             }
-            const QRgb* in = reinterpret_cast<const QRgb*>(canvas.constScanLine(sy));
+            const QRgb* in = reinterpret_cast<const QRgb*>(canvas.constScanLine(int(sy)));
             for (int x = 0; x < w; ++x) {
-                const int sx = x - options.x0;
+                const qint64 sx = qint64(x) - options.x0;
                 out[x] = (sx >= 0 && sx < w) ? in[sx] : 0;
             }
         }
-        return;
+        return true;
     }
 
     // Left alignment: the first inked column of the whole canvas becomes
@@ -104,19 +112,20 @@ void GlyphRasterizer::Render(QImage& glyph, QFont& font, const QString& text,
     const int c = InkStart(canvas, w);
     for (int y = 0; y < h; ++y) {
         QRgb* out = reinterpret_cast<QRgb*>(glyph.scanLine(y));
-        const int sy = y - options.y0;
+        const qint64 sy = qint64(y) - options.y0;
         if (sy < 0 || sy >= canvasH) {
             std::fill(out, out + (w - c), QRgb(0));
             continue;
         }
-        const QRgb* in = reinterpret_cast<const QRgb*>(canvas.constScanLine(sy));
+        const QRgb* in = reinterpret_cast<const QRgb*>(canvas.constScanLine(int(sy)));
         std::copy(in + c, in + w, out);
     }
+    return true;
 }
 
-void RenderGlyph(QImage& glyph, QFont& font, const QString& text, const RenderOptions& options) {
+bool RenderGlyph(QImage& glyph, QFont& font, const QString& text, const RenderOptions& options) {
     GlyphRasterizer rasterizer;
-    rasterizer.Render(glyph, font, text, options);
+    return rasterizer.Render(glyph, font, text, options);
 }
 
 int MeasureInkWidth(const QImage& glyph) {

@@ -8,6 +8,10 @@
 
 namespace runemill {
 
+// Offsets are taken from -kMaxOffset to kMaxOffset pixels: more than any
+// drawable cell, and far from the ends of int.
+constexpr int kMaxOffset = 1 << 24;
+
 struct RenderOptions {
     bool bold = false;
     bool italic = false;
@@ -25,7 +29,9 @@ constexpr int kCanvasDotsPerMeter = 3780;  // 96 dots per inch
 // current font keeps them. Reuses its canvas between calls.
 class GlyphRasterizer {
 public:
-    void Render(QImage& glyph, QFont& font, const QString& text, const RenderOptions& options);
+    // False when the canvas or the glyph could not be allocated (the glyph is
+    // then not drawn): a run must fail rather than store a blank glyph.
+    bool Render(QImage& glyph, QFont& font, const QString& text, const RenderOptions& options);
 
 private:
     QImage canvas_;
@@ -35,13 +41,19 @@ private:
 };
 
 // One-shot form of GlyphRasterizer::Render.
-void RenderGlyph(QImage& glyph, QFont& font, const QString& text, const RenderOptions& options);
+bool RenderGlyph(QImage& glyph, QFont& font, const QString& text, const RenderOptions& options);
 
 // Columns from the first to the last inked column (any of R, G, B non-zero);
 // 1 for a blank glyph or a single inked column.
 int MeasureInkWidth(const QImage& glyph);
 
-// A W x H GlyphImage filled with the opaque black ground.
+// A W x H GlyphImage filled with the opaque black ground; a null image when
+// it cannot be allocated.
 QImage MakeGlyphImage(int width, int height);
+
+// Whether a W x H cell can be drawn at all: both at least 1, and its canvas
+// (H + H/4 + 4 rows of W 32-bit pixels) within the 2 GB a QImage can hold.
+// Whether the memory is there is only known when it is allocated.
+bool CellDrawable(int width, int height);
 
 }  // namespace runemill

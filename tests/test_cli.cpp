@@ -186,6 +186,33 @@ class TestCli : public QObject {
             << "string --text @missing.txt" << 1 << "--text: no such file: @missing.txt";
         QTest::newRow("missing font file")
             << "ascii --font-file @missing.ttf" << 1 << "--font-file: no such file: @missing.ttf";
+        QTest::newRow("five-digit code") << "unicode --from 1F600 --to 1F64F" << 1
+                                         << "--from: '1F600' is not four hexadecimal digits (codes run "
+                                            "from 0000 to FFFF)";
+        QTest::newRow("code and more") << "gb2312 --from B0A1;x" << 1
+                                       << "--from: 'B0A1;x' is not four hexadecimal digits (codes run "
+                                          "from 0000 to FFFF)";
+        QTest::newRow("cell no image holds")
+            << "ascii --width 2147483647 --height 1" << 1
+            << "--width/--height: A cell of 2147483647 x 1 pixels is too large to draw; choose a "
+               "smaller W or H.";
+        QTest::newRow("offset at the end of int")
+            << "ascii --y0 -2147483648" << 1 << "--y0: offsets run from -16777216 to 16777216";
+        QTest::newRow("GBK text") << "string --text @gbk.txt" << 1
+                                  << "--text: @gbk.txt is not UTF-8: the byte at offset 2 starts no "
+                                     "UTF-8 character. Save the text as UTF-8 (a GBK or BIG5 text "
+                                     "gives wrong characters).";
+        QTest::newRow("text is the output") << "string --text @old.bin" << 1
+                                            << "--output: @old.bin is also the --text file; it would "
+                                               "be overwritten";
+        QTest::newRow("empty font file name")
+            << "ascii --font-file=" << 1 << "--font-file: the file name is empty";
+        QTest::newRow("line break in the output name")
+            << "ascii --width 8 -o @no/a\nb.bin" << 2
+            << "--output: cannot write @no/a\\nb.bin: No such file or directory";
+        QTest::newRow("device: written through, never replaced")
+            << "ascii --width 8 -o /dev/full" << 2
+            << "--output: cannot write /dev/full: No space left on device";
         QTest::newRow("output in a missing folder")
             << "ascii --width 8 -o @no/such/dir/a.bin" << 2
             << "--output: cannot write @no/such/dir/a.bin: No such file or directory";
@@ -196,12 +223,14 @@ class TestCli : public QObject {
         QFETCH(int, status);
         QFETCH(QString, line);
         WriteAll(Path("old.bin"), "old bytes");
+        WriteAll(Path("gbk.txt"), "ok\xbb\xb6\xd3\xad");  // "ok欢迎" in GBK
         const Outcome run = Run(
             Expand("convert " + arguments + (arguments.contains(" -o ") ? "" : " -o @old.bin")));
         QCOMPARE(run.status, status);
         QCOMPARE(QString::fromUtf8(run.err), "runemill-cli: " + Expand(line).join(' ') + '\n');
         QCOMPARE(run.out, QByteArray());
         QCOMPARE(ReadAll(Path("old.bin")), QByteArray("old bytes"));
+        QVERIFY(!QFileInfo("/dev/full").isFile());
     }
 
     void versionIsTheProjectVersion() {

@@ -50,7 +50,8 @@ class TestCliInspect : public QObject {
                  "string.bin string --text " + Path("text.txt") + small,
                  "headers.bin chip --from B0A1 --to B0FE --width 8 --height 8 --format 4bits "
                  "--bold --underline --point-size 9 --x0 2 --y0 -3",
-                 "headers.bin ttf --width 12 --height 12 --italic"}) {
+                 "headers.bin ttf --width 12 --height 12 --italic",
+                 "wide.bin ascii --width 256 --height 8"}) {
             const QStringList options = line.split(' ');  // the file, then the options
             const Outcome run =
                 Run(QStringList{"convert", "--quiet", "-o", Path(options[0])} + options.mid(1));
@@ -61,6 +62,8 @@ class TestCliInspect : public QObject {
         WriteAll("magic.bin", 'X' + gb.mid(1));
         WriteAll("short.bin", gb.left(1615));
         WriteAll("long.bin", gb + 'x');
+        QFile huge(Path("huge.bin"));  // sparse: 2 GiB of zeros cost no disk
+        QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(qint64(1) << 31));
     }
 
     void inspect_data() {
@@ -99,13 +102,17 @@ class TestCliInspect : public QObject {
             << "!runemill-cli: file: @magic.bin: RMF_BAD_MAGIC, its first bytes are no known magic";
         const QString length(
             "length: %1 bytes, wrong for its header (RMF_BAD_LENGTH)|!runemill-cli: file: @%2.bin: "
-            "RMF_BAD_LENGTH, its length does not match its header (a cell of 256 pixels or more "
-            "needs --width/--height)");
+            "RMF_BAD_LENGTH, its length does not match its header");
         QTest::newRow("short.bin") << length.arg(1615).arg("short");
         QTest::newRow("long.bin") << length.arg(1617).arg("long");
         QTest::newRow("gb.bin --width 300")
             << "!runemill-cli: --width/--height: the cell size given does not agree with the one "
                "stored in @gb.bin (RMF_BAD_ARGUMENT)";
+        QTest::newRow("wide.bin") << "!runemill-cli: file: @wide.bin: RMF_BAD_FORMAT, its pixel format "
+                                     "or cell size is invalid (its length fits a cell of 256 x 8: give "
+                                     "--width 256 --height 8)";
+        QTest::newRow("huge.bin")
+            << "!runemill-cli: file: @huge.bin is 2147483648 bytes, too large for a font file (under 2 GB)";
         QTest::newRow("gb.bin --glyph B1A1")
             << "!runemill-cli: --glyph: B1A1: not found (RMF_NOT_FOUND)";
     }
@@ -138,6 +145,12 @@ class TestCliInspect : public QObject {
 
     void sheet() {
         // 189 glyphs, 16 to a row: 16 * (8 + 1) + 1 by 12 * (8 + 1) + 1 pixels.
+        // A sheet that cannot be written, or would overwrite the font, is a failure.
+        const QByteArray font = ReadAll("gb.bin");
+        QCOMPARE(Run({"inspect", Path("gb.bin"), "--png", "/dev/full"}).err,
+                 "runemill-cli: --png: cannot write /dev/full: No space left on device\n");
+        QCOMPARE(Run({"inspect", Path("gb.bin"), "--png", Path("gb.bin")}).status, 1);
+        QCOMPARE(ReadAll("gb.bin"), font);
         QCOMPARE(Run({"inspect", Path("gb.bin"), "--png", Path("gb.png")}).status, 0);
         const QImage image(Path("gb.png"));
         QCOMPARE(image.size(), QSize(145, 109));

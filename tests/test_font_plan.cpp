@@ -93,9 +93,11 @@ const RefusalCase kRefusals[] = {
     {"W 0", K::Gb2312, 0, 16, 0, 0xA1A0, 0xF7FE, "W and H must be at least 1."},
     {"big5 start before W 0", K::Big5, 0, 0, 0, 0xA13F, 0xF9FF, "Font Start Code is less 0xA140"},
     {"string H 0", K::String, 16, 0, 0, 0, 0, "W and H must be at least 1."},
-    {"string 2^31", K::String, 4, 536870909, 3, 0, 0, kTooLarge},  // 12 + 4 * H bytes
-    {"string 2^31 - 4", K::String, 4, 536870908, 3, 0, 0, ""},
-    {"huge cell", K::Ascii, 0x7FFFFFFF, 0x7FFFFFFF, 4, 0, 0, kTooLarge},
+    // 104 + 5843 + 5938 * W * H bytes: 2^31 - 1 exactly, then 75 x 5938 bytes more.
+    {"unicode of 2^31 - 1 bytes", K::Unicode, 75, 4822, 3, 0x0000, 0x16D2, ""},
+    {"unicode over 2 GB", K::Unicode, 75, 4823, 3, 0x0000, 0x16D2, kTooLarge},
+    {"cell no image holds", K::String, 4, 536870909, 3, 0, 0,
+     "A cell of 4 x 536870909 pixels is too large to draw; choose a smaller W or H."},
 };
 // clang-format on
 

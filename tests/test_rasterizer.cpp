@@ -85,6 +85,33 @@ class TestRasterizer : public QObject {
                      qPrintable(QStringLiteral("ink %1 to %2").arg(ink.first()).arg(ink.last())));
     }
 
+    // Offsets at the ends of int move the glyph out of its cell, with no overflow on the way.
+    void extremeOffsetsDrawNothing() {
+        for (int offset : {INT_MIN, INT_MAX}) {
+            const QImage glyph = Render(FontFor("乐"), "乐", {32, 32}, {false, false, false, offset, offset});
+            QCOMPARE(InkColumns(glyph), QVector<int>());
+        }
+    }
+
+    // A cell is drawable while its canvas (H + H/4 + 4 rows of 4-byte pixels) stays within 2 GB.
+    void drawableCells_data() {
+        QTest::addColumn<int>("w");
+        QTest::addColumn<int>("h");
+        QTest::addColumn<bool>("drawable");
+        QTest::newRow("16x16") << 16 << 16 << true;
+        QTest::newRow("0x16") << 0 << 16 << false;
+        QTest::newRow("widest of 1 row") << 107374182 << 1 << true;
+        QTest::newRow("one wider") << 107374183 << 1 << false;
+        QTest::newRow("INT_MAX x 1") << INT_MAX << 1 << false;
+        QTest::newRow("30000 x 30000") << 30000 << 30000 << false;
+    }
+    void drawableCells() {
+        QFETCH(int, w);
+        QFETCH(int, h);
+        QFETCH(bool, drawable);
+        QCOMPARE(CellDrawable(w, h), drawable);
+    }
+
     void boldAndItalicAreWrittenIntoTheFont() {
         QImage glyph = MakeGlyphImage(32, 32);
         QFont font = FontFor("乐");
@@ -149,6 +176,10 @@ class TestRasterizer : public QObject {
             QByteArray drawn(bytes + 4, '\x5a');
             const int width = drawer.Draw(text, left, true, reinterpret_cast<uchar*>(drawn.data()));
             QCOMPARE(drawn.mid(bytes), QByteArray(4, '\x5a'));  // nothing past the glyph
+            if (cell.isEmpty()) {  // an empty cell is never reported as a drawn glyph
+                QCOMPARE(width, kGlyphNotDrawn);
+                continue;
+            }
 
             QImage glyph = Render(FontFor("乐"), text, cell, {true, false, left, 1, -7});
             QCOMPARE(width, MeasureInkWidth(glyph));

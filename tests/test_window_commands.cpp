@@ -4,6 +4,8 @@
 // 2 bytes a row, S = 32 bytes a glyph.
 #include <QFileDialog>
 #include <QtTest>
+#include <csignal>
+#include <sys/resource.h>
 
 #include "window_fixture.h"
 
@@ -37,6 +39,8 @@ struct Failure {
     QStringList messages;
     const char* text = "abc";  // for Convert string; null cancels its text dialog
     const char *start = "A1A0", *end = "F7FE";
+    const char* width = "16";
+    qint64 fileLimit = 0;  // a file-size limit: a regular file that cannot grow past it
 };
 
 // Records what each save dialog showed: title|directory|file name|filter.
@@ -233,6 +237,71 @@ class WindowCommandsTest : public QObject, private WindowFixture {
         QCOMPARE(progress(), 0);
     }
 
+    // A View at a size that cannot be drawn is refused, and the next run at a
+    // good size still draws every glyph: the file equals one made beforehand.
+    void undrawableViewThenRun_data() {
+        QTest::addColumn<QString>("width");
+        QTest::addColumn<QString>("height");
+        QTest::addColumn<QString>("message");
+        const QString small = "W and H must be at least 1.";
+        QTest::newRow("empty W") << "" << "16" << small;
+        QTest::newRow("H 0") << "16" << "0" << small;
+        QTest::newRow("beyond int") << "99999999999" << "16" << small;
+        QTest::newRow("too large to draw") << "99999" << "99999"
+                                           << "A cell of 99999 x 99999 pixels is too large to draw; "
+                                              "choose a smaller W or H.";
+    }
+    void undrawableViewThenRun() {
+        QFETCH(QString, width);
+        QFETCH(QString, height);
+        QFETCH(QString, message);
+        setCell(16, 16);
+        run(kAscii, path("before.bin"));
+        set("lineEdit_W", width);
+        set("lineEdit_H", height);
+        MainWindowTestAccess::lastDirRef(*window).clear();  // the next dialog starts elsewhere
+        w<QPushButton>("pushButton_3")->click();
+        w<QScrollBar>("verticalScrollBar")->setValue(27);  // silent: W or H is being edited
+        w<QScrollBar>("verticalScrollBar")->setValue(26);
+        setCell(16, 16);
+        run(kAscii, path("after.bin"));
+        QCOMPARE(answerer->messages(), QStringList({"UniCode Font Lib ok", message, "UniCode Font Lib ok"}));
+        QVERIFY(Inked(ReadAll(path("after.bin")), 104 + 33 * 32));  // 'A'
+        QCOMPARE(ReadAll(path("after.bin")), ReadAll(path("before.bin")));
+    }
+
+    // The same View pressed in the middle of a run: the run keeps drawing at its own size.
+    void undrawableViewDuringRun() {
+        setCell(16, 16);
+        run(kAscii, path("before.bin"));
+        onSample = [this] {
+            onSample = nullptr;
+            set("lineEdit_W", "");
+            w<QPushButton>("pushButton_3")->click();
+        };
+        MainWindowTestAccess::lastDirRef(*window).clear();  // the next dialog starts elsewhere
+        run(kAscii, path("after.bin"));
+        QCOMPARE(answerer->messages(),
+                 QStringList({"UniCode Font Lib ok", "W and H must be at least 1.", "UniCode Font Lib ok"}));
+        QCOMPARE(ReadAll(path("after.bin")), ReadAll(path("before.bin")));
+    }
+
+    // Closing the window while a run draws stops it: no completion message, the
+    // old file as it was, and the window closes once the run has unwound.
+    void closeDuringRun() {
+        setCell(16, 16);
+        QVERIFY(WriteAll(path("old.bin"), "old"));
+        window->show();
+        onSample = [this] {
+            onSample = nullptr;
+            window->close();
+        };
+        run(kAscii, path("old.bin"));
+        QVERIFY(answerer->messages().isEmpty());
+        QCOMPARE(ReadAll(path("old.bin")), QByteArray("old"));
+        QTRY_VERIFY(!window->isVisible());
+    }
+
     // Nothing written (a refusal, a cancelled dialog, no text) or the writer
     // failed: old.bin is left as it was and the buttons are back. Both header
     // buttons share one command, so their refusals are split between them.
@@ -240,11 +309,23 @@ class WindowCommandsTest : public QObject, private WindowFixture {
         QTest::addColumn<Failure>("c");
         const QString ascii = "UniCode Font Lib ok", cancelled = "Can't save to this file.";
         const QString reversed = "Error for start code > end code. And stop.";
-        const QString full =
-            "Only 0 of 3144 bytes could be written to /dev/full; the disk may be full.";
+        const QString full = "Only 0 of 3144 bytes could be written to /dev/full (No space left "
+                             "on device); the file was left as it was.";
+        const QString tooBig = "A cell of 2147483647 x 16 pixels is too large to draw; choose a "
+                               "smaller W or H.";
+        const QString gbk = "%1 is not UTF-8: the byte at offset 0 starts no UTF-8 character. Save the "
+                            "text as UTF-8 (a GBK or BIG5 text gives wrong characters).\n\nConvert it anyway?";
         const Failure rows[] = {
             {"ASCII, no directory", kAscii, "missing/a.bin", {kOpenFailed, ascii}},
             {"ASCII, disk full", kAscii, "/dev/full", {full, ascii}},
+            {"ASCII, file cannot grow: old kept", kAscii, "old.bin",
+             {"Only 100 of 3144 bytes could be written to %1 (File too large); the file was left as it was.",
+              ascii}, "", "A1A0", "F7FE", "16", 100},
+            {"string, cell too large", kString, "old.bin", {tooBig}, "abc", "A1A0", "F7FE", "2147483647"},
+            {"string, GBK text declined", kString, "old.bin", {gbk}, "\xbb\xb6\xd3\xad"},
+            {"chip, file cannot grow: cut back", kChip, "old.bin",
+             {"Only 97 of 108 bytes could be written to %1 (File too large); the file was left as it was.",
+              "Font bin ok"}, "", "A1A0", "F7FE", "16", 100},
             {"ASCII cancelled", kAscii, "", {cancelled}},
             {"string, no directory", kString, "missing/s.bin", {kOpenFailed, "String Font bin ok"}},
             {"string, no text file chosen", kString, "old.bin", {}, nullptr},
@@ -259,7 +340,7 @@ class WindowCommandsTest : public QObject, private WindowFixture {
     }
     void refusalsAndFailures() {
         QFETCH(Failure, c);
-        setCell(16, 16);
+        setCell(QString(c.width).toInt(), 16);
         set("lineEdit_SCode", c.start);
         set("lineEdit_ECode", c.end);
         setLeft(true);
@@ -267,8 +348,15 @@ class WindowCommandsTest : public QObject, private WindowFixture {
         const QString before = log(), dirBefore = lastDir();
         const QString target =
             c.target.isEmpty() || c.target.startsWith('/') ? c.target : path(c.target);
-        run(c.command, target, c.text ? textFile(c.text) : QString());
-        QCOMPARE(answerer->messages(), c.messages);
+        const QString text = c.text ? textFile(c.text) : QString();
+        const rlimit noLimit{RLIM_INFINITY, RLIM_INFINITY}, limit{rlim_t(c.fileLimit), RLIM_INFINITY};
+        std::signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails instead of ending the test
+        if (c.fileLimit) setrlimit(RLIMIT_FSIZE, &limit);
+        run(c.command, target, text);
+        if (c.fileLimit) setrlimit(RLIMIT_FSIZE, &noLimit);
+        QStringList expected;
+        for (const QString& m : c.messages) expected << (m.contains("%1") ? m.arg(m.startsWith("Only") ? target : text) : m);
+        QCOMPARE(answerer->messages(), expected);
         QCOMPARE(ReadAll(path("old.bin")), QByteArray("old"));
         QCOMPARE(enabledButtons(), 3);
         if (c.messages.size() < 2) QCOMPARE(log(), before);

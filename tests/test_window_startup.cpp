@@ -34,42 +34,6 @@ class WindowStartupTest : public QObject {
             QVERIFY2(!warning.contains("No matching signal"), qPrintable(warning));
     }
 
-    // The form's fixed places were made for Arial at 96 dpi, the usual X setting. Without a
-    // face of Arial's metrics (fonts-liberation), "Word-spacing:" runs under the list beside
-    // it and shows as "Word-spacin".
-    void labelsShowTheirWholeText() {
-        QImage at96dpi(1, 1, QImage::Format_RGB32);
-        at96dpi.setDotsPerMeterX(3780);
-        at96dpi.setDotsPerMeterY(3780);
-        for (QLabel* label : window->findChildren<QLabel*>()) {
-            const QString text = label->text();
-            if (text.isEmpty() || label->wordWrap() || !label->isVisibleTo(window) ||
-                Qt::mightBeRichText(text))
-                continue;
-            const QFontMetrics metrics(label->font(), &at96dpi);
-            const QRect line = label->style()->itemTextRect(metrics, label->contentsRect(),
-                                                            int(label->alignment()), true, text);
-            const QRect ink = metrics.tightBoundingRect(text).translated(line.left(), 0);
-            // Siblings stacked above the label from the right hide what lies under them.
-            int visibleRight = label->width() - 1;
-            const QObjectList siblings = label->parentWidget()->children();
-            for (int i = siblings.indexOf(label) + 1; i < siblings.size(); ++i) {
-                const auto* above = qobject_cast<const QWidget*>(siblings.at(i));
-                if (!above || !above->isVisibleTo(window)) continue;
-                const QRect cover = above->geometry().translated(-label->pos());
-                if (cover.intersects(label->rect()) && cover.left() > 0)
-                    visibleRight = qMin(visibleRight, cover.left() - 1);
-            }
-            QVERIFY2(
-                ink.left() >= 0 && ink.right() <= visibleRight,
-                qPrintable(QStringLiteral("%1 \"%2\" in %3: ink %4..%5, visible 0..%6")
-                               .arg(label->objectName(), text, QFontInfo(label->font()).family())
-                               .arg(ink.left())
-                               .arg(ink.right())
-                               .arg(visibleRight)));
-        }
-    }
-
     void titleAndFlags() {
         QCOMPARE(window->windowTitle(), QStringLiteral("Runemill V3.10"));
         // Qt adds the title and system-menu hints that the button hints need.

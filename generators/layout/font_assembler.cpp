@@ -5,9 +5,9 @@
 
 namespace runemill {
 
-void AssembleSlots(const FontPlan& plan, uchar* out, int firstSlot, int endSlot, uchar* scratch,
+bool AssembleSlots(const FontPlan& plan, uchar* out, int firstSlot, int endSlot, uchar* scratch,
                    const DrawGlyph& draw, const AfterGlyph& afterGlyph) {
-    if (!plan.isValid() || !draw) return;
+    if (!plan.isValid() || !draw) return false;
     const qint64 fileSize = plan.fileSize();
     const qint64 glyphBytes = plan.bytesPerGlyph();
     firstSlot = std::max(firstSlot, 0);
@@ -15,6 +15,7 @@ void AssembleSlots(const FontPlan& plan, uchar* out, int firstSlot, int endSlot,
     for (int index = firstSlot; index < endSlot; ++index) {
         const GlyphSlot& slot = plan.slot(index);
         int width = draw(slot, scratch);
+        if (width < 0) return false;  // not drawn: the run stops, nothing is kept
         if (slot.blankSpace) {
             // The space is always blank, whatever the font draws for it.
             std::memset(scratch, 0, size_t(glyphBytes));
@@ -27,6 +28,7 @@ void AssembleSlots(const FontPlan& plan, uchar* out, int firstSlot, int endSlot,
         if (copyBytes > 0) std::memcpy(out + slot.glyphOffset, scratch, size_t(copyBytes));
         if (afterGlyph) afterGlyph(index, width);
     }
+    return true;
 }
 
 QByteArray BuildFont(const FontPlan& plan, const DrawGlyph& draw, const AfterGlyph& afterGlyph) {
@@ -36,8 +38,9 @@ QByteArray BuildFont(const FontPlan& plan, const DrawGlyph& draw, const AfterGly
     QByteArray scratch(int(plan.bytesPerGlyph()), '\0');
     uchar* out = reinterpret_cast<uchar*>(file.data());
     plan.WriteFixedBytes(out);
-    AssembleSlots(plan, out, 0, plan.slotCount(), reinterpret_cast<uchar*>(scratch.data()), draw,
-                  afterGlyph);
+    if (!AssembleSlots(plan, out, 0, plan.slotCount(), reinterpret_cast<uchar*>(scratch.data()),
+                       draw, afterGlyph))
+        return QByteArray();
     return file;
 }
 

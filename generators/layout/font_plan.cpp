@@ -7,8 +7,10 @@
 #include <vector>
 
 #include "generators/layout/layout_constants.h"
+#include "generators/layout/run_log.h"
 #include "render/codes.h"
 #include "render/packers.h"
+#include "render/rasterizer.h"
 
 namespace runemill {
 
@@ -172,12 +174,19 @@ FontPlan FontPlan::ForString(const CellSettings& cell, const QString& text, QStr
     return plan;
 }
 
+QString FontPlan::CellRefusal(int width, int height) {
+    if (width < 1 || height < 1) return Latin1(kCellMessage);
+    if (!CellDrawable(width, height)) return CellTooLargeMessage(width, height);
+    return QString();
+}
+
 // Refuses an empty cell, then computes the glyph and file sizes in 64 bits.
 // The glyph size is checked on its own first, so no product can overflow:
 // a plan has at most 95 + 65536 slots.
 bool FontPlan::CheckCellAndSize(QString* error) {
-    if (cell_.width < 1 || cell_.height < 1) {
-        if (error) *error = Latin1(kCellMessage);
+    const QString refusal = CellRefusal(cell_.width, cell_.height);
+    if (!refusal.isEmpty()) {
+        if (error) *error = refusal;
         return false;
     }
     bytesPerGlyph_ = BytesPerGlyph(cell_.pixFormat, cell_.width, cell_.height);

@@ -45,6 +45,10 @@ class FontPlan {
     // there is nothing to write and nothing to report.
     static FontPlan ForString(const CellSettings& cell, const QString& text, QString* error);
 
+    // Why a W x H cell cannot be drawn (too small, or a canvas no image can
+    // hold); empty when it can.
+    static QString CellRefusal(int width, int height);
+
     FontPlan() = default;
 
     bool isValid() const { return valid_; }

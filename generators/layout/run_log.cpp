@@ -45,4 +45,16 @@ QString MissingCodecMessage(const char* codecName) {
         .arg(QString::fromLatin1(codecName));
 }
 
+QString CellTooLargeMessage(int width, int height) {
+    return QStringLiteral("A cell of %1 x %2 pixels is too large to draw; choose a smaller W or H.")
+        .arg(width)
+        .arg(height);
+}
+
+QString NotEnoughMemoryToDraw(int width, int height) {
+    return QStringLiteral("Not enough memory to draw a cell of %1 x %2 pixels; nothing was written.")
+        .arg(width)
+        .arg(height);
+}
+
 }  // namespace runemill

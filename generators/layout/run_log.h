@@ -20,5 +20,9 @@ QStringList UnicodeLines(int startCode, int endCode);
 QStringList ChipHeaderLines(const ChipHeaderFields& fields, const QByteArray& header, bool ttf);
 // The refusal when Qt has no codec of that name.
 QString MissingCodecMessage(const char* codecName);
+// The refusal of a cell whose canvas no image can hold.
+QString CellTooLargeMessage(int width, int height);
+// The failure of a run whose cell could not be allocated.
+QString NotEnoughMemoryToDraw(int width, int height);
 
 }  // namespace runemill

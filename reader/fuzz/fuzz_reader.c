@@ -3,9 +3,16 @@
  * font with and without cell size overrides, looks up fixed codes and codes
  * taken from the input, and reads every pixel of what it finds. Any read
  * outside the input is caught by AddressSanitizer.
+ *
+ * The same lookups go through the callback API as well, from a read function
+ * that aborts when asked for bytes outside the file and fails one call in
+ * some runs: it must find what the in-memory API finds, byte for byte, or
+ * report RMF_READ_ERROR for the failed call.
  */
 #include <stddef.h>
 #include <stdint.h>
+#include <stdlib.h>
+#include <string.h>
 
 #include "runemill_font.h"
 
@@ -28,6 +35,43 @@ static void read_glyph(const rmf_glyph* glyph) {
     sink += glyph->width_byte;
 }
 
+struct source {
+    const uint8_t* data;
+    size_t size;
+    unsigned calls, fail_at; /* fail_at 0: never */
+};
+
+static size_t source_read(void* context, size_t offset, uint8_t* buffer, size_t length) {
+    struct source* s = context;
+    if (length == 0 || offset > s->size || s->size - offset < length) abort();
+    if (++s->calls == s->fail_at) return length / 2u;
+    memcpy(buffer, s->data + offset, length);
+    return length;
+}
+
+/* The font again, opened through the callback API, or NULL. */
+static const rmf_font* read_font;
+
+/* Finds code through both APIs; they must agree. */
+static rmf_status find(const rmf_font* font, uint16_t code, rmf_glyph* glyph) {
+    static uint8_t buffer[4096];
+    rmf_glyph copy;
+    rmf_status status = rmf_find_glyph(font, code, glyph);
+    rmf_status read_status;
+    if (read_font == NULL) return status;
+    read_status = rmf_read_glyph(read_font, code, &copy, buffer, sizeof buffer);
+    if (read_status == RMF_OK) {
+        if (status != RMF_OK || memcmp(copy.bits, glyph->bits, glyph->size) != 0 ||
+            copy.width_byte != glyph->width_byte || copy.size != glyph->size)
+            abort();
+    } else if (read_status != RMF_READ_ERROR &&
+               !(read_status == RMF_BAD_ARGUMENT && read_font->glyph_bytes > sizeof buffer) &&
+               read_status != status) {
+        abort();
+    }
+    return status;
+}
+
 static void exercise(const rmf_font* font, const uint8_t* data, size_t size) {
     static const uint16_t fixed[] = {0x0000, 0x0020, 0x0041, 0x007E, 0x007F, 0x8140, 0x817E,
                                      0x817F, 0x8180, 0xA140, 0xA17F, 0xA1A0, 0xA1A1, 0xB0A1,
@@ -36,14 +80,14 @@ static void exercise(const rmf_font* font, const uint8_t* data, size_t size) {
     rmf_header_info info;
     size_t i;
     for (i = 0; i < sizeof fixed / sizeof fixed[0]; ++i)
-        if (rmf_find_glyph(font, fixed[i], &glyph) == RMF_OK) read_glyph(&glyph);
+        if (find(font, fixed[i], &glyph) == RMF_OK) read_glyph(&glyph);
     /* Codes taken from the input: header codes, string table entries. */
     for (i = 0; i + 1 < size && i < 64; i += 2) {
         uint16_t code = (uint16_t)(data[i] | (data[i + 1] << 8));
-        if (rmf_find_glyph(font, code, &glyph) == RMF_OK) read_glyph(&glyph);
+        if (find(font, code, &glyph) == RMF_OK) read_glyph(&glyph);
     }
-    rmf_find_glyph(font, font->start_code, &glyph);
-    rmf_find_glyph(font, font->end_code, &glyph);
+    find(font, font->start_code, &glyph);
+    find(font, font->end_code, &glyph);
     if (rmf_header_fields(font, &info) == RMF_OK) {
         for (i = 0; i < info.text_length; ++i) sink += info.text[i];
         for (i = 0; i < info.family_length; ++i) sink += info.family[i];
@@ -53,8 +97,17 @@ static void exercise(const rmf_font* font, const uint8_t* data, size_t size) {
 int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
 
 int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    rmf_font font;
-    if (rmf_open(&font, data, size, 0, 0) == RMF_OK) exercise(&font, data, size);
+    rmf_font font, by_read;
+    /* The last byte picks the read that fails, if any. */
+    struct source source = {data, size, 0, 0};
+    rmf_status status = rmf_open(&font, data, size, 0, 0);
+    read_font = NULL;
+    if (size > 0) source.fail_at = data[size - 1] % 16u;
+    if (rmf_open_read(&by_read, source_read, &source, size, 0, 0) != status && source.fail_at != 1u)
+        abort();
+    if (status == RMF_OK && by_read.kind != RMF_KIND_NONE) read_font = &by_read;
+    if (status == RMF_OK) exercise(&font, data, size);
+    read_font = NULL;
     if (size >= 4) {
         /* Overrides that agree with the header bytes (W, H + 256) and ones
          * that do not. */

@@ -20,8 +20,7 @@ fi
 
 set -- clang -std=c99 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
     -I"$reader" "$here/fuzz_reader.c" "$reader/runemill_font.c" -o "$binary"
-stamp=$( (echo "$@"; clang --version; cat "$here/fuzz_reader.c" "$reader/runemill_font.c" \
-    "$reader/runemill_font.h") | sha256sum)
+stamp=$( (echo "$@"; clang --version; cat "$here"/*.c "$reader"/*.[ch]) | sha256sum)
 if [ -x "$binary" ] && [ "$(cat "$binary.stamp" 2>/dev/null)" = "$stamp" ]; then
     echo "run_fuzz: $binary is up to date"
 else

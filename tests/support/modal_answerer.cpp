@@ -38,14 +38,17 @@ void ModalAnswerer::Answer() {
         return;
     }
     if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-        // The file dialog's "replace it?" question is answered yes.
-        if (QAbstractButton* yes = box->button(QMessageBox::Yes)) {
-            yes->click();
-            return;
-        }
-        if (box->windowTitle() == QLatin1String("Message")) {
+        const bool ours = box->windowTitle() == QLatin1String("Message");
+        if (ours) {
             messages_ << box->text();
             if (onMessage_) onMessage_(box->text());
+        }
+        // The file dialog's "replace it?" question is answered yes; the
+        // window's own questions as the test says.
+        if (QAbstractButton* yes = box->button(QMessageBox::Yes)) {
+            QAbstractButton* no = box->button(QMessageBox::No);
+            (ours && !yesToQuestions_ && no ? no : yes)->click();
+            return;
         }
         box->accept();
     }

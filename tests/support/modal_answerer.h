@@ -24,6 +24,8 @@ public:
         fileDialogsSeen_ = 0;
     }
     int fileDialogsSeen() const { return fileDialogsSeen_; }
+    // How the window's own yes/no questions are answered (recorded as messages).
+    void AnswerQuestions(bool yes) { yesToQuestions_ = yes; }
     // Called when a "Message" box is closed, before the next one can open.
     void SetOnMessage(std::function<void(const QString&)> onMessage) { onMessage_ = std::move(onMessage); }
 
@@ -35,5 +37,6 @@ private:
     QStringList files_;
     QStringList messages_;
     int fileDialogsSeen_ = 0;
+    bool yesToQuestions_ = false;
     std::function<void(const QString&)> onMessage_;
 };

@@ -23,6 +23,7 @@ public:
     static const QString& lastDir(const MainWindow& w) { return w.lastDir; }
     static QString& lastDirRef(MainWindow& w) { return w.lastDir; }
     static QImage& glyphImage(MainWindow& w) { return w.glyphImage; }
+    static const QImage& previewImage(const MainWindow& w) { return w.previewImage; }
     static QFont& currentFont(MainWindow& w) { return w.currentFont; }
     static bool runActive(const MainWindow& w) { return w.runActive; }
 };

@@ -1,0 +1,48 @@
+// A font file as C99 source for a firmware build: `-o font.c` writes the
+// file's bytes as one aligned const uint8_t array with its length, and a
+// matching font.h beside it. The bytes are those the .bin would hold.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include "cli/command_line.h"
+
+class QCommandLineParser;
+
+namespace runemill::cli {
+
+// The .c and .h texts of one font.
+struct CSourceTexts {
+    QByteArray source;
+    QByteArray header;
+};
+
+// True when `path` asks for C source: it ends in ".c" (any case).
+bool IsCSourcePath(const QString& path);
+
+// The header beside a .c path: "fonts/gb16.c" -> "fonts/gb16.h".
+QString CHeaderPath(const QString& sourcePath);
+
+// The array name from a file name: its base name with every character that
+// cannot be in a C identifier made '_', and '_' in front of a leading digit
+// ("fonts/my-font 16.c" -> "my_font_16", "16x16.c" -> "_16x16").
+QString SymbolFromPath(const QString& path);
+
+// `symbol` holds `bytes`; `headerName` is the file name the .c includes.
+CSourceTexts MakeCSource(const QByteArray& bytes, const QString& symbol, const QString& headerName);
+
+// Registers --symbol.
+void AddCSourceOptions(QCommandLineParser& parser);
+
+// Reads --symbol for output `output` (empty when not C source); refuses a
+// symbol that is no C identifier, --symbol without a .c output, and C source
+// for the headers, which are appended to a .bin.
+bool ReadCSourceOptions(const QCommandLineParser& parser, const QString& output, bool appends,
+                        QString* symbol, CliError* error);
+
+// Writes path (.c) and its .h, each replaced only once complete. Returns an
+// empty string, or what went wrong.
+QString WriteCSource(const QString& path, const QString& symbol, const QByteArray& bytes);
+
+}  // namespace runemill::cli
