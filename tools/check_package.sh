@@ -32,6 +32,7 @@ done
 dpkg-deb -x "$deb" "$root/fs"
 for file in bin/runemill bin/runemill-cli share/runemill/reader/runemill_font.h \
     share/runemill/reader/runemill_font.c share/runemill/reader/examples/draw_glyph.c \
+    share/runemill/cmake/RunemillFont.cmake \
     share/applications/runemill.desktop share/icons/hicolor/scalable/apps/runemill.svg \
     share/doc/runemill/README.md share/doc/runemill/file-formats.md; do
     [ -f "$root/fs/usr/$file" ] || fail "/usr/$file is missing"
