@@ -19,10 +19,11 @@
 #include <cstring>
 #include <vector>
 
-#include "generators/layout/font_assembler.h"
-#include "generators/layout/font_plan.h"
-#include "render/font_resolution.h"
-#include "render/glyph_pipeline.h"
+#include "convert/convert_request.h"
+#include "layout/font_assembler.h"
+#include "layout/font_plan.h"
+#include "render/font_families.h"
+#include "render/glyph_drawer.h"
 
 using namespace runemill;
 
@@ -40,18 +41,14 @@ const char* FormatName(int format) {
     return names[NormalizePixelFormat(format)];
 }
 
-// The window's start-up font and offsets.
-QFont StartFont() { return QFont(QStringLiteral("宋体"), 20); }
+// The window's start-up font and offsets, in a cell of `size` and `format`.
+QFont StartFont() { return ConvertRequest().Font(); }
 
 GlyphSettings Settings(int size, int format) {
-    GlyphSettings settings;
-    settings.pack.width = size;
-    settings.pack.height = size;
-    settings.pack.pixFormat = format;
-    settings.pack.grayLimit = 50;
-    settings.render.x0 = 0;
-    settings.render.y0 = -7;
-    return settings;
+    ConvertRequest request;
+    request.width = request.height = size;
+    request.pixFormat = format;
+    return request.Glyph();
 }
 
 QStringList CjkCharacters(int count) {
@@ -138,8 +135,7 @@ void PackAlone(const QStringList& texts, int size, int format, int passes) {
 struct Library {
     const char* name;
     FontKind kind;
-    int start;
-    int end;
+    CodeRange range;
 };
 
 void WholeRun(const Library& library, int size) {
@@ -147,11 +143,10 @@ void WholeRun(const Library& library, int size) {
     cell.width = size;
     cell.height = size;
     cell.pixFormat = 0;
-    QString error;
-    const FontPlan plan =
-        FontPlan::ForLibrary(library.kind, cell, library.start, library.end, &error);
+    Refusal refusal;
+    const FontPlan plan = FontPlan::ForLibrary(library.kind, cell, library.range.start, library.range.end, &refusal);
     if (!plan.isValid()) {
-        std::printf("  %-8s %2dx%-2d  refused: %s\n", library.name, size, size, qPrintable(error));
+        std::printf("  %-8s %2dx%-2d  refused: %s\n", library.name, size, size, qPrintable(refusal.text));
         return;
     }
     QElapsedTimer timer;
@@ -172,7 +167,7 @@ void WholeRun(const Library& library, int size) {
     std::printf(
         "  %-8s %04X-%04X %2dx%-2d  %5d glyphs (%d ASCII)  %6.3f s  %8.0f glyphs/s  "
         "%9lld bytes  hash %016llx\n",
-        library.name, library.start, library.end, size, size, plan.slotCount(),
+        library.name, library.range.start, library.range.end, size, size, plan.slotCount(),
         plan.asciiSlotCount(), seconds, plan.slotCount() / seconds,
         static_cast<long long>(plan.fileSize()), static_cast<unsigned long long>(hash.value));
 }
@@ -212,10 +207,10 @@ int main(int argc, char** argv) {
     }
 
     const Library libraries[4] = {
-        {"GB2312", FontKind::Gb2312, 0xA1A0, 0xF7FE},
-        {"BIG5", FontKind::Big5, 0xA140, 0xF9FF},
-        {"GBK", FontKind::Gbk, 0x8140, 0xFEBF},
-        {"Unicode", FontKind::Unicode, 0x4E00, 0x9FA5},
+        {"GB2312", FontKind::Gb2312, DefaultRange(ConvertKind::Gb2312)},
+        {"BIG5", FontKind::Big5, DefaultRange(ConvertKind::Big5)},
+        {"GBK", FontKind::Gbk, DefaultRange(ConvertKind::Gbk)},
+        {"Unicode", FontKind::Unicode, DefaultRange(ConvertKind::Unicode)},
     };
     std::printf("\nWhole libraries through the core, 1bits, one drawer:\n");
     for (const Library& library : libraries) {

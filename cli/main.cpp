@@ -9,7 +9,7 @@
 #include "cli/convert_command.h"
 #include "cli/convert_options.h"
 #include "cli/inspect_command.h"
-#include "render/font_resolution.h"
+#include "render/font_families.h"
 
 namespace {
 
@@ -21,7 +21,7 @@ int PrintError(const CliError& error) {
 }
 
 int ConvertCommand(const QStringList& arguments) {
-    runemill::cli::ConvertSettings settings;
+    runemill::cli::ConvertOptions settings;
     CliError error;
     if (!runemill::cli::ParseConvertOptions(arguments, &settings, &error)) return PrintError(error);
     if (runemill::cli::RunConvert(settings, &error) != runemill::cli::kExitDone)

@@ -14,10 +14,13 @@ constexpr QRgb kGround = 0xFF000000u;
 bool Inked(QRgb pixel) { return (pixel & 0xFFFFFFu) != 0; }
 
 // The font as it is drawn: the family and size the user chose, with the
-// rendering choices a desktop would otherwise make pinned down.
+// rendering choices a desktop would otherwise make pinned down. No merging:
+// a character the chosen face lacks is never borrowed from another installed
+// font, so the bytes depend only on the face the user chose.
 QFont DrawingFont(const QFont& font) {
     QFont drawn = font;
-    drawn.setStyleStrategy(QFont::StyleStrategy(drawn.styleStrategy() | QFont::NoSubpixelAntialias));
+    drawn.setStyleStrategy(QFont::StyleStrategy(drawn.styleStrategy() | QFont::NoSubpixelAntialias |
+                                                QFont::NoFontMerging));
     drawn.setHintingPreference(QFont::PreferFullHinting);
     return drawn;
 }
@@ -40,6 +43,16 @@ int InkStart(const QImage& canvas, int limit) {
 }
 
 }  // namespace
+
+// Characters the face has no glyph for are left out (drawn blank), rather
+// than shown as the face's missing-glyph box.
+QString GlyphRasterizer::InFace(const QString& text) const {
+    QString drawn;
+    for (const uint ucs4 : text.toUcs4()) {
+        if (metrics_.inFontUcs4(ucs4)) drawn += QString::fromUcs4(&ucs4, 1);
+    }
+    return drawn;
+}
 
 QImage MakeGlyphImage(int width, int height) {
     QImage glyph(std::max(width, 0), std::max(height, 0), QImage::Format_ARGB32);
@@ -84,9 +97,10 @@ bool GlyphRasterizer::Render(QImage& glyph, QFont& font, const QString& text,
             haveFont_ = true;
             lastFont_ = font;
             drawingFont_ = DrawingFont(font);
+            metrics_ = QFontMetrics(drawingFont_);
         }
         painter.setFont(drawingFont_);
-        painter.drawText(QRect(0, 0, w, canvasH), Qt::AlignCenter, text);
+        painter.drawText(QRect(0, 0, w, canvasH), Qt::AlignCenter, InFace(text));
     }
 
     const QImage& canvas = canvas_;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QImage>
 #include <QString>
 
@@ -34,9 +35,12 @@ public:
     bool Render(QImage& glyph, QFont& font, const QString& text, const RenderOptions& options);
 
 private:
+    QString InFace(const QString& text) const;
+
     QImage canvas_;
     QFont lastFont_;     // the font of the previous call, as the caller holds it
     QFont drawingFont_;  // and as it is drawn; rebuilt only when the font changes
+    QFontMetrics metrics_{QFont()};  // of drawingFont_: which characters its face has
     bool haveFont_ = false;
 };
 

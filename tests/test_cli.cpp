@@ -25,9 +25,11 @@ void WriteAll(const QString& path, const QByteArray& bytes) {
     QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
 }
 
-// Runs the program without a display and without a platform named.
-Outcome Run(const QStringList& arguments) {
+// Runs the program without a display and without a platform named; `fontConfig`, when given,
+// is the only font configuration it sees.
+Outcome Run(const QStringList& arguments, const QString& fontConfig = QString()) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    if (!fontConfig.isEmpty()) environment.insert(QStringLiteral("FONTCONFIG_FILE"), fontConfig);
     for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
         environment.remove(QLatin1String(name));
     QProcess process;
@@ -172,7 +174,7 @@ class TestCli : public QObject {
                                          "unicode, ascii, string, chip, ttf";
         QTest::newRow("unknown format")
             << "gbk --format 3bits" << 1
-            << "--format: unknown format '3bits'; one of 1bits, 2bits, 4bits, 8bits, aRGB4444";
+            << "--format: '3bits' is not one of 1bits, 2bits, 4bits, 8bits, aRGB4444";
         QTest::newRow("not a number")
             << "gbk --height 1O" << 1 << "--height: '1O' is not a whole number";
         QTest::newRow("W of 0") << "ascii --width 0" << 1 << "--width: W and H must be at least 1.";
@@ -184,6 +186,8 @@ class TestCli : public QObject {
             << "gb2312 --from A100" << 1 << "--from: Font Start Code is less 0xA1A0";
         QTest::newRow("missing text file")
             << "string --text @missing.txt" << 1 << "--text: no such file: @missing.txt";
+        QTest::newRow("unknown family")
+            << "ascii --font Nosuch" << 1 << "--font: no installed font family is named 'Nosuch'";
         QTest::newRow("missing font file")
             << "ascii --font-file @missing.ttf" << 1 << "--font-file: no such file: @missing.ttf";
         QTest::newRow("five-digit code") << "unicode --from 1F600 --to 1F64F" << 1
@@ -238,6 +242,23 @@ class TestCli : public QObject {
         QCOMPARE(run.status, 0);
         QCOMPARE(run.out, QByteArray("runemill-cli " RUNEMILL_VERSION "\n"));
         QCOMPARE(run.err, QByteArray());
+    }
+
+    // Unassigned BIG5 cells decode to U+FFFD and private-use characters that other installed
+    // fonts have: with only the chosen face visible to fontconfig, the bytes stay the same.
+    void bytesOnlyFromTheChosenFace() {
+        const QString zenHei = "/usr/share/fonts/truetype/wqy/wqy-zenhei.ttc";
+        if (!QFileInfo::exists(zenHei)) QSKIP("WenQuanYi Zen Hei is not installed");
+        QVERIFY(QDir(dir.path()).mkpath("only"));
+        QVERIFY(QFile::link(zenHei, Path("only/wqy-zenhei.ttc")));
+        WriteAll(Path("fonts.conf"), QString("<?xml version=\"1.0\"?><fontconfig><dir>%1</dir>"
+                                             "<cachedir>%2</cachedir></fontconfig>")
+                                         .arg(Path("only"), Path("cache"))
+                                         .toUtf8());
+        const QStringList options = Expand("convert big5 --from A440 --to A4FF --width 16 --height 16 --quiet");
+        QCOMPARE(Run(options + QStringList{"-o", Path("all.bin")}).status, 0);
+        QCOMPARE(Run(options + QStringList{"-o", Path("one.bin")}, Path("fonts.conf")).status, 0);
+        QCOMPARE(ReadAll(Path("one.bin")).toHex(), ReadAll(Path("all.bin")).toHex());
     }
 
     void helpNamesEveryOption() {

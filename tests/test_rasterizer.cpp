@@ -3,7 +3,8 @@
 #include <QtTest>
 #include <algorithm>
 
-#include "render/glyph_pipeline.h"
+#include "render/font_families.h"
+#include "render/glyph_drawer.h"
 
 using namespace runemill;
 
@@ -41,6 +42,7 @@ QVector<int> InkColumns(const QImage& image) {
 class TestRasterizer : public QObject {
     Q_OBJECT
   private slots:
+    void initTestCase() { InstallFontSubstitutes(); }
     // A glyph drawn with offsets is the centred one drawn without, moved by (x0, y0), black where
     // it comes from outside; in left mode x0 plays no part and the first inked column moves to 0.
     // 48 rows hold the line box.

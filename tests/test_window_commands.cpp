@@ -174,7 +174,9 @@ class WindowCommandsTest : public QObject, private WindowFixture {
         QCOMPARE(file.size(), length);
         QCOMPARE(file.left(9 + 2 * count), Hex("53531010") + char(count) + Hex("00554E00") + codes);
         for (int k = 0, record = 9 + 2 * count; k < count; ++k, record += 33) {
-            const bool space = codes.mid(2 * k, 2) == Hex("2000");  // no ink, width 1
+            // A space, and a lone half of a surrogate pair (no face has a glyph for it): no ink, width 1.
+            const ushort unit = uchar(codes.at(2 * k)) | uchar(codes.at(2 * k + 1)) << 8;
+            const bool space = unit == 0x20 || QChar::isSurrogate(unit);
             QCOMPARE(Filled(file, record + 1, 32), space);
             QVERIFY(space ? file.at(record) == 1 : file.at(record) >= 1);
         }
@@ -259,7 +261,6 @@ class WindowCommandsTest : public QObject, private WindowFixture {
         run(kAscii, path("before.bin"));
         set("lineEdit_W", width);
         set("lineEdit_H", height);
-        MainWindowTestAccess::lastDirRef(*window).clear();  // the next dialog starts elsewhere
         w<QPushButton>("pushButton_3")->click();
         w<QScrollBar>("verticalScrollBar")->setValue(27);  // silent: W or H is being edited
         w<QScrollBar>("verticalScrollBar")->setValue(26);
@@ -279,7 +280,6 @@ class WindowCommandsTest : public QObject, private WindowFixture {
             set("lineEdit_W", "");
             w<QPushButton>("pushButton_3")->click();
         };
-        MainWindowTestAccess::lastDirRef(*window).clear();  // the next dialog starts elsewhere
         run(kAscii, path("after.bin"));
         QCOMPARE(answerer->messages(),
                  QStringList({"UniCode Font Lib ok", "W and H must be at least 1.", "UniCode Font Lib ok"}));

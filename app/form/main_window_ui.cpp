@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr int kMaxWidgetSize = 16777215;  // QWIDGETSIZE_MAX
+constexpr int kMaxWidgetSize = QWIDGETSIZE_MAX;
 // The log keeps a seven-digit maximum height; it only has to be larger than any screen.
 constexpr int kLogMaxHeight = 1677215;
 // Height of the title bar above each of the three panels of the left area.

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 
 ModalAnswerer::ModalAnswerer() {
@@ -22,18 +23,14 @@ void ModalAnswerer::Answer() {
         if (path.isEmpty()) {
             dialog->reject();
         } else {
+            dialog->selectFile(path);
+            // The whole path in the name field, so a folder that finishes
+            // loading before the accept cannot bring its proposed name back.
+            if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+                name->setText(path);
             // Queued: accepting an existing name opens the "replace it?" box,
-            // which this timer must be free to answer. selectFile() leaves the
-            // name field alone while it has the focus, which it gets at a time
-            // of its own: the focus goes first.
-            QMetaObject::invokeMethod(
-                dialog,
-                [dialog, path] {
-                    if (QWidget* focused = dialog->focusWidget()) focused->clearFocus();
-                    dialog->selectFile(path);
-                    static_cast<QDialog*>(dialog)->accept();  // QFileDialog::accept
-                },
-                Qt::QueuedConnection);
+            // which this timer must be free to answer.
+            QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
         }
         return;
     }

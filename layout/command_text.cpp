@@ -1,4 +1,4 @@
-#include "generators/layout/command_text.h"
+#include "layout/command_text.h"
 
 #include <QTextStream>
 

@@ -21,6 +21,13 @@ struct GlyphSettings {
 // What a draw returns when the memory for its cell was not there.
 constexpr int kGlyphNotDrawn = -1;
 
+// The steps of every glyph of every file: `glyph` made W x H (a turned
+// glyph leaves H x W behind), `text` rendered into it, its inked width
+// measured when `measure` is set (else 1), the transforms, the packer into
+// `out` (BytesPerGlyph bytes). Returns the width, or kGlyphNotDrawn.
+int DrawGlyph(QImage& glyph, GlyphRasterizer& rasterizer, QFont& font, const GlyphSettings& settings,
+              const QString& text, bool leftAligned, bool measure, uchar* out);
+
 // Owns its own GlyphImage, font copy and canvas, so one drawer per thread.
 class GlyphDrawer {
 public:

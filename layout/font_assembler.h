@@ -7,14 +7,14 @@
 #include <QtGlobal>
 #include <functional>
 
-#include "generators/layout/font_plan.h"
+#include "layout/font_plan.h"
 
 namespace runemill {
 
 // Draws the slot's text and packs it into `packed` (bytesPerGlyph bytes).
 // Returns the inked width; it is only stored where the slot has a width byte.
 // A negative width means the glyph could not be drawn, and stops the run.
-using DrawGlyph = std::function<int(const GlyphSlot&, uchar* packed)>;
+using SlotDrawer = std::function<int(const GlyphSlot&, uchar* packed)>;
 
 // Called after each glyph has been copied: for progress, event processing or
 // collecting widths (the GBK width list).
@@ -25,11 +25,11 @@ using AfterGlyph = std::function<void(int slotIndex, int width)>;
 // zeroed and gets W / spaceDivisor whatever `draw` did. Nothing is written at
 // or past fileSize. `afterGlyph` may be empty. False when a draw failed.
 bool AssembleSlots(const FontPlan& plan, uchar* out, int firstSlot, int endSlot, uchar* scratch,
-                   const DrawGlyph& draw, const AfterGlyph& afterGlyph);
+                   const SlotDrawer& draw, const AfterGlyph& afterGlyph);
 
 // The whole file: fixed bytes, then every slot. Empty for an invalid plan or
 // a failed draw.
-QByteArray BuildFont(const FontPlan& plan, const DrawGlyph& draw,
+QByteArray BuildFont(const FontPlan& plan, const SlotDrawer& draw,
                      const AfterGlyph& afterGlyph = AfterGlyph());
 
 }  // namespace runemill

@@ -1,6 +1,7 @@
-#include "render/font_resolution.h"
+#include "render/font_families.h"
 
 #include <QFont>
+#include <QFontDatabase>
 #include <QStringList>
 
 namespace runemill {
@@ -11,6 +12,18 @@ void InstallFontSubstitutes() {
         QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Droid Sans Fallback")};
     const QString startFamily = QStringLiteral("宋体");
     if (QFont::substitutes(startFamily).isEmpty()) QFont::insertSubstitutions(startFamily, cjkFaces);
+}
+
+bool FamilyInstalled(const QString& family) {
+    const QStringList installed = QFontDatabase().families();
+    auto has = [&installed](const QString& name) {
+        return installed.contains(name, Qt::CaseInsensitive);
+    };
+    if (has(family)) return true;
+    for (const QString& substitute : QFont::substitutes(family)) {
+        if (has(substitute)) return true;
+    }
+    return false;
 }
 
 }  // namespace runemill

@@ -5,7 +5,7 @@
 
 #include <QString>
 
-#include "generators/layout/font_plan.h"
+#include "layout/font_plan.h"
 
 namespace runemill {
 

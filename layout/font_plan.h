@@ -8,6 +8,8 @@
 #include <QtGlobal>
 #include <functional>
 
+#include "layout/refusal.h"
+
 namespace runemill {
 
 enum class FontKind { Gb2312, Big5, Gbk, Unicode, Ascii, String };
@@ -35,19 +37,19 @@ class FontPlan {
   public:
     // A library (GB2312, BIG5, GBK, Unicode) or the ASCII font (which ignores
     // the codes). Checks the range in the window's order and wording, then
-    // the cell and the size; on failure returns an invalid plan and sets *error.
+    // the cell and the size; on failure returns an invalid plan and sets *refusal.
     // Texts are decoded with the encoding's codec; where Qt has none they are
     // empty, so the slots keep their places and draw blank.
     static FontPlan ForLibrary(FontKind kind, const CellSettings& cell, int startCode, int endCode,
-                               QString* error);
+                               Refusal* refusal);
     // The string font of `text`: its distinct UTF-16 units in first-occurrence
-    // order. A text without units gives an invalid plan and an empty *error:
+    // order. A text without units gives an invalid plan and no refusal:
     // there is nothing to write and nothing to report.
-    static FontPlan ForString(const CellSettings& cell, const QString& text, QString* error);
+    static FontPlan ForString(const CellSettings& cell, const QString& text, Refusal* refusal);
 
     // Why a W x H cell cannot be drawn (too small, or a canvas no image can
     // hold); empty when it can.
-    static QString CellRefusal(int width, int height);
+    static Refusal CellRefusal(int width, int height);
 
     FontPlan() = default;
 
@@ -80,7 +82,7 @@ class FontPlan {
     struct RowLayout;  // what differs between the GB2312, BIG5 and GBK rows
     static const RowLayout* RowLayoutOf(FontKind kind);
 
-    bool CheckCellAndSize(QString* error);
+    bool CheckCellAndSize(Refusal* refusal);
     void AddAsciiBlock();
     void AddTwoByteRows(const RowLayout& layout);
     void AddUnicodeRecords();

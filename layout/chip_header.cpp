@@ -1,10 +1,10 @@
-#include "generators/layout/chip_header.h"
+#include "layout/chip_header.h"
 
 #include <QTextCodec>
 #include <algorithm>
 #include <cstring>
 
-#include "generators/layout/layout_constants.h"
+#include "layout/layout_constants.h"
 #include "render/packers.h"
 
 namespace runemill {

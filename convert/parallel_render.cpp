@@ -1,4 +1,4 @@
-#include "cli/parallel_render.h"
+#include "convert/parallel_render.h"
 
 #include <QFontDatabase>
 #include <algorithm>
@@ -9,9 +9,9 @@
 #include <thread>
 #include <vector>
 
-#include "generators/layout/font_assembler.h"
+#include "layout/font_assembler.h"
 
-namespace runemill::cli {
+namespace runemill {
 
 namespace {
 
@@ -23,11 +23,9 @@ constexpr int kMaxThreads = 64;
 
 // Draws the slots [first, end) with a drawer of its own. The font is built
 // here rather than copied, so no QFont data is shared between threads.
-bool RenderChunk(const FontPlan& plan, const FontChoice& fontChoice, const GlyphSettings& glyph,
-                 int first, int end, uchar* out, int* widths, std::atomic<qint64>* done,
-                 const std::function<void()>& onStride) {
-    const QFont font = MakeFont(fontChoice);
-    GlyphDrawer drawer(font, glyph);
+bool RenderChunk(const FontPlan& plan, const ConvertRequest& request, int first, int end, uchar* out,
+                 int* widths, std::atomic<qint64>* done, const std::function<void()>& onStride) {
+    GlyphDrawer drawer(request.Font(), request.Glyph());
     std::vector<uchar> scratch(size_t(plan.bytesPerGlyph()));
     int sinceReport = 0;
     const bool drawn = AssembleSlots(
@@ -49,27 +47,17 @@ bool RenderChunk(const FontPlan& plan, const FontChoice& fontChoice, const Glyph
 
 }  // namespace
 
-QFont MakeFont(const FontChoice& choice) {
-    QFont font(choice.family, choice.pointSize, QFont::Normal, false);
-    font.setUnderline(choice.underline);
-    return font;
-}
-
-bool ThreadedFontRendering() {
+int ThreadsForRun(int requested, int slotCount) {
     // Qt 5.15 deprecates the question (its answer is always yes there); older
     // Qt builds can still say no.
     QT_WARNING_PUSH
     QT_WARNING_DISABLE_DEPRECATED
-    return QFontDatabase::supportsThreadedFontRendering();
+    if (!QFontDatabase::supportsThreadedFontRendering()) return 1;
     QT_WARNING_POP
-}
-
-int ThreadsForRun(int requested, int slotCount) {
-    if (!ThreadedFontRendering()) return 1;
     return std::max(1, std::min({requested, slotCount, kMaxThreads}));
 }
 
-bool RenderPlanSlots(const FontPlan& plan, const FontChoice& font, const GlyphSettings& glyph, int threads,
+bool RenderPlanSlots(const FontPlan& plan, const ConvertRequest& request, int threads,
                      uchar* out, const RenderProgress& progress, QVector<int>* slotWidths) {
     const int count = plan.slotCount();
     QVector<int>& widths = *slotWidths;
@@ -79,7 +67,7 @@ bool RenderPlanSlots(const FontPlan& plan, const FontChoice& font, const GlyphSe
 
     if (threads == 1) {
         // One thread: draw here, reporting as the glyphs pass.
-        const bool drawn = RenderChunk(plan, font, glyph, 0, count, out, widths.data(), &done, [&] {
+        const bool drawn = RenderChunk(plan, request, 0, count, out, widths.data(), &done, [&] {
             if (progress) progress(done.load(std::memory_order_relaxed));
         });
         if (progress) progress(done.load());
@@ -90,7 +78,7 @@ bool RenderPlanSlots(const FontPlan& plan, const FontChoice& font, const GlyphSe
         // One glyph drawn here first, and thrown away, so the font libraries'
         // lazily built tables (font configuration, shaping languages) are made
         // on this thread before the workers share them.
-        GlyphDrawer warmUp(MakeFont(font), glyph);
+        GlyphDrawer warmUp(request.Font(), request.Glyph());
         std::vector<uchar> scratch(size_t(plan.bytesPerGlyph()));
         const GlyphSlot& slot = plan.slot(count - 1);
         warmUp.Draw(slot.text, slot.leftAligned, slot.measureWidth, scratch.data());
@@ -106,7 +94,7 @@ bool RenderPlanSlots(const FontPlan& plan, const FontChoice& font, const GlyphSe
         const int first = int(qint64(count) * t / threads);
         const int end = int(qint64(count) * (t + 1) / threads);
         workers.emplace_back([&, first, end] {
-            if (!RenderChunk(plan, font, glyph, first, end, out, widthData, &done, nullptr))
+            if (!RenderChunk(plan, request, first, end, out, widthData, &done, nullptr))
                 allDrawn = false;
             {
                 std::lock_guard<std::mutex> lock(mutex);
@@ -129,4 +117,4 @@ bool RenderPlanSlots(const FontPlan& plan, const FontChoice& font, const GlyphSe
     return allDrawn;
 }
 
-}  // namespace runemill::cli
+}  // namespace runemill

@@ -6,7 +6,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "generators/layout/chip_header.h"
+#include "layout/chip_header.h"
 
 namespace runemill {
 
@@ -18,11 +18,4 @@ QString MaxPageLine(int startCode, int endCode);
 QStringList UnicodeLines(int startCode, int endCode);
 // The chip header's four lines, the TTF header's two, for a header built from `fields`.
 QStringList ChipHeaderLines(const ChipHeaderFields& fields, const QByteArray& header, bool ttf);
-// The refusal when Qt has no codec of that name.
-QString MissingCodecMessage(const char* codecName);
-// The refusal of a cell whose canvas no image can hold.
-QString CellTooLargeMessage(int width, int height);
-// The failure of a run whose cell could not be allocated.
-QString NotEnoughMemoryToDraw(int width, int height);
-
 }  // namespace runemill

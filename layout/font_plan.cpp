@@ -1,13 +1,14 @@
-#include "generators/layout/font_plan.h"
+#include "layout/font_plan.h"
 
 #include <QChar>
 #include <QTextCodec>
+#include <QtEndian>
 #include <algorithm>
 #include <cstring>
 #include <vector>
 
-#include "generators/layout/layout_constants.h"
-#include "generators/layout/run_log.h"
+#include "layout/layout_constants.h"
+#include "layout/refusal.h"
 #include "render/codes.h"
 #include "render/packers.h"
 #include "render/rasterizer.h"
@@ -21,8 +22,6 @@ struct FontPlan::RowLayout {
     const char* magic;
     int minStart;
     int maxEnd;
-    const char* startMessage;
-    const char* endMessage;
     int lowFirst;
     int lowCount;
     int highFirst;
@@ -33,17 +32,7 @@ struct FontPlan::RowLayout {
 
 namespace {
 
-const char kOrderMessage[] = "Error for start code > end code. And stop.";
-const char kCellMessage[] = "W and H must be at least 1.";
-const char kSizeMessage[] =
-    "The file would be 2 GB or larger; choose a smaller cell, pixel format or code range.";
-
-QString Latin1(const char* text) { return QString::fromLatin1(text); }
-
-void PutLe16(uchar* out, int value) {
-    out[0] = uchar(value & 0xFF);
-    out[1] = uchar((value >> 8) & 0xFF);
-}
+void PutLe16(uchar* out, int value) { qToLittleEndian(quint16(value), out); }
 
 void PutMagic(uchar* out, const char* magic) {
     out[0] = uchar(magic[0]);
@@ -57,8 +46,6 @@ const FontPlan::RowLayout* FontPlan::RowLayoutOf(FontKind kind) {
                                      kGb2312Magic,
                                      kGb2312MinStart,
                                      kGb2312MaxEnd,
-                                     "Font Start Code is less 0xA1A0",
-                                     "Font End Code is over 0xF7FE",
                                      kGb2312FirstCell,
                                      kGb2312CellsPerRow,
                                      0,
@@ -69,8 +56,6 @@ const FontPlan::RowLayout* FontPlan::RowLayoutOf(FontKind kind) {
                                    kBig5Magic,
                                    kBig5MinStart,
                                    kBig5MaxEnd,
-                                   "Font Start Code is less 0xA140",
-                                   "Font End Code is over 0xF9FF",
                                    kBig5LowFirstCell,
                                    kBig5LowCellCount,
                                    kBig5HighFirstCell,
@@ -81,8 +66,6 @@ const FontPlan::RowLayout* FontPlan::RowLayoutOf(FontKind kind) {
                                   kGbkMagic,
                                   kGbkMinStart,
                                   kGbkMaxEnd,
-                                  "Font Start Code is less 0x8140",
-                                  "Font End Code is over 0xFEFE",
                                   kGbkLowFirstCell,
                                   kGbkLowCellCount,
                                   kGbkHighFirstCell,
@@ -104,23 +87,23 @@ const FontPlan::RowLayout* FontPlan::RowLayoutOf(FontKind kind) {
 int FontPlan::spaceWidth() const { return cell_.width / std::max(cell_.spaceDivisor, 1); }
 
 FontPlan FontPlan::ForLibrary(FontKind kind, const CellSettings& cell, int startCode, int endCode,
-                              QString* error) {
-    if (error) error->clear();
+                              Refusal* refusalOut) {
+    if (refusalOut) *refusalOut = Refusal();
     FontPlan plan;
     plan.kind_ = kind;
     plan.cell_ = cell;
     plan.cell_.pixFormat = NormalizePixelFormat(cell.pixFormat);
 
     const RowLayout* layout = RowLayoutOf(kind);
-    QString refusal;
+    Refusal refusal;
     if (layout) {
         // Start before end, as the window reports them; whole rows are written.
         if (startCode < layout->minStart) {
-            refusal = Latin1(layout->startMessage);
+            refusal = Refusal::CodeOutOfRange(true, layout->minStart);
         } else if (endCode > layout->maxEnd) {
-            refusal = Latin1(layout->endMessage);
+            refusal = Refusal::CodeOutOfRange(false, layout->maxEnd);
         } else if (endCode < startCode) {
-            refusal = Latin1(kOrderMessage);
+            refusal = Refusal::StartAfterEndCode();
         } else {
             plan.startCode_ = startCode;
             plan.endCode_ = endCode;
@@ -131,15 +114,15 @@ FontPlan FontPlan::ForLibrary(FontKind kind, const CellSettings& cell, int start
         // Codes are unsigned 16-bit values.
         plan.startCode_ = startCode & 0xFFFF;
         plan.endCode_ = endCode & 0xFFFF;
-        if (plan.startCode_ > plan.endCode_) refusal = Latin1(kOrderMessage);
+        if (plan.startCode_ > plan.endCode_) refusal = Refusal::StartAfterEndCode();
     } else if (kind != FontKind::Ascii) {
         return FontPlan();  // the string font is planned by ForString
     }
-    if (!refusal.isEmpty()) {
-        if (error) *error = refusal;
+    if (refusal) {
+        if (refusalOut) *refusalOut = refusal;
         return FontPlan();
     }
-    if (!plan.CheckCellAndSize(error)) return FontPlan();
+    if (!plan.CheckCellAndSize(refusalOut)) return FontPlan();
 
     plan.AddAsciiBlock();
     if (layout) {
@@ -151,8 +134,8 @@ FontPlan FontPlan::ForLibrary(FontKind kind, const CellSettings& cell, int start
     return plan;
 }
 
-FontPlan FontPlan::ForString(const CellSettings& cell, const QString& text, QString* error) {
-    if (error) error->clear();
+FontPlan FontPlan::ForString(const CellSettings& cell, const QString& text, Refusal* refusal) {
+    if (refusal) *refusal = Refusal();
     FontPlan plan;
     plan.kind_ = FontKind::String;
     plan.cell_ = cell;
@@ -167,26 +150,26 @@ FontPlan FontPlan::ForString(const CellSettings& cell, const QString& text, QStr
         plan.units_.append(unit);
     }
     if (plan.units_.isEmpty()) return FontPlan();  // nothing to write, nothing to report
-    if (!plan.CheckCellAndSize(error)) return FontPlan();
+    if (!plan.CheckCellAndSize(refusal)) return FontPlan();
 
     plan.AddStringRecords();
     plan.valid_ = true;
     return plan;
 }
 
-QString FontPlan::CellRefusal(int width, int height) {
-    if (width < 1 || height < 1) return Latin1(kCellMessage);
-    if (!CellDrawable(width, height)) return CellTooLargeMessage(width, height);
-    return QString();
+Refusal FontPlan::CellRefusal(int width, int height) {
+    if (width < 1 || height < 1) return Refusal::SmallCell();
+    if (!CellDrawable(width, height)) return Refusal::LargeCell(width, height);
+    return Refusal();
 }
 
 // Refuses an empty cell, then computes the glyph and file sizes in 64 bits.
 // The glyph size is checked on its own first, so no product can overflow:
 // a plan has at most 95 + 65536 slots.
-bool FontPlan::CheckCellAndSize(QString* error) {
-    const QString refusal = CellRefusal(cell_.width, cell_.height);
-    if (!refusal.isEmpty()) {
-        if (error) *error = refusal;
+bool FontPlan::CheckCellAndSize(Refusal* refusalOut) {
+    const Refusal refusal = CellRefusal(cell_.width, cell_.height);
+    if (refusal) {
+        if (refusalOut) *refusalOut = refusal;
         return false;
     }
     bytesPerGlyph_ = BytesPerGlyph(cell_.pixFormat, cell_.width, cell_.height);
@@ -216,7 +199,7 @@ bool FontPlan::CheckCellAndSize(QString* error) {
         tooLarge = fileSize_ > kMaxFileSize;
     }
     if (tooLarge) {
-        if (error) *error = Latin1(kSizeMessage);
+        if (refusalOut) *refusalOut = Refusal::LargeFile();
         fileSize_ = 0;
         return false;
     }

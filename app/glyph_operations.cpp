@@ -2,8 +2,7 @@
 // settings members and call the core, which decides every pixel and byte.
 #include "app/form/main_window_ui.h"
 #include "app/main_window.h"
-#include "generators/layout/font_plan.h"
-#include "generators/layout/run_log.h"
+#include "layout/font_plan.h"
 #include "render/packers.h"
 #include "render/transform.h"
 
@@ -15,13 +14,13 @@ void MainWindow::ResizeGlyphImage() {
 }
 
 bool MainWindow::PreviewCellDrawable(bool tell) {
-    QString refusal = runemill::FontPlan::CellRefusal(glyphW, glyphH);
-    if (refusal.isEmpty()) {
+    runemill::Refusal refusal = runemill::FontPlan::CellRefusal(glyphW, glyphH);
+    if (!refusal) {
         ResizeGlyphImage();
         if (!glyphImage.isNull()) return true;
-        refusal = runemill::NotEnoughMemoryToDraw(glyphW, glyphH);
+        refusal = runemill::Refusal::NoMemoryForCell(glyphW, glyphH);
     }
-    if (tell) ShowMessage(refusal);
+    if (tell) ShowMessage(refusal.text);
     return false;
 }
 
@@ -56,17 +55,5 @@ void MainWindow::PackGlyphARGB4444(unsigned char* out) {
 }
 
 runemill::GlyphSettings MainWindow::CurrentGlyphSettings() const {
-    runemill::GlyphSettings settings;
-    settings.pack.width = glyphW;
-    settings.pack.height = glyphH;
-    settings.pack.pixFormat = runemill::NormalizePixelFormat(pixFormat);
-    settings.pack.grayLimit = grayLimit;
-    settings.render.bold = ui->checkBox_SetBold->isChecked();
-    settings.render.italic = ui->checkBox_SetItalic->isChecked();
-    settings.render.x0 = x0;
-    settings.render.y0 = y0;
-    settings.transform.reverseX = ui->checkBox_revX->isChecked();
-    settings.transform.reverseY = ui->checkBox_revY->isChecked();
-    settings.transform.rotation = ui->comboBox_Rotation->currentIndex();
-    return settings;
+    return FormRequest(runemill::ConvertKind::Gb2312).Glyph();
 }

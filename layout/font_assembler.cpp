@@ -1,4 +1,4 @@
-#include "generators/layout/font_assembler.h"
+#include "layout/font_assembler.h"
 
 #include <algorithm>
 #include <cstring>
@@ -6,7 +6,7 @@
 namespace runemill {
 
 bool AssembleSlots(const FontPlan& plan, uchar* out, int firstSlot, int endSlot, uchar* scratch,
-                   const DrawGlyph& draw, const AfterGlyph& afterGlyph) {
+                   const SlotDrawer& draw, const AfterGlyph& afterGlyph) {
     if (!plan.isValid() || !draw) return false;
     const qint64 fileSize = plan.fileSize();
     const qint64 glyphBytes = plan.bytesPerGlyph();
@@ -31,7 +31,7 @@ bool AssembleSlots(const FontPlan& plan, uchar* out, int firstSlot, int endSlot,
     return true;
 }
 
-QByteArray BuildFont(const FontPlan& plan, const DrawGlyph& draw, const AfterGlyph& afterGlyph) {
+QByteArray BuildFont(const FontPlan& plan, const SlotDrawer& draw, const AfterGlyph& afterGlyph) {
     if (!plan.isValid()) return QByteArray();
     // Both sizes are below 2^31, as the plan has checked.
     QByteArray file(int(plan.fileSize()), '\0');

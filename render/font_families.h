@@ -2,6 +2,8 @@
 // left to the desktop's font configuration.
 #pragma once
 
+#include <QString>
+
 namespace runemill {
 
 // The window starts with the family "宋体". Where no face of that name is
@@ -10,5 +12,10 @@ namespace runemill {
 // would pick, so a machine without it still draws the same glyphs as any
 // other machine with the same fonts. Safe to call more than once.
 void InstallFontSubstitutes();
+
+// Whether `family`, or a face it is substituted by, is installed (or loaded
+// by the application), compared without case. Qt would quietly draw an
+// unknown family with some other face.
+bool FamilyInstalled(const QString& family);
 
 }  // namespace runemill

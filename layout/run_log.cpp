@@ -1,4 +1,4 @@
-#include "generators/layout/run_log.h"
+#include "layout/run_log.h"
 
 #include "render/codes.h"
 
@@ -38,23 +38,6 @@ QStringList ChipHeaderLines(const ChipHeaderFields& fields, const QByteArray& he
     }
     lines << QStringLiteral("family:") + fields.family;
     return lines;
-}
-
-QString MissingCodecMessage(const char* codecName) {
-    return QStringLiteral("The text codec \"%1\" is not available in this Qt installation.")
-        .arg(QString::fromLatin1(codecName));
-}
-
-QString CellTooLargeMessage(int width, int height) {
-    return QStringLiteral("A cell of %1 x %2 pixels is too large to draw; choose a smaller W or H.")
-        .arg(width)
-        .arg(height);
-}
-
-QString NotEnoughMemoryToDraw(int width, int height) {
-    return QStringLiteral("Not enough memory to draw a cell of %1 x %2 pixels; nothing was written.")
-        .arg(width)
-        .arg(height);
 }
 
 }  // namespace runemill

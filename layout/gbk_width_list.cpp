@@ -1,6 +1,6 @@
-#include "generators/layout/gbk_width_list.h"
+#include "layout/gbk_width_list.h"
 
-#include "generators/layout/layout_constants.h"
+#include "layout/layout_constants.h"
 #include "render/codes.h"
 
 namespace runemill {

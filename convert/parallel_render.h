@@ -8,25 +8,13 @@
 #include <QVector>
 #include <functional>
 
-#include "generators/layout/font_plan.h"
-#include "render/glyph_pipeline.h"
+#include "convert/convert_request.h"
+#include "layout/font_plan.h"
 
-namespace runemill::cli {
-
-// The font as the window holds it: family and size; weight and style are
-// written by the rasteriser from the glyph settings.
-struct FontChoice {
-    QString family;
-    int pointSize = 20;
-    bool underline = false;
-};
-
-QFont MakeFont(const FontChoice& choice);
+namespace runemill {
 
 // Threads a run uses: `requested`, at most one per slot, and one when Qt cannot
 // draw text outside the GUI thread.
-// Qt can draw text outside the GUI thread.
-bool ThreadedFontRendering();
 
 int ThreadsForRun(int requested, int slotCount);
 
@@ -37,7 +25,7 @@ using RenderProgress = std::function<void(qint64 done)>;
 // bytes are written already). Fills *widths with the width of every slot, in
 // slot order, for the GBK width list. False when a glyph's cell could not be
 // allocated: the buffer is then incomplete and must not be written.
-bool RenderPlanSlots(const FontPlan& plan, const FontChoice& font, const GlyphSettings& glyph, int threads,
+bool RenderPlanSlots(const FontPlan& plan, const ConvertRequest& request, int threads,
                      uchar* out, const RenderProgress& progress, QVector<int>* widths);
 
-}  // namespace runemill::cli
+}  // namespace runemill
