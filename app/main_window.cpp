@@ -55,7 +55,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new MainWindow
     x0 = 0;
     y0 = 0;
 
-    runemill::InstallFontSubstitutes();
+    runemill::InstallFontSubstitutes(start.family);
     currentFont = start.Font();
     ui->lineEdit_FontInformation->setText(currentFont.family() + "-" +
                                           DecimalText(currentFont.pointSize()) +

@@ -177,7 +177,7 @@ void WholeRun(const Library& library, int size) {
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    runemill::InstallFontSubstitutes();  // the start-up family as the window and runemill-cli draw it
+    runemill::InstallFontSubstitutes(ConvertRequest().family);  // the start-up family as the window and runemill-cli draw it
     const QStringList args = app.arguments();
     const bool quick = args.contains(QStringLiteral("--quick"));
     const bool runsOnly = args.contains(QStringLiteral("--runs-only"));

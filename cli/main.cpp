@@ -9,6 +9,7 @@
 #include "cli/convert_command.h"
 #include "cli/convert_options.h"
 #include "cli/inspect_command.h"
+#include "convert/convert_request.h"
 #include "render/font_families.h"
 
 namespace {
@@ -72,7 +73,7 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("runemill-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(RUNEMILL_VERSION));
     // The start-up family resolves to the same face as in the window.
-    runemill::InstallFontSubstitutes();
+    runemill::InstallFontSubstitutes(runemill::ConvertRequest().family);
 
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() == 2 && arguments.at(1) == QLatin1String("--version")) {

@@ -6,11 +6,10 @@
 
 namespace runemill {
 
-void InstallFontSubstitutes() {
+void InstallFontSubstitutes(const QString& startFamily) {
     static const QStringList cjkFaces = {
         QStringLiteral("WenQuanYi Zen Hei"), QStringLiteral("Noto Sans CJK SC"),
         QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Droid Sans Fallback")};
-    const QString startFamily = QStringLiteral("宋体");
     if (QFont::substitutes(startFamily).isEmpty()) QFont::insertSubstitutions(startFamily, cjkFaces);
 }
 

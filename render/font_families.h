@@ -6,12 +6,12 @@
 
 namespace runemill {
 
-// The window starts with the family "宋体". Where no face of that name is
+// The window starts with the family of the default request. Where no face of that name is
 // installed, draw it with an installed CJK face that covers GB2312, BIG5 and
 // GBK (first found of a fixed list) instead of whatever sans face the system
 // would pick, so a machine without it still draws the same glyphs as any
 // other machine with the same fonts. Safe to call more than once.
-void InstallFontSubstitutes();
+void InstallFontSubstitutes(const QString& startFamily);
 
 // Whether `family`, or a face it is substituted by, is installed (or loaded
 // by the application), compared without case. Qt would quietly draw an

@@ -4,6 +4,7 @@
 
 #include "layout/font_assembler.h"
 #include "layout/font_plan.h"
+#include "convert/convert_request.h"
 #include "render/font_families.h"
 #include "render/glyph_drawer.h"
 #include "runemill_font.h"
@@ -23,7 +24,7 @@ int StoredValue(int format, int g) {
 class ReaderRoundTripTest : public QObject {
     Q_OBJECT
   private slots:
-    void initTestCase() { InstallFontSubstitutes(); }
+    void initTestCase() { InstallFontSubstitutes(ConvertRequest().family); }
 
     // Each kind, with codes that its file does not hold: past its rows or range, in a gap.
     void everyGlyphReadsBackAsDrawn_data() {
