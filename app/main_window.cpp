@@ -61,6 +61,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new MainWindow
 
     glyphImage = QImage(glyphW, glyphH, QImage::Format_ARGB32);
     previewImage = QImage(glyphW, glyphH, QImage::Format_ARGB32);
+    previewImage.fill(Qt::black);  // scaled before its first drawing
 
     RenderGlyph(QStringLiteral("乐"));
     ShowSystemPattern();

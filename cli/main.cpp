@@ -71,11 +71,15 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("runemill-cli"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("3.10"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(RUNEMILL_VERSION));
     // The start-up family resolves to the same face as in the window.
     runemill::InstallFontSubstitutes(runemill::ConvertRequest().family);
 
     const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() == 2 && arguments.at(1) == QLatin1String("--version")) {
+        std::printf("runemill-cli %s\n", RUNEMILL_VERSION);
+        return runemill::cli::kExitDone;
+    }
     if (arguments.size() < 2 || AsksForHelp(arguments)) {
         // Asked for, the help is the output; without a command it is a usage error.
         const bool asked = arguments.size() >= 2;
@@ -83,7 +87,8 @@ int main(int argc, char* argv[]) {
         if (asked && arguments.at(1) == QLatin1String("inspect"))
             help = runemill::cli::InspectHelpText();
         else if (!asked || arguments.at(1) != QLatin1String("convert"))
-            help += QLatin1Char('\n') + runemill::cli::InspectHelpText();
+            help += QLatin1Char('\n') + runemill::cli::InspectHelpText() +
+                    QStringLiteral("\nUsage: runemill-cli --version\n");
         std::fputs(help.toUtf8().constData(), asked ? stdout : stderr);
         return asked ? runemill::cli::kExitDone : runemill::cli::kExitBadInput;
     }

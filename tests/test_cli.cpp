@@ -206,6 +206,13 @@ class TestCli : public QObject {
         QVERIFY(!QFileInfo("/dev/full").isFile());
     }
 
+    void versionIsTheProjectVersion() {
+        const Outcome run = Run({"--version"});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.out, QByteArray("runemill-cli " RUNEMILL_VERSION "\n"));
+        QCOMPARE(run.err, QByteArray());
+    }
+
     // Unassigned BIG5 cells decode to U+FFFD and private-use characters that other installed
     // fonts have: with only the chosen face visible to fontconfig, the bytes stay the same.
     void bytesOnlyFromTheChosenFace() {
@@ -367,8 +374,8 @@ class TestCli : public QObject {
         const QString options(
             "--output --from --to --text --width --height --format --limit "
             "--font@ --font-file --point-size --bold --italic --underline "
-            "--space --x0 --y0 --rotate --reverse-x --reverse-y --jobs --quiet --render --fit --face "
-            "--fallback-font");
+            "--space --x0 --y0 --rotate --reverse-x --reverse-y --jobs --quiet --version --render --fit "
+            "--face --fallback-font");
         for (QString option : options.split(' '))  // "@": a space after the name
             QVERIFY2(run.out.contains(option.replace('@', ' ').toUtf8()), qPrintable(option));
     }
