@@ -186,6 +186,9 @@ class TestCli : public QObject {
             {"not a font", "ascii --font-file @old.bin", "--font-file: cannot read a font from @old.bin"},
             {"line break in the output name", "ascii --width 8 -o @no/a\nb.bin", "--output: cannot write @no/a\\nb.bin: No such file or directory"},
             {"device: written through, never replaced", "ascii --width 8 -o /dev/full", "--output: cannot write /dev/full: No space left on device"},
+            {"symbol not an identifier", "ascii -o @x.c --symbol 9lives", "--symbol: '9lives' is not a C identifier (letters, digits and _, not starting with a digit)"},
+            {"--symbol without C output", "ascii -o @x.bin --symbol font", "--symbol: only with C source output (-o FILE.c)"},
+            {"a header as C source", "chip -o @x.c", "--output: the chip and ttf headers are appended to a .bin file; C source is written for fonts only"},
         };
         // clang-format on
         for (const auto& r : rows) QTest::newRow(r[0]) << r[1] << QString(r[2]).replace("%1", hex);
@@ -203,6 +206,7 @@ class TestCli : public QObject {
         QCOMPARE(run.out, QByteArray());
         QCOMPARE(ReadAll(Path("old.bin")), QByteArray("old bytes"));
         QVERIFY(!QFileInfo("/dev/full").isFile());
+        for (const char* name : {"x.c", "x.h", "x.bin"}) QVERIFY(!QFile::exists(Path(name)));
     }
 
     void versionIsTheProjectVersion() {
