@@ -198,6 +198,7 @@ class TestCli : public QObject {
         QFETCH(QString, arguments);
         QFETCH(QString, line);
         WriteAll(Path("old.bin"), "old bytes");
+        for (const char* name : {"x.c", "x.h", "x.bin"}) QFile::remove(Path(name));
         WriteAll(Path("gbk.txt"), "ok\xbb\xb6\xd3\xad");  // "ok欢迎" in GBK
         const Outcome run = Run(
             Expand("convert " + arguments + (arguments.contains(" -o ") ? "" : " -o @old.bin")));
