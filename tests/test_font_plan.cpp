@@ -66,11 +66,8 @@ struct SlotCase {
     const char* flags;
 };
 const SlotCase kSlots[] = {
-    {"gb2312 first glyph", K::Gb2312, 0xA1A0, 0xA2FE, 95, 0xA1A1, 0x3000, ""},
     {"gb2312 A3A1 left", K::Gb2312, 0xA1A1, 0xA4FE, 283, 0xA3A1, 0xFF01, "L"},
-    {"big5 A0", K::Big5, 0xA140, 0xA2FF, 159, 0xA1A0, 0, ""},
     {"big5 A3A1 not left", K::Big5, 0xA140, 0xA4FF, 480, 0xA3A1, 0x3110, ""},
-    {"gbk 80", K::Gbk, 0x8140, 0x81FE, 158, 0x8180, 0x4E90, ""},
     {"gbk A39F", K::Gbk, 0xA240, 0xA4FE, 379, 0xA39F, 0, "L"},
     {"gbk A3A0 listed", K::Gbk, 0xA240, 0xA4FE, 380, 0xA3A0, 0, "LM"},
     {"unicode 0020 drawn", K::Unicode, 0x0020, 0x0021, 95, 0x0020, ' ', "LM"},
