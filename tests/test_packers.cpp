@@ -68,8 +68,6 @@ QImage Noise(int width, int height, bool turned, QRandomGenerator& random) {
     return image;
 }
 
-const char* const kNames[5] = {"1bits", "2bits", "4bits", "8bits", "aRGB4444"};
-
 }  // namespace
 
 class TestPackers : public QObject {
@@ -108,7 +106,7 @@ class TestPackers : public QObject {
         QTest::addColumn<int>("format");
         QTest::addColumn<bool>("turned");
         for (int row = 0; row < 10; ++row)
-            QTest::addRow("%s%s", kNames[row / 2], row % 2 ? " turned" : "")
+            QTest::addRow("%s%s", kPixelFormatNames[row / 2], row % 2 ? " turned" : "")
                 << row / 2 << bool(row % 2);
     }
     // Widths 1 to 40 meet every remainder of the 8- and 16-pixel fast paths and their tails.
