@@ -25,8 +25,9 @@ SlotDrawer FakeDraw(const FontPlan& plan) {
 
 FontPlan Plan(K kind, CellSettings cell, int start, int end, const char* text, QString* error) {
     Refusal refusal;
-    const FontPlan plan = kind == K::String ? FontPlan::ForString(cell, QString(text), &refusal)
-                                            : FontPlan::ForLibrary(kind, cell, start, end, &refusal);
+    const FontPlan plan = kind == K::String
+                              ? FontPlan::ForString(cell, QString(text), &refusal)
+                              : FontPlan::ForLibrary(kind, cell, start, end, &refusal);
     if (error) *error = refusal.text;
     return plan;
 }

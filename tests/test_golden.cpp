@@ -46,11 +46,14 @@ class TestGolden : public QObject {
         const QString output = dir.filePath(QTest::currentDataTag());
         for (QString& word : arguments) word.replace("@font", font).replace("@dir", golden);
         QProcess cli;
-        cli.start(RUNEMILL_CLI_PATH, QStringList{"convert"} + arguments + QStringList{"-o", output, "--quiet"});
+        cli.start(RUNEMILL_CLI_PATH,
+                  QStringList{"convert"} + arguments + QStringList{"-o", output, "--quiet"});
         QVERIFY(cli.waitForFinished(60000) && cli.exitCode() == 0);
-        const QByteArray made = ReadAll(output), kept = ReadAll(golden + '/' + QTest::currentDataTag());
+        const QByteArray made = ReadAll(output),
+                         kept = ReadAll(golden + '/' + QTest::currentDataTag());
         int first = 0;  // the offset of the first byte that differs
-        while (first < made.size() && first < kept.size() && made.at(first) == kept.at(first)) ++first;
+        while (first < made.size() && first < kept.size() && made.at(first) == kept.at(first))
+            ++first;
         QCOMPARE(first, kept.size());
         QCOMPARE(made.size(), kept.size());
     }

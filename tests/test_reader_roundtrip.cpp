@@ -2,9 +2,9 @@
 // width byte as the core drew them, in every kind and pixel format.
 #include <QtTest>
 
+#include "convert/convert_request.h"
 #include "layout/font_assembler.h"
 #include "layout/font_plan.h"
-#include "convert/convert_request.h"
 #include "render/font_families.h"
 #include "render/glyph_drawer.h"
 #include "runemill_font.h"
