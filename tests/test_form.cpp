@@ -33,15 +33,13 @@ class TestForm : public QObject {
   private slots:
     // The scroll bars set x0 = value - 25 and y0 = value - 33 in the window.
     void stateAfterSetupAlone() {
-        QCOMPARE(window.size(), QSize(1266, 850));
         for (QScrollBar* bar : {ui.verticalScrollBar, ui.horizontalScrollBar})
             QCOMPARE((QVector<int>{bar->orientation(), bar->minimum(), bar->maximum(),
                                    bar->pageStep(), bar->value()}),
                      (QVector<int>{bar == ui.verticalScrollBar ? 2 : 1, 0, 50, 1, 25}));
     }
 
-    // A sample of the fixed places: panels, the two code fields sharing one place, and the
-    // chip and mirror controls below the bottom edge of the start size.
+    // Slots named on_<widget>_<signal> are connected; a name the window already has is kept.
     void slotsConnectedByNameAndNameKept() {
         SlotProbeWindow probe;
         probe.setObjectName("Named");
@@ -64,7 +62,6 @@ class TestForm : public QObject {
                 QVERIFY2(added.contains(other) ? ui.frame_7->rect().contains(control->geometry())
                                                : !other->geometry().intersects(control->geometry()),
                          qPrintable(other->objectName()));
-        QCOMPARE(ui.checkBox_Crisp->text() + ui.pushButton_Fit->text(), QStringLiteral("CrispFit"));
     }
 
     // The images come from a static library: they are there only if it is linked in.
@@ -73,7 +70,6 @@ class TestForm : public QObject {
         QCOMPARE(names.size(), 10);
         for (const QString& name : names)
             QVERIFY2(!QImage(":/Image/" + name).isNull(), qPrintable(name));
-        QCOMPARE(QImage(":/Image/button_bg_hover.png").size(), QSize(272, 48));
     }
 };
 

@@ -68,47 +68,43 @@ class WindowCommandsTest : public QObject, private WindowFixture {
                                   "|_Font_.bin|file(*.bin)"}));
     }
 
-    // A longer file is emptied first; the check box is on while the glyphs are drawn and
-    // restored after; the buttons come back before the closing message, the bar shows 100
-    // until it closes.
-    void asciiFont() {
-        QVERIFY(WriteAll(path("ascii.bin"), QByteArray(60000, 'x')));
-        QVector<int> atMessage;
+    // A longer file is emptied first. While the glyphs are drawn the buttons are off and the check
+    // box is on; it is off again after the closing message. At the message the bar shows 100 and
+    // (ASCII) the buttons are back and the box off; after it the bar is 0 (string: 100). Convert
+    // string leaves the window on Unicode and keeps the text's distinct UTF-16 units in
+    // first-occurrence order, line breaks left out. (The bytes are test_cli's window = CLI check.)
+    void asciiAndStringFonts_data() {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("size");
+        QTest::addColumn<QByteArray>("units");    // from byte 9
+        QTest::addColumn<QVector<int>>("state");  // bar, buttons, box at the message; bar, encoding
+        QTest::newRow("ASCII") << int(kAscii) << "UniCode Font Lib ok" << 104 + 95 * 32
+                               << QByteArray() << QVector<int>{100, 3, 0, 0, 0};
+        QTest::newRow("string") << int(kString) << "String Font bin ok" << 9 + 5 * 35
+                                << QByteArray::fromHex("7800790020003DD800DE")
+                                << QVector<int>{100, 0, 1, 100, 3};
+    }
+    void asciiAndStringFonts() {
+        QFETCH(int, command);
+        QFETCH(QString, message);
+        QFETCH(int, size);
+        QFETCH(QByteArray, units);
+        QFETCH(QVector<int>, state);
+        QVERIFY(WriteAll(path("out.bin"), QByteArray(60000, 'x')));
+        QVector<int> seen;
         answerer->SetOnMessage(
-            [&](const QString&) { atMessage << progress() << enabledButtons(); });
+            [&](const QString&) { seen << progress() << enabledButtons() << left(); });
         bool leftOffDuring = false;
         onSample = [&] { leftOffDuring |= !left(); };
-        run(kAscii, path("ascii.bin"));
-        QCOMPARE(answerer->messages(), QStringList({"UniCode Font Lib ok"}));
-        QCOMPARE(ReadAll(path("ascii.bin")).size(), 104 + 95 * 32);
-        QCOMPARE(atMessage, QVector<int>({100, 3}));
-        QVERIFY(samples > 0 && mostButtonsDuring == 0 && !leftOffDuring);
-        QVERIFY(!left());
-        QCOMPARE(progress(), 0);
-    }
-
-    // The text's distinct UTF-16 units in first-occurrence order, line breaks left out; the run
-    // leaves the window on the Unicode library, the bar at 100, the buttons off and the check
-    // box on until the message is closed. (Its bytes are test_cli's window = CLI check.)
-    void stringFont() {
-        setLeft(false);
-        QVERIFY(WriteAll(path("s.bin"), QByteArray(5000, 'x')));
-        QVector<int> atMessage;
-        answerer->SetOnMessage(
-            [&](const QString&) { atMessage << progress() << enabledButtons() << left(); });
-        run(kString, path("s.bin"), textFile("x\r\ny x\r\n\xF0\x9F\x98\x80"));
-        QCOMPARE(answerer->messages(), QStringList({"String Font bin ok"}));
-        const QByteArray file = ReadAll(path("s.bin"));
-        QCOMPARE(file.size(), 9 + 5 * 35);
-        QCOMPARE(file.mid(9, 10), Hex("7800790020003DD800DE"));
-        QCOMPARE(atMessage, QVector<int>({100, 0, 1}));
-        QVERIFY(samples > 0 && mostButtonsDuring == 0);
-        QCOMPARE(w<QComboBox>("comboBox_FCode")->currentText(), QStringLiteral("UniCode"));
-        QCOMPARE(w<QLineEdit>("lineEdit_SCode")->text() + w<QLineEdit>("lineEdit_ECode")->text(),
-                 QStringLiteral("4E009FA5"));
-        QVERIFY(!left());
+        run(Command(command), path("out.bin"), textFile("x\r\ny x\r\n\xF0\x9F\x98\x80"));
+        QCOMPARE(answerer->messages(), QStringList({message}));
+        const QByteArray file = ReadAll(path("out.bin"));
+        QCOMPARE(file.size(), size);
+        QCOMPARE(file.mid(9, units.size()), units);
+        QVERIFY(samples > 0 && mostButtonsDuring == 0 && !leftOffDuring && !left());
         QCOMPARE(enabledButtons(), 3);
-        QCOMPARE(progress(), 100);
+        QCOMPARE(seen << progress() << w<QComboBox>("comboBox_FCode")->currentIndex(), state);
     }
 
     // A View at a size that cannot be drawn is refused, and the next run at a good size still
@@ -118,13 +114,10 @@ class WindowCommandsTest : public QObject, private WindowFixture {
         QTest::addColumn<QString>("height");
         QTest::addColumn<QString>("message");
         const QString small = "W and H must be at least 1.";
-        QTest::newRow("empty W") << ""
-                                 << "16" << small;
-        QTest::newRow("beyond int") << "99999999999"
-                                    << "16" << small;
+        QTest::newRow("empty W") << QString() << "16" << small;
+        QTest::newRow("beyond int") << QString("99999999999") << "16" << small;
         QTest::newRow("too large to draw")
-            << "99999"
-            << "99999"
+            << QString("99999") << "99999"
             << "A cell of 99999 x 99999 pixels is too large to draw; choose a smaller W or H.";
     }
     void undrawableViewThenRun() {
@@ -199,7 +192,6 @@ class WindowCommandsTest : public QObject, private WindowFixture {
              "UTF-8 character. Save the text as UTF-8 (a GBK or BIG5 text gives wrong characters).\n\nConvert "
              "it anyway?"}, "\xbb\xb6\xd3\xad"},
             {"ASCII cancelled", kAscii, "", {cancelled}},
-            {"chip cancelled", kChip, "", {cancelled}},
             {"string, no text file chosen", kString, "old.bin", {}, nullptr},
             {"string, blank lines only", kString, "old.bin", {}, " \n\t\n\n"},
             {"chip short end", kChip, "old.bin", {"End code number is less 4."}, "", "A1A0", "F7F"},

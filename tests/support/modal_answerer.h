@@ -18,17 +18,8 @@ class ModalAnswerer : public QObject {
     void QueueFile(const QString& path) { files_ << path; }
     // Texts of the "Message" boxes closed so far, in order.
     const QStringList& messages() const { return messages_; }
-    void Clear() {
-        files_.clear();
-        messages_.clear();
-        fileDialogs_.clear();
-        fileDialogsSeen_ = 0;
-    }
-    int fileDialogsSeen() const { return fileDialogsSeen_; }
     // What each file dialog showed: title|directory|file name|filter.
     const QStringList& fileDialogs() const { return fileDialogs_; }
-    // How the window's own yes/no questions are answered (recorded as messages).
-    void AnswerQuestions(bool yes) { yesToQuestions_ = yes; }
     // Called when a "Message" box is closed, before the next one can open.
     void SetOnMessage(std::function<void(const QString&)> onMessage) {
         onMessage_ = std::move(onMessage);
@@ -42,7 +33,5 @@ class ModalAnswerer : public QObject {
     QStringList files_;
     QStringList messages_;
     QStringList fileDialogs_;
-    int fileDialogsSeen_ = 0;
-    bool yesToQuestions_ = false;
     std::function<void(const QString&)> onMessage_;
 };
