@@ -1,7 +1,8 @@
 // "Convert all" through the real window: the messages, log lines, progress, buttons and check box
-// of the GB2312, BIG5, GBK and Unicode libraries, and their refusals. The files' bytes are the
-// core's (test_font_plan, test_reader_roundtrip, test_golden, test_cli's window = CLI check).
-// All runs use 16 x 16 cells in "1bits": 104 + 95 x 32 = 3144 bytes before the encoding's glyphs.
+// of the GB2312, BIG5, GBK and Unicode libraries (their refusals are in test_window_commands). The
+// files' bytes are the core's (test_font_plan, test_reader_roundtrip, test_golden, test_cli's
+// window = CLI check). All runs use 16 x 16 cells in "1bits": 104 + 95 x 32 = 3144 bytes before the
+// encoding's glyphs.
 #include <QtTest>
 
 #include "window_fixture.h"
@@ -11,7 +12,6 @@ namespace {
 enum Library { kGb2312 = 0, kBig5 = 1, kGbk = 2, kUnicode = 3 };
 const char* const kDone[] = {"GB2312 Font Lib ok", "BIG5 Font Lib ok", "GBK Font Lib ok",
                              "UniCode Font Lib ok"};
-const char kCancelled[] = "Can't save to this file.", kNoCell[] = "W and H must be at least 1.";
 
 struct Contract {
     const char* name;
@@ -22,17 +22,10 @@ struct Contract {
     bool leftAfter;      // the check box, set the other way before the run (row A3 turns it on)
     const char* during;  // how the log ends while the glyphs are drawn ("": not checked)
 };
-struct Refusal {
-    const char* name;
-    int library;
-    const char *start, *end, *message, *width, *height;
-    int pixFormat, dialogs;
-};
 
 }  // namespace
 
 Q_DECLARE_METATYPE(Contract)
-Q_DECLARE_METATYPE(Refusal)
 
 class WindowLibrariesTest : public QObject, private WindowFixture {
     Q_OBJECT
@@ -90,44 +83,6 @@ class WindowLibrariesTest : public QObject, private WindowFixture {
         QCOMPARE(enabledButtons(), 3);
         QCOMPARE(progress(), 0);
         QCOMPARE(left(), c.leftAfter);
-    }
-
-    // Refused: the file, the check box and (refused before the dialog or cancelled) the log and
-    // lastDir are left as they were. The core's range checks are test_font_plan's; the short
-    // and reversed code fields, read by the same function, and a failed write (the run still
-    // completes) test_window_commands'.
-    void refusals_data() {
-        QTest::addColumn<Refusal>("r");
-        // clang-format off
-        const Refusal rows[] = {
-            {"empty W", kGb2312, "B0A1", "B0FE", kNoCell, "", "16", 0, 0},
-            {"H of 0, Unicode, after the dialog", kUnicode, "4E00", "4E0F", kNoCell, "16", "0", 0, 1},
-            // GBK's default range at 212 x 212 aRGB4444: 24035 x 89888 bytes, past 2^31.
-            {"2 GB, GBK", kGbk, "8140", "FEBF", "The file would be 2 GB or larger; choose a smaller cell, pixel "
-             "format or code range.", "212", "212", 4, 0},
-            {"GB2312 cancelled", kGb2312, "B0A1", "B0FE", kCancelled, "16", "16", 0, 1},
-            {"Unicode cancelled", kUnicode, "4E00", "4E0F", kCancelled, "16", "16", 0, 1},
-        };
-        // clang-format on
-        for (const Refusal& row : rows) QTest::newRow(row.name) << row;
-    }
-    void refusals() {
-        QFETCH(Refusal, r);
-        set("lineEdit_W", r.width);
-        set("lineEdit_H", r.height);
-        pick("comboBox_PixFormat", r.pixFormat);
-        setLeft(true);
-        QVERIFY(WriteAll(path("old.bin"), "old"));
-        const QString before = log(), dirBefore = lastDir();
-        const bool cancel = r.message == QString(kCancelled);
-        convert(r.library, r.start, r.end, cancel ? QString() : path("old.bin"));
-        QCOMPARE(answerer->messages(), QStringList({r.message}));
-        QCOMPARE(answerer->fileDialogs().size(), r.dialogs);
-        QCOMPARE(ReadAll(path("old.bin")), QByteArray("old"));
-        if (r.dialogs == 0 || cancel) QVERIFY(log() == before && lastDir() == dirBefore);
-        QVERIFY(left());
-        QCOMPARE(enabledButtons(), 3);
-        QCOMPARE(progress(), 0);
     }
 
     // A preview action in the middle of the run reads new settings into the window; the run
