@@ -48,5 +48,8 @@ void ModalAnswerer::Answer() {
         QAbstractButton* no = box->button(QMessageBox::No);
         if (yes) return (ours && no ? no : yes)->click();
         box->accept();
+    } else if (auto* other = qobject_cast<QDialog*>(modal)) {
+        cancelled_ << other->windowTitle();
+        other->reject();
     }
 }

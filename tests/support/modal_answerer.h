@@ -1,5 +1,6 @@
 // Answers the window's modal dialogs in headless tests: file dialogs get the
-// next queued path (an empty one cancels), message boxes are read and closed.
+// next queued path (an empty one cancels), message boxes are read and closed,
+// any other dialog is cancelled.
 #pragma once
 
 #include <QObject>
@@ -20,6 +21,8 @@ class ModalAnswerer : public QObject {
     const QStringList& messages() const { return messages_; }
     // What each file dialog showed: title|directory|file name|filter.
     const QStringList& fileDialogs() const { return fileDialogs_; }
+    // Titles of the other dialogs, each cancelled.
+    const QStringList& cancelled() const { return cancelled_; }
     // Called when a "Message" box is closed, before the next one can open.
     void SetOnMessage(std::function<void(const QString&)> onMessage) {
         onMessage_ = std::move(onMessage);
@@ -33,5 +36,6 @@ class ModalAnswerer : public QObject {
     QStringList files_;
     QStringList messages_;
     QStringList fileDialogs_;
+    QStringList cancelled_;
     std::function<void(const QString&)> onMessage_;
 };
