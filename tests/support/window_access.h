@@ -8,9 +8,7 @@
 #include "app/main_window.h"
 
 class MainWindowTestAccess {
-public:
-    static int x0(const MainWindow& w) { return w.x0; }
-    static int y0(const MainWindow& w) { return w.y0; }
+  public:
     static int glyphW(const MainWindow& w) { return w.glyphW; }
     static int spaceDivisor(const MainWindow& w) { return w.spaceDivisor; }
     static const QString& lastDir(const MainWindow& w) { return w.lastDir; }
