@@ -45,23 +45,6 @@ class PreviewTest : public QObject, private WindowFixture {
         QVERIFY(MainWindowTestAccess::glyphImage(*window) != before);  // the preview is redrawn
     }
 
-    void labelPlacement_data() {
-        QTest::addColumn<QSize>("cell");
-        QTest::addColumn<QRect>("geometry");
-        QTest::newRow("16x24") << QSize(16, 24) << QRect(218, 202, 65, 97);
-        QTest::newRow("200x10") << QSize(200, 10) << QRect(0, 230, 801, 41);
-    }
-    void labelPlacement() {
-        QFETCH(QSize, cell);
-        QFETCH(QRect, geometry);
-        set("lineEdit_W", QString::number(cell.width()));
-        set("lineEdit_H", QString::number(cell.height()));
-        window->ShowSystemPattern();
-        window->ShowUserPattern();
-        QCOMPARE(w<QLabel>("label_ImgSystem")->geometry(), geometry);
-        QCOMPARE(w<QLabel>("label_ImgUser")->geometry(), geometry);
-    }
-
     // Row 0 holds the grays 255, 51, 50, 170 and pure red. The user view shows each stored level,
     // the system view the gray whatever the format, for red (11 * 255) >> 5 = 87.
     void viewColoursPerFormat_data() {
@@ -97,42 +80,39 @@ class PreviewTest : public QObject, private WindowFixture {
     }
 
     // The bars log the offset they set (the offsets' effect on the bytes is test_cli's window = CLI
-    // check) and draw in a cell of the current size, as "View" does.
-    void scrollBarsSetOffsetsAndLog_data() {
-        QTest::addColumn<QString>("bar");
-        QTest::addColumn<QString>("line");
-        QTest::newRow("vertical") << "vertical"
-                                  << "y0=17,pos=50";
-        QTest::newRow("horizontal") << "horizontal"
-                                    << "x0=25,pos=50";
-    }
+    // check) and draw in a cell of the current size, as "View" does: both views centred in their
+    // 501 x 502 area.
     void scrollBarsSetOffsetsAndLog() {
-        QFETCH(QString, bar);
-        QFETCH(QString, line);
         set("lineEdit_W", "20");
         set("lineEdit_H", "12");
-        w<QScrollBar>(qPrintable(bar + "ScrollBar"))->setValue(50);
-        QCOMPARE(log(), "y0=-7,pos=26\n" + line);  // the vertical bar's move at start-up first
+        w<QScrollBar>("horizontalScrollBar")->setValue(50);
         QCOMPARE(MainWindowTestAccess::glyphImage(*window).size(), QSize(20, 12));
-        QCOMPARE(view("label_ImgUser").size(), QSize(81, 49));
+        set("lineEdit_W", "24");
+        w<QScrollBar>("verticalScrollBar")->setValue(50);
+        QCOMPARE(log(),
+                 QStringLiteral("y0=-7,pos=26\nx0=25,pos=50\ny0=17,pos=50"));  // start-up's first
+        for (const char* label : {"label_ImgUser", "label_ImgSystem"})
+            QCOMPARE(w<QLabel>(label)->geometry(), QRect(202, 226, 97, 49));
     }
 
     // A cell far wider than the view, and an empty character, through View and a scroll bar.
     void oddCellSizesDoNotCrash_data() {
         QTest::addColumn<QString>("width");
         QTest::addColumn<QString>("text");
-        QTest::newRow("1000 wide") << "1000" << QString::fromUtf8("乐");
-        QTest::newRow("empty character") << "32"
-                                         << "";
+        QTest::addColumn<QPoint>("at");  // the views' place: a view wider than its area at the left
+        QTest::newRow("1000 wide") << "1000" << QString::fromUtf8("乐") << QPoint(0, 186);
+        QTest::newRow("empty character") << "32" << QString() << QPoint(186, 186);
     }
     void oddCellSizesDoNotCrash() {
         QFETCH(QString, width);
         QFETCH(QString, text);
+        QFETCH(QPoint, at);
         set("lineEdit_W", width);
         set("lineEdit_CharCode", text);
         w<QPushButton>("pushButton_3")->click();
         w<QScrollBar>("verticalScrollBar")->setValue(40);
         QCOMPARE(MainWindowTestAccess::glyphW(*window), width.toInt());
+        QCOMPARE(w<QLabel>("label_ImgUser")->geometry().topLeft(), at);
     }
 
     // A cancelled font dialog keeps the font but still rewrites the field and the views.
