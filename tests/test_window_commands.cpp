@@ -139,12 +139,15 @@ class WindowCommandsTest : public QObject, private WindowFixture {
         QCOMPARE(ReadAll(path("after.bin")), ReadAll(path("before.bin")));
     }
 
-    // The same View pressed in the middle of a run: the run keeps drawing at its own size.
+    // The same View pressed in the middle of a run, with another pixel format chosen: the View
+    // reads them into the window, the run keeps drawing in its own cell and format (Convert all
+    // starts its runs the same way).
     void undrawableViewDuringRun() {
         run(kAscii, path("before.bin"));
         onSample = [this] {
             onSample = nullptr;
             set("lineEdit_W", "");
+            pick("comboBox_PixFormat", 3);
             w<QPushButton>("pushButton_3")->click();
         };
         run(kAscii, path("after.bin"));

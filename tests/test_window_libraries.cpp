@@ -2,7 +2,7 @@
 // of the GB2312, BIG5, GBK and Unicode libraries (their refusals are in test_window_commands). The
 // files' bytes are the core's (test_font_plan, test_reader_roundtrip, test_golden, test_cli's
 // window = CLI check). All runs use 16 x 16 cells in "1bits": 104 + 95 x 32 = 3144 bytes before the
-// encoding's glyphs.
+// encoding's glyphs. A run keeps its cell whatever the form reads meanwhile: test_window_commands.
 #include <QtTest>
 
 #include "window_fixture.h"
@@ -29,14 +29,6 @@ Q_DECLARE_METATYPE(Contract)
 
 class WindowLibrariesTest : public QObject, private WindowFixture {
     Q_OBJECT
-
-    void convert(int library, const QString& start, const QString& end, const QString& target) {
-        pick("comboBox_FCode", library);
-        set("lineEdit_SCode", start);
-        set("lineEdit_ECode", end);
-        answerer->QueueFile(target);
-        w<QPushButton>("pushButton_MakeFont")->click();
-    }
 
   private slots:
     void init() {
@@ -72,7 +64,11 @@ class WindowLibrariesTest : public QObject, private WindowFixture {
         QString logDuring;
         onSample = [&] { logDuring = log(); };
         QVERIFY(WriteAll(path("lib.bin"), QByteArray(20000, 'x')));
-        convert(c.library, c.start, c.end, path("lib.bin"));
+        pick("comboBox_FCode", c.library);
+        set("lineEdit_SCode", c.start);
+        set("lineEdit_ECode", c.end);
+        answerer->QueueFile(path("lib.bin"));
+        w<QPushButton>("pushButton_MakeFont")->click();
         QCOMPARE(answerer->messages(), QStringList({kDone[c.library]}));
         QCOMPARE(ReadAll(path("lib.bin")).size(), c.length);
         QVERIFY2(log().endsWith(c.logTail), qPrintable(log()));
@@ -82,21 +78,6 @@ class WindowLibrariesTest : public QObject, private WindowFixture {
         // At the message: bar, buttons; after it: buttons, bar, check box.
         QCOMPARE(atMessage << enabledButtons() << progress() << left(),
                  QVector<int>({100, 0, 3, 0, c.leftAfter}));
-    }
-
-    // A preview action in the middle of the run reads new settings into the window; the run
-    // still writes the 16 x 16 "1bits" file (its size).
-    void runKeepsTheCellItStartedWith() {
-        onSample = [this] {
-            set("lineEdit_W", "24");
-            pick("comboBox_PixFormat", 3);
-            w<QScrollBar>("horizontalScrollBar")->setValue(26);
-        };
-        convert(kGb2312, "B0A1", "B0FE", path("lib.bin"));
-        QCOMPARE(MainWindowTestAccess::glyphW(*window), 24);  // the preview did read it
-        const QByteArray file = ReadAll(path("lib.bin"));
-        QCOMPARE(file.size(), 3144 + 94 * 32);
-        QVERIFY(Inked(file, 3144));
     }
 };
 
