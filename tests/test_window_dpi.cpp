@@ -77,11 +77,12 @@ int RunChild() {
 // The child's lines; QT_ENABLE_HIGHDPI_SCALING=0 turns scaling off, as a user may.
 QStringList RunAt(int dpi, bool scaled) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS",
-                             "QT_AUTO_SCREEN_SCALE_FACTOR", "QT_SCALE_FACTOR_ROUNDING_POLICY"})
+    for (const char* name :
+         {"QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_ENABLE_HIGHDPI_SCALING",
+          "QT_AUTO_SCREEN_SCALE_FACTOR", "QT_SCALE_FACTOR_ROUNDING_POLICY"})
         env.remove(name);
     env.insert("QT_FONT_DPI", QString::number(dpi));
-    env.insert("QT_ENABLE_HIGHDPI_SCALING", scaled ? "1" : "0");
+    if (!scaled) env.insert("QT_ENABLE_HIGHDPI_SCALING", "0");
     QProcess child;
     child.setProcessEnvironment(env);
     child.start(QCoreApplication::applicationFilePath(), {"child"});
