@@ -24,7 +24,8 @@ void MainWindow::on_pushButton_Fit_clicked() {
     ui->textEdit->append(QStringLiteral("Fit: ") + runemill::FitSummary(fit));
     // A cell of more than about 200 rows can need offsets beyond the bars' ends.
     if (fit.found() && (x0 != fit.x0 || y0 != fit.y0))
-        ShowMessage(QStringLiteral("The bars reach y0 -33..17 and x0 -25..25; this cell needs y0 %1, x0 %2.")
+        ShowMessage(QStringLiteral(
+                        "The bars reach y0 -33..17 and x0 -25..25; this cell needs y0 %1, x0 %2.")
                         .arg(fit.y0)
                         .arg(fit.x0));
     RefreshPreview(PreviewCharacter());

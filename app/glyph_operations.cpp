@@ -43,9 +43,15 @@ void MainWindow::TransformGlyph() {
 void MainWindow::PackGlyph1Bit(unsigned char* out) {
     runemill::PackGlyph1Bit(glyphImage, glyphW, glyphH, grayLimit, out);
 }
-void MainWindow::PackGlyph2Bit(unsigned char* out) { runemill::PackGlyph2Bit(glyphImage, glyphW, glyphH, out); }
-void MainWindow::PackGlyph4Bit(unsigned char* out) { runemill::PackGlyph4Bit(glyphImage, glyphW, glyphH, out); }
-void MainWindow::PackGlyph8Bit(unsigned char* out) { runemill::PackGlyph8Bit(glyphImage, glyphW, glyphH, out); }
+void MainWindow::PackGlyph2Bit(unsigned char* out) {
+    runemill::PackGlyph2Bit(glyphImage, glyphW, glyphH, out);
+}
+void MainWindow::PackGlyph4Bit(unsigned char* out) {
+    runemill::PackGlyph4Bit(glyphImage, glyphW, glyphH, out);
+}
+void MainWindow::PackGlyph8Bit(unsigned char* out) {
+    runemill::PackGlyph8Bit(glyphImage, glyphW, glyphH, out);
+}
 void MainWindow::PackGlyphARGB4444(unsigned char* out) {
     runemill::PackGlyphARGB4444(glyphImage, glyphW, glyphH, out);
 }

@@ -21,8 +21,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new MainWindow
 
     // Every start-up value is the core's default request.
     const runemill::ConvertRequest start;
-    const runemill::ConvertKind encodings[4] = {runemill::ConvertKind::Gb2312, runemill::ConvertKind::Big5,
-                                                runemill::ConvertKind::Gbk, runemill::ConvertKind::Unicode};
+    const runemill::ConvertKind encodings[4] = {
+        runemill::ConvertKind::Gb2312, runemill::ConvertKind::Big5, runemill::ConvertKind::Gbk,
+        runemill::ConvertKind::Unicode};
     for (int i = 0; i < 4; ++i) {
         defaultStartCode[i] = runemill::DefaultRange(encodings[i]).start;
         defaultEndCode[i] = runemill::DefaultRange(encodings[i]).end;
@@ -102,7 +103,8 @@ void MainWindow::FillLists(const runemill::ConvertRequest& start) {
     ui->comboBox_Rotation->setCurrentIndex(0);
 
     ui->comboBox_Space->clear();
-    for (const char* item : {"1/2", "1/3", "1/4"}) ui->comboBox_Space->addItem(QString::fromLatin1(item));
+    for (const char* item : {"1/2", "1/3", "1/4"})
+        ui->comboBox_Space->addItem(QString::fromLatin1(item));
     ui->comboBox_Space->setCurrentIndex(start.spaceDivisor - 2);
     UpdateSpaceDivisor();
 }

@@ -20,7 +20,7 @@ struct WriteResult;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
-public:
+  public:
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -62,7 +62,7 @@ public:
     void MakeUnicodeLib();
     QString ReadCommandFile(bool* declined = nullptr);
 
-protected:
+  protected:
     void closeEvent(class QCloseEvent* event) override;
     // A font file dropped on the window becomes the current font (app/font_drop.cpp).
     void dragEnterEvent(class QDragEnterEvent* event) override;
@@ -83,7 +83,7 @@ protected:
     void on_pushButton_Fit_clicked();
     void OnSelectChanged();
 
-private:
+  private:
     friend class MainWindowTestAccess;
 
     MainWindowUi* ui;
@@ -145,7 +145,8 @@ private:
     runemill::ConvertJob StartJob(runemill::ConvertKind kind, const QString& text = QString());
     int DrawRunGlyph(const runemill::GlyphSlot& slot, const runemill::PackSettings& pack,
                      unsigned char* packed);
-    bool RunPlan(const runemill::ConvertJob& job, const QString& fileName, const RunProgress& afterGlyph);
+    bool RunPlan(const runemill::ConvertJob& job, const QString& fileName,
+                 const RunProgress& afterGlyph);
     bool PrepareTwoByteRun(runemill::ConvertJob* job, QString* fileName);
     bool ReadCodeFields();
     void WriteChipHeader(bool ttf);

@@ -146,9 +146,11 @@ void WholeRun(const Library& library, int size) {
     cell.height = size;
     cell.pixFormat = 0;
     Refusal refusal;
-    const FontPlan plan = FontPlan::ForLibrary(library.kind, cell, library.range.start, library.range.end, &refusal);
+    const FontPlan plan =
+        FontPlan::ForLibrary(library.kind, cell, library.range.start, library.range.end, &refusal);
     if (!plan.isValid()) {
-        std::printf("  %-8s %2dx%-2d  refused: %s\n", library.name, size, size, qPrintable(refusal.text));
+        std::printf("  %-8s %2dx%-2d  refused: %s\n", library.name, size, size,
+                    qPrintable(refusal.text));
         return;
     }
     QElapsedTimer timer;
@@ -195,7 +197,8 @@ void Fitting(ConvertKind kind, int size, bool crisp) {
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    runemill::InstallFontSubstitutes(ConvertRequest().family);  // the start-up family as the window and runemill-cli draw it
+    runemill::InstallFontSubstitutes(
+        ConvertRequest().family);  // the start-up family as the window and runemill-cli draw it
     const QStringList args = app.arguments();
     const bool quick = args.contains(QStringLiteral("--quick"));
     const bool runsOnly = args.contains(QStringLiteral("--runs-only"));

@@ -27,7 +27,8 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const bool quick = app.arguments().contains("--quick");
-    const Run runs[] = {{"GB2312", 0, 8273}, {"BIG5", 1, 14335}, {"GBK", 2, 24035}, {"Unicode", 3, 20902}};
+    const Run runs[] = {
+        {"GB2312", 0, 8273}, {"BIG5", 1, 14335}, {"GBK", 2, 24035}, {"Unicode", 3, 20902}};
     const int sizes[] = {16, 32};
     QTemporaryDir dir;
     std::printf("%-8s %5s %10s %12s\n", "library", "cell", "seconds", "glyphs/s");
@@ -47,8 +48,8 @@ int main(int argc, char* argv[]) {
             timer.start();
             window.findChild<QPushButton*>("pushButton_MakeFont")->click();
             const double seconds = double(elapsed) / 1e9;
-            std::printf("%-8s %2dx%-2d %10.3f %12.0f   (%lld bytes)\n", run.name, size, size, seconds,
-                        run.glyphs / seconds, static_cast<long long>(QFile(path).size()));
+            std::printf("%-8s %2dx%-2d %10.3f %12.0f   (%lld bytes)\n", run.name, size, size,
+                        seconds, run.glyphs / seconds, static_cast<long long>(QFile(path).size()));
         }
     }
     return 0;

@@ -44,12 +44,14 @@ QString OptionOf(const Refusal& refusal, ConvertKind kind) {
 int ResolveFont(ConvertRequest* request, CliError* error) {
     if (request->fontFile.isEmpty()) {
         if (FamilyInstalled(request->family)) return kExitDone;
-        return FailWith(error, kExitBadInput, QStringLiteral("--font"),
-                        QStringLiteral("no installed font family is named '%1'").arg(request->family));
+        return FailWith(
+            error, kExitBadInput, QStringLiteral("--font"),
+            QStringLiteral("no installed font family is named '%1'").arg(request->family));
     }
     const QString option = QStringLiteral("--font-file");
     if (!QFileInfo(request->fontFile).isFile())
-        return FailWith(error, kExitBadInput, option, QStringLiteral("no such file: ") + request->fontFile);
+        return FailWith(error, kExitBadInput, option,
+                        QStringLiteral("no such file: ") + request->fontFile);
     const QString problem = LoadFontFile(request->fontFile, request->face, &request->family);
     if (!problem.isEmpty()) {
         return FailWith(error, kExitBadInput,
@@ -129,12 +131,15 @@ int WriteFont(const ConvertOptions& o, const ConvertJob& job, CliError* error) {
     QByteArray file;
     {
         ProgressBar bar(!o.quiet, job.plan().slotCount());
-        file = job.Run(o.jobs, [&bar](qint64 done) { bar.Update(done); }, &widths, &refusal);
+        file = job.Run(
+            o.jobs, [&bar](qint64 done) { bar.Update(done); }, &widths, &refusal);
     }
-    if (refusal) return FailWith(error, kExitBadInput, OptionOf(refusal, o.request.kind), refusal.text);
+    if (refusal)
+        return FailWith(error, kExitBadInput, OptionOf(refusal, o.request.kind), refusal.text);
     if (!o.symbol.isEmpty()) {
         const QString problem = WriteCSource(o.output, o.symbol, file);
-        if (!problem.isEmpty()) return FailWith(error, kExitIoFailure, QStringLiteral("--output"), problem);
+        if (!problem.isEmpty())
+            return FailWith(error, kExitIoFailure, QStringLiteral("--output"), problem);
     } else {
         // The old file stays until the new one is complete on disk.
         const WriteResult written = ReplaceFile(o.output, file.constData(), file.size());
@@ -163,8 +168,9 @@ int Fit(ConvertRequest* request, CliError* error) {
 
 int RunConvert(ConvertOptions o, CliError* error) {
     if (!o.textFile.isEmpty() && SameFile(o.textFile, o.output)) {
-        return FailWith(error, kExitBadInput, QStringLiteral("--output"),
-                        QStringLiteral("%1 is also the --text file; it would be overwritten").arg(o.output));
+        return FailWith(
+            error, kExitBadInput, QStringLiteral("--output"),
+            QStringLiteral("%1 is also the --text file; it would be overwritten").arg(o.output));
     }
     if (const int status = ResolveFont(&o.request, error)) return status;
     if (const int status = ResolveFallbacks(o.fallbackFonts, &o.request, error)) return status;

@@ -54,9 +54,10 @@ bool ReadCode(const QString& text, bool start, int* code, CliError* error) {
     const QString option = start ? QStringLiteral("--from") : QStringLiteral("--to");
     if (text.size() < 4) return Fail(error, option, Refusal::ShortCode(start).text);
     if (text.size() != 4 || !IsHexDigits(text)) {
-        return Fail(error, option,
-                    QStringLiteral("'%1' is not four hexadecimal digits (codes run from 0000 to FFFF)")
-                        .arg(text));
+        return Fail(
+            error, option,
+            QStringLiteral("'%1' is not four hexadecimal digits (codes run from 0000 to FFFF)")
+                .arg(text));
     }
     *code = ParseHexCode(text);
     return true;
@@ -73,8 +74,9 @@ bool ReadKind(const QCommandLineParser& parser, ConvertOptions* options, CliErro
     }
     ConvertKind kind;
     if (!KindFromName(positional.at(1), &kind)) {
-        return Fail(error, QStringLiteral("kind"),
-                    QStringLiteral("unknown kind '%1'; one of %2").arg(positional.at(1), kKindList));
+        return Fail(
+            error, QStringLiteral("kind"),
+            QStringLiteral("unknown kind '%1'; one of %2").arg(positional.at(1), kKindList));
     }
     options->request = ConvertRequest::Defaults(kind);
     return true;
@@ -103,8 +105,9 @@ bool ReadRange(const QCommandLineParser& parser, ConvertRequest* request, CliErr
     const bool hasRange = DefaultRange(request->kind).start >= 0;
     for (const char* name : {"from", "to"}) {
         if (!hasRange && parser.isSet(QLatin1String(name))) {
-            return Fail(error, QStringLiteral("--") + QLatin1String(name),
-                        QStringLiteral("the %1 kind has no code range").arg(KindName(request->kind)));
+            return Fail(
+                error, QStringLiteral("--") + QLatin1String(name),
+                QStringLiteral("the %1 kind has no code range").arg(KindName(request->kind)));
         }
     }
     if (!hasRange) return true;
@@ -139,7 +142,8 @@ bool ReadNumbers(const QCommandLineParser& parser, ConvertOptions* options, CliE
     ConvertRequest& r = options->request;
     const QString cellTooSmall = Refusal::SmallCell().text;
     const QString anyInt;  // no lower limit worth a message
-    const QString offsets = QStringLiteral("offsets run from %1 to %2").arg(-kMaxOffset).arg(kMaxOffset);
+    const QString offsets =
+        QStringLiteral("offsets run from %1 to %2").arg(-kMaxOffset).arg(kMaxOffset);
     options->jobs = QThread::idealThreadCount();
     return ReadInt(parser, QStringLiteral("width"), 1, cellTooSmall, &r.width, error) &&
            ReadInt(parser, QStringLiteral("height"), 1, cellTooSmall, &r.height, error) &&
@@ -203,7 +207,8 @@ bool ReadFont(const QCommandLineParser& parser, ConvertRequest* r, CliError* err
     if (file) {
         r->fontFile = parser.value(QStringLiteral("font-file"));
         if (r->fontFile.isEmpty())
-            return Fail(error, QStringLiteral("--font-file"), QStringLiteral("the file name is empty"));
+            return Fail(error, QStringLiteral("--font-file"),
+                        QStringLiteral("the file name is empty"));
     }
     if (parser.isSet(QStringLiteral("face")) && !file)
         return Fail(error, QStringLiteral("--face"),
@@ -229,7 +234,8 @@ void AddConvertOptions(QCommandLineParser& parser) {
     parser.setApplicationDescription(QString::fromLatin1(kDescription));
     parser.addPositionalArgument(QStringLiteral("convert"), QStringLiteral("The command."),
                                  QStringLiteral("convert"));
-    parser.addPositionalArgument(QStringLiteral("kind"), QStringLiteral("What to write (see Kinds)."),
+    parser.addPositionalArgument(QStringLiteral("kind"),
+                                 QStringLiteral("What to write (see Kinds)."),
                                  QStringLiteral("<kind>"));
     const QString threads = QString::number(QThread::idealThreadCount());
     const QString number = QStringLiteral("N");

@@ -309,7 +309,8 @@ QString TrueCellHint(const QByteArray& bytes) {
             if ((kw == 0 && kh == 0) || w == 0 || h == 0) continue;
             rmf_font font;
             if (rmf_open(&font, data, size_t(bytes.size()), w, h) == RMF_OK) {
-                return QStringLiteral(" (its length fits a cell of %1 x %2: give --width %1 --height %2)")
+                return QStringLiteral(
+                           " (its length fits a cell of %1 x %2: give --width %1 --height %2)")
                     .arg(w)
                     .arg(h);
             }
@@ -443,8 +444,9 @@ int WriteSheet(const rmf_font& font, const InspectSettings& s, CliError* error) 
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
-    const WriteResult written =
-        image.save(&buffer, "PNG") ? ReplaceFile(s.png, png.constData(), png.size()) : WriteResult();
+    const WriteResult written = image.save(&buffer, "PNG")
+                                    ? ReplaceFile(s.png, png.constData(), png.size())
+                                    : WriteResult();
     if (!written.ok) {
         Fail(error, kExitIoFailure, option,
              QStringLiteral("cannot write %1: %2").arg(s.png, written.error));
@@ -477,14 +479,17 @@ namespace {
 // font or also the --png output.
 bool ReadFontFile(const InspectSettings& s, QByteArray* bytes, CliError* error) {
     const QString fileOption = QStringLiteral("file");
-    if (!QFileInfo(s.file).isFile()) return Fail(error, fileOption, QStringLiteral("no such file: ") + s.file);
+    if (!QFileInfo(s.file).isFile())
+        return Fail(error, fileOption, QStringLiteral("no such file: ") + s.file);
     if (!s.png.isEmpty() && SameFile(s.file, s.png)) {
-        return Fail(error, QStringLiteral("--png"),
-                    QStringLiteral("%1 is the font being inspected; it would be overwritten").arg(s.png));
+        return Fail(
+            error, QStringLiteral("--png"),
+            QStringLiteral("%1 is the font being inspected; it would be overwritten").arg(s.png));
     }
     QFile file(s.file);
     if (!file.open(QIODevice::ReadOnly)) {
-        return Fail(error, fileOption, QStringLiteral("cannot read %1: %2").arg(s.file, file.errorString()));
+        return Fail(error, fileOption,
+                    QStringLiteral("cannot read %1: %2").arg(s.file, file.errorString()));
     }
     if (file.size() > kMaxFileSize) {
         // Runemill writes nothing of 2 GB or more, and no reader can index it.
@@ -502,7 +507,8 @@ bool ReadFontFile(const InspectSettings& s, QByteArray* bytes, CliError* error) 
 int RunInspect(const QStringList& arguments, CliError* error) {
     InspectSettings s;
     QByteArray bytes;  // the fonts below point into it
-    if (!ParseInspectOptions(arguments, &s, error) || !ReadFontFile(s, &bytes, error)) return error->status;
+    if (!ParseInspectOptions(arguments, &s, error) || !ReadFontFile(s, &bytes, error))
+        return error->status;
 
     const QString fileOption = QStringLiteral("file");
     std::vector<rmf_font> fonts;

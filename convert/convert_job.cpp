@@ -85,7 +85,8 @@ QStringList ConvertJob::StartLines() const {
             return UnicodeLines(start, end);
         case ConvertKind::Chip:
         case ConvertKind::Ttf:
-            return ChipHeaderLines(request_.HeaderFields(), header_, request_.kind == ConvertKind::Ttf);
+            return ChipHeaderLines(request_.HeaderFields(), header_,
+                                   request_.kind == ConvertKind::Ttf);
         default:
             return {};
     }

@@ -50,7 +50,8 @@ class ConvertJob {
     // on their number) into the whole file. Fills *widths (slot order);
     // returns an empty array with a NotEnoughMemory *refusal when the file
     // or a cell could not be allocated.
-    QByteArray Run(int threads, const Progress& progress, QVector<int>* widths, Refusal* refusal) const;
+    QByteArray Run(int threads, const Progress& progress, QVector<int>* widths,
+                   Refusal* refusal) const;
 
   private:
     ConvertRequest request_;

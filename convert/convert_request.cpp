@@ -13,10 +13,14 @@ struct KindEntry {
 };
 
 const KindEntry kKinds[] = {
-    {"gb2312", ConvertKind::Gb2312, {0xA1A0, 0xF7FE}}, {"big5", ConvertKind::Big5, {0xA140, 0xF9FF}},
-    {"gbk", ConvertKind::Gbk, {0x8140, 0xFEBF}},       {"unicode", ConvertKind::Unicode, {0x4E00, 0x9FA5}},
-    {"ascii", ConvertKind::Ascii, {}},                 {"string", ConvertKind::String, {}},
-    {"chip", ConvertKind::Chip, {0xA1A0, 0xF7FE}},     {"ttf", ConvertKind::Ttf, {0xA1A0, 0xF7FE}},
+    {"gb2312", ConvertKind::Gb2312, {0xA1A0, 0xF7FE}},
+    {"big5", ConvertKind::Big5, {0xA140, 0xF9FF}},
+    {"gbk", ConvertKind::Gbk, {0x8140, 0xFEBF}},
+    {"unicode", ConvertKind::Unicode, {0x4E00, 0x9FA5}},
+    {"ascii", ConvertKind::Ascii, {}},
+    {"string", ConvertKind::String, {}},
+    {"chip", ConvertKind::Chip, {0xA1A0, 0xF7FE}},
+    {"ttf", ConvertKind::Ttf, {0xA1A0, 0xF7FE}},
 };
 
 const KindEntry& EntryOf(ConvertKind kind) {
@@ -42,7 +46,9 @@ bool KindFromName(const QString& name, ConvertKind* kind) {
     return false;
 }
 
-bool IsHeaderKind(ConvertKind kind) { return kind == ConvertKind::Chip || kind == ConvertKind::Ttf; }
+bool IsHeaderKind(ConvertKind kind) {
+    return kind == ConvertKind::Chip || kind == ConvertKind::Ttf;
+}
 
 ConvertRequest ConvertRequest::Defaults(ConvertKind kind) {
     ConvertRequest request;

@@ -55,7 +55,7 @@ struct ConvertRequest {
     bool underline = false;
     bool crisp = false;  // the crisp rendering mode; smooth (antialiased) when false
     int x0 = 0;
-    int y0 = -7;  // the window's vertical bar starts at 26: y0 = 26 - 33
+    int y0 = -7;       // the window's vertical bar starts at 26: y0 = 26 - 33
     int rotation = 0;  // 0, right 90, left 90
     bool reverseX = false;
     bool reverseY = false;

@@ -23,8 +23,9 @@ constexpr int kMaxThreads = 64;
 
 // Draws the slots [first, end) with a drawer of its own. The font is built
 // here rather than copied, so no QFont data is shared between threads.
-bool RenderChunk(const FontPlan& plan, const ConvertRequest& request, int first, int end, uchar* out,
-                 int* widths, std::atomic<qint64>* done, const std::function<void()>& onStride) {
+bool RenderChunk(const FontPlan& plan, const ConvertRequest& request, int first, int end,
+                 uchar* out, int* widths, std::atomic<qint64>* done,
+                 const std::function<void()>& onStride) {
     GlyphDrawer drawer(request.Font(), request.Glyph());
     std::vector<uchar> scratch(size_t(plan.bytesPerGlyph()));
     int sinceReport = 0;
@@ -57,8 +58,8 @@ int ThreadsForRun(int requested, int slotCount) {
     return std::max(1, std::min({requested, slotCount, kMaxThreads}));
 }
 
-bool RenderPlanSlots(const FontPlan& plan, const ConvertRequest& request, int threads,
-                     uchar* out, const RenderProgress& progress, QVector<int>* slotWidths) {
+bool RenderPlanSlots(const FontPlan& plan, const ConvertRequest& request, int threads, uchar* out,
+                     const RenderProgress& progress, QVector<int>* slotWidths) {
     const int count = plan.slotCount();
     QVector<int>& widths = *slotWidths;
     widths.fill(1, count);

@@ -25,7 +25,7 @@ using RenderProgress = std::function<void(qint64 done)>;
 // bytes are written already). Fills *widths with the width of every slot, in
 // slot order, for the GBK width list. False when a glyph's cell could not be
 // allocated: the buffer is then incomplete and must not be written.
-bool RenderPlanSlots(const FontPlan& plan, const ConvertRequest& request, int threads,
-                     uchar* out, const RenderProgress& progress, QVector<int>* widths);
+bool RenderPlanSlots(const FontPlan& plan, const ConvertRequest& request, int threads, uchar* out,
+                     const RenderProgress& progress, QVector<int>* widths);
 
 }  // namespace runemill

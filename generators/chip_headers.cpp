@@ -7,7 +7,8 @@
 
 void MainWindow::WriteChipHeader(bool ttf) {
     if (runActive) return;  // a running conversion owns outBuffer
-    const runemill::ConvertKind kind = ttf ? runemill::ConvertKind::Ttf : runemill::ConvertKind::Chip;
+    const runemill::ConvertKind kind =
+        ttf ? runemill::ConvertKind::Ttf : runemill::ConvertKind::Chip;
     // No "gbk" codec: reported before the dialog.
     if (Refused(runemill::ConvertJob::CodecRefusal(kind))) return;
     const QString fileName = ChooseSaveFile();

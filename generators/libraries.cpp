@@ -3,8 +3,8 @@
 #include "app/form/main_window_ui.h"
 #include "app/main_window.h"
 
-using runemill::ConvertKind;
 using runemill::ConvertJob;
+using runemill::ConvertKind;
 using runemill::FontPlan;
 
 namespace {

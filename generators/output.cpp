@@ -31,8 +31,9 @@ int MainWindow::WriteBinFile(const QString& fileName, int length) {
     }
     if (length < 0) return 0;
     // An append that does not fit is cut back: no half header is left behind.
-    return ReportWrite(fileName, length,
-                       runemill::AppendToFile(fileName, reinterpret_cast<const char*>(outBuffer), length));
+    return ReportWrite(
+        fileName, length,
+        runemill::AppendToFile(fileName, reinterpret_cast<const char*>(outBuffer), length));
 }
 
 int MainWindow::ReplaceBinFile(const QString& fileName, int length) {
@@ -41,17 +42,20 @@ int MainWindow::ReplaceBinFile(const QString& fileName, int length) {
         return -1;
     }
     // The old file is replaced only once the new one is whole on disk.
-    return ReportWrite(fileName, length,
-                       runemill::ReplaceFile(fileName, reinterpret_cast<const char*>(outBuffer), length));
+    return ReportWrite(
+        fileName, length,
+        runemill::ReplaceFile(fileName, reinterpret_cast<const char*>(outBuffer), length));
 }
 
-int MainWindow::ReportWrite(const QString& fileName, int length, const runemill::WriteResult& result) {
+int MainWindow::ReportWrite(const QString& fileName, int length,
+                            const runemill::WriteResult& result) {
     if (result.ok) return 0;
     if (!result.opened) {
         ShowMessage(QStringLiteral("打开文件失败"));
         return -2;
     }
-    ShowMessage(QStringLiteral("Only %1 of %2 bytes could be written to %3 (%4); the file was left as it was.")
+    ShowMessage(QStringLiteral(
+                    "Only %1 of %2 bytes could be written to %3 (%4); the file was left as it was.")
                     .arg(result.written)
                     .arg(length)
                     .arg(fileName, result.error));

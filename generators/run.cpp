@@ -60,8 +60,8 @@ int MainWindow::DrawRunGlyph(const runemill::GlyphSlot& slot, const runemill::Pa
     // Style, offsets and transforms as the form shows them now; the cell is the run's.
     runemill::GlyphSettings settings = CurrentGlyphSettings();
     settings.pack = pack;
-    return runemill::DrawGlyph(glyphImage, rasterizer, currentFont, settings, slot.text, slot.leftAligned,
-                               slot.measureWidth, packed);
+    return runemill::DrawGlyph(glyphImage, rasterizer, currentFont, settings, slot.text,
+                               slot.leftAligned, slot.measureWidth, packed);
 }
 
 bool MainWindow::RunPlan(const runemill::ConvertJob& job, const QString& fileName,
@@ -88,17 +88,21 @@ bool MainWindow::RunPlan(const runemill::ConvertJob& job, const QString& fileNam
     plan.WriteFixedBytes(outBuffer);
     const bool drawn = runemill::AssembleSlots(
         plan, outBuffer, 0, plan.slotCount(), scratch.data(),
-        [&](const runemill::GlyphSlot& slot, uchar* packed) { return DrawRunGlyph(slot, pack, packed); },
+        [&](const runemill::GlyphSlot& slot, uchar* packed) {
+            return DrawRunGlyph(slot, pack, packed);
+        },
         [&](int index, int width) {
             if (afterGlyph) afterGlyph(index, width);
             QCoreApplication::processEvents();
         });
     // The Unicode library and the ASCII font leave alignment off before they write.
-    if (drawn && (plan.kind() == runemill::FontKind::Unicode || plan.kind() == runemill::FontKind::Ascii))
+    if (drawn &&
+        (plan.kind() == runemill::FontKind::Unicode || plan.kind() == runemill::FontKind::Ascii))
         ui->checkBox_Left->setChecked(false);
     if (drawn) ReplaceBinFile(fileName, int(size));
     delete[] outBuffer;
     outBuffer = nullptr;
-    if (!drawn && !closeRequested) Refused(runemill::Refusal::NoMemoryForCell(pack.width, pack.height));
+    if (!drawn && !closeRequested)
+        Refused(runemill::Refusal::NoMemoryForCell(pack.width, pack.height));
     return drawn;
 }

@@ -44,8 +44,9 @@ qint64 FirstInvalidUtf8Byte(const QByteArray& bytes) {
 }
 
 QString NotUtf8Message(const QString& fileName, qint64 offset) {
-    return QStringLiteral("%1 is not UTF-8: the byte at offset %2 starts no UTF-8 character. "
-                          "Save the text as UTF-8 (a GBK or BIG5 text gives wrong characters).")
+    return QStringLiteral(
+               "%1 is not UTF-8: the byte at offset %2 starts no UTF-8 character. "
+               "Save the text as UTF-8 (a GBK or BIG5 text gives wrong characters).")
         .arg(fileName)
         .arg(offset);
 }

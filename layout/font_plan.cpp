@@ -273,7 +273,8 @@ void FontPlan::AddStringRecords() {
     slots_.reserve(count);
     qint64 widthOffset = kStringTableOffset + qint64(kStringCodeBytes) * count;
     // A space is drawn like any other unit.
-    for (int k = 0; k < count; ++k) AppendRecord(units_.at(k), QString(QChar(units_.at(k))), &widthOffset);
+    for (int k = 0; k < count; ++k)
+        AppendRecord(units_.at(k), QString(QChar(units_.at(k))), &widthOffset);
 }
 
 void FontPlan::WriteFixedBytes(uchar* out) const {

@@ -10,7 +10,7 @@ namespace runemill {
 struct Refusal {
     enum Kind {
         None,
-        StartCodeShort,   // fewer than four characters in the start code
+        StartCodeShort,  // fewer than four characters in the start code
         EndCodeShort,
         StartCodeTooLow,  // below the encoding's first code
         EndCodeTooHigh,   // beyond the encoding's last code

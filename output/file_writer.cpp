@@ -30,7 +30,8 @@ qint64 WriteAll(QFileDevice& file, const char* data, qint64 size) {
 }
 
 // Devices and FIFOs: opened as they are (no truncation, no rename).
-WriteResult WriteThrough(const QString& path, const char* data, qint64 size, QIODevice::OpenMode mode) {
+WriteResult WriteThrough(const QString& path, const char* data, qint64 size,
+                         QIODevice::OpenMode mode) {
     WriteResult result;
     QFile file(path);
     errno = 0;
@@ -82,7 +83,8 @@ WriteResult ReplaceFile(const QString& path, const char* data, qint64 size) {
 
 WriteResult AppendToFile(const QString& path, const char* data, qint64 size) {
     const QFileInfo info(path);
-    if (IsSpecial(info)) return WriteThrough(path, data, size, QIODevice::WriteOnly | QIODevice::Append);
+    if (IsSpecial(info))
+        return WriteThrough(path, data, size, QIODevice::WriteOnly | QIODevice::Append);
     WriteResult result;
     QFile file(path);
     errno = 0;

@@ -12,8 +12,8 @@ namespace runemill {
 struct WriteResult {
     bool ok = false;
     bool opened = false;  // the file (or its temporary) could be opened
-    qint64 written = 0;  // bytes of `data` that reached the file
-    QString error;       // the system's reason ("No space left on device"); empty when ok
+    qint64 written = 0;   // bytes of `data` that reached the file
+    QString error;        // the system's reason ("No space left on device"); empty when ok
 };
 
 // Writes `size` bytes as the whole content of `path`.

@@ -18,7 +18,8 @@ int HexDigitValue(char c) {
 bool IsHexDigits(const QString& text) {
     if (text.isEmpty()) return false;
     for (const QChar c : text) {
-        if (c.unicode() > 0x7F || (!c.isDigit() && HexDigitValue(char(c.unicode())) == 0)) return false;
+        if (c.unicode() > 0x7F || (!c.isDigit() && HexDigitValue(char(c.unicode())) == 0))
+            return false;
     }
     return true;
 }

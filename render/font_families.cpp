@@ -10,7 +10,8 @@ void InstallFontSubstitutes(const QString& startFamily) {
     static const QStringList cjkFaces = {
         QStringLiteral("WenQuanYi Zen Hei"), QStringLiteral("Noto Sans CJK SC"),
         QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Droid Sans Fallback")};
-    if (QFont::substitutes(startFamily).isEmpty()) QFont::insertSubstitutions(startFamily, cjkFaces);
+    if (QFont::substitutes(startFamily).isEmpty())
+        QFont::insertSubstitutions(startFamily, cjkFaces);
 }
 
 bool FamilyInstalled(const QString& family) {

@@ -7,9 +7,11 @@ GlyphDrawer::GlyphDrawer(const QFont& font, const GlyphSettings& settings)
       settings_(settings),
       glyph_(MakeGlyphImage(settings.pack.width, settings.pack.height)) {}
 
-int DrawGlyph(QImage& glyph, GlyphRasterizer& rasterizer, QFont& font, const GlyphSettings& settings,
-              const QString& text, bool leftAligned, bool measure, uchar* out) {
-    if (glyph.isNull() || glyph.width() != settings.pack.width || glyph.height() != settings.pack.height)
+int DrawGlyph(QImage& glyph, GlyphRasterizer& rasterizer, QFont& font,
+              const GlyphSettings& settings, const QString& text, bool leftAligned, bool measure,
+              uchar* out) {
+    if (glyph.isNull() || glyph.width() != settings.pack.width ||
+        glyph.height() != settings.pack.height)
         glyph = MakeGlyphImage(settings.pack.width, settings.pack.height);
     RenderOptions options = settings.render;
     options.leftAligned = leftAligned;

@@ -13,8 +13,8 @@
 namespace runemill {
 
 struct GlyphSettings {
-    PackSettings pack;         // W, H, format, threshold
-    RenderOptions render;      // bold, italic, offsets; leftAligned is set per glyph
+    PackSettings pack;     // W, H, format, threshold
+    RenderOptions render;  // bold, italic, offsets; leftAligned is set per glyph
     TransformOptions transform;
 };
 
@@ -25,12 +25,13 @@ constexpr int kGlyphNotDrawn = -1;
 // glyph leaves H x W behind), `text` rendered into it, its inked width
 // measured when `measure` is set (else 1), the transforms, the packer into
 // `out` (BytesPerGlyph bytes). Returns the width, or kGlyphNotDrawn.
-int DrawGlyph(QImage& glyph, GlyphRasterizer& rasterizer, QFont& font, const GlyphSettings& settings,
-              const QString& text, bool leftAligned, bool measure, uchar* out);
+int DrawGlyph(QImage& glyph, GlyphRasterizer& rasterizer, QFont& font,
+              const GlyphSettings& settings, const QString& text, bool leftAligned, bool measure,
+              uchar* out);
 
 // Owns its own GlyphImage, font copy and canvas, so one drawer per thread.
 class GlyphDrawer {
-public:
+  public:
     GlyphDrawer(const QFont& font, const GlyphSettings& settings);
 
     // Draws `text` and packs it into `out` (BytesPerGlyph bytes). Returns the
@@ -40,7 +41,7 @@ public:
 
     const QImage& glyphImage() const { return glyph_; }
 
-private:
+  private:
     QFont font_;
     GlyphSettings settings_;
     QImage glyph_;

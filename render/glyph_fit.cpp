@@ -293,7 +293,8 @@ FitResult FitGlyphs(const QFont& font, const RenderOptions& style, int width, in
             result.glyphCount = glyphs.size();
             result.unfit = fitter.UnfitTexts();
             // Every glyph with ink left out: no size fits any of them.
-            if (!result.unfit.isEmpty() && result.unfit.size() == distinct.size()) result.pixelSize = 0;
+            if (!result.unfit.isEmpty() && result.unfit.size() == distinct.size())
+                result.pixelSize = 0;
             return result;
         }
         fitter.Watch(fitter.MeasureAll(sizes.at(fits)));
@@ -304,15 +305,17 @@ FitResult FitGlyphs(const QFont& font, const RenderOptions& style, int width, in
 }
 
 QString FitSummary(const FitResult& result) {
-    QString text = result.found() ? QStringLiteral("%1 pt (%2 px), y0 %3, x0 %4; ")
-                                        .arg(result.pointSize())
-                                        .arg(result.pixelSize)
-                                        .arg(result.y0)
-                                        .arg(result.x0)
-                                  : QStringLiteral("no size fits the %1 glyphs together")
-                                        .arg(result.glyphCount);
+    QString text =
+        result.found()
+            ? QStringLiteral("%1 pt (%2 px), y0 %3, x0 %4; ")
+                  .arg(result.pointSize())
+                  .arg(result.pixelSize)
+                  .arg(result.y0)
+                  .arg(result.x0)
+            : QStringLiteral("no size fits the %1 glyphs together").arg(result.glyphCount);
     if (result.unfit.isEmpty())
-        return result.found() ? text + QStringLiteral("all %1 glyphs fit").arg(result.glyphCount) : text;
+        return result.found() ? text + QStringLiteral("all %1 glyphs fit").arg(result.glyphCount)
+                              : text;
     if (!result.found()) text += QStringLiteral("; ");
     const QStringList named = result.unfit.mid(0, 10);
     return text + QStringLiteral("%1 of %2 glyphs fit at no size: %3%4")

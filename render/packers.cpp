@@ -151,7 +151,7 @@ void PackBitRow(const uchar* gray, int width, int limit, uchar* out) {
 }  // namespace
 
 const char* const kPixelFormatNames[kPixelFormatCount] = {"1bits", "2bits", "4bits", "8bits",
-                                                         "aRGB4444"};
+                                                          "aRGB4444"};
 
 int NormalizePixelFormat(int pixFormat) {
     return (pixFormat < 0 || pixFormat >= kPixelFormatCount) ? kFormat1Bit : pixFormat;

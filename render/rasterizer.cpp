@@ -125,7 +125,8 @@ bool GlyphRasterizer::Render(QImage& glyph, QFont& font, const QString& text,
     const int w = glyph.width();
     const int h = glyph.height();
     if (w <= 0 || h <= 0 || !CellDrawable(w, h)) return false;
-    if (glyph.format() != QImage::Format_ARGB32) glyph = glyph.convertToFormat(QImage::Format_ARGB32);
+    if (glyph.format() != QImage::Format_ARGB32)
+        glyph = glyph.convertToFormat(QImage::Format_ARGB32);
     if (glyph.isNull()) return false;
 
     // The canvas is the cell plus a quarter of its height and 4 rows: the
@@ -263,9 +264,10 @@ bool RenderGlyph(QImage& glyph, QFont& font, const QString& text, const RenderOp
 }
 
 int MeasureInkWidth(const QImage& glyph) {
-    const QImage image = (glyph.format() == QImage::Format_ARGB32 || glyph.format() == QImage::Format_RGB32)
-                             ? glyph
-                             : glyph.convertToFormat(QImage::Format_ARGB32);
+    const QImage image =
+        (glyph.format() == QImage::Format_ARGB32 || glyph.format() == QImage::Format_RGB32)
+            ? glyph
+            : glyph.convertToFormat(QImage::Format_ARGB32);
     const int w = image.width();
     int left = -1;
     int right = -1;

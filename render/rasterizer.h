@@ -51,7 +51,7 @@ inline int CanvasHeight(int cellHeight) { return cellHeight + cellHeight / 4 + 4
 // Writes the bold weight and the italic style into `font`, as the window's
 // current font keeps them. Reuses its canvas between calls.
 class GlyphRasterizer {
-public:
+  public:
     // False when the canvas or the glyph could not be allocated (the glyph is
     // then not drawn): a run must fail rather than store a blank glyph.
     bool Render(QImage& glyph, QFont& font, const QString& text, const RenderOptions& options);
