@@ -16,12 +16,13 @@ cd "$(dirname "$0")"
 # its fuzzer and sanitizer runtimes for the reader's fuzz run, the cross tools
 # that test the reader on a Cortex-M3 (QEMU) and on big-endian s390x, and
 # dpkg-dev and file, which CPack uses to find the package's library
-# dependencies. Recommends are left out: nothing here needs them.
+# dependencies, and clang-format, which checks the layout of every source.
+# Recommends are left out: nothing here needs them.
 PACKAGES=(cmake make g++ qtbase5-dev qtbase5-dev-tools fonts-wqy-zenhei fonts-liberation
           clang libclang-rt-dev
           gcc-arm-none-eabi libnewlib-arm-none-eabi qemu-system-arm
           gcc-s390x-linux-gnu libc6-dev-s390x-cross qemu-user
-          dpkg-dev file)
+          dpkg-dev file clang-format)
 JOBS=$(nproc 2>/dev/null || echo 2)
 
 install_missing() {
@@ -54,6 +55,11 @@ build() {  # build <dir> [cmake options...]
     cmake --build "$dir" -j"$JOBS"
 }
 
+check_format() {  # every C and C++ source as .clang-format lays it out
+    find app cli convert generators layout output preview render reader tests bench tools \
+        -name '*.cpp' -o -name '*.h' -o -name '*.c' | xargs clang-format --dry-run -Werror
+}
+
 run_suite() {  # run_suite <dir>
     (cd "$1" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$JOBS")
 }
@@ -76,11 +82,14 @@ case "${1:-}" in
         ;;
     check)
         install_missing
+        check_format
         build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
         run_suite build
         ;;
     test)
         install_missing
+        echo "== The layout of every source (clang-format)"
+        check_format
         build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
         run_suite build
         echo "== The suite under AddressSanitizer and UndefinedBehaviorSanitizer"
