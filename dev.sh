@@ -4,6 +4,8 @@
 #   ./dev.sh test   install what is missing, build, run every test: the suite,
 #                   the suite again under AddressSanitizer and UBSan, and a
 #                   bounded fuzz run of the C reader
+#   ./dev.sh windows  the Windows programs, checked under Wine, zipped under dist/
+#                   (a release step, not part of test; see windows/build.sh)
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -61,8 +63,11 @@ case "${1:-}" in
         echo "== Fuzzing the C reader for 60 seconds"
         reader/fuzz/run_fuzz.sh 60
         ;;
+    windows)
+        exec windows/build.sh
+        ;;
     *)
-        echo "usage: $0 run|test" >&2
+        echo "usage: $0 run|test|windows" >&2
         exit 1
         ;;
 esac
