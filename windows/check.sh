@@ -104,7 +104,7 @@ for entry in "${CASES[@]}"; do
     elif [ "$windows_status" != 0 ] || [ ! -f "$WORK/windows/out.bin" ]; then
         result="Windows failed ($windows_status): $(tr -d '\r' <"$WORK/windows/stderr" | head -c 200)"
     elif ! cmp -s "$WORK/linux/out.bin" "$WORK/windows/out.bin"; then
-        differing=$(cmp -l "$WORK/linux/out.bin" "$WORK/windows/out.bin" 2>/dev/null | wc -l)
+        differing=$( (cmp -l "$WORK/linux/out.bin" "$WORK/windows/out.bin" 2>/dev/null || true) | wc -l)
         result="DIFFERENT: $differing of $(stat -c %s "$WORK/linux/out.bin") bytes"
         result+=" (sizes $(stat -c %s "$WORK/linux/out.bin")/$(stat -c %s "$WORK/windows/out.bin"))"
     elif ! cmp -s "$WORK/linux/stdout" <(tr -d '\r' <"$WORK/windows/stdout"); then
