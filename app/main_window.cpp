@@ -6,7 +6,7 @@
 
 #include "app/form/main_window_ui.h"
 #include "app/start_style_sheets.h"
-#include "render/font_resolution.h"
+#include "render/font_families.h"
 #include "render/packers.h"
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new MainWindowUi) {
@@ -19,35 +19,16 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new MainWindow
     setWindowFlags(Qt::Dialog | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
                    Qt::WindowCloseButtonHint);
 
-    const int starts[4] = {0xA1A0, 0xA140, 0x8140, 0x4E00};
-    const int ends[4] = {0xF7FE, 0xF9FF, 0xFEBF, 0x9FA5};
+    // Every start-up value is the core's default request.
+    const runemill::ConvertRequest start;
+    const runemill::ConvertKind encodings[4] = {runemill::ConvertKind::Gb2312, runemill::ConvertKind::Big5,
+                                                runemill::ConvertKind::Gbk, runemill::ConvertKind::Unicode};
     for (int i = 0; i < 4; ++i) {
-        defaultStartCode[i] = starts[i];
-        defaultEndCode[i] = ends[i];
+        defaultStartCode[i] = runemill::DefaultRange(encodings[i]).start;
+        defaultEndCode[i] = runemill::DefaultRange(encodings[i]).end;
     }
 
-    // Adding the first encoding makes it current and fills the code fields.
-    ui->comboBox_FCode->clear();
-    ui->comboBox_FCode->addItem(QStringLiteral("GB2312"));
-    ui->comboBox_FCode->addItem(QStringLiteral("BIG5"));
-    ui->comboBox_FCode->addItem(QStringLiteral("GBK"));
-    ui->comboBox_FCode->addItem(QStringLiteral("UniCode"));
-    ui->comboBox_FCode->setCurrentIndex(0);
-
-    ui->comboBox_PixFormat->clear();
-    for (const char* item : runemill::kPixelFormatNames)
-        ui->comboBox_PixFormat->addItem(QString::fromLatin1(item));
-    ui->comboBox_PixFormat->setCurrentIndex(0);
-
-    ui->comboBox_Rotation->clear();
-    for (const char* item : {"0 Degree", "R 90 Degree", "L 90 Degree"})
-        ui->comboBox_Rotation->addItem(QString::fromLatin1(item));
-    ui->comboBox_Rotation->setCurrentIndex(0);
-
-    ui->comboBox_Space->clear();
-    for (const char* item : {"1/2", "1/3", "1/4"}) ui->comboBox_Space->addItem(QString::fromLatin1(item));
-    ui->comboBox_Space->setCurrentIndex(1);
-    UpdateSpaceDivisor();
+    FillLists(start);
 
     connect(ui->comboBox_ShowBy, SIGNAL(currentIndexChanged(int)), this, SLOT(OnSelectChanged()));
     ui->comboBox_ShowBy->clear();
@@ -63,10 +44,10 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new MainWindow
     ui->checkBox_revY->setVisible(false);
     ui->comboBox_Rotation->setVisible(false);
 
-    pixFormat = 0;
-    glyphW = 32;
-    glyphH = 32;
-    grayLimit = 50;
+    pixFormat = start.pixFormat;
+    glyphW = start.width;
+    glyphH = start.height;
+    grayLimit = start.grayLimit;
     ui->lineEdit_W->setText(DecimalText(glyphW));
     ui->lineEdit_H->setText(DecimalText(glyphH));
     ui->lineEdit_Limit->setText(DecimalText(grayLimit));
@@ -74,14 +55,13 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new MainWindow
     x0 = 0;
     y0 = 0;
 
-    runemill::InstallFontSubstitutes();
-    currentFont = QFont(QStringLiteral("宋体"), 20, QFont::Normal, false);
-    ui->lineEdit_FontInformation->setText(currentFont.family() + "-" +
-                                          DecimalText(currentFont.pointSize()) +
-                                          QStringLiteral("-常规"));
+    runemill::InstallFontSubstitutes(start.family);
+    currentFont = start.Font();
+    ShowFontInformation(QStringLiteral("常规"));
 
     glyphImage = QImage(glyphW, glyphH, QImage::Format_ARGB32);
     previewImage = QImage(glyphW, glyphH, QImage::Format_ARGB32);
+    previewImage.fill(Qt::black);  // scaled before its first drawing
 
     RenderGlyph(QStringLiteral("乐"));
     ShowSystemPattern();
@@ -90,13 +70,39 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new MainWindow
     for (QLineEdit* field : {ui->lineEdit_W, ui->lineEdit_H, ui->lineEdit_Limit})
         field->setValidator(new QRegExpValidator(*fieldPattern, field));
 
-    // The form leaves the bar at 25; this fires the vertical slot once: y0 = -7.
-    ui->verticalScrollBar->setValue(26);
+    // The form leaves the bar at 25; this fires the vertical slot once: y0 = value - 33.
+    ui->verticalScrollBar->setValue(33 + start.y0);
     ui->progressBar->setValue(0);
     lastDir = QCoreApplication::applicationDirPath() + "/";
 
     ApplyStartStyleSheets(ui);
+    setAcceptDrops(true);
     delete fieldPattern;
 }
 
 MainWindow::~MainWindow() { delete ui; }
+
+void MainWindow::FillLists(const runemill::ConvertRequest& start) {
+    // Adding the first encoding makes it current and fills the code fields.
+    ui->comboBox_FCode->clear();
+    ui->comboBox_FCode->addItem(QStringLiteral("GB2312"));
+    ui->comboBox_FCode->addItem(QStringLiteral("BIG5"));
+    ui->comboBox_FCode->addItem(QStringLiteral("GBK"));
+    ui->comboBox_FCode->addItem(QStringLiteral("UniCode"));
+    ui->comboBox_FCode->setCurrentIndex(0);
+
+    ui->comboBox_PixFormat->clear();
+    for (const char* item : runemill::kPixelFormatNames)
+        ui->comboBox_PixFormat->addItem(QString::fromLatin1(item));
+    ui->comboBox_PixFormat->setCurrentIndex(start.pixFormat);
+
+    ui->comboBox_Rotation->clear();
+    for (const char* item : {"0 Degree", "R 90 Degree", "L 90 Degree"})
+        ui->comboBox_Rotation->addItem(QString::fromLatin1(item));
+    ui->comboBox_Rotation->setCurrentIndex(0);
+
+    ui->comboBox_Space->clear();
+    for (const char* item : {"1/2", "1/3", "1/4"}) ui->comboBox_Space->addItem(QString::fromLatin1(item));
+    ui->comboBox_Space->setCurrentIndex(start.spaceDivisor - 2);
+    UpdateSpaceDivisor();
+}

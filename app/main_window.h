@@ -7,17 +7,14 @@
 #include <QString>
 #include <functional>
 
-#include "render/glyph_pipeline.h"
+#include "convert/convert_job.h"
+#include "render/glyph_drawer.h"
 #include "render/rasterizer.h"
 
 class MainWindowUi;
 
 namespace runemill {
-class FontPlan;
 struct WriteResult;
-enum class FontKind;
-struct GlyphSlot;
-struct CellSettings;
 }  // namespace runemill
 
 class MainWindow : public QMainWindow {
@@ -36,7 +33,7 @@ public:
     QString HexCodeText(int code, int width);
     QString DecimalText(int n);
 
-    // The per-glyph path on the window's GlyphImage (app/glyph_members.cpp).
+    // The per-glyph path on the window's GlyphImage (app/glyph_operations.cpp).
     bool RenderGlyph(const QString& text);
     int MeasureInkWidth();
     void TransformGlyph();
@@ -67,8 +64,11 @@ public:
 
 protected:
     void closeEvent(class QCloseEvent* event) override;
+    // A font file dropped on the window becomes the current font (app/font_drop.cpp).
+    void dragEnterEvent(class QDragEnterEvent* event) override;
+    void dropEvent(class QDropEvent* event) override;
 
-private slots:
+  private slots:
     void on_pushButton_SelectFont_clicked();
     void on_pushButton_MakeFont_clicked();
     void on_pushButton_Ascii_clicked();
@@ -79,6 +79,8 @@ private slots:
     void on_pushButton_clicked();
     void on_pushButton_2_clicked();
     void on_pushButton_3_clicked();
+    void on_checkBox_Crisp_toggled(bool checked);
+    void on_pushButton_Fit_clicked();
     void OnSelectChanged();
 
 private:
@@ -110,7 +112,11 @@ private:
     bool runActive = false;
     bool closeRequested = false;  // the window was closed while a run drew
 
+    // The encoding, pixel format, rotation and space lists at their start-up items.
+    void FillLists(const runemill::ConvertRequest& start);
     QString PreviewCharacter();
+    // "family-size-style" in the font field; fractional sizes keep their fraction.
+    void ShowFontInformation(const QString& style);
     void RefreshPreview(const QString& text);
     void ResizeGlyphImage();
     // Makes the GlyphImage W x H; false (and, when `tell`, a message) for a
@@ -121,20 +127,26 @@ private:
     void MoveOffset(const class QScrollBar* bar, int centre, int* offset, const char* name);
     // Views of larger cells are not drawn (4001 x 4001 pixels at most).
     static constexpr int kMaxPreviewCell = 1000;
+    // The request the form describes (app/settings.cpp): W, H, format and
+    // threshold as last read, the code fields as last read, the font, the
+    // check boxes, the space divisor and the offsets.
+    runemill::ConvertRequest FormRequest(runemill::ConvertKind kind) const;
     runemill::GlyphSettings CurrentGlyphSettings() const;
 
     // Conversion runs (generators/run.cpp).
     using RunProgress = std::function<void(int slotIndex, int width)>;
     void SetConvertButtonsEnabled(bool enabled);
-    bool CodecAvailable(int encoding);
-    runemill::GlyphSettings StartRunSettings();
-    runemill::CellSettings RunCell(const runemill::GlyphSettings& settings) const;
+    // Shows a refusal; true when there was one.
+    bool Refused(const runemill::Refusal& refusal);
+    // The save dialog; a cancelled one says "Can't save to this file.".
+    QString ChooseSaveFile();
+    static QString CannotSaveMessage();
+    // A job of the form's request, as a run starts with it.
+    runemill::ConvertJob StartJob(runemill::ConvertKind kind, const QString& text = QString());
     int DrawRunGlyph(const runemill::GlyphSlot& slot, const runemill::PackSettings& pack,
                      unsigned char* packed);
-    bool RunPlan(const runemill::FontPlan& plan, const runemill::GlyphSettings& settings,
-                 const QString& fileName, const RunProgress& afterGlyph);
-    bool PrepareTwoByteRun(runemill::FontKind kind, int encoding, const runemill::GlyphSettings& settings,
-                           runemill::FontPlan* plan, QString* fileName);
+    bool RunPlan(const runemill::ConvertJob& job, const QString& fileName, const RunProgress& afterGlyph);
+    bool PrepareTwoByteRun(runemill::ConvertJob* job, QString* fileName);
     bool ReadCodeFields();
     void WriteChipHeader(bool ttf);
 };

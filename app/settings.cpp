@@ -12,6 +12,30 @@ void MainWindow::ReadSettings() {
     grayLimit = ui->lineEdit_Limit->text().toInt(nullptr, 10);
 }
 
+runemill::ConvertRequest MainWindow::FormRequest(runemill::ConvertKind kind) const {
+    runemill::ConvertRequest request;
+    request.kind = kind;
+    request.startCode = startCode;
+    request.endCode = endCode;
+    request.width = glyphW;
+    request.height = glyphH;
+    request.pixFormat = pixFormat;
+    request.grayLimit = grayLimit;
+    request.spaceDivisor = spaceDivisor;
+    request.family = currentFont.family();
+    request.pointSize = currentFont.pointSizeF();
+    request.underline = currentFont.underline();
+    request.bold = ui->checkBox_SetBold->isChecked();
+    request.italic = ui->checkBox_SetItalic->isChecked();
+    request.crisp = ui->checkBox_Crisp->isChecked();
+    request.x0 = x0;
+    request.y0 = y0;
+    request.rotation = ui->comboBox_Rotation->currentIndex();
+    request.reverseX = ui->checkBox_revX->isChecked();
+    request.reverseY = ui->checkBox_revY->isChecked();
+    return request;
+}
+
 void MainWindow::UpdateSpaceDivisor() {
     switch (ui->comboBox_Space->currentIndex()) {
         case 0:
@@ -56,12 +80,9 @@ void MainWindow::OnSelectChanged() {
 }
 
 QString MainWindow::TextCodeToChar() {
-    const QByteArray latin1 = ui->lineEdit_TextCode->text().toLatin1();
-    // Missing digits read as non-digits, worth 0.
-    auto at = [&latin1](int i) { return i < latin1.size() ? latin1.at(i) : '\0'; };
-    const int high = runemill::HexPairValue(at(0), at(1));
-    const int low = runemill::HexPairValue(at(2), at(3));
-    return runemill::CodeToChar(ui->comboBox_FCode->currentIndex(), high * 256 + low);
+    // Missing digits and non-digits read as 0, as in the code fields.
+    return runemill::CodeToChar(ui->comboBox_FCode->currentIndex(),
+                                runemill::ParseHexCode(ui->lineEdit_TextCode->text()));
 }
 
 QString MainWindow::HexCodeText(int code, int width) { return runemill::HexCodeText(code, width); }

@@ -2,7 +2,8 @@
 //   1. per glyph: render + measure + transform + pack (GlyphDrawer::Draw),
 //      with each step also timed alone;
 //   2. the pack step alone on glyphs rendered beforehand;
-//   3. whole libraries over their default ranges, one drawer, as a batch run
+//   3. fitting the start-up font to a cell over a default range;
+//   4. whole libraries over their default ranges, one drawer, as a batch run
 //      with one job assembles them.
 // Each figure comes with a hash of the bytes it produced, so two builds can be
 // compared for identical output. `--quick` runs a short version;
@@ -19,10 +20,12 @@
 #include <cstring>
 #include <vector>
 
-#include "generators/layout/font_assembler.h"
-#include "generators/layout/font_plan.h"
-#include "render/font_resolution.h"
-#include "render/glyph_pipeline.h"
+#include "convert/convert_request.h"
+#include "convert/fit_request.h"
+#include "layout/font_assembler.h"
+#include "layout/font_plan.h"
+#include "render/font_families.h"
+#include "render/glyph_drawer.h"
 
 using namespace runemill;
 
@@ -40,18 +43,14 @@ const char* FormatName(int format) {
     return names[NormalizePixelFormat(format)];
 }
 
-// The window's start-up font and offsets.
-QFont StartFont() { return QFont(QStringLiteral("宋体"), 20); }
+// The window's start-up font and offsets, in a cell of `size` and `format`.
+QFont StartFont() { return ConvertRequest().Font(); }
 
 GlyphSettings Settings(int size, int format) {
-    GlyphSettings settings;
-    settings.pack.width = size;
-    settings.pack.height = size;
-    settings.pack.pixFormat = format;
-    settings.pack.grayLimit = 50;
-    settings.render.x0 = 0;
-    settings.render.y0 = -7;
-    return settings;
+    ConvertRequest request;
+    request.width = request.height = size;
+    request.pixFormat = format;
+    return request.Glyph();
 }
 
 QStringList CjkCharacters(int count) {
@@ -138,8 +137,7 @@ void PackAlone(const QStringList& texts, int size, int format, int passes) {
 struct Library {
     const char* name;
     FontKind kind;
-    int start;
-    int end;
+    CodeRange range;
 };
 
 void WholeRun(const Library& library, int size) {
@@ -147,11 +145,10 @@ void WholeRun(const Library& library, int size) {
     cell.width = size;
     cell.height = size;
     cell.pixFormat = 0;
-    QString error;
-    const FontPlan plan =
-        FontPlan::ForLibrary(library.kind, cell, library.start, library.end, &error);
+    Refusal refusal;
+    const FontPlan plan = FontPlan::ForLibrary(library.kind, cell, library.range.start, library.range.end, &refusal);
     if (!plan.isValid()) {
-        std::printf("  %-8s %2dx%-2d  refused: %s\n", library.name, size, size, qPrintable(error));
+        std::printf("  %-8s %2dx%-2d  refused: %s\n", library.name, size, size, qPrintable(refusal.text));
         return;
     }
     QElapsedTimer timer;
@@ -172,9 +169,25 @@ void WholeRun(const Library& library, int size) {
     std::printf(
         "  %-8s %04X-%04X %2dx%-2d  %5d glyphs (%d ASCII)  %6.3f s  %8.0f glyphs/s  "
         "%9lld bytes  hash %016llx\n",
-        library.name, library.start, library.end, size, size, plan.slotCount(),
+        library.name, library.range.start, library.range.end, size, size, plan.slotCount(),
         plan.asciiSlotCount(), seconds, plan.slotCount() / seconds,
         static_cast<long long>(plan.fileSize()), static_cast<unsigned long long>(hash.value));
+}
+
+// Fitting the start-up font to a cell over a library's default range, as
+// Fit and --fit do.
+void Fitting(ConvertKind kind, int size, bool crisp) {
+    ConvertRequest request = ConvertRequest::Defaults(kind);
+    request.width = request.height = size;
+    request.crisp = crisp;
+    QElapsedTimer timer;
+    timer.start();
+    FitResult fit;
+    const Refusal refusal = FitRequest(request, &fit);
+    const double ms = double(timer.nsecsElapsed()) / 1e6;
+    std::printf("  %-7s %2dx%-2d %-6s  %7.1f ms  %s\n", qPrintable(KindName(kind)), size, size,
+                crisp ? "crisp" : "smooth", ms,
+                qPrintable(refusal ? refusal.text : FitSummary(fit)));
 }
 
 }  // namespace
@@ -182,7 +195,7 @@ void WholeRun(const Library& library, int size) {
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    runemill::InstallFontSubstitutes();  // the start-up family as the window and runemill-cli draw it
+    runemill::InstallFontSubstitutes(ConvertRequest().family);  // the start-up family as the window and runemill-cli draw it
     const QStringList args = app.arguments();
     const bool quick = args.contains(QStringLiteral("--quick"));
     const bool runsOnly = args.contains(QStringLiteral("--runs-only"));
@@ -211,11 +224,20 @@ int main(int argc, char** argv) {
                 PackAlone(texts, size, format, quick ? 200 : 2000);
     }
 
+    if (!runsOnly) {
+        std::printf("\nFitting the start-up font over a default range (Fit, --fit):\n");
+        for (const ConvertKind kind : {ConvertKind::Gbk, ConvertKind::Gb2312}) {
+            if (quick && kind != ConvertKind::Gbk) continue;
+            for (int size : {16, 32})  // 32 x 32 is the start-up cell
+                for (bool crisp : {false, true}) Fitting(kind, size, crisp);
+        }
+    }
+
     const Library libraries[4] = {
-        {"GB2312", FontKind::Gb2312, 0xA1A0, 0xF7FE},
-        {"BIG5", FontKind::Big5, 0xA140, 0xF9FF},
-        {"GBK", FontKind::Gbk, 0x8140, 0xFEBF},
-        {"Unicode", FontKind::Unicode, 0x4E00, 0x9FA5},
+        {"GB2312", FontKind::Gb2312, DefaultRange(ConvertKind::Gb2312)},
+        {"BIG5", FontKind::Big5, DefaultRange(ConvertKind::Big5)},
+        {"GBK", FontKind::Gbk, DefaultRange(ConvertKind::Gbk)},
+        {"Unicode", FontKind::Unicode, DefaultRange(ConvertKind::Unicode)},
     };
     std::printf("\nWhole libraries through the core, 1bits, one drawer:\n");
     for (const Library& library : libraries) {

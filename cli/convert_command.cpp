@@ -2,22 +2,15 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QFontDatabase>
-#include <QStringList>
 #include <cstdio>
-#include <new>
-#include <vector>
 
 #include "cli/c_source.h"
-#include "cli/parallel_render.h"
 #include "cli/progress_bar.h"
-#include "generators/layout/chip_header.h"
-#include "generators/layout/command_text.h"
-#include "generators/layout/font_plan.h"
-#include "generators/layout/gbk_width_list.h"
-#include "generators/layout/run_log.h"
+#include "convert/convert_job.h"
+#include "convert/fit_request.h"
+#include "layout/command_text.h"
 #include "output/file_writer.h"
-#include "render/codes.h"
+#include "render/font_families.h"
 
 namespace runemill::cli {
 
@@ -29,51 +22,63 @@ int FailWith(CliError* error, int status, const QString& option, const QString& 
     return status;
 }
 
-// The font the run draws with: the installed family, or the first family of
-// the font file.
-int ResolveFont(const ConvertSettings& settings, FontChoice* font, CliError* error) {
-    font->family = settings.family;
-    font->pointSize = settings.pointSize;
-    font->underline = settings.underline;
-    if (settings.fontFile.isEmpty()) return kExitDone;
-    const QString option = QStringLiteral("--font-file");
-    if (!QFileInfo(settings.fontFile).isFile())
-        return FailWith(error, kExitBadInput, option,
-                        QStringLiteral("no such file: ") + settings.fontFile);
-    const int id = QFontDatabase::addApplicationFont(settings.fontFile);
-    const QStringList families =
-        id < 0 ? QStringList() : QFontDatabase::applicationFontFamilies(id);
-    if (families.isEmpty()) {
-        return FailWith(error, kExitBadInput, option,
-                        QStringLiteral("cannot read a font from ") + settings.fontFile);
+// The option a refusal of the job is about.
+QString OptionOf(const Refusal& refusal, ConvertKind kind) {
+    switch (refusal.kind) {
+        case Refusal::StartCodeShort:
+        case Refusal::StartCodeTooLow:
+            return QStringLiteral("--from");
+        case Refusal::EndCodeShort:
+        case Refusal::EndCodeTooHigh:
+        case Refusal::StartAfterEnd:
+            return QStringLiteral("--to");
+        case Refusal::MissingCodec:
+            return KindName(kind);
+        default:
+            return QStringLiteral("--width/--height");
     }
-    font->family = families.first();
+}
+
+// The family a run draws with: the installed one asked for, or the family
+// of the chosen face of the font file, which is loaded for this run.
+int ResolveFont(ConvertRequest* request, CliError* error) {
+    if (request->fontFile.isEmpty()) {
+        if (FamilyInstalled(request->family)) return kExitDone;
+        return FailWith(error, kExitBadInput, QStringLiteral("--font"),
+                        QStringLiteral("no installed font family is named '%1'").arg(request->family));
+    }
+    const QString option = QStringLiteral("--font-file");
+    if (!QFileInfo(request->fontFile).isFile())
+        return FailWith(error, kExitBadInput, option, QStringLiteral("no such file: ") + request->fontFile);
+    const QString problem = LoadFontFile(request->fontFile, request->face, &request->family);
+    if (!problem.isEmpty()) {
+        return FailWith(error, kExitBadInput,
+                        request->face == 0 ? option : QStringLiteral("--face"), problem);
+    }
     return kExitDone;
 }
 
-GlyphSettings MakeGlyphSettings(const ConvertSettings& s) {
-    GlyphSettings glyph;
-    glyph.pack.width = s.width;
-    glyph.pack.height = s.height;
-    glyph.pack.pixFormat = NormalizePixelFormat(s.pixFormat);
-    glyph.pack.grayLimit = s.grayLimit;
-    glyph.render.bold = s.bold;
-    glyph.render.italic = s.italic;
-    glyph.render.x0 = s.x0;
-    glyph.render.y0 = s.y0;
-    glyph.transform.reverseX = s.reverseX;
-    glyph.transform.reverseY = s.reverseY;
-    glyph.transform.rotation = s.rotation;
-    return glyph;
-}
-
-// The option a refusal of the plan is about; the text is the window's.
-QString OptionOfPlanError(const QString& message) {
-    if (message.startsWith(QLatin1String("Font Start Code"))) return QStringLiteral("--from");
-    if (message.startsWith(QLatin1String("Font End Code")) ||
-        message.startsWith(QLatin1String("Error for start code")))
-        return QStringLiteral("--to");
-    return QStringLiteral("--width/--height");
+// --fallback-font FILE or FILE:N (face N), loaded in the order given.
+int ResolveFallbacks(const QStringList& files, ConvertRequest* request, CliError* error) {
+    const QString option = QStringLiteral("--fallback-font");
+    for (const QString& given : files) {
+        QString path = given;
+        int face = 0;
+        const int colon = given.lastIndexOf(QLatin1Char(':'));
+        bool numbered = false;
+        const int number = colon > 0 ? given.mid(colon + 1).toInt(&numbered) : 0;
+        if (numbered && number >= 0 && !QFileInfo(given).isFile()) {
+            path = given.left(colon);
+            face = number;
+        }
+        if (!QFileInfo(path).isFile())
+            return FailWith(error, kExitBadInput, option, QStringLiteral("no such file: ") + given);
+        QString family;
+        const QString problem = LoadFontFile(path, face, &family);
+        if (!problem.isEmpty()) return FailWith(error, kExitBadInput, option, problem);
+        request->fallbackFamilies << family;
+    }
+    return kExitDone;
 }
 
 // The text of the string kind, read as the window reads it: UTF-8, line
@@ -101,188 +106,82 @@ int ReadText(const QString& path, QString* text, CliError* error) {
     return kExitDone;
 }
 
-FontKind PlanKind(ConvertKind kind) {
-    switch (kind) {
-        case ConvertKind::Big5:
-            return FontKind::Big5;
-        case ConvertKind::Gbk:
-            return FontKind::Gbk;
-        case ConvertKind::Unicode:
-            return FontKind::Unicode;
-        case ConvertKind::Ascii:
-            return FontKind::Ascii;
-        case ConvertKind::String:
-            return FontKind::String;
-        default:
-            return FontKind::Gb2312;
-    }
-}
-
-int CodecOf(ConvertKind kind) {
-    switch (kind) {
-        case ConvertKind::Gb2312:
-            return kEncodingGb2312;
-        case ConvertKind::Big5:
-            return kEncodingBig5;
-        case ConvertKind::Gbk:
-            return kEncodingGbk;
-        default:
-            return -1;
-    }
-}
-
 // The two 108-byte headers, appended to the output as the window does.
-int RunHeader(const ConvertSettings& s, const FontChoice& fontChoice, CliError* error) {
-    const bool ttf = s.kind == ConvertKind::Ttf;
-    const QFont font = MakeFont(fontChoice);
-    ChipHeaderFields fields;
-    fields.width = s.width;
-    fields.height = s.height;
-    fields.startCode = s.startCode;
-    fields.endCode = s.endCode;
-    fields.pixFormat = s.pixFormat;
-    fields.italic = s.italic;
-    fields.bold = s.bold;
-    fields.underline = font.underline();
-    fields.pointSize = font.pointSize();
-    fields.x0 = s.x0;
-    fields.y0 = s.y0;
-    fields.family = font.family();
-    const QByteArray header = ttf ? TtfFontHeader(fields) : ChipFontHeader(fields);
-    if (header.isEmpty()) {
-        return FailWith(error, kExitBadInput, KindName(s.kind), MissingCodecMessage("gbk"));
-    }
-
-    const WriteResult appended = AppendToFile(s.output, header.constData(), header.size());
+int AppendHeader(const ConvertOptions& o, const ConvertJob& job, CliError* error) {
+    const QByteArray& header = job.header();
+    const WriteResult appended = AppendToFile(o.output, header.constData(), header.size());
     if (!appended.ok) {
         return FailWith(error, kExitIoFailure, QStringLiteral("--output"),
                         QStringLiteral("only %1 of %2 bytes could be appended to %3 (%4); the file "
                                        "was put back as it was")
                             .arg(appended.written)
                             .arg(header.size())
-                            .arg(s.output, appended.error));
+                            .arg(o.output, appended.error));
     }
-
-    PrintLines(ChipHeaderLines(fields, header, ttf));
+    PrintLines(job.StartLines());
     return kExitDone;
 }
 
-// The window's log after a run of this plan, as it shows it at the end.
-QStringList RunLog(const FontPlan& plan, const QVector<int>& widths) {
-    const int start = plan.startCode();
-    const int end = plan.endCode();
-    QStringList log;
-    switch (plan.kind()) {
-        case FontKind::Gb2312:
-            log << PageLine(start, end);
-            break;
-        case FontKind::Big5:
-            log << MaxPageLine(start, end);
-            break;
-        case FontKind::Gbk: {
-            // The width list replaces the whole log; its lines end in "\r\n" in
-            // the window and in plain line breaks here.
-            GbkWidthList list;
-            for (int i = 0; i < plan.slotCount(); ++i)
-                list.AddIfListed(plan, plan.slot(i), widths[i]);
-            log = list.Text().split(QStringLiteral("\r\n"));
-            break;
-        }
-        case FontKind::Unicode:
-            log = UnicodeLines(start, end);
-            break;
-        default:
-            break;
+// Draws the whole file and puts it in place, as a .bin or as C source.
+int WriteFont(const ConvertOptions& o, const ConvertJob& job, CliError* error) {
+    QVector<int> widths;
+    Refusal refusal;
+    QByteArray file;
+    {
+        ProgressBar bar(!o.quiet, job.plan().slotCount());
+        file = job.Run(o.jobs, [&bar](qint64 done) { bar.Update(done); }, &widths, &refusal);
     }
-    return log;
+    if (refusal) return FailWith(error, kExitBadInput, OptionOf(refusal, o.request.kind), refusal.text);
+    if (!o.symbol.isEmpty()) {
+        const QString problem = WriteCSource(o.output, o.symbol, file);
+        if (!problem.isEmpty()) return FailWith(error, kExitIoFailure, QStringLiteral("--output"), problem);
+    } else {
+        // The old file stays until the new one is complete on disk.
+        const WriteResult written = ReplaceFile(o.output, file.constData(), file.size());
+        if (!written.ok) {
+            return FailWith(error, kExitIoFailure, QStringLiteral("--output"),
+                            QStringLiteral("cannot write %1: %2").arg(o.output, written.error));
+        }
+    }
+    PrintLines(job.FinalLines(widths));
+    return kExitDone;
 }
 
-int RunFont(const ConvertSettings& s, const FontChoice& fontChoice, CliError* error) {
-    const int encoding = CodecOf(s.kind);
-    if (encoding >= 0 && CodecFor(encoding) == nullptr) {
-        return FailWith(error, kExitBadInput, KindName(s.kind),
-                        MissingCodecMessage(CodecName(encoding)));
-    }
-    CellSettings cell;
-    cell.width = s.width;
-    cell.height = s.height;
-    cell.pixFormat = s.pixFormat;
-    cell.spaceDivisor = s.spaceDivisor;
-
-    QString planError;
-    FontPlan plan;
-    if (s.kind == ConvertKind::String) {
-        QString text;
-        if (const int status = ReadText(s.textFile, &text, error)) return status;
-        plan = FontPlan::ForString(cell, text, &planError);
-        if (!plan.isValid() && planError.isEmpty()) {
-            return FailWith(
-                error, kExitBadInput, QStringLiteral("--text"),
-                s.textFile + QStringLiteral(" holds no characters; nothing was written"));
-        }
-    } else {
-        plan = FontPlan::ForLibrary(PlanKind(s.kind), cell, s.startCode, s.endCode, &planError);
-    }
-    if (!plan.isValid())
-        return FailWith(error, kExitBadInput, OptionOfPlanError(planError), planError);
-
-    const qint64 size = plan.fileSize();
-    std::vector<uchar> buffer;
-    try {
-        buffer.resize(size_t(size));
-    } catch (const std::bad_alloc&) {
-        return FailWith(
-            error, kExitIoFailure, QStringLiteral("--output"),
-            QStringLiteral("Not enough memory for a file of %1 bytes; nothing was written.")
-                .arg(size));
-    }
-    plan.WriteFixedBytes(buffer.data());
-
-    const int threads = ThreadsForRun(s.jobs, plan.slotCount());
-    QVector<int> widths;
-    bool drawn = false;
-    {
-        ProgressBar bar(!s.quiet, plan.slotCount());
-        drawn = RenderPlanSlots(plan, fontChoice, MakeGlyphSettings(s), threads, buffer.data(),
-                                [&bar](qint64 done) { bar.Update(done); }, &widths);
-    }
-    if (!drawn) {
-        return FailWith(error, kExitBadInput, QStringLiteral("--width/--height"),
-                        NotEnoughMemoryToDraw(s.width, s.height));
-    }
-
-    if (!s.symbol.isEmpty()) {
-        const QString problem = WriteCSource(
-            s.output, s.symbol,
-            QByteArray::fromRawData(reinterpret_cast<const char*>(buffer.data()), int(size)));
-        if (!problem.isEmpty())
-            return FailWith(error, kExitIoFailure, QStringLiteral("--output"), problem);
-        PrintLines(RunLog(plan, widths));
-        return kExitDone;
-    }
-    // The old file stays until the new one is complete on disk.
-    const WriteResult written = ReplaceFile(s.output, reinterpret_cast<const char*>(buffer.data()), size);
-    if (!written.ok) {
-        return FailWith(error, kExitIoFailure, QStringLiteral("--output"),
-                        QStringLiteral("cannot write %1: %2").arg(s.output, written.error));
-    }
-    PrintLines(RunLog(plan, widths));
+// --fit: the size and offsets found replace the request's; one line on stderr.
+int Fit(ConvertRequest* request, CliError* error) {
+    FitResult fit;
+    if (const Refusal refusal = FitRequest(*request, &fit))
+        return FailWith(error, kExitBadInput, OptionOf(refusal, request->kind), refusal.text);
+    if (!fit.found())
+        return FailWith(error, kExitBadInput, QStringLiteral("--fit"), FitSummary(fit));
+    ApplyFit(fit, request);
+    std::fprintf(stderr, "fit: %s\n", FitSummary(fit).toUtf8().constData());
     return kExitDone;
 }
 
 }  // namespace
 
-int RunConvert(const ConvertSettings& settings, CliError* error) {
-    if (!settings.textFile.isEmpty() && SameFile(settings.textFile, settings.output)) {
+int RunConvert(ConvertOptions o, CliError* error) {
+    if (!o.textFile.isEmpty() && SameFile(o.textFile, o.output)) {
         return FailWith(error, kExitBadInput, QStringLiteral("--output"),
-                        QStringLiteral("%1 is also the --text file; it would be overwritten")
-                            .arg(settings.output));
+                        QStringLiteral("%1 is also the --text file; it would be overwritten").arg(o.output));
     }
-    FontChoice font;
-    if (const int status = ResolveFont(settings, &font, error)) return status;
-    if (settings.kind == ConvertKind::Chip || settings.kind == ConvertKind::Ttf)
-        return RunHeader(settings, font, error);
-    return RunFont(settings, font, error);
+    if (const int status = ResolveFont(&o.request, error)) return status;
+    if (const int status = ResolveFallbacks(o.fallbackFonts, &o.request, error)) return status;
+    if (o.request.kind == ConvertKind::String) {
+        if (const int status = ReadText(o.textFile, &o.request.text, error)) return status;
+    }
+    if (o.fit) {
+        if (const int status = Fit(&o.request, error)) return status;
+    }
+    ConvertJob job(o.request);
+    if (const Refusal refusal = job.Prepare())
+        return FailWith(error, kExitBadInput, OptionOf(refusal, o.request.kind), refusal.text);
+    if (!job.HasOutput()) {
+        return FailWith(error, kExitBadInput, QStringLiteral("--text"),
+                        o.textFile + QStringLiteral(" holds no characters; nothing was written"));
+    }
+    return IsHeaderKind(o.request.kind) ? AppendHeader(o, job, error) : WriteFont(o, job, error);
 }
 
 }  // namespace runemill::cli

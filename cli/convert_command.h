@@ -1,5 +1,5 @@
-// `runemill-cli convert`: builds the file of one kind with the core's plan and
-// drawer, writes it, and prints the window's log lines of that kind to stdout.
+// `runemill-cli convert`: turns its options into a request, runs the core's job,
+// writes the file and prints the window's log lines of that kind to stdout.
 #pragma once
 
 #include "cli/command_line.h"
@@ -8,6 +8,6 @@
 namespace runemill::cli {
 
 // Runs the conversion. Returns kExitDone, or fills *error and returns its status.
-int RunConvert(const ConvertSettings& settings, CliError* error);
+int RunConvert(ConvertOptions options, CliError* error);
 
 }  // namespace runemill::cli

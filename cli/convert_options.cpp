@@ -6,37 +6,18 @@
 #include <climits>
 
 #include "cli/c_source.h"
+#include "layout/refusal.h"
 #include "render/codes.h"
 #include "render/packers.h"
 #include "render/rasterizer.h"
-#include "render/transform.h"
 
 namespace runemill::cli {
 
 namespace {
 
-struct KindEntry {
-    const char* name;
-    ConvertKind kind;
-    const char* defaultStart;  // nullptr: the kind has no code range
-    const char* defaultEnd;
-};
+constexpr int kMaxPointSize = 100000;
 
-// The library ranges are the ones the window puts in its code fields when an
-// encoding is chosen; the two headers read the fields as they are at start-up,
-// which hold the GB2312 range.
-const KindEntry kKinds[] = {
-    {"gb2312", ConvertKind::Gb2312, "A1A0", "F7FE"},
-    {"big5", ConvertKind::Big5, "A140", "F9FF"},
-    {"gbk", ConvertKind::Gbk, "8140", "FEBF"},
-    {"unicode", ConvertKind::Unicode, "4E00", "9FA5"},
-    {"ascii", ConvertKind::Ascii, nullptr, nullptr},
-    {"string", ConvertKind::String, nullptr, nullptr},
-    {"chip", ConvertKind::Chip, "A1A0", "F7FE"},
-    {"ttf", ConvertKind::Ttf, "A1A0", "F7FE"},
-};
-
-// In the order of the window's pixel format box, so the index is the PixelFormat.
+const char kKindList[] = "gb2312, big5, gbk, unicode, ascii, string, chip, ttf";
 
 const char kDescription[] =
     "Writes the font files of the Runemill window from a build script, byte for byte\n"
@@ -69,46 +50,189 @@ QString NameList(const char* const* names, int count) {
 // four get the window's complaint; unlike the field, which reads only the
 // first four characters and a non-digit as 0, anything else is refused: a
 // cut "1F600" would quietly convert U+1F60.
-bool ReadCode(const QString& text, const QString& option, const char* shortMessage, int* code,
-              CliError* error) {
-    if (text.size() < 4) return Fail(error, option, QString::fromLatin1(shortMessage));
-    if (text.size() > 4) {
+bool ReadCode(const QString& text, bool start, int* code, CliError* error) {
+    const QString option = start ? QStringLiteral("--from") : QStringLiteral("--to");
+    if (text.size() < 4) return Fail(error, option, Refusal::ShortCode(start).text);
+    if (text.size() != 4 || !IsHexDigits(text)) {
         return Fail(error, option,
                     QStringLiteral("'%1' is not four hexadecimal digits (codes run from 0000 to FFFF)")
                         .arg(text));
-    }
-    for (int i = 0; i < 4; ++i) {
-        const QChar c = text.at(i);
-        const bool hex = (c >= QLatin1Char('0') && c <= QLatin1Char('9')) ||
-                         (c >= QLatin1Char('a') && c <= QLatin1Char('f')) ||
-                         (c >= QLatin1Char('A') && c <= QLatin1Char('F'));
-        if (!hex) {
-            return Fail(
-                error, option,
-                QStringLiteral("'%1' is not four hexadecimal digits").arg(text));
-        }
     }
     *code = ParseHexCode(text);
     return true;
 }
 
-}  // namespace
-
-QString KindName(ConvertKind kind) {
-    for (const KindEntry& entry : kKinds) {
-        if (entry.kind == kind) return QLatin1String(entry.name);
+// The kind (the second positional argument) and its default request.
+bool ReadKind(const QCommandLineParser& parser, ConvertOptions* options, CliError* error) {
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() < 2)
+        return Fail(error, QStringLiteral("kind"), QStringLiteral("missing; one of ") + kKindList);
+    if (positional.size() > 2) {
+        return Fail(error, QStringLiteral("arguments"),
+                    QStringLiteral("unexpected '%1'").arg(positional.at(2)));
     }
-    return QString();
+    ConvertKind kind;
+    if (!KindFromName(positional.at(1), &kind)) {
+        return Fail(error, QStringLiteral("kind"),
+                    QStringLiteral("unknown kind '%1'; one of %2").arg(positional.at(1), kKindList));
+    }
+    options->request = ConvertRequest::Defaults(kind);
+    return true;
 }
 
+// -o, --symbol, --text: the files of the run.
+bool ReadFiles(const QCommandLineParser& parser, ConvertOptions* options, CliError* error) {
+    const ConvertKind kind = options->request.kind;
+    options->output = parser.value(QStringLiteral("output"));
+    if (options->output.isEmpty())
+        return Fail(error, QStringLiteral("--output"), QStringLiteral("missing; give -o FILE"));
+    if (!ReadCSourceOptions(parser, options->output, IsHeaderKind(kind), &options->symbol, error))
+        return false;
+    const bool isString = kind == ConvertKind::String;
+    if (isString != parser.isSet(QStringLiteral("text"))) {
+        return Fail(error, QStringLiteral("--text"),
+                    isString ? QStringLiteral("missing; the string kind needs --text FILE")
+                             : QStringLiteral("only the string kind reads a text file"));
+    }
+    options->textFile = parser.value(QStringLiteral("text"));
+    return true;
+}
+
+// --from, --to: only the libraries and the headers have a code range.
+bool ReadRange(const QCommandLineParser& parser, ConvertRequest* request, CliError* error) {
+    const bool hasRange = DefaultRange(request->kind).start >= 0;
+    for (const char* name : {"from", "to"}) {
+        if (!hasRange && parser.isSet(QLatin1String(name))) {
+            return Fail(error, QStringLiteral("--") + QLatin1String(name),
+                        QStringLiteral("the %1 kind has no code range").arg(KindName(request->kind)));
+        }
+    }
+    if (!hasRange) return true;
+    for (const bool start : {true, false}) {
+        const QString name = start ? QStringLiteral("from") : QStringLiteral("to");
+        int* code = start ? &request->startCode : &request->endCode;
+        if (parser.isSet(name) && !ReadCode(parser.value(name), start, code, error)) return false;
+    }
+    if (request->endCode < request->startCode)
+        return Fail(error, QStringLiteral("--to"), Refusal::StartAfterEndCode().text);
+    return true;
+}
+
+// --point-size: a number of points from 1 up, fractions allowed (11.25 pt is 15 px).
+bool ReadPointSize(const QCommandLineParser& parser, qreal* size, CliError* error) {
+    const QString name = QStringLiteral("point-size");
+    if (!parser.isSet(name)) return true;
+    const QString text = parser.value(name);
+    bool ok = false;
+    const double number = text.trimmed().toDouble(&ok);
+    const QString option = QStringLiteral("--") + name;
+    if (!ok || !qIsFinite(number))
+        return Fail(error, option, QStringLiteral("'%1' is not a number").arg(text));
+    if (number < 1 || number > kMaxPointSize)
+        return Fail(error, option,
+                    QStringLiteral("the point size runs from 1 to %1").arg(kMaxPointSize));
+    *size = number;
+    return true;
+}
+
+bool ReadNumbers(const QCommandLineParser& parser, ConvertOptions* options, CliError* error) {
+    ConvertRequest& r = options->request;
+    const QString cellTooSmall = Refusal::SmallCell().text;
+    const QString anyInt;  // no lower limit worth a message
+    const QString offsets = QStringLiteral("offsets run from %1 to %2").arg(-kMaxOffset).arg(kMaxOffset);
+    options->jobs = QThread::idealThreadCount();
+    return ReadInt(parser, QStringLiteral("width"), 1, cellTooSmall, &r.width, error) &&
+           ReadInt(parser, QStringLiteral("height"), 1, cellTooSmall, &r.height, error) &&
+           ReadInt(parser, QStringLiteral("limit"), INT_MIN, anyInt, &r.grayLimit, error) &&
+           ReadPointSize(parser, &r.pointSize, error) &&
+           ReadInt(parser, QStringLiteral("x0"), -kMaxOffset, offsets, &r.x0, error, kMaxOffset) &&
+           ReadInt(parser, QStringLiteral("y0"), -kMaxOffset, offsets, &r.y0, error, kMaxOffset) &&
+           ReadInt(parser, QStringLiteral("jobs"), 1, QStringLiteral("at least one job is needed"),
+                   &options->jobs, error);
+}
+
+// --format, --space, --rotate: one of a few names, stored as the index of the
+// window's list.
+bool ReadChoice(const QCommandLineParser& parser, const QString& name, const char* const* names,
+                int count, int* index, CliError* error) {
+    if (!parser.isSet(name)) return true;
+    const QString text = parser.value(name);
+    const int found = IndexOf(text.trimmed(), names, count);
+    if (found < 0) {
+        return Fail(error, QStringLiteral("--") + name,
+                    QStringLiteral("'%1' is not one of %2").arg(text, NameList(names, count)));
+    }
+    *index = found;
+    return true;
+}
+
+bool ReadChoices(const QCommandLineParser& parser, ConvertRequest* r, CliError* error) {
+    const char* const divisors[] = {"2", "3", "4"};
+    const char* const rotations[] = {"0", "r90", "l90"};  // in the order of the window's box
+    const char* const modes[] = {"smooth", "crisp"};
+    int divisorIndex = r->spaceDivisor - 2;
+    int mode = r->crisp ? 1 : 0;
+    if (!ReadChoice(parser, QStringLiteral("format"), kPixelFormatNames, kPixelFormatCount,
+                    &r->pixFormat, error) ||
+        !ReadChoice(parser, QStringLiteral("space"), divisors, 3, &divisorIndex, error) ||
+        !ReadChoice(parser, QStringLiteral("rotate"), rotations, 3, &r->rotation, error) ||
+        !ReadChoice(parser, QStringLiteral("render"), modes, 2, &mode, error))
+        return false;
+    r->crisp = mode == 1;
+    r->spaceDivisor = divisorIndex + 2;
+    r->bold = parser.isSet(QStringLiteral("bold"));
+    r->italic = parser.isSet(QStringLiteral("italic"));
+    r->underline = parser.isSet(QStringLiteral("underline"));
+    r->reverseX = parser.isSet(QStringLiteral("reverse-x"));
+    r->reverseY = parser.isSet(QStringLiteral("reverse-y"));
+    return true;
+}
+
+bool ReadFont(const QCommandLineParser& parser, ConvertRequest* r, CliError* error) {
+    const bool family = parser.isSet(QStringLiteral("font"));
+    const bool file = parser.isSet(QStringLiteral("font-file"));
+    if (family && file) {
+        return Fail(error, QStringLiteral("--font-file"),
+                    QStringLiteral("give either --font or --font-file, not both"));
+    }
+    if (family) {
+        r->family = parser.value(QStringLiteral("font"));
+        if (r->family.isEmpty())
+            return Fail(error, QStringLiteral("--font"), QStringLiteral("the family is empty"));
+    }
+    if (file) {
+        r->fontFile = parser.value(QStringLiteral("font-file"));
+        if (r->fontFile.isEmpty())
+            return Fail(error, QStringLiteral("--font-file"), QStringLiteral("the file name is empty"));
+    }
+    if (parser.isSet(QStringLiteral("face")) && !file)
+        return Fail(error, QStringLiteral("--face"),
+                    QStringLiteral("only a --font-file has faces"));
+    return ReadInt(parser, QStringLiteral("face"), 0, QStringLiteral("faces are counted from 0"),
+                   &r->face, error);
+}
+
+}  // namespace
+
 void AddConvertOptions(QCommandLineParser& parser) {
+    const ConvertRequest d;  // the window at start-up
+    auto range = [](ConvertKind kind, bool start) {
+        const CodeRange r = DefaultRange(kind);
+        return KindName(kind) + QLatin1Char(' ') + HexCodeText(start ? r.start : r.end, 4);
+    };
+    QStringList starts, ends;
+    for (ConvertKind kind : {ConvertKind::Gb2312, ConvertKind::Big5, ConvertKind::Gbk,
+                             ConvertKind::Unicode, ConvertKind::Chip, ConvertKind::Ttf}) {
+        starts << range(kind, true);
+        ends << range(kind, false);
+    }
     parser.setApplicationDescription(QString::fromLatin1(kDescription));
     parser.addPositionalArgument(QStringLiteral("convert"), QStringLiteral("The command."),
                                  QStringLiteral("convert"));
-    parser.addPositionalArgument(QStringLiteral("kind"),
-                                 QStringLiteral("What to write (see Kinds)."),
+    parser.addPositionalArgument(QStringLiteral("kind"), QStringLiteral("What to write (see Kinds)."),
                                  QStringLiteral("<kind>"));
     const QString threads = QString::number(QThread::idealThreadCount());
+    const QString number = QStringLiteral("N");
     parser.addOptions({
         {{QStringLiteral("o"), QStringLiteral("output")},
          QStringLiteral(
@@ -116,45 +240,69 @@ void AddConvertOptions(QCommandLineParser& parser) {
              "chip and ttf append to it."),
          QStringLiteral("FILE")},
         {QStringLiteral("from"),
-         QStringLiteral(
-             "First code, four hex digits (default: the kind's range; chip and ttf: A1A0)."),
+         QStringLiteral("First code, four hex digits (%1).").arg(starts.join(", ")),
          QStringLiteral("HEX")},
         {QStringLiteral("to"),
-         QStringLiteral(
-             "Last code, four hex digits (gb2312 F7FE, big5 F9FF, gbk FEBF, unicode 9FA5, "
-             "chip and ttf F7FE)."),
+         QStringLiteral("Last code, four hex digits (%1).").arg(ends.join(", ")),
          QStringLiteral("HEX")},
         {QStringLiteral("text"),
          QStringLiteral("The UTF-8 text file whose characters the string kind holds."),
          QStringLiteral("FILE")},
-        {QStringLiteral("width"), QStringLiteral("Cell width W in pixels (32)."),
-         QStringLiteral("N")},
-        {QStringLiteral("height"), QStringLiteral("Cell height H in pixels (32)."),
-         QStringLiteral("N")},
+        {QStringLiteral("width"), QStringLiteral("Cell width W in pixels (%1).").arg(d.width),
+         number},
+        {QStringLiteral("height"), QStringLiteral("Cell height H in pixels (%1).").arg(d.height),
+         number},
         {QStringLiteral("format"),
-         QStringLiteral("Pixel format: 1bits, 2bits, 4bits, 8bits or aRGB4444 (1bits)."),
+         QStringLiteral("Pixel format: %1 (%2).")
+             .arg(NameList(kPixelFormatNames, kPixelFormatCount),
+                  QLatin1String(kPixelFormatNames[d.pixFormat])),
          QStringLiteral("FORMAT")},
-        {QStringLiteral("limit"), QStringLiteral("Gray threshold of the 1bits format (50)."),
-         QStringLiteral("N")},
-        {QStringLiteral("font"), QStringLiteral("Installed font family (宋体)."),
+        {QStringLiteral("limit"),
+         QStringLiteral("Gray threshold of the 1bits format (%1).").arg(d.grayLimit), number},
+        {QStringLiteral("font"), QStringLiteral("Installed font family (%1).").arg(d.family),
          QStringLiteral("FAMILY")},
         {QStringLiteral("font-file"),
-         QStringLiteral("A TTF, OTF or TTC file whose first family is used instead of --font."),
+         QStringLiteral(
+             "A font file used instead of --font: TTF, OTF, a TTC or OTC collection, or a "
+             "bitmap font (OTB, PCF, BDF), which keeps its own sizes."),
          QStringLiteral("PATH")},
-        {QStringLiteral("point-size"), QStringLiteral("Font size in points, at 96 dpi (20)."),
-         QStringLiteral("N")},
+        {QStringLiteral("face"),
+         QStringLiteral("The face of a --font-file collection, from 0 (0)."), number},
+        {QStringLiteral("fallback-font"),
+         QStringLiteral("A font file whose face draws the characters the chosen face lacks; "
+                        "repeatable, the first that has a character draws it. FILE:N takes face N "
+                        "of a collection. Without it such characters are blank."),
+         QStringLiteral("FILE[:N]")},
+        {QStringLiteral("point-size"),
+         QStringLiteral("Font size in points at 96 dpi, fractions allowed: 12 is 16 pixels, 11.25 "
+                        "is 15 (%1).")
+             .arg(d.pointSize),
+         QStringLiteral("PT")},
+        {QStringLiteral("render"),
+         QStringLiteral("smooth: antialiased outlines (the default); crisp: no antialiasing, "
+                        "monochrome hinting and the face's own bitmaps where it has them at the "
+                        "size, every pixel ground or full ink."),
+         QStringLiteral("smooth|crisp")},
         {QStringLiteral("bold"), QStringLiteral("Draw bold.")},
         {QStringLiteral("italic"), QStringLiteral("Draw italic.")},
         {QStringLiteral("underline"), QStringLiteral("Draw underlined.")},
-        {QStringLiteral("space"), QStringLiteral("Width of the ASCII space: W/2, W/3 or W/4 (3)."),
+        {QStringLiteral("space"),
+         QStringLiteral("Width of the ASCII space: W/2, W/3 or W/4 (%1).").arg(d.spaceDivisor),
          QStringLiteral("2|3|4")},
         {QStringLiteral("x0"),
          QStringLiteral(
-             "Moves centred glyphs right by N pixels (0; the window's bar reaches -25..25)."),
-         QStringLiteral("N")},
+             "Moves centred glyphs right by N pixels (%1; the window's bar reaches -25..25).")
+             .arg(d.x0),
+         number},
         {QStringLiteral("y0"),
-         QStringLiteral("Moves glyphs down by N pixels (-7; the window's bar reaches -33..17)."),
-         QStringLiteral("N")},
+         QStringLiteral("Moves glyphs down by N pixels (%1; the window's bar reaches -33..17).")
+             .arg(d.y0),
+         number},
+        {QStringLiteral("fit"),
+         QStringLiteral(
+             "Find the largest size at which every glyph of the run fits the cell, and the "
+             "y0 and x0 that centre them; overrides --point-size, --x0 and --y0. Prints "
+             "what it chose on stderr.")},
         {QStringLiteral("rotate"), QStringLiteral("Turn each glyph: 0, r90 or l90 (0)."),
          QStringLiteral("0|r90|l90")},
         {QStringLiteral("reverse-x"), QStringLiteral("Mirror each glyph left to right.")},
@@ -162,7 +310,7 @@ void AddConvertOptions(QCommandLineParser& parser) {
         {QStringLiteral("jobs"),
          QStringLiteral("Threads that draw glyphs (%1 here). The bytes do not depend on it.")
              .arg(threads),
-         QStringLiteral("N")},
+         number},
         {QStringLiteral("quiet"), QStringLiteral("No progress bar on stderr.")},
         {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help.")},
     });
@@ -175,137 +323,19 @@ QString ConvertHelpText() {
     return HelpText(parser, QStringLiteral("runemill-cli convert <kind> [options]"));
 }
 
-bool ParseConvertOptions(const QStringList& arguments, ConvertSettings* settings, CliError* error) {
+bool ParseConvertOptions(const QStringList& arguments, ConvertOptions* options, CliError* error) {
     QCommandLineParser parser;
     AddConvertOptions(parser);
-    if (!ParseArguments(parser, arguments, error)) return false;
-
-    const QStringList positional = parser.positionalArguments();
-    if (positional.size() < 2) {
-        return Fail(error, QStringLiteral("kind"),
-                    QStringLiteral("missing; one of gb2312, big5, gbk, unicode, ascii, string, "
-                                   "chip, ttf"));
-    }
-    if (positional.size() > 2) {
-        return Fail(error, QStringLiteral("arguments"),
-                    QStringLiteral("unexpected '%1'").arg(positional.at(2)));
-    }
-    const KindEntry* kind = nullptr;
-    for (const KindEntry& entry : kKinds) {
-        if (positional.at(1).compare(QLatin1String(entry.name), Qt::CaseInsensitive) == 0)
-            kind = &entry;
-    }
-    if (kind == nullptr) {
-        return Fail(error, QStringLiteral("kind"),
-                    QStringLiteral("unknown kind '%1'; one of gb2312, big5, gbk, unicode, ascii, "
-                                   "string, chip, ttf")
-                        .arg(positional.at(1)));
-    }
-    ConvertSettings s;
-    s.kind = kind->kind;
-    s.jobs = QThread::idealThreadCount();
-
-    s.output = parser.value(QStringLiteral("output"));
-    if (s.output.isEmpty())
-        return Fail(error, QStringLiteral("--output"), QStringLiteral("missing; give -o FILE"));
-    const bool appends = s.kind == ConvertKind::Chip || s.kind == ConvertKind::Ttf;
-    if (!ReadCSourceOptions(parser, s.output, appends, &s.symbol, error)) return false;
-
-    // The code range: only the libraries and the headers have one.
-    const bool hasRange = kind->defaultStart != nullptr;
-    for (const char* name : {"from", "to"}) {
-        if (!hasRange && parser.isSet(QLatin1String(name))) {
-            return Fail(error, QStringLiteral("--") + QLatin1String(name),
-                        QStringLiteral("the %1 kind has no code range").arg(kind->name));
-        }
-    }
-    if (hasRange) {
-        const QString from = parser.isSet(QStringLiteral("from"))
-                                 ? parser.value(QStringLiteral("from"))
-                                 : QLatin1String(kind->defaultStart);
-        const QString to = parser.isSet(QStringLiteral("to")) ? parser.value(QStringLiteral("to"))
-                                                              : QLatin1String(kind->defaultEnd);
-        if (!ReadCode(from, QStringLiteral("--from"), "Start code number is less 4.", &s.startCode,
-                      error) ||
-            !ReadCode(to, QStringLiteral("--to"), "End code number is less 4.", &s.endCode, error))
-            return false;
-        if (s.endCode < s.startCode) {
-            return Fail(error, QStringLiteral("--to"),
-                        QStringLiteral("Error for start code > end code. And stop."));
-        }
-    }
-
-    const bool isString = s.kind == ConvertKind::String;
-    if (isString != parser.isSet(QStringLiteral("text"))) {
-        return Fail(error, QStringLiteral("--text"),
-                    isString ? QStringLiteral("missing; the string kind needs --text FILE")
-                             : QStringLiteral("only the string kind reads a text file"));
-    }
-    s.textFile = parser.value(QStringLiteral("text"));
-
-    const QString cellTooSmall = QStringLiteral("W and H must be at least 1.");
-    const QString anyInt;  // no lower limit worth a message
-    const QString offsetRange = QStringLiteral("offsets run from %1 to %2").arg(-kMaxOffset).arg(kMaxOffset);
-    if (!ReadInt(parser, QStringLiteral("width"), 1, cellTooSmall, &s.width, error) ||
-        !ReadInt(parser, QStringLiteral("height"), 1, cellTooSmall, &s.height, error) ||
-        !ReadInt(parser, QStringLiteral("limit"), INT_MIN, anyInt, &s.grayLimit, error) ||
-        !ReadInt(parser, QStringLiteral("point-size"), 1,
-                 QStringLiteral("the point size must be at least 1"), &s.pointSize, error) ||
-        !ReadInt(parser, QStringLiteral("x0"), -kMaxOffset, offsetRange, &s.x0, error, kMaxOffset) ||
-        !ReadInt(parser, QStringLiteral("y0"), -kMaxOffset, offsetRange, &s.y0, error, kMaxOffset) ||
-        !ReadInt(parser, QStringLiteral("jobs"), 1, QStringLiteral("at least one job is needed"),
-                 &s.jobs, error))
+    ConvertOptions o;
+    if (!ParseArguments(parser, arguments, error) || !ReadKind(parser, &o, error) ||
+        !ReadFiles(parser, &o, error) || !ReadRange(parser, &o.request, error) ||
+        !ReadNumbers(parser, &o, error) || !ReadChoices(parser, &o.request, error) ||
+        !ReadFont(parser, &o.request, error))
         return false;
-
-    if (parser.isSet(QStringLiteral("format"))) {
-        const QString text = parser.value(QStringLiteral("format"));
-        s.pixFormat = IndexOf(text, kPixelFormatNames, kPixelFormatCount);
-        if (s.pixFormat < 0) {
-            return Fail(error, QStringLiteral("--format"),
-                        QStringLiteral("unknown format '%1'; one of %2")
-                            .arg(text, NameList(kPixelFormatNames, kPixelFormatCount)));
-        }
-    }
-    if (parser.isSet(QStringLiteral("space"))) {
-        const char* const divisors[] = {"2", "3", "4"};
-        const QString text = parser.value(QStringLiteral("space"));
-        const int index = IndexOf(text.trimmed(), divisors, 3);
-        if (index < 0) {
-            return Fail(error, QStringLiteral("--space"),
-                        QStringLiteral("'%1' is not 2, 3 or 4").arg(text));
-        }
-        s.spaceDivisor = index + 2;
-    }
-    if (parser.isSet(QStringLiteral("rotate"))) {
-        // In the order of the window's rotation box.
-        const char* const rotations[] = {"0", "r90", "l90"};
-        const QString text = parser.value(QStringLiteral("rotate"));
-        s.rotation = IndexOf(text.trimmed(), rotations, 3);
-        if (s.rotation < 0) {
-            return Fail(error, QStringLiteral("--rotate"),
-                        QStringLiteral("'%1' is not 0, r90 or l90").arg(text));
-        }
-    }
-
-    if (parser.isSet(QStringLiteral("font")) && parser.isSet(QStringLiteral("font-file"))) {
-        return Fail(error, QStringLiteral("--font-file"),
-                    QStringLiteral("give either --font or --font-file, not both"));
-    }
-    if (parser.isSet(QStringLiteral("font"))) {
-        s.family = parser.value(QStringLiteral("font"));
-        if (s.family.isEmpty())
-            return Fail(error, QStringLiteral("--font"), QStringLiteral("the family is empty"));
-    }
-    s.fontFile = parser.value(QStringLiteral("font-file"));
-    if (parser.isSet(QStringLiteral("font-file")) && s.fontFile.isEmpty())
-        return Fail(error, QStringLiteral("--font-file"), QStringLiteral("the file name is empty"));
-    s.bold = parser.isSet(QStringLiteral("bold"));
-    s.italic = parser.isSet(QStringLiteral("italic"));
-    s.underline = parser.isSet(QStringLiteral("underline"));
-    s.reverseX = parser.isSet(QStringLiteral("reverse-x"));
-    s.reverseY = parser.isSet(QStringLiteral("reverse-y"));
-    s.quiet = parser.isSet(QStringLiteral("quiet"));
-    *settings = s;
+    o.quiet = parser.isSet(QStringLiteral("quiet"));
+    o.fit = parser.isSet(QStringLiteral("fit"));
+    o.fallbackFonts = parser.values(QStringLiteral("fallback-font"));
+    *options = o;
     return true;
 }
 

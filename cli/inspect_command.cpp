@@ -12,7 +12,7 @@
 #include <functional>
 #include <vector>
 
-#include "generators/layout/layout_constants.h"
+#include "layout/layout_constants.h"
 #include "output/file_writer.h"
 #include "render/codes.h"
 #include "render/packers.h"
@@ -87,13 +87,7 @@ bool ReadHexCode(const QCommandLineParser& parser, const QString& name, int* cod
     const QString text = parser.value(name);
     QString digits = text.trimmed();
     if (digits.startsWith(QLatin1String("0x"), Qt::CaseInsensitive)) digits.remove(0, 2);
-    bool hex = !digits.isEmpty() && digits.size() <= 4;
-    for (const QChar c : digits) {
-        hex = hex && ((c >= QLatin1Char('0') && c <= QLatin1Char('9')) ||
-                      (c >= QLatin1Char('a') && c <= QLatin1Char('f')) ||
-                      (c >= QLatin1Char('A') && c <= QLatin1Char('F')));
-    }
-    if (!hex) {
+    if (digits.size() > 4 || !IsHexDigits(digits)) {
         return Fail(
             error, QStringLiteral("--") + name,
             QStringLiteral("'%1' is not a code of one to four hexadecimal digits").arg(text));
@@ -398,6 +392,24 @@ std::vector<rmf_glyph> GlyphsInFileOrder(const rmf_font& font, int from, int to)
     return glyphs;
 }
 
+// The glyphs in `columns` columns of cells with a 1-pixel gap, white ink on black.
+void DrawSheet(const std::vector<rmf_glyph>& glyphs, int columns, QImage* image) {
+    image->fill(kSheetGap);
+    for (size_t i = 0; i < glyphs.size(); ++i) {
+        const rmf_glyph& glyph = glyphs[i];
+        const int left = int(1 + (i % columns) * (glyph.width + 1));
+        const int top = int(1 + (i / columns) * (glyph.height + 1));
+        for (unsigned y = 0; y < glyph.height; ++y) {
+            QRgb* line = reinterpret_cast<QRgb*>(image->scanLine(top + int(y))) + left;
+            for (unsigned x = 0; x < glyph.width; ++x) {
+                uint8_t gray = 0;
+                rmf_glyph_pixel(&glyph, x, y, &gray);  // every (x, y) is inside the cell
+                line[x] = qRgb(gray, gray, gray);
+            }
+        }
+    }
+}
+
 int WriteSheet(const rmf_font& font, const InspectSettings& s, CliError* error) {
     const QString option = QStringLiteral("--png");
     const std::vector<rmf_glyph> glyphs = GlyphsInFileOrder(font, s.from, s.to);
@@ -427,20 +439,7 @@ int WriteSheet(const rmf_font& font, const InspectSettings& s, CliError* error) 
                  .arg(sheetH));
         return error->status;
     }
-    image.fill(kSheetGap);
-    for (qint64 i = 0; i < count; ++i) {
-        const rmf_glyph& glyph = glyphs[size_t(i)];
-        const int left = int(1 + (i % columns) * (cellW + 1));
-        const int top = int(1 + (i / columns) * (cellH + 1));
-        for (unsigned y = 0; y < glyph.height; ++y) {
-            QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(top + int(y))) + left;
-            for (unsigned x = 0; x < glyph.width; ++x) {
-                uint8_t gray = 0;
-                rmf_glyph_pixel(&glyph, x, y, &gray);  // every (x, y) is inside the cell
-                line[x] = qRgb(gray, gray, gray);
-            }
-        }
-    }
+    DrawSheet(glyphs, int(columns), &image);
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
@@ -472,37 +471,40 @@ QString InspectHelpText() {
     return HelpText(parser, QStringLiteral("runemill-cli inspect FILE [options]"));
 }
 
-int RunInspect(const QStringList& arguments, CliError* error) {
-    InspectSettings s;
-    if (!ParseInspectOptions(arguments, &s, error)) return error->status;
+namespace {
 
+// The whole font file, refused when missing, unreadable, too large for a
+// font or also the --png output.
+bool ReadFontFile(const InspectSettings& s, QByteArray* bytes, CliError* error) {
     const QString fileOption = QStringLiteral("file");
-    if (!QFileInfo(s.file).isFile()) {
-        Fail(error, fileOption, QStringLiteral("no such file: ") + s.file);
-        return error->status;
-    }
+    if (!QFileInfo(s.file).isFile()) return Fail(error, fileOption, QStringLiteral("no such file: ") + s.file);
     if (!s.png.isEmpty() && SameFile(s.file, s.png)) {
-        Fail(error, QStringLiteral("--png"),
-             QStringLiteral("%1 is the font being inspected; it would be overwritten").arg(s.png));
-        return error->status;
+        return Fail(error, QStringLiteral("--png"),
+                    QStringLiteral("%1 is the font being inspected; it would be overwritten").arg(s.png));
     }
     QFile file(s.file);
     if (!file.open(QIODevice::ReadOnly)) {
-        Fail(error, fileOption,
-             QStringLiteral("cannot read %1: %2").arg(s.file, file.errorString()));
-        return error->status;
+        return Fail(error, fileOption, QStringLiteral("cannot read %1: %2").arg(s.file, file.errorString()));
     }
     if (file.size() > kMaxFileSize) {
         // Runemill writes nothing of 2 GB or more, and no reader can index it.
-        Fail(error, fileOption,
-             QStringLiteral("%1 is %2 bytes, too large for a font file (under 2 GB)")
-                 .arg(s.file)
-                 .arg(file.size()));
-        return error->status;
+        return Fail(error, fileOption,
+                    QStringLiteral("%1 is %2 bytes, too large for a font file (under 2 GB)")
+                        .arg(s.file)
+                        .arg(file.size()));
     }
-    const QByteArray bytes = file.readAll();  // the fonts below point into it
-    file.close();
+    *bytes = file.readAll();
+    return true;
+}
 
+}  // namespace
+
+int RunInspect(const QStringList& arguments, CliError* error) {
+    InspectSettings s;
+    QByteArray bytes;  // the fonts below point into it
+    if (!ParseInspectOptions(arguments, &s, error) || !ReadFontFile(s, &bytes, error)) return error->status;
+
+    const QString fileOption = QStringLiteral("file");
     std::vector<rmf_font> fonts;
     QString where;
     const rmf_status status = OpenAll(bytes, s.width, s.height, &fonts, &where);

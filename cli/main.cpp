@@ -9,8 +9,9 @@
 #include "cli/convert_command.h"
 #include "cli/convert_options.h"
 #include "cli/inspect_command.h"
+#include "convert/convert_request.h"
 #include "render/font_engine_choice.h"
-#include "render/font_resolution.h"
+#include "render/font_families.h"
 
 namespace {
 
@@ -22,7 +23,7 @@ int PrintError(const CliError& error) {
 }
 
 int ConvertCommand(const QStringList& arguments) {
-    runemill::cli::ConvertSettings settings;
+    runemill::cli::ConvertOptions settings;
     CliError error;
     if (!runemill::cli::ParseConvertOptions(arguments, &settings, &error)) return PrintError(error);
     if (runemill::cli::RunConvert(settings, &error) != runemill::cli::kExitDone)
@@ -71,11 +72,15 @@ int main(int argc, char* argv[]) {
     runemill::ChoosePlatform("offscreen");
     QGuiApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("runemill-cli"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("3.10"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(RUNEMILL_VERSION));
     // The start-up family resolves to the same face as in the window.
-    runemill::InstallFontSubstitutes();
+    runemill::InstallFontSubstitutes(runemill::ConvertRequest().family);
 
     const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() == 2 && arguments.at(1) == QLatin1String("--version")) {
+        std::printf("runemill-cli %s\n", RUNEMILL_VERSION);
+        return runemill::cli::kExitDone;
+    }
     if (arguments.size() < 2 || AsksForHelp(arguments)) {
         // Asked for, the help is the output; without a command it is a usage error.
         const bool asked = arguments.size() >= 2;
@@ -83,7 +88,8 @@ int main(int argc, char* argv[]) {
         if (asked && arguments.at(1) == QLatin1String("inspect"))
             help = runemill::cli::InspectHelpText();
         else if (!asked || arguments.at(1) != QLatin1String("convert"))
-            help += QLatin1Char('\n') + runemill::cli::InspectHelpText();
+            help += QLatin1Char('\n') + runemill::cli::InspectHelpText() +
+                    QStringLiteral("\nUsage: runemill-cli --version\n");
         std::fputs(help.toUtf8().constData(), asked ? stdout : stderr);
         return asked ? runemill::cli::kExitDone : runemill::cli::kExitBadInput;
     }

@@ -7,44 +7,37 @@
 
 #include "app/form/main_window_ui.h"
 #include "app/main_window.h"
-#include "generators/layout/command_text.h"
-#include "generators/layout/font_plan.h"
+#include "layout/command_text.h"
 #include "render/codes.h"
 
-using runemill::FontKind;
-using runemill::FontPlan;
+using runemill::ConvertJob;
+using runemill::ConvertKind;
 
 void MainWindow::on_pushButton_Ascii_clicked() {
     if (runActive) return;
     const QString fileName = GetSaveBinFileName();
     SetConvertButtonsEnabled(false);
     if (fileName.isEmpty()) {
-        ShowMessage(QStringLiteral("Can't save to this file."));
+        ShowMessage(CannotSaveMessage());
         SetConvertButtonsEnabled(true);
         return;
     }
     ReadSettings();
     UpdateSpaceDivisor();
     ResizeGlyphImage();
-    const runemill::GlyphSettings settings = StartRunSettings();
-    QString error;
-    const FontPlan plan = FontPlan::ForLibrary(FontKind::Ascii, RunCell(settings), 0, 0, &error);
-    if (!plan.isValid()) {
-        ShowMessage(error);
+    ConvertJob job = StartJob(ConvertKind::Ascii);
+    if (Refused(job.Prepare())) {
         SetConvertButtonsEnabled(true);
         return;
     }
-    const int last = plan.slotCount() - 1;
-    const bool ran = RunPlan(plan, settings, fileName, [&](int index, int) {
+    const int last = job.plan().slotCount() - 1;
+    const bool ran = RunPlan(job, fileName, [&](int index, int) {
         if (index < last) ui->progressBar->setValue((index + 1) * 100 / 95);
     });
-    if (ran) {
-        ui->checkBox_Left->setChecked(false);
-        ui->progressBar->setValue(100);
-    }
+    if (ran) ui->progressBar->setValue(100);
     SetConvertButtonsEnabled(true);
     if (!ran) return;
-    ShowMessage(QStringLiteral("UniCode Font Lib ok"));
+    ShowMessage(job.CompletionText());
     ui->progressBar->setValue(0);
 }
 
@@ -85,19 +78,16 @@ void MainWindow::on_pushButton_String_clicked() {
         ui->checkBox_Left->setChecked(false);
         return;
     }
-    const QString fileName = GetSaveBinFileName();
-    if (fileName.isEmpty()) {
-        ShowMessage(QStringLiteral("Can't save to this file."));
-        return;
-    }
+    const QString fileName = ChooseSaveFile();
+    if (fileName.isEmpty()) return;
     SetConvertButtonsEnabled(false);
-    const runemill::GlyphSettings settings = StartRunSettings();
-    QString error;
-    const FontPlan plan = FontPlan::ForString(RunCell(settings), text, &error);
-    if (plan.isValid()) {
+    ConvertJob job = StartJob(ConvertKind::String, text);
+    // An empty text is silent; a cell or size that cannot be written is not.
+    if (!Refused(job.Prepare()) && job.HasOutput()) {
+        const runemill::FontPlan& plan = job.plan();
         const int last = plan.slotCount() - 1;
         const qint64 length = plan.fileSize();
-        const bool ran = RunPlan(plan, settings, fileName, [&](int index, int) {
+        const bool ran = RunPlan(job, fileName, [&](int index, int) {
             if (index < last) {
                 const qint64 filled = plan.slot(index).glyphOffset + plan.bytesPerGlyph();
                 ui->progressBar->setValue(int(filled * 98 / length));
@@ -106,11 +96,8 @@ void MainWindow::on_pushButton_String_clicked() {
         if (ran) {
             ui->progressBar->setValue(100);
             QCoreApplication::processEvents();
-            ShowMessage(QStringLiteral("String Font bin ok"));
+            ShowMessage(job.CompletionText());
         }
-    } else if (!error.isEmpty()) {
-        // An empty text is silent; a cell or size that cannot be written is not.
-        ShowMessage(error);
     }
     ui->checkBox_Left->setChecked(false);
     SetConvertButtonsEnabled(true);

@@ -7,21 +7,12 @@
 bool MainWindow::ReadCodeFields() {
     // startCode is kept even when the end field is then refused.
     const QString startText = ui->lineEdit_SCode->text();
-    if (startText.size() < 4) {
-        ShowMessage(QStringLiteral("Start code number is less 4."));
-        return false;
-    }
+    if (startText.size() < 4) return !Refused(runemill::Refusal::ShortCode(true));
     startCode = runemill::ParseHexCode(startText);
     const QString endText = ui->lineEdit_ECode->text();
-    if (endText.size() < 4) {
-        ShowMessage(QStringLiteral("End code number is less 4."));
-        return false;
-    }
+    if (endText.size() < 4) return !Refused(runemill::Refusal::ShortCode(false));
     endCode = runemill::ParseHexCode(endText);
-    if (endCode < startCode) {
-        ShowMessage(QStringLiteral("Error for start code > end code. And stop."));
-        return false;
-    }
+    if (endCode < startCode) return !Refused(runemill::Refusal::StartAfterEndCode());
     return true;
 }
 

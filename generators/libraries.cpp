@@ -1,15 +1,10 @@
 // The four encoding libraries: GB2312, BIG5, GBK and Unicode. Each checks its
-// range, asks for the file, logs its line and runs the plan the core lays out.
-#include <QCoreApplication>
-
+// range, asks for the file, logs its line and runs the job the core lays out.
 #include "app/form/main_window_ui.h"
 #include "app/main_window.h"
-#include "generators/layout/font_plan.h"
-#include "generators/layout/gbk_width_list.h"
-#include "generators/layout/run_log.h"
-#include "render/codes.h"
 
-using runemill::FontKind;
+using runemill::ConvertKind;
+using runemill::ConvertJob;
 using runemill::FontPlan;
 
 namespace {
@@ -24,107 +19,86 @@ int RowEndPercent(const FontPlan& plan, int index) {
 
 }  // namespace
 
-bool MainWindow::PrepareTwoByteRun(FontKind kind, int encoding, const runemill::GlyphSettings& settings,
-                                   FontPlan* plan, QString* fileName) {
+bool MainWindow::PrepareTwoByteRun(ConvertJob* job, QString* fileName) {
     // Range first, then the codec, then the dialog: a refused run touches nothing.
-    QString error;
-    *plan = FontPlan::ForLibrary(kind, RunCell(settings), startCode, endCode, &error);
-    if (!plan->isValid()) {
-        ShowMessage(error);
-        return false;
-    }
-    if (!CodecAvailable(encoding)) return false;
-    *fileName = GetSaveBinFileName();
-    if (fileName->isEmpty()) {
-        ShowMessage(QStringLiteral("Can't save to this file."));
-        return false;
-    }
-    return true;
+    if (Refused(job->Prepare())) return false;
+    *fileName = ChooseSaveFile();
+    return !fileName->isEmpty();
 }
 
 void MainWindow::MakeGB2312Lib() {
-    const runemill::GlyphSettings settings = StartRunSettings();
-    FontPlan plan;
+    ConvertJob job = StartJob(ConvertKind::Gb2312);
     QString fileName;
-    if (!PrepareTwoByteRun(FontKind::Gb2312, runemill::kEncodingGb2312, settings, &plan, &fileName)) return;
+    if (!PrepareTwoByteRun(&job, &fileName)) return;
     ui->textEdit->clear();
-    ui->textEdit->append(runemill::PageLine(startCode, endCode));
+    for (const QString& line : job.StartLines()) ui->textEdit->append(line);
+    const FontPlan& plan = job.plan();
     const int ascii = plan.asciiSlotCount();
     const int glyphs = plan.rowCount() * plan.cellsPerRow();
-    const bool ran = RunPlan(plan, settings, fileName, [&](int index, int) {
+    const bool ran = RunPlan(job, fileName, [&](int index, int) {
         const int percent = index < ascii ? (index + 1) * 100 / glyphs : RowEndPercent(plan, index);
         if (percent >= 0) ui->progressBar->setValue(percent);
     });
     if (!ran) return;
     ui->progressBar->setValue(100);
-    ShowMessage(QStringLiteral("GB2312 Font Lib ok"));
+    ShowMessage(job.CompletionText());
 }
 
 void MainWindow::MakeBIG5Lib() {
-    const runemill::GlyphSettings settings = StartRunSettings();
-    FontPlan plan;
+    ConvertJob job = StartJob(ConvertKind::Big5);
     QString fileName;
-    if (!PrepareTwoByteRun(FontKind::Big5, runemill::kEncodingBig5, settings, &plan, &fileName)) return;
-    ui->textEdit->append(runemill::MaxPageLine(startCode, endCode));
-    const bool ran = RunPlan(plan, settings, fileName, [&](int index, int) {
-        const int percent = RowEndPercent(plan, index);
+    if (!PrepareTwoByteRun(&job, &fileName)) return;
+    for (const QString& line : job.StartLines()) ui->textEdit->append(line);
+    const bool ran = RunPlan(job, fileName, [&](int index, int) {
+        const int percent = RowEndPercent(job.plan(), index);
         if (percent >= 0) ui->progressBar->setValue(percent);
     });
     if (!ran) return;
     ui->progressBar->setValue(100);
-    ShowMessage(QStringLiteral("BIG5 Font Lib ok"));
+    ShowMessage(job.CompletionText());
 }
 
 void MainWindow::MakeGBKLib() {
-    const runemill::GlyphSettings settings = StartRunSettings();
-    FontPlan plan;
+    ConvertJob job = StartJob(ConvertKind::Gbk);
     QString fileName;
-    if (!PrepareTwoByteRun(FontKind::Gbk, runemill::kEncodingGbk, settings, &plan, &fileName)) return;
-    ui->textEdit->append(runemill::MaxPageLine(startCode, endCode));
-    runemill::GbkWidthList widthList;
-    const bool ran = RunPlan(plan, settings, fileName, [&](int index, int width) {
-        widthList.AddIfListed(plan, plan.slot(index), width);
-        const int percent = RowEndPercent(plan, index);
+    if (!PrepareTwoByteRun(&job, &fileName)) return;
+    for (const QString& line : job.StartLines()) ui->textEdit->append(line);
+    QVector<int> widths(job.plan().slotCount(), 1);
+    const bool ran = RunPlan(job, fileName, [&](int index, int width) {
+        widths[index] = width;
+        const int percent = RowEndPercent(job.plan(), index);
         if (percent >= 0) ui->progressBar->setValue(percent);
     });
     if (!ran) return;
     // The width list, a C initialiser, replaces the whole log.
-    ui->textEdit->setText(widthList.Text());
+    ui->textEdit->setText(job.FinalLines(widths).join(QStringLiteral("\r\n")));
     ui->progressBar->setValue(100);
-    ShowMessage(QStringLiteral("GBK Font Lib ok"));
+    ShowMessage(job.CompletionText());
 }
 
 void MainWindow::MakeUnicodeLib() {
-    const runemill::GlyphSettings settings = StartRunSettings();
-    const QString fileName = GetSaveBinFileName();
-    if (fileName.isEmpty()) {
-        ShowMessage(QStringLiteral("Can't save to this file."));
-        return;
-    }
-    const int start = startCode & 0xFFFF;
-    const int end = endCode & 0xFFFF;
-    const QStringList lines = runemill::UnicodeLines(startCode, endCode);
+    ConvertJob job = StartJob(ConvertKind::Unicode);
+    const QString fileName = ChooseSaveFile();
+    if (fileName.isEmpty()) return;
+    // The start and end lines come first; the count line only for a range in order.
+    const runemill::Refusal refusal = job.Prepare();
+    const QStringList lines = job.StartLines();
     ui->textEdit->append(lines.at(0));
     ui->textEdit->append(lines.at(1));
-    QString error;
-    const FontPlan plan = FontPlan::ForLibrary(FontKind::Unicode, RunCell(settings), startCode, endCode, &error);
-    if (start > end) {  // the plan's refusal; the count line is only written for a valid range
-        ShowMessage(error);
+    if (refusal.kind == runemill::Refusal::StartAfterEnd) {
+        ShowMessage(refusal.text);
         return;
     }
-    const int count = end - start + 1;
     ui->textEdit->append(lines.at(2));
-    if (!plan.isValid()) {
-        ShowMessage(error);
-        return;
-    }
+    if (Refused(refusal)) return;
+    const FontPlan& plan = job.plan();
     const int ascii = plan.asciiSlotCount();
-    const bool ran = RunPlan(plan, settings, fileName, [&](int index, int) {
+    const int count = plan.slotCount() - ascii;
+    const bool ran = RunPlan(job, fileName, [&](int index, int) {
         // The ASCII pass counts against the Unicode total too, so it may pass 100.
         ui->progressBar->setValue((index < ascii ? index + 1 : index - ascii + 1) * 100 / count);
     });
     if (!ran) return;
-    ui->checkBox_Left->setChecked(false);
     ui->progressBar->setValue(100);
-    ShowMessage(QStringLiteral("UniCode Font Lib ok"));
+    ShowMessage(job.CompletionText());
 }

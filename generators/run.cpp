@@ -1,5 +1,5 @@
-// The skeleton of a conversion run in the window: the core lays the file out
-// and decides every byte; the window draws each glyph through its own
+// The skeleton of a conversion run in the window: the core's job lays the file
+// out and decides every byte; the window draws each glyph through its own
 // GlyphImage and check boxes, moves the progress bar and keeps processing events.
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -9,10 +9,7 @@
 
 #include "app/form/main_window_ui.h"
 #include "app/main_window.h"
-#include "generators/layout/font_assembler.h"
-#include "generators/layout/font_plan.h"
-#include "generators/layout/run_log.h"
-#include "render/codes.h"
+#include "layout/font_assembler.h"
 
 void MainWindow::SetConvertButtonsEnabled(bool enabled) {
     runActive = !enabled;
@@ -33,46 +30,44 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-bool MainWindow::CodecAvailable(int encoding) {
-    if (runemill::CodecFor(encoding) != nullptr) return true;
-    ShowMessage(runemill::MissingCodecMessage(runemill::CodecName(encoding)));
-    return false;
+bool MainWindow::Refused(const runemill::Refusal& refusal) {
+    if (refusal) ShowMessage(refusal.text);
+    return bool(refusal);
 }
 
-runemill::CellSettings MainWindow::RunCell(const runemill::GlyphSettings& settings) const {
-    runemill::CellSettings cell;
-    cell.width = settings.pack.width;
-    cell.height = settings.pack.height;
-    cell.pixFormat = settings.pack.pixFormat;
-    cell.spaceDivisor = spaceDivisor;
-    return cell;
+QString MainWindow::ChooseSaveFile() {
+    const QString fileName = GetSaveBinFileName();
+    if (fileName.isEmpty()) ShowMessage(CannotSaveMessage());
+    return fileName;
 }
 
-runemill::GlyphSettings MainWindow::StartRunSettings() {
+QString MainWindow::CannotSaveMessage() { return QStringLiteral("Can't save to this file."); }
+
+runemill::ConvertJob MainWindow::StartJob(runemill::ConvertKind kind, const QString& text) {
     // A run keeps the W, H, format and threshold it starts with, whatever a
     // preview action reads into the members while it runs.
     if (pixFormat > 4) pixFormat = 0;
-    return CurrentGlyphSettings();
+    runemill::ConvertRequest request = FormRequest(kind);
+    request.text = text;
+    return runemill::ConvertJob(request);
 }
 
 int MainWindow::DrawRunGlyph(const runemill::GlyphSlot& slot, const runemill::PackSettings& pack,
                              unsigned char* packed) {
-    // The generators set the alignment box themselves; the user sees it change.
     if (closeRequested) return runemill::kGlyphNotDrawn;
+    // The generators set the alignment box themselves; the user sees it change.
     ui->checkBox_Left->setChecked(slot.leftAligned);
-    // Made anew at the run's size: a View pressed during the run may have left
-    // another size, or a null image, behind.
-    if (glyphImage.isNull() || glyphImage.width() != pack.width || glyphImage.height() != pack.height)
-        glyphImage = runemill::MakeGlyphImage(pack.width, pack.height);
-    if (!RenderGlyph(slot.text)) return runemill::kGlyphNotDrawn;
-    const int width = slot.measureWidth ? MeasureInkWidth() : 1;
-    TransformGlyph();
-    runemill::PackGlyph(glyphImage, pack, packed);
-    return width;
+    // Style, offsets and transforms as the form shows them now; the cell is the run's.
+    runemill::GlyphSettings settings = CurrentGlyphSettings();
+    settings.pack = pack;
+    return runemill::DrawGlyph(glyphImage, rasterizer, currentFont, settings, slot.text, slot.leftAligned,
+                               slot.measureWidth, packed);
 }
 
-bool MainWindow::RunPlan(const runemill::FontPlan& plan, const runemill::GlyphSettings& settings,
-                         const QString& fileName, const RunProgress& afterGlyph) {
+bool MainWindow::RunPlan(const runemill::ConvertJob& job, const QString& fileName,
+                         const RunProgress& afterGlyph) {
+    const runemill::FontPlan& plan = job.plan();
+    const runemill::PackSettings pack = job.request().Glyph().pack;
     const qint64 size = plan.fileSize();
     outBuffer = new (std::nothrow) unsigned char[size_t(size)];
     std::vector<unsigned char> scratch;
@@ -87,25 +82,23 @@ bool MainWindow::RunPlan(const runemill::FontPlan& plan, const runemill::GlyphSe
     if (!allocated) {
         delete[] outBuffer;
         outBuffer = nullptr;
-        ShowMessage(QStringLiteral("Not enough memory for a file of %1 bytes; nothing was written.")
-                        .arg(size));
-        return false;
+        return !Refused(runemill::Refusal::NoMemoryForFile(size));
     }
     ui->progressBar->setValue(0);
     plan.WriteFixedBytes(outBuffer);
     const bool drawn = runemill::AssembleSlots(
         plan, outBuffer, 0, plan.slotCount(), scratch.data(),
-        [&](const runemill::GlyphSlot& slot, uchar* packed) {
-            return DrawRunGlyph(slot, settings.pack, packed);
-        },
+        [&](const runemill::GlyphSlot& slot, uchar* packed) { return DrawRunGlyph(slot, pack, packed); },
         [&](int index, int width) {
             if (afterGlyph) afterGlyph(index, width);
             QCoreApplication::processEvents();
         });
+    // The Unicode library and the ASCII font leave alignment off before they write.
+    if (drawn && (plan.kind() == runemill::FontKind::Unicode || plan.kind() == runemill::FontKind::Ascii))
+        ui->checkBox_Left->setChecked(false);
     if (drawn) ReplaceBinFile(fileName, int(size));
     delete[] outBuffer;
     outBuffer = nullptr;
-    if (!drawn && !closeRequested)
-        ShowMessage(runemill::NotEnoughMemoryToDraw(settings.pack.width, settings.pack.height));
+    if (!drawn && !closeRequested) Refused(runemill::Refusal::NoMemoryForCell(pack.width, pack.height));
     return drawn;
 }

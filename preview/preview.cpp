@@ -147,12 +147,22 @@ void MainWindow::on_pushButton_SelectFont_clicked() {
     bool accepted = false;
     // A cancelled dialog hands back the font it started with.
     currentFont = QFontDialog::getFont(&accepted, currentFont, this, tr("Select a font"));
-    ui->lineEdit_FontInformation->setText(currentFont.family() + "-" +
-                                          DecimalText(currentFont.pointSize()) + "-" +
-                                          currentFont.styleName());
+    ShowFontInformation(currentFont.styleName());
     ReadSettings();
     if (!PreviewCellDrawable(true)) return;
     RefreshPreview(ui->lineEdit_CharCode->text());
+}
+
+void MainWindow::ShowFontInformation(const QString& style) {
+    ui->lineEdit_FontInformation->setText(currentFont.family() + "-" +
+                                          QString::number(currentFont.pointSizeF()) + "-" + style);
+}
+
+// Crisp or smooth: the views show the glyph as a run would draw it.
+void MainWindow::on_checkBox_Crisp_toggled(bool) {
+    ReadSettings();
+    if (!PreviewCellDrawable(false)) return;
+    RefreshPreview(PreviewCharacter());
 }
 
 void MainWindow::MoveOffset(const QScrollBar* bar, int centre, int* offset, const char* name) {

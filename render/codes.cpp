@@ -17,6 +17,14 @@ int HexDigitValue(char c) {
 
 }  // namespace
 
+bool IsHexDigits(const QString& text) {
+    if (text.isEmpty()) return false;
+    for (const QChar c : text) {
+        if (c.unicode() > 0x7F || (!c.isDigit() && HexDigitValue(char(c.unicode())) == 0)) return false;
+    }
+    return true;
+}
+
 int HexPairValue(char high, char low) { return HexDigitValue(high) * 16 + HexDigitValue(low); }
 
 int ParseHexCode(const QString& text) {
@@ -56,9 +64,7 @@ QString CodeToChar(int encoding, int code) {
 }
 
 QString HexCodeText(int code, int width) {
-    QString text = QString::number(uint(code), 16).toUpper();
-    if (text.size() < width) text.prepend(QString(width - text.size(), QLatin1Char('0')));
-    return text;
+    return QString::number(uint(code), 16).toUpper().rightJustified(width, QLatin1Char('0'));
 }
 
 QString DecimalText(int n) { return QString::number(n); }

@@ -12,6 +12,8 @@ enum Encoding { kEncodingGb2312 = 0, kEncodingBig5 = 1, kEncodingGbk = 2, kEncod
 
 // Value 0..255 of two hexadecimal digits; any non-digit counts 0 for its half.
 int HexPairValue(char high, char low);
+// Whether `text` is one or more ASCII hexadecimal digits and nothing else.
+bool IsHexDigits(const QString& text);
 
 // The first four characters of a code field as two hex pairs, high byte first.
 // Characters outside Latin-1 read as '?', missing ones as non-digits.

@@ -14,12 +14,29 @@ constexpr QRgb kGround = 0xFF000000u;
 bool Inked(QRgb pixel) { return (pixel & 0xFFFFFFu) != 0; }
 
 // The font as it is drawn: the family and size the user chose, with the
-// rendering choices a desktop would otherwise make pinned down.
-QFont DrawingFont(const QFont& font) {
+// rendering choices a desktop would otherwise make pinned down. No merging:
+// a character the chosen face lacks is never borrowed from another installed
+// font, so the bytes depend only on the face the user chose. Crisp adds no
+// antialiasing, which makes FreeType hint for monochrome and use the face's
+// bitmap strike at that size where it has one.
+QFont DrawingFont(const QFont& font, bool crisp) {
     QFont drawn = font;
-    drawn.setStyleStrategy(QFont::StyleStrategy(drawn.styleStrategy() | QFont::NoSubpixelAntialias));
+    QFont::StyleStrategy strategy = QFont::StyleStrategy(
+        drawn.styleStrategy() | QFont::NoSubpixelAntialias | QFont::NoFontMerging);
+    if (crisp) strategy = QFont::StyleStrategy(strategy | QFont::NoAntialias);
+    drawn.setStyleStrategy(strategy);
     drawn.setHintingPreference(QFont::PreferFullHinting);
     return drawn;
+}
+
+// Every pixel of `area` made the ground or full ink: what a monochrome glyph
+// is, whatever a face's strike or the underline would add.
+void MakeTwoLevel(QImage& canvas, const QRect& area) {
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        QRgb* row = reinterpret_cast<QRgb*>(canvas.scanLine(y));
+        for (int x = area.left(); x <= area.right(); ++x)
+            row[x] = qGray(row[x]) >= 128 ? 0xFFFFFFFFu : kGround;
+    }
 }
 
 // First canvas column (below `limit`) that holds ink in any row; `limit` if none.
@@ -39,7 +56,54 @@ int InkStart(const QImage& canvas, int limit) {
     return start;
 }
 
+// Ink as the crisp mode keeps it: full ink once made two-level.
+bool CrispInk(QRgb pixel) { return qGray(pixel) >= 128; }
+
+// The smallest box holding every inked pixel of `canvas`, ink being what
+// MakeTwoLevel keeps when `crisp`.
+InkBox InkBounds(const QImage& canvas, bool crisp) {
+    auto inked = crisp ? CrispInk : Inked;
+    InkBox box;
+    const int w = canvas.width();
+    box.left = w;
+    for (int y = 0; y < canvas.height(); ++y) {
+        const QRgb* row = reinterpret_cast<const QRgb*>(canvas.constScanLine(y));
+        int x = 0;
+        while (x < w && !inked(row[x])) ++x;
+        if (x == w) continue;
+        int last = w - 1;
+        while (!inked(row[last])) --last;
+        if (box.isEmpty()) box.top = y;
+        for (int i = x; i <= last; ++i)
+            box.ink += crisp ? (CrispInk(row[i]) ? 255 : 0) : qGray(row[i]);
+        box.left = std::min(box.left, x);
+        box.right = std::max(box.right, last);
+        box.bottom = y;
+    }
+    return box.isEmpty() ? InkBox() : box;
+}
+
 }  // namespace
+
+bool GlyphRasterizer::Face::Has(const QString& text) const {
+    for (const uint ucs4 : text.toUcs4())
+        if (!metrics.inFontUcs4(ucs4)) return false;
+    return true;
+}
+
+// Characters no face has a glyph for are left out (drawn blank), rather
+// than shown as the face's missing-glyph box.
+const GlyphRasterizer::Face& GlyphRasterizer::FaceFor(const QString& text, QString* drawn) const {
+    *drawn = text;
+    for (const Face& face : faces_)
+        if (face.Has(text)) return face;
+    const Face& chosen = faces_.front();
+    drawn->clear();
+    for (const uint ucs4 : text.toUcs4()) {
+        if (chosen.metrics.inFontUcs4(ucs4)) *drawn += QString::fromUcs4(&ucs4, 1);
+    }
+    return chosen;
+}
 
 QImage MakeGlyphImage(int width, int height) {
     QImage glyph(std::max(width, 0), std::max(height, 0), QImage::Format_ARGB32);
@@ -66,7 +130,7 @@ bool GlyphRasterizer::Render(QImage& glyph, QFont& font, const QString& text,
 
     // The canvas is the cell plus a quarter of its height and 4 rows: the
     // line box is centred in it, so the glyph sits (H/4 + 4)/2 rows low.
-    const int canvasH = h + h / 4 + 4;
+    const int canvasH = CanvasHeight(h);
     if (canvas_.width() != w || canvas_.height() != canvasH) {
         canvas_ = QImage(w, canvasH, QImage::Format_RGB32);
         canvas_.setDotsPerMeterX(kCanvasDotsPerMeter);
@@ -74,20 +138,10 @@ bool GlyphRasterizer::Render(QImage& glyph, QFont& font, const QString& text,
     }
     glyph.fill(kGround);
     if (canvas_.isNull()) return false;
-    canvas_.fill(kGround);
-    {
-        QPainter painter(&canvas_);
-        QPen pen = painter.pen();
-        pen.setColor(QColor(255, 255, 255));
-        painter.setPen(pen);
-        if (!haveFont_ || !(lastFont_ == font)) {
-            haveFont_ = true;
-            lastFont_ = font;
-            drawingFont_ = DrawingFont(font);
-        }
-        painter.setFont(drawingFont_);
-        painter.drawText(QRect(0, 0, w, canvasH), Qt::AlignCenter, text);
-    }
+    UseFont(font, options);
+    QString drawn;
+    const Face& face = FaceFor(text, &drawn);
+    DrawCentred(canvas_, QRect(0, 0, w, canvasH), drawn, face.font, options.crisp, false);
 
     const QImage& canvas = canvas_;
     if (!options.leftAligned) {
@@ -121,6 +175,86 @@ bool GlyphRasterizer::Render(QImage& glyph, QFont& font, const QString& text,
         std::copy(in + c, in + w, out);
     }
     return true;
+}
+
+void GlyphRasterizer::UseFont(QFont& font, const RenderOptions& options) {
+    if (haveFont_ && lastFont_ == font && lastCrisp_ == options.crisp &&
+        lastFallbacks_ == options.fallbackFamilies)
+        return;
+    haveFont_ = true;
+    lastFont_ = font;
+    lastCrisp_ = options.crisp;
+    lastFallbacks_ = options.fallbackFamilies;
+    faces_.clear();
+    const QFont drawn = DrawingFont(font, options.crisp);
+    faces_.push_back({drawn, QFontMetrics(drawn)});
+    for (const QString& family : options.fallbackFamilies) {
+        QFont fallback = drawn;
+        fallback.setFamily(family);
+        faces_.push_back({fallback, QFontMetrics(fallback)});
+    }
+}
+
+void GlyphRasterizer::DrawCentred(QImage& canvas, const QRect& box, const QString& text,
+                                  const QFont& font, bool crisp, bool measuring) {
+    canvas.fill(kGround);
+    {
+        QPainter painter(&canvas);
+        QPen pen = painter.pen();
+        pen.setColor(QColor(255, 255, 255));
+        painter.setPen(pen);
+        if (crisp) painter.setRenderHint(QPainter::TextAntialiasing, false);
+        painter.setFont(font);
+        painter.drawText(box, Qt::AlignCenter | (measuring ? Qt::TextDontClip : 0), text);
+    }
+    if (crisp && !measuring) MakeTwoLevel(canvas, canvas.rect());
+}
+
+InkBox GlyphRasterizer::MeasureInk(QFont& font, const QString& text, const RenderOptions& options,
+                                   int width, int height) {
+    font.setWeight(options.bold ? QFont::Bold : QFont::Normal);
+    font.setStyle(options.italic ? QFont::StyleItalic : QFont::StyleNormal);
+    UseFont(font, options);
+    QString drawn;
+    const Face& face = FaceFor(text, &drawn);
+    if (drawn.isEmpty() || width < 1 || height < 1) return InkBox();
+    const int canvasH = CanvasHeight(height);
+    // Half a line's height of room on every side; where the ink reaches the
+    // edge of that, measured again with twice the room.
+    for (int margin = face.metrics.height() / 2 + 4;; margin *= 2) {
+        const QSize size(width + 2 * margin, canvasH + 2 * margin);
+        if (measureCanvas_.size() != size) {
+            measureCanvas_ = QImage(size, QImage::Format_RGB32);
+            measureCanvas_.setDotsPerMeterX(kCanvasDotsPerMeter);
+            measureCanvas_.setDotsPerMeterY(kCanvasDotsPerMeter);
+        }
+        if (measureCanvas_.isNull()) return InkBox();
+        DrawCentred(measureCanvas_, QRect(margin, margin, width, canvasH), drawn, face.font,
+                    options.crisp, true);
+        InkBox box = InkBounds(measureCanvas_, options.crisp);
+        if (box.isEmpty()) return box;
+        const bool cut = box.left == 0 || box.top == 0 || box.right == size.width() - 1 ||
+                         box.bottom == size.height() - 1;
+        if (cut && margin < (1 << 14)) continue;
+        box.left -= margin;
+        box.right -= margin;
+        box.top -= margin;
+        box.bottom -= margin;
+        return box;
+    }
+}
+
+QRect GlyphRasterizer::MetricBox(QFont& font, const QString& text, const RenderOptions& options,
+                                 int width) {
+    font.setWeight(options.bold ? QFont::Bold : QFont::Normal);
+    font.setStyle(options.italic ? QFont::StyleItalic : QFont::StyleNormal);
+    UseFont(font, options);
+    QString drawn;
+    const QFontMetrics& metrics = FaceFor(text, &drawn).metrics;
+    if (drawn.isEmpty()) return QRect();
+    const QRect box =
+        drawn.size() == 1 ? metrics.boundingRect(drawn.at(0)) : metrics.boundingRect(drawn);
+    return box.translated((width - metrics.horizontalAdvance(drawn)) / 2, 0);
 }
 
 bool RenderGlyph(QImage& glyph, QFont& font, const QString& text, const RenderOptions& options) {

@@ -3,8 +3,12 @@
 #pragma once
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QImage>
+#include <QRect>
 #include <QString>
+#include <QStringList>
+#include <vector>
 
 namespace runemill {
 
@@ -18,11 +22,30 @@ struct RenderOptions {
     bool leftAligned = false;
     int x0 = 0;  // positive moves the glyph right (centred mode only)
     int y0 = 0;  // positive moves the glyph down
+    // Families that draw a character the chosen face lacks: the first that
+    // has it. Without them such a character is blank.
+    QStringList fallbackFamilies = {};
+    // Crisp: no antialiasing, monochrome hinting, the face's own bitmap strike
+    // where it has one at the size; every pixel is the ground or full ink.
+    bool crisp = false;
 };
 
 // The canvas is drawn at this resolution whatever the screen says, so the
 // same settings give the same bytes on any desktop and on a headless server.
 constexpr int kCanvasDotsPerMeter = 3780;  // 96 dots per inch
+
+// Where a character's ink lies on the canvas the rasteriser draws it on
+// (W x CanvasHeight(H), offsets not applied), drawn without the canvas's
+// clipping; empty for a character without ink.
+struct InkBox {
+    int left = 0, top = 0, right = -1, bottom = -1;  // inclusive
+    qint64 ink = 0;                                  // the gray levels of its pixels added up
+    bool isEmpty() const { return right < left; }
+};
+
+// Rows of the canvas a W x H cell is drawn on: the cell plus a quarter of
+// its height and 4 rows; the line box is centred in it.
+inline int CanvasHeight(int cellHeight) { return cellHeight + cellHeight / 4 + 4; }
 
 // Draws text into `glyph` (its own width and height are the cell W x H).
 // Writes the bold weight and the italic style into `font`, as the window's
@@ -33,11 +56,41 @@ public:
     // then not drawn): a run must fail rather than store a blank glyph.
     bool Render(QImage& glyph, QFont& font, const QString& text, const RenderOptions& options);
 
-private:
+    // The ink of `text` as Render places it in a `width` x `height` cell
+    // (bold, italic and crisp from `options`, offsets not applied), measured
+    // on a canvas large enough that no ink is cut.
+    InkBox MeasureInk(QFont& font, const QString& text, const RenderOptions& options, int width,
+                      int height);
+
+    // Where the face's metrics put the ink of `text` in a `width` wide cell,
+    // relative to the baseline: a quick guess, for ranking glyphs only.
+    QRect MetricBox(QFont& font, const QString& text, const RenderOptions& options, int width);
+
+  private:
+    struct Face {
+        QFont font;  // as drawn
+        QFontMetrics metrics;
+        bool Has(const QString& text) const;
+    };
+    // The face that draws `text` and what of it: the chosen face when it has
+    // all of it, else the first fallback that has, else the chosen face with
+    // the characters it lacks left out.
+    const Face& FaceFor(const QString& text, QString* drawn) const;
+    void UseFont(QFont& font, const RenderOptions& options);
+    // Draws the text centred in `box` of `canvas` (filled with the ground
+    // first), cut at the box; crisp, every pixel made ground or full ink.
+    // `measuring` draws it whole, past the box, and leaves the levels be.
+    void DrawCentred(QImage& canvas, const QRect& box, const QString& text, const QFont& font,
+                     bool crisp, bool measuring);
+
     QImage canvas_;
-    QFont lastFont_;     // the font of the previous call, as the caller holds it
-    QFont drawingFont_;  // and as it is drawn; rebuilt only when the font changes
+    QFont lastFont_;  // the font of the previous call, as the caller holds it
     bool haveFont_ = false;
+    bool lastCrisp_ = false;
+    QStringList lastFallbacks_;
+    // The chosen face first, then the fallbacks; rebuilt only when the font changes.
+    std::vector<Face> faces_;
+    QImage measureCanvas_;
 };
 
 // One-shot form of GlyphRasterizer::Render.

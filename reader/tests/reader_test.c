@@ -55,7 +55,6 @@ static const struct open_case open_cases[] = {
     {"string without UN", "SS", 16, 16, 5, 0x0000, 0, 184, 0, S(BAD_MAGIC), 0},
     {"library cut to 8 bytes", "GB", 16, 16, 0xA1A0, 0xF7FE, 0, 8, 0, S(TRUNCATED), 0},
     {"gb2312 start A19F", "GB", 16, 16, 0xA19F, 0xF7FE, 0, 264840, 0, S(BAD_RANGE), 0},
-    {"gbk end before start", "GK", 16, 16, 0x8240, 0x8140, 0, 6184, 0, S(BAD_RANGE), 0},
     {"unicode end before start", "un", 16, 16, 0x4E01, 0x4E00, 0, 3144, 0, S(BAD_RANGE), 0},
 };
 /* clang-format on */
@@ -114,8 +113,8 @@ static void test_open(void) {
         CHECK_STATUS(rmf_open_read(&read_font, source_read, &src, c->size, 0, 0), RMF_READ_ERROR);
         CHECK(read_font.kind == RMF_KIND_NONE);
         if (c->want != RMF_OK) continue;
-        CHECK(font.kind == c->kind && font.format == (rmf_format)c->format && font.height == c->h);
-        CHECK(font.width == (c->w_override ? c->w_override : c->w));
+        CHECK(font.kind == c->kind && font.format == (rmf_format)c->format && font.height == c->h &&
+              font.width == (c->w_override ? c->w_override : c->w));
         /* One byte long is refused; one short too, as truncated below the 108-byte chip header. */
         CHECK_STATUS(open_built(i, c->size + 1, &font), RMF_BAD_LENGTH);
         CHECK_STATUS(open_built(i, c->size - 1, &font),
@@ -140,39 +139,19 @@ static const struct lookup_case lookup_cases[] = {
     {"gb2312 row F8 absent", F_GB2312, 0xF8A1, RMF_NOT_FOUND, 0, 0},
     {"gb2312 ascii space", F_GB2312, 0x20, RMF_OK, 104, 9},
     {"gb2312 0x7F absent", F_GB2312, 0x7F, RMF_NOT_FOUND, 0, 0},
-    {"big5 A17F", F_BIG5, 0xA17F, RMF_OK, 5160, 0},
     {"big5 A1A0 follows 7F", F_BIG5, 0xA1A0, RMF_OK, 5192, 0},
     {"big5 cell 80 absent", F_BIG5, 0xA180, RMF_NOT_FOUND, 0, 0},
-    {"gbk 817E", F_GBK, 0x817E, RMF_OK, 5128, 0},
     {"gbk 8180 follows 7E", F_GBK, 0x8180, RMF_OK, 5160, 0},
     {"gbk FEFE beyond end code", F_GBK, 0xFEFE, RMF_OK, 769192, 0},
     {"gbk cell 7F absent", F_GBK, 0x817F, RMF_NOT_FOUND, 0, 0},
-    {"unicode 4E00", F_UNICODE, 0x4E00, RMF_OK, 12265, 12264},
     {"unicode last 9FA5", F_UNICODE, 0x9FA5, RMF_OK, 2708494, 2708493},
     {"unicode 4DFF absent", F_UNICODE, 0x4DFF, RMF_NOT_FOUND, 0, 0},
     {"ascii font A", F_ASCII, 0x41, RMF_OK, 4328, 42},
-    {"ascii font 4E00 absent", F_ASCII, 0x4E00, RMF_NOT_FOUND, 0, 0},
     {"string a: the first of two", F_STRING, 0x61, RMF_OK, 20, 19},
-    {"string d last", F_STRING, 0x64, RMF_OK, 152, 151},
     {"string A absent", F_STRING, 0x41, RMF_NOT_FOUND, 0, 0},
     {"W=300 4E00", F_WIDE, 0x4E00, RMF_OK, 7325, 7324},
     {"chip header holds no glyph", F_CHIP, 0x41, RMF_NOT_FOUND, 0, 0},
 };
-
-static void test_lookup(void) {
-    for (size_t i = 0; i < COUNT_OF(lookup_cases); ++i) {
-        const struct lookup_case* c = &lookup_cases[i];
-        rmf_font font;
-        rmf_glyph glyph;
-        current_case = c->name;
-        CHECK_STATUS(open_built((size_t)c->file, open_cases[c->file].size, &font), RMF_OK);
-        CHECK_STATUS(rmf_find_glyph(&font, c->code, &glyph), c->want);
-        if (c->want != RMF_OK) continue;
-        CHECK(glyph.bits == big + c->bits_at && glyph.code == c->code);
-        CHECK(glyph.has_width_byte == (c->width_at != 0));
-        CHECK(glyph.width_byte == (c->width_at ? pattern(c->width_at) : 0));
-    }
-}
 
 /* Looks code up through the callback API in the file data[0 .. size-1] and checks the glyph
  * (at bits_at, width byte at width_at or none), the reads it costs, and that a read failing or
@@ -211,14 +190,18 @@ static void test_read_lookup(void) {
     rmf_font font;
     rmf_glyph glyph;
     uint8_t copy[128];
+    /* In memory, then through the callback API; the 5-entry table of the string font is one
+     * read of 10 bytes. */
     for (size_t i = 0; i < COUNT_OF(lookup_cases); ++i) {
         const struct lookup_case* c = &lookup_cases[i];
         const struct open_case* f = &open_cases[c->file];
-        int found = c->want == RMF_OK;
-        /* The 5-entry table of the string font is one read of 10 bytes. */
-        int table = c->file == F_STRING;
+        int found = c->want == RMF_OK, table = c->file == F_STRING;
         current_case = c->name;
         CHECK_STATUS(open_built((size_t)c->file, f->size, &font), RMF_OK);
+        CHECK_STATUS(rmf_find_glyph(&font, c->code, &glyph), c->want);
+        CHECK(!found || (glyph.bits == big + c->bits_at && glyph.code == c->code &&
+                         glyph.has_width_byte == (c->width_at != 0) &&
+                         glyph.width_byte == (c->width_at ? pattern(c->width_at) : 0)));
         check_read_lookup(big, f->size, (unsigned)f->w_override, c->code, c->want, c->bits_at,
                           c->width_at, table + found * (1 + (c->width_at != 0)),
                           10u * table + found * (font.glyph_bytes + (c->width_at != 0)));
@@ -278,13 +261,10 @@ static void test_pixels(void) {
         current_case = c->name;
         memcpy(file + 12, c->bits, c->n);
         for (int api = 0; api < 2; ++api) {
-            if (api == 0) {
-                CHECK_STATUS(rmf_open(&font, file, 12u + c->n, 0, 0), RMF_OK);
-                CHECK_STATUS(rmf_find_glyph(&font, 'A', &glyph), RMF_OK);
-            } else {
-                CHECK_STATUS(rmf_open_read(&font, source_read, &src, 12u + c->n, 0, 0), RMF_OK);
-                CHECK_STATUS(rmf_read_glyph(&font, 'A', &glyph, buffer, c->n), RMF_OK);
-            }
+            CHECK(api ? rmf_open_read(&font, source_read, &src, 12u + c->n, 0, 0) == RMF_OK &&
+                            rmf_read_glyph(&font, 'A', &glyph, buffer, c->n) == RMF_OK
+                      : rmf_open(&font, file, 12u + c->n, 0, 0) == RMF_OK &&
+                            rmf_find_glyph(&font, 'A', &glyph) == RMF_OK);
             for (unsigned x = 0; x < c->w; ++x) {
                 CHECK(rmf_glyph_raw(&glyph, x, c->y, &raw) == RMF_OK && raw == c->raw[x]);
                 CHECK(rmf_glyph_pixel(&glyph, x, c->y, &gray) == RMF_OK && gray == c->gray[x]);
@@ -310,23 +290,22 @@ static void test_headers(void) {
     CHECK(font.start_code == 0xA1A0 && font.end_code == 0xF7FE);
     CHECK_STATUS(rmf_header_fields(&font, &info), RMF_OK);
     CHECK(info.flags == 0x87 && info.point_size == 20 && info.x0 == 0 && info.y0 == -7);
-    CHECK(info.text == big + 9 && info.text_length == 11);
-    CHECK(info.family == big + 32 && info.family_length == 4);
+    CHECK(info.text == big + 9 && info.text_length == 11 && info.family == big + 32 &&
+          info.family_length == 4);
 
     current_case = "ttf header with W byte 0, family without terminator";
     memcpy(big, "TF\0", 3);
     memset(big + 32, 'x', 76);
     CHECK_STATUS(rmf_open(&font, big, 108, 0, 0), RMF_OK);
     CHECK(font.kind == RMF_KIND_TTF && font.width == 0);
-    CHECK_STATUS(rmf_header_fields(&font, &info), RMF_OK);
-    CHECK(info.family_length == 76);
+    CHECK(rmf_header_fields(&font, &info) == RMF_OK && info.family_length == 76);
 
     current_case = "library: no header fields; bad arguments";
     CHECK_STATUS(open_built(F_STRING, 184, &font), RMF_OK);
-    CHECK_STATUS(rmf_header_fields(&font, &info), RMF_BAD_ARGUMENT);
-    CHECK_STATUS(rmf_find_glyph(&font, 'a', NULL), RMF_BAD_ARGUMENT);
-    CHECK_STATUS(rmf_open(NULL, big, 184, 0, 0), RMF_BAD_ARGUMENT);
-    CHECK_STATUS(rmf_open(&font, NULL, 16, 0, 0), RMF_BAD_ARGUMENT);
+    CHECK(rmf_header_fields(&font, &info) == RMF_BAD_ARGUMENT &&
+          rmf_find_glyph(&font, 'a', NULL) == RMF_BAD_ARGUMENT &&
+          rmf_open(NULL, big, 184, 0, 0) == RMF_BAD_ARGUMENT);
+    CHECK_STATUS(rmf_open(&font, NULL, 16, 0, 0), RMF_BAD_ARGUMENT); /* and leaves font empty */
     CHECK_STATUS(rmf_find_glyph(&font, 0x41, &glyph), RMF_BAD_ARGUMENT);
 
     /* A count edited after rmf_open must not walk the scan off the buffer. */
@@ -338,7 +317,6 @@ static void test_headers(void) {
 
 int main(void) {
     test_open();
-    test_lookup();
     test_read_lookup();
     test_pixels();
     test_headers();

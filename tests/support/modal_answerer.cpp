@@ -19,6 +19,11 @@ void ModalAnswerer::Answer() {
         if (dialog == answered_) return;  // its queued accept has not run yet
         answered_ = dialog;
         ++fileDialogsSeen_;
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        fileDialogs_ << dialog->windowTitle() + '|' +
+                            QDir::cleanPath(dialog->directory().absolutePath()) + '|' +
+                            (name ? name->text() : QString()) + '|' +
+                            dialog->nameFilters().join(';');
         const QString path = files_.isEmpty() ? QString() : files_.takeFirst();
         if (path.isEmpty()) {
             dialog->reject();
@@ -26,8 +31,7 @@ void ModalAnswerer::Answer() {
             dialog->selectFile(path);
             // The whole path in the name field, so a folder that finishes
             // loading before the accept cannot bring its proposed name back.
-            if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
-                name->setText(path);
+            if (name) name->setText(path);
             // Queued: accepting an existing name opens the "replace it?" box,
             // which this timer must be free to answer.
             QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);

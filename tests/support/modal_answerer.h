@@ -11,7 +11,7 @@
 class ModalAnswerer : public QObject {
     Q_OBJECT
 
-public:
+  public:
     ModalAnswerer();
 
     // Paths for the next file dialogs, in order; "" cancels a dialog.
@@ -21,21 +21,27 @@ public:
     void Clear() {
         files_.clear();
         messages_.clear();
+        fileDialogs_.clear();
         fileDialogsSeen_ = 0;
     }
     int fileDialogsSeen() const { return fileDialogsSeen_; }
+    // What each file dialog showed: title|directory|file name|filter.
+    const QStringList& fileDialogs() const { return fileDialogs_; }
     // How the window's own yes/no questions are answered (recorded as messages).
     void AnswerQuestions(bool yes) { yesToQuestions_ = yes; }
     // Called when a "Message" box is closed, before the next one can open.
-    void SetOnMessage(std::function<void(const QString&)> onMessage) { onMessage_ = std::move(onMessage); }
+    void SetOnMessage(std::function<void(const QString&)> onMessage) {
+        onMessage_ = std::move(onMessage);
+    }
 
-private:
+  private:
     void Answer();
 
     QTimer timer_;
     QPointer<QWidget> answered_;
     QStringList files_;
     QStringList messages_;
+    QStringList fileDialogs_;
     int fileDialogsSeen_ = 0;
     bool yesToQuestions_ = false;
     std::function<void(const QString&)> onMessage_;

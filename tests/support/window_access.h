@@ -13,15 +13,9 @@ public:
     static int y0(const MainWindow& w) { return w.y0; }
     static int glyphW(const MainWindow& w) { return w.glyphW; }
     static int glyphH(const MainWindow& w) { return w.glyphH; }
-    static int grayLimit(const MainWindow& w) { return w.grayLimit; }
     static int& pixFormat(MainWindow& w) { return w.pixFormat; }
     static int spaceDivisor(const MainWindow& w) { return w.spaceDivisor; }
-    static int previewW(const MainWindow& w) { return w.previewW; }
-    static int previewH(const MainWindow& w) { return w.previewH; }
-    static int startCode(const MainWindow& w) { return w.startCode; }
-    static int endCode(const MainWindow& w) { return w.endCode; }
     static const QString& lastDir(const MainWindow& w) { return w.lastDir; }
-    static QString& lastDirRef(MainWindow& w) { return w.lastDir; }
     static QImage& glyphImage(MainWindow& w) { return w.glyphImage; }
     static const QImage& previewImage(const MainWindow& w) { return w.previewImage; }
     static QFont& currentFont(MainWindow& w) { return w.currentFont; }

@@ -23,17 +23,9 @@ inline bool WriteAll(const QString& path, const QByteArray& bytes) {
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 inline QByteArray Hex(const char* hex) { return QByteArray::fromHex(hex); }
-inline bool Filled(const QByteArray& bytes, int from, int count, char value = 0) {
-    return bytes.mid(from, count) == QByteArray(count, value);
-}
-// A 16 x 16 "1bits" glyph (2 bytes a row) with ink; left alignment inks column 0 (or 1).
+// A 16 x 16 "1bits" glyph (32 bytes) with ink.
 inline bool Inked(const QByteArray& bytes, int glyph) {
-    return glyph + 32 <= bytes.size() && !Filled(bytes, glyph, 32);
-}
-inline bool LeftAligned(const QByteArray& bytes, int glyph) {
-    for (int row = 0; row < 16; ++row)
-        if (uchar(bytes.at(glyph + 2 * row)) & 0xC0) return true;
-    return false;
+    return glyph + 32 <= bytes.size() && bytes.mid(glyph, 32) != QByteArray(32, '\0');
 }
 
 class WindowFixture {

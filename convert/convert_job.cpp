@@ -1,0 +1,142 @@
+#include "convert/convert_job.h"
+
+#include <QTextCodec>
+#include <new>
+
+#include "convert/parallel_render.h"
+#include "layout/gbk_width_list.h"
+#include "layout/run_log.h"
+#include "render/codes.h"
+
+namespace runemill {
+
+namespace {
+
+FontKind PlanKind(ConvertKind kind) {
+    switch (kind) {
+        case ConvertKind::Big5:
+            return FontKind::Big5;
+        case ConvertKind::Gbk:
+            return FontKind::Gbk;
+        case ConvertKind::Unicode:
+            return FontKind::Unicode;
+        case ConvertKind::Ascii:
+            return FontKind::Ascii;
+        case ConvertKind::String:
+            return FontKind::String;
+        default:
+            return FontKind::Gb2312;
+    }
+}
+
+}  // namespace
+
+Refusal ConvertJob::CodecRefusal(ConvertKind kind) {
+    int encoding = -1;
+    switch (kind) {
+        case ConvertKind::Gb2312:
+            encoding = kEncodingGb2312;
+            break;
+        case ConvertKind::Big5:
+            encoding = kEncodingBig5;
+            break;
+        case ConvertKind::Gbk:
+            encoding = kEncodingGbk;
+            break;
+        case ConvertKind::Chip:
+        case ConvertKind::Ttf:
+            // The headers store their texts in GBK.
+            return QTextCodec::codecForName("gbk") ? Refusal() : Refusal::NoCodec("gbk");
+        default:
+            return Refusal();
+    }
+    return CodecFor(encoding) ? Refusal() : Refusal::NoCodec(CodecName(encoding));
+}
+
+Refusal ConvertJob::Prepare() {
+    plan_ = FontPlan();
+    header_.clear();
+    const ConvertKind kind = request_.kind;
+    if (IsHeaderKind(kind)) {
+        if (Refusal refusal = CodecRefusal(kind)) return refusal;
+        const ChipHeaderFields fields = request_.HeaderFields();
+        header_ = kind == ConvertKind::Ttf ? TtfFontHeader(fields) : ChipFontHeader(fields);
+        return Refusal();
+    }
+    Refusal refusal;
+    plan_ = kind == ConvertKind::String
+                ? FontPlan::ForString(request_.Cell(), request_.text, &refusal)
+                : FontPlan::ForLibrary(PlanKind(kind), request_.Cell(), request_.startCode,
+                                       request_.endCode, &refusal);
+    if (refusal) return refusal;
+    return CodecRefusal(kind);
+}
+
+QStringList ConvertJob::StartLines() const {
+    const int start = request_.startCode;
+    const int end = request_.endCode;
+    switch (request_.kind) {
+        case ConvertKind::Gb2312:
+            return {PageLine(start, end)};
+        case ConvertKind::Big5:
+        case ConvertKind::Gbk:
+            return {MaxPageLine(start, end)};
+        case ConvertKind::Unicode:
+            return UnicodeLines(start, end);
+        case ConvertKind::Chip:
+        case ConvertKind::Ttf:
+            return ChipHeaderLines(request_.HeaderFields(), header_, request_.kind == ConvertKind::Ttf);
+        default:
+            return {};
+    }
+}
+
+QStringList ConvertJob::FinalLines(const QVector<int>& widths) const {
+    if (request_.kind != ConvertKind::Gbk) return StartLines();
+    // The width list, a C initialiser, replaces the whole log.
+    GbkWidthList list;
+    for (int i = 0; i < plan_.slotCount() && i < widths.size(); ++i)
+        list.AddIfListed(plan_, plan_.slot(i), widths.at(i));
+    return list.Text().split(QStringLiteral("\r\n"));
+}
+
+QString ConvertJob::CompletionText() const {
+    switch (request_.kind) {
+        case ConvertKind::Gb2312:
+            return QStringLiteral("GB2312 Font Lib ok");
+        case ConvertKind::Big5:
+            return QStringLiteral("BIG5 Font Lib ok");
+        case ConvertKind::Gbk:
+            return QStringLiteral("GBK Font Lib ok");
+        case ConvertKind::Unicode:
+        case ConvertKind::Ascii:
+            return QStringLiteral("UniCode Font Lib ok");
+        case ConvertKind::String:
+            return QStringLiteral("String Font bin ok");
+        default:
+            return QStringLiteral("Font bin ok");
+    }
+}
+
+QByteArray ConvertJob::Run(int threads, const Progress& progress, QVector<int>* widths,
+                           Refusal* refusal) const {
+    *refusal = Refusal();
+    const qint64 size = plan_.fileSize();
+    QByteArray file;
+    try {
+        file.resize(int(size));  // below 2^31, as the plan has checked
+    } catch (const std::bad_alloc&) {
+        *refusal = Refusal::NoMemoryForFile(size);
+        return QByteArray();
+    }
+    uchar* out = reinterpret_cast<uchar*>(file.data());
+    plan_.WriteFixedBytes(out);
+    if (!RenderPlanSlots(plan_, request_, ThreadsForRun(threads, plan_.slotCount()), out, progress,
+                         widths)) {
+        *refusal = Refusal::NoMemoryForCell(request_.width, request_.height);
+        return QByteArray();
+    }
+    return file;
+}
+
+}  // namespace runemill

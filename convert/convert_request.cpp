@@ -1,0 +1,107 @@
+#include "convert/convert_request.h"
+
+#include "render/packers.h"
+
+namespace runemill {
+
+namespace {
+
+struct KindEntry {
+    const char* name;
+    ConvertKind kind;
+    CodeRange range;
+};
+
+const KindEntry kKinds[] = {
+    {"gb2312", ConvertKind::Gb2312, {0xA1A0, 0xF7FE}}, {"big5", ConvertKind::Big5, {0xA140, 0xF9FF}},
+    {"gbk", ConvertKind::Gbk, {0x8140, 0xFEBF}},       {"unicode", ConvertKind::Unicode, {0x4E00, 0x9FA5}},
+    {"ascii", ConvertKind::Ascii, {}},                 {"string", ConvertKind::String, {}},
+    {"chip", ConvertKind::Chip, {0xA1A0, 0xF7FE}},     {"ttf", ConvertKind::Ttf, {0xA1A0, 0xF7FE}},
+};
+
+const KindEntry& EntryOf(ConvertKind kind) {
+    for (const KindEntry& entry : kKinds) {
+        if (entry.kind == kind) return entry;
+    }
+    return kKinds[0];
+}
+
+}  // namespace
+
+CodeRange DefaultRange(ConvertKind kind) { return EntryOf(kind).range; }
+
+QString KindName(ConvertKind kind) { return QLatin1String(EntryOf(kind).name); }
+
+bool KindFromName(const QString& name, ConvertKind* kind) {
+    for (const KindEntry& entry : kKinds) {
+        if (name.compare(QLatin1String(entry.name), Qt::CaseInsensitive) == 0) {
+            *kind = entry.kind;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool IsHeaderKind(ConvertKind kind) { return kind == ConvertKind::Chip || kind == ConvertKind::Ttf; }
+
+ConvertRequest ConvertRequest::Defaults(ConvertKind kind) {
+    ConvertRequest request;
+    request.kind = kind;
+    const CodeRange range = DefaultRange(kind);
+    request.startCode = range.start;
+    request.endCode = range.end;
+    return request;
+}
+
+QFont ConvertRequest::Font() const {
+    QFont font(family, 12, QFont::Normal, false);
+    font.setPointSizeF(pointSize);
+    font.setUnderline(underline);
+    return font;
+}
+
+GlyphSettings ConvertRequest::Glyph() const {
+    GlyphSettings glyph;
+    glyph.pack.width = width;
+    glyph.pack.height = height;
+    glyph.pack.pixFormat = NormalizePixelFormat(pixFormat);
+    glyph.pack.grayLimit = grayLimit;
+    glyph.render.bold = bold;
+    glyph.render.italic = italic;
+    glyph.render.crisp = crisp;
+    glyph.render.fallbackFamilies = fallbackFamilies;
+    glyph.render.x0 = x0;
+    glyph.render.y0 = y0;
+    glyph.transform.reverseX = reverseX;
+    glyph.transform.reverseY = reverseY;
+    glyph.transform.rotation = rotation;
+    return glyph;
+}
+
+CellSettings ConvertRequest::Cell() const {
+    CellSettings cell;
+    cell.width = width;
+    cell.height = height;
+    cell.pixFormat = pixFormat;
+    cell.spaceDivisor = spaceDivisor;
+    return cell;
+}
+
+ChipHeaderFields ConvertRequest::HeaderFields() const {
+    ChipHeaderFields fields;
+    fields.width = width;
+    fields.height = height;
+    fields.startCode = startCode;
+    fields.endCode = endCode;
+    fields.pixFormat = pixFormat;
+    fields.italic = italic;
+    fields.bold = bold;
+    fields.underline = underline;
+    fields.pointSize = int(pointSize);
+    fields.x0 = x0;
+    fields.y0 = y0;
+    fields.family = family;
+    return fields;
+}
+
+}  // namespace runemill

@@ -1,0 +1,74 @@
+// One description of a conversion: what to write and how to draw it. Its
+// default values are the window's state right after start, written only
+// here; the window, runemill-cli, its help and the benchmarks read them.
+#pragma once
+
+#include <QFont>
+#include <QString>
+#include <QStringList>
+
+#include "layout/chip_header.h"
+#include "layout/font_plan.h"
+#include "render/glyph_drawer.h"
+
+namespace runemill {
+
+enum class ConvertKind { Gb2312, Big5, Gbk, Unicode, Ascii, String, Chip, Ttf };
+
+struct CodeRange {
+    int start = -1;  // -1: the kind has no code range
+    int end = -1;
+};
+
+// The range the code fields hold when the kind's encoding is chosen; the
+// two headers read the fields as they are at start-up (the GB2312 range).
+CodeRange DefaultRange(ConvertKind kind);
+
+// "gb2312", "big5", "gbk", "unicode", "ascii", "string", "chip", "ttf".
+QString KindName(ConvertKind kind);
+bool KindFromName(const QString& name, ConvertKind* kind);  // case ignored
+bool IsHeaderKind(ConvertKind kind);
+
+struct ConvertRequest {
+    ConvertKind kind = ConvertKind::Gb2312;
+    int startCode = 0xA1A0;  // libraries and headers
+    int endCode = 0xF7FE;
+    QString text;  // string kind: the characters of the font
+    int width = 32;
+    int height = 32;
+    int pixFormat = 0;  // index of kPixelFormatNames
+    int grayLimit = 50;
+    int spaceDivisor = 3;  // the ASCII space is W / 3 wide
+    QString family = QStringLiteral("宋体");
+    // When set, the family of face `face` of this file (TTF, OTF, TTC, OTC,
+    // OTB, PCF or BDF) is drawn instead of `family`.
+    QString fontFile;
+    int face = 0;
+    // Families that draw the characters the chosen face lacks, first that
+    // has it; none by default: such characters are blank.
+    QStringList fallbackFamilies;
+    // Points at 96 dpi; fractional sizes give whole pixels (12 pt is 16 px,
+    // 11.25 pt 15 px). The two headers store the whole points.
+    qreal pointSize = 20;
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    bool crisp = false;  // the crisp rendering mode; smooth (antialiased) when false
+    int x0 = 0;
+    int y0 = -7;  // the window's vertical bar starts at 26: y0 = 26 - 33
+    int rotation = 0;  // 0, right 90, left 90
+    bool reverseX = false;
+    bool reverseY = false;
+
+    // A request of `kind` with every other setting at its start-up value.
+    static ConvertRequest Defaults(ConvertKind kind);
+
+    // The font as the window holds it: family and size; weight and style
+    // are written by the rasteriser from the glyph settings.
+    QFont Font() const;
+    GlyphSettings Glyph() const;
+    CellSettings Cell() const;
+    ChipHeaderFields HeaderFields() const;
+};
+
+}  // namespace runemill

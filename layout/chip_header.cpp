@@ -1,0 +1,70 @@
+#include "layout/chip_header.h"
+
+#include <QTextCodec>
+#include <algorithm>
+#include <cstring>
+
+#include "layout/layout_constants.h"
+#include "render/packers.h"
+
+namespace runemill {
+
+namespace {
+
+void PutLe16(uchar* out, int value) {
+    out[0] = uchar(value & 0xFF);
+    out[1] = uchar((value >> 8) & 0xFF);
+}
+
+// Copies at most `maxBytes` bytes of `text` to `out` and ends them with 0x00.
+void PutText(uchar* out, const QByteArray& text, int maxBytes) {
+    const int n = std::min(text.size(), maxBytes);
+    std::memcpy(out, text.constData(), size_t(n));
+    out[n] = 0;
+}
+
+}  // namespace
+
+QByteArray ChipFontHeader(const ChipHeaderFields& fields, ChipHeaderKind kind) {
+    QTextCodec* codec = QTextCodec::codecForName("gbk");
+    if (!codec) return QByteArray();
+
+    uchar out[kChipHeaderSize];
+    std::memset(out, kChipHeaderFill, sizeof out);
+    const bool ttf = kind == ChipHeaderKind::Ttf;
+    const char* magic = ttf ? kTtfMagic : kChipMagic;
+    out[0] = uchar(magic[0]);
+    out[1] = uchar(magic[1]);
+    out[2] = uchar(fields.width & 0xFF);
+    out[3] = uchar(fields.height & 0xFF);
+    PutLe16(out + 4, fields.startCode);
+    PutLe16(out + 6, fields.endCode);
+    out[8] = uchar(NormalizePixelFormat(fields.pixFormat));
+
+    const QByteArray text =
+        codec->fromUnicode(QString::fromLatin1(ttf ? kTtfHeaderText : kChipPartNumber));
+    PutText(out + kChipTextOffset, text, kChipTextMaxBytes);
+
+    uchar flags = kChipFlagsBase;
+    if (fields.italic) flags |= kChipFlagItalic;
+    if (fields.underline) flags |= kChipFlagUnderline;
+    if (fields.bold) flags |= kChipFlagBold;
+    out[kChipFlagsOffset] = flags;
+    out[kChipPointSizeOffset] = uchar(fields.pointSize & 0xFF);
+    out[kChipX0Offset] = uchar(fields.x0 & 0xFF);
+    out[kChipY0Offset] = uchar(fields.y0 & 0xFF);
+
+    // A family shorter than 76 bytes fits whole with its 0x00 by byte 107;
+    // a longer one keeps 55 bytes, so its 0x00 lands at byte 87.
+    const QByteArray family = codec->fromUnicode(fields.family);
+    const int familyBytes =
+        family.size() < kChipFamilyWholeBelow ? family.size() : kChipFamilyCutBytes;
+    PutText(out + kChipFamilyOffset, family, familyBytes);
+    return QByteArray(reinterpret_cast<const char*>(out), kChipHeaderSize);
+}
+
+QByteArray TtfFontHeader(const ChipHeaderFields& fields) {
+    return ChipFontHeader(fields, ChipHeaderKind::Ttf);
+}
+
+}  // namespace runemill

@@ -1,0 +1,28 @@
+// The face the start-up family resolves to, fixed by the program rather than
+// left to the desktop's font configuration.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace runemill {
+
+// The window starts with the family of the default request. Where no face of that name is
+// installed, draw it with an installed CJK face that covers GB2312, BIG5 and
+// GBK (first found of a fixed list) instead of whatever sans face the system
+// would pick, so a machine without it still draws the same glyphs as any
+// other machine with the same fonts. Safe to call more than once.
+void InstallFontSubstitutes(const QString& startFamily);
+
+// Whether `family`, or a face it is substituted by, is installed (or loaded
+// by the application), compared without case. Qt would quietly draw an
+// unknown family with some other face.
+bool FamilyInstalled(const QString& family);
+
+// Loads face `face` of a font file (TTF, OTF, a TTC or OTC collection, OTB,
+// PCF or BDF) for this process and gives its family in *family; bitmap
+// faces keep their own sizes. Returns an empty string when done, else why
+// not ("cannot read a font from FILE", "FILE has 3 faces, 0 to 2").
+QString LoadFontFile(const QString& path, int face, QString* family);
+
+}  // namespace runemill

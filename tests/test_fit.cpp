@@ -1,0 +1,129 @@
+// Crisp drawing and fitting with the installed fonts: crisp glyphs are two-level, and a fitted
+// size keeps every glyph whole in its cell while the next size up cannot.
+#include <QtTest>
+
+#include "convert/convert_request.h"
+#include "render/font_families.h"
+#include "render/glyph_fit.h"
+
+using namespace runemill;
+
+namespace {
+
+// The ASCII block, left-aligned as the libraries draw it, then CJK characters with dense
+// strokes, full-width forms and symbols that reach the top and bottom of the line.
+QVector<FitGlyph> RunGlyphs() {
+    QVector<FitGlyph> glyphs;
+    for (ushort c = 0x20; c < 0x7F; ++c) glyphs.append({QString(QChar(c)), true});
+    for (const QChar c : QStringLiteral("疆馨餐百乐鑫中国。，（）【】│┼＿￣ぁガЁ"))
+        glyphs.append({QString(c), false});
+    return glyphs;
+}
+
+qint64 GraySum(const QImage& glyph) {
+    qint64 sum = 0;
+    for (int y = 0; y < glyph.height(); ++y)
+        for (int x = 0; x < glyph.width(); ++x) sum += qGray(glyph.pixel(x, y));
+    return sum;
+}
+
+}  // namespace
+
+class TestFit : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase() { InstallFontSubstitutes(ConvertRequest().family); }
+
+    // Every byte of a crisp 8bits glyph is 0 or 255, bold, italic and underlined too; the smooth
+    // glyph of the same settings has the gray edges the check would catch.
+    void crispIsTwoLevel_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("size");
+        QTest::addColumn<bool>("bold");
+        QTest::addColumn<bool>("italic");
+        QTest::addColumn<bool>("underline");
+        QTest::newRow("疆 16") << "疆" << 16 << false << false << false;
+        QTest::newRow("馨 12 bold") << "馨" << 12 << true << false << false;
+        QTest::newRow("餐 24 italic") << "餐" << 24 << false << true << false;
+        QTest::newRow("g 20 underlined") << "g" << 20 << false << false << true;
+    }
+    void crispIsTwoLevel() {
+        QFETCH(QString, text);
+        QFETCH(int, size);
+        QFETCH(bool, bold);
+        QFETCH(bool, italic);
+        QFETCH(bool, underline);
+        ConvertRequest request;
+        request.width = request.height = size;
+        request.pixFormat = kFormat8Bit;
+        request.pointSize = size * 0.75;
+        request.bold = bold;
+        request.italic = italic;
+        request.underline = underline;
+        request.y0 = 0;
+        for (const bool crisp : {false, true}) {
+            request.crisp = crisp;
+            GlyphDrawer drawer(request.Font(), request.Glyph());
+            QByteArray bytes(size * size, '\x5a');
+            QVERIFY(drawer.Draw(text, false, false, reinterpret_cast<uchar*>(bytes.data())) > 0);
+            const int levels = bytes.size() - bytes.count('\0') - bytes.count('\xff');
+            if (crisp)
+                QVERIFY2(levels == 0 && bytes.count('\xff') > 0, "gray or no ink in a crisp glyph");
+            else
+                QVERIFY2(levels > 0, "no gray in a smooth glyph");
+        }
+    }
+
+    // Fitted, each glyph drawn in its cell holds all the ink it has on a canvas without edges;
+    // one pixel larger, the glyphs' ink cannot be placed in the cell whatever the offsets.
+    void fitKeepsEveryGlyphWhole_data() {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<bool>("crisp");
+        for (const int size : {12, 16, 24, 40})
+            for (const bool crisp : {false, true})
+                QTest::newRow(
+                    qPrintable(QStringLiteral("%1 %2").arg(size).arg(crisp ? "crisp" : "smooth")))
+                    << size << crisp;
+    }
+    void fitKeepsEveryGlyphWhole() {
+        QFETCH(int, size);
+        QFETCH(bool, crisp);
+        ConvertRequest request;
+        request.width = request.height = size;
+        request.crisp = crisp;
+        const QVector<FitGlyph> glyphs = RunGlyphs();
+        const FitResult fit = FitGlyphs(request.Font(), request.Glyph().render, size, size, glyphs);
+        QVERIFY(fit.found());
+        QCOMPARE(fit.unfit, QStringList());
+
+        request.pointSize = fit.pointSize();
+        request.x0 = fit.x0;
+        request.y0 = fit.y0;
+        GlyphRasterizer rasterizer, measurer;
+        QImage glyph = MakeGlyphImage(size, size);
+        RenderOptions options = request.Glyph().render;
+        int top = INT_MAX, bottom = INT_MIN;
+        bool inCanvas = true;
+        for (const FitGlyph& g : glyphs) {
+            QFont font = request.Font();
+            options.leftAligned = g.leftAligned;
+            QVERIFY(rasterizer.Render(glyph, font, g.text, options));
+            QVERIFY2(GraySum(glyph) == measurer.MeasureInk(font, g.text, options, size, size).ink,
+                     qPrintable(g.text + " is cut"));
+
+            // The same glyph one pixel larger: its box on the canvas.
+            QFont larger = request.Font();
+            larger.setPointSizeF((fit.pixelSize + 1) * 0.75);
+            const InkBox box = measurer.MeasureInk(larger, g.text, options, size, size);
+            if (box.isEmpty()) continue;
+            inCanvas = inCanvas && box.left >= 0 && box.right < size && box.top >= 0 &&
+                       box.bottom < CanvasHeight(size);
+            top = qMin(top, box.top);
+            bottom = qMax(bottom, box.bottom);
+        }
+        QVERIFY2(!inCanvas || bottom - top + 1 > size, "one pixel larger fits too");
+    }
+};
+
+QTEST_MAIN(TestFit)
+#include "test_fit.moc"

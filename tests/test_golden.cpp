@@ -1,0 +1,63 @@
+// Small files of every kind, committed in tests/golden with the checksum of
+// the font they were drawn from, regenerated through runemill-cli and compared
+// byte for byte. A different font file skips the test rather than failing it.
+#include <QCryptographicHash>
+#include <QtTest>
+
+namespace {
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+}  // namespace
+
+class TestGolden : public QObject {
+    Q_OBJECT
+    const QString golden = QStringLiteral(RUNEMILL_GOLDEN_DIR);
+    QString font;
+    QTemporaryDir dir;
+
+  private slots:
+    void initTestCase() {
+        for (const QString& line : QString(ReadAll(golden + "/manifest.txt")).split('\n')) {
+            const QStringList words = line.split(' ');
+            if (words.value(0) != "font") continue;
+            font = words.value(1);
+            const QByteArray sum =
+                QCryptographicHash::hash(ReadAll(font), QCryptographicHash::Sha256).toHex();
+            if (sum != words.value(2).toLatin1())
+                QSKIP(qPrintable("the golden files were drawn from another " + font));
+        }
+        QVERIFY2(!font.isEmpty(), "manifest.txt names no font");
+    }
+
+    void sameBytes_data() {
+        QTest::addColumn<QStringList>("arguments");
+        for (const QString& line : QString(ReadAll(golden + "/manifest.txt")).split('\n')) {
+            if (line.isEmpty() || line.startsWith('#') || line.startsWith("font ")) continue;
+            QStringList words = line.split(' ');
+            const QString file = words.takeFirst();
+            QTest::newRow(qPrintable(file)) << words;
+        }
+    }
+    void sameBytes() {
+        QFETCH(QStringList, arguments);
+        const QString output = dir.filePath(QTest::currentDataTag());
+        for (QString& word : arguments) word.replace("@font", font).replace("@dir", golden);
+        QProcess cli;
+        cli.start(RUNEMILL_CLI_PATH, QStringList{"convert"} + arguments + QStringList{"-o", output, "--quiet"});
+        QVERIFY(cli.waitForFinished(60000) && cli.exitCode() == 0);
+        const QByteArray made = ReadAll(output), kept = ReadAll(golden + '/' + QTest::currentDataTag());
+        int first = 0;
+        while (first < made.size() && first < kept.size() && made.at(first) == kept.at(first)) ++first;
+        QVERIFY2(made == kept, qPrintable(QStringLiteral("%1 bytes made, %2 kept; the first difference at offset %3")
+                                              .arg(made.size())
+                                              .arg(kept.size())
+                                              .arg(first)));
+    }
+};
+
+QTEST_MAIN(TestGolden)
+#include "test_golden.moc"
