@@ -37,13 +37,16 @@ export DISPLAY=:$(cat "$WORK/display")
 [ -d "$WINEPREFIX" ] || echo "Creating the Wine prefix $WINEPREFIX"
 wineboot -i >/dev/null 2>&1
 
+# Font files whose faces are the installed ones of their family: the Linux
+# build draws a --font-file by its family name, so an installed face of the
+# same family in another style would be drawn there instead.
 cp /usr/share/fonts/truetype/wqy/wqy-zenhei.ttc /usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf \
-    /usr/share/fonts/truetype/liberation/LiberationSerif-Bold.ttf "$WORK/fonts/"
+    /usr/share/fonts/truetype/liberation/LiberationSerif-Regular.ttf "$WORK/fonts/"
 printf 'Hello, 世界! 温度 25°C\n设置 菜单 返回 確定\n' > "$WORK/fonts/ui.txt"
 
 ZEN=(--font-file ../fonts/wqy-zenhei.ttc)
 SANS=(--font-file ../fonts/LiberationSans-Regular.ttf)
-SERIF=(--font-file ../fonts/LiberationSerif-Bold.ttf)
+SERIF=(--font-file ../fonts/LiberationSerif-Regular.ttf)
 CASES=()
 add() { CASES+=("$*"); }  # add <name> <convert arguments...>
 
