@@ -84,6 +84,7 @@ add bold-italic-underline gbk --from B0A1 --to B1FE --bold --italic --underline 
 add rotated-mirrored big5 --from A440 --to A4FE --rotate r90 --reverse-x --format 8bits "${ZEN[@]}"
 add left-rotated ascii --rotate l90 --reverse-y --space 2 --limit 100 "${SANS[@]}"
 add offsets gb2312 --from B0A1 --to B0FE --x0 3 --y0 2 --format 4bits --jobs 2 "${ZEN[@]}"
+add crisp-fitted-second-face gbk --render crisp --fit --face 2 --jobs 2 "${ZEN[@]}"
 
 run_side() {  # run_side <dir> <command...>; prints the exit status
     local dir=$1 status=0
