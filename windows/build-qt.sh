@@ -8,9 +8,11 @@
 # finds it (".complete" is written last) and builds nothing.
 #
 # FreeType is the version the Linux build draws with (Debian's libfreetype6,
-# with Debian's patches and options), built once here and used by Qt instead of
-# the older copy Qt bundles: a glyph's pixels must not depend on the system
-# that drew them.
+# with Debian's patches), built here and used by Qt instead of the older copy
+# Qt bundles: a glyph's pixels must not depend on the system that drew them.
+# It leaves out the system libraries Debian links for PNG colour bitmaps and
+# WOFF2 (Brotli), which outline glyphs never use, and reads gzip-compressed
+# fonts with its own copy of zlib.
 set -euo pipefail
 
 CACHE=${RUNEMILL_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/runemill-windows}

@@ -35,15 +35,18 @@ install_missing() {
         apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# apt-get source needs deb-src lines: the system's own sources, as deb-src.
+# apt-get source needs deb-src lines: the system's own Debian/Ubuntu sources,
+# as deb-src.
 enable_source_packages() {
     apt-cache showsrc qtbase-opensource-src 2>/dev/null | grep -q '^Package:' && return 0
-    local list=/etc/apt/sources.list.d/runemill-deb-src
-    if ls /etc/apt/sources.list.d/*.sources >/dev/null 2>&1; then
-        cat /etc/apt/sources.list.d/*.sources | sed 's/^Types: deb$/Types: deb-src/' |
-            sudo_if_needed tee "$list.sources" >/dev/null
+    local list=/etc/apt/sources.list.d/runemill-deb-src files
+    files=$(grep -lE '^URIs:.*(debian|ubuntu)' /etc/apt/sources.list.d/*.sources 2>/dev/null |
+        grep -v runemill-deb-src || true)
+    if [ -n "$files" ]; then
+        # shellcheck disable=SC2086
+        sed 's/^Types: deb$/Types: deb-src/' $files | sudo_if_needed tee "$list.sources" >/dev/null
     else
-        grep -h '^deb ' /etc/apt/sources.list | sed 's/^deb /deb-src /' |
+        grep -hE '^deb .*(debian|ubuntu)' /etc/apt/sources.list | sed 's/^deb /deb-src /' |
             sudo_if_needed tee "$list.list" >/dev/null
     fi
     sudo_if_needed apt-get update -qq
