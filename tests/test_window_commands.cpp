@@ -1,7 +1,7 @@
-// The window's commands that write one file each: Convert ASCII, Convert string and the two
-// hidden 108-byte headers. Their bytes, and the header's log lines, are the core's (test_font_plan,
-// test_golden, test_cli's window = CLI check); here: messages, dialogs, progress, buttons, the
-// check box, lastDir and what a refusal or a failed write leaves.
+// The window's commands that write one file each: Convert ASCII, Convert string, the two hidden
+// 108-byte headers, and what a refusal or a failed write of any command (Convert all too) leaves.
+// Their bytes, and the header's log lines, are the core's (test_font_plan, test_golden, test_cli's
+// window = CLI check); here: messages, dialogs, progress, buttons, the check box and lastDir.
 #include <sys/resource.h>
 
 #include <QtTest>
@@ -11,19 +11,22 @@
 
 namespace {
 
-enum Command { kAscii, kString, kChip, kTtf };
+enum Command { kAscii, kString, kChip, kTtf, kAll };
 const char* const kButtons[] = {"pushButton_Ascii", "pushButton_String", "pushButton",
-                                "pushButton_2"};  // the last two are hidden, but wired
+                                "pushButton_2", "pushButton_MakeFont"};  // chip, ttf: hidden
+enum Library { kGb2312, kGbk = 2, kUnicode };
 
 struct Failure {
     const char* name;
     Command command;
     QString target;  // "" cancels the save dialog
     QStringList messages;
+    int dialogs;               // file dialogs shown
     const char* text = "abc";  // for Convert string; null cancels its text dialog
-    const char *start = "A1A0", *end = "F7FE";
-    int width = 16;
+    const char *start = "A1A0", *end = "F7FE", *width = "16", *height = "16";
     qint64 fileLimit = 0;  // a file-size limit: a regular file that cannot grow past it
+    int library = kGb2312, pixFormat = 0;  // for Convert all
+    const char* logAdded = "";             // by a refused command
 };
 
 }  // namespace
@@ -33,9 +36,9 @@ Q_DECLARE_METATYPE(Failure)
 class WindowCommandsTest : public QObject, private WindowFixture {
     Q_OBJECT
 
-    void setCell(int width, int height) {
-        set("lineEdit_W", QString::number(width));
-        set("lineEdit_H", QString::number(height));
+    void setCell(const QString& width, const QString& height) {
+        set("lineEdit_W", width);
+        set("lineEdit_H", height);
     }
     // Clicks a command; Convert string first asks for its text file.
     void run(Command command, const QString& target, const QString& text = QString()) {
@@ -50,7 +53,7 @@ class WindowCommandsTest : public QObject, private WindowFixture {
   private slots:
     void init() {
         open();
-        setCell(16, 16);
+        setCell("16", "16");
     }
     void cleanup() { close(); }
 
@@ -61,54 +64,47 @@ class WindowCommandsTest : public QObject, private WindowFixture {
         QCOMPARE(lastDir(), path("sub") + "/");
         run(kChip, path("chip.bin"));
         QCOMPARE(lastDir(), dir->path() + "/");
-        const QString first = QDir::cleanPath(QCoreApplication::applicationDirPath());
+        const QString shown = "Save bin files|%1|_Font_.bin|file(*.bin)";
         QCOMPARE(answerer->fileDialogs(),
-                 QStringList({"Save bin files|" + first + "|_Font_.bin|file(*.bin)",
-                              "Save bin files|" + QDir::cleanPath(path("sub")) +
-                                  "|_Font_.bin|file(*.bin)"}));
+                 QStringList({shown.arg(QDir::cleanPath(QCoreApplication::applicationDirPath())),
+                              shown.arg(QDir::cleanPath(path("sub")))}));
     }
 
-    // A longer file is emptied first; the check box is on while the glyphs are drawn and
-    // restored after; the buttons come back before the closing message, the bar shows 100
-    // until it closes.
-    void asciiFont() {
-        QVERIFY(WriteAll(path("ascii.bin"), QByteArray(60000, 'x')));
-        QVector<int> atMessage;
+    // A longer file is emptied first. While the glyphs are drawn the buttons are off and the check
+    // box is on; it is off again after the closing message. At the message the bar shows 100 and
+    // (ASCII) the buttons are back and the box off; after it the bar is 0 (string: 100). Convert
+    // string leaves the window on Unicode and keeps the text's distinct UTF-16 units in
+    // first-occurrence order, line breaks left out. (The bytes are test_cli's window = CLI check.)
+    void asciiAndStringFonts_data() {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QByteArray>("units");    // from byte 9
+        QTest::addColumn<QVector<int>>("state");  // bar, buttons, box at the message; bar, encoding
+        QTest::newRow("ASCII") << int(kAscii) << "UniCode Font Lib ok" << QByteArray()
+                               << QVector<int>{100, 3, 0, 0, 0};
+        QTest::newRow("string") << int(kString) << "String Font bin ok"
+                                << QByteArray::fromHex("7800790020003DD800DE")
+                                << QVector<int>{100, 0, 1, 100, 3};
+    }
+    void asciiAndStringFonts() {
+        QFETCH(int, command);
+        QFETCH(QString, message);
+        QFETCH(QByteArray, units);
+        QFETCH(QVector<int>, state);
+        QVERIFY(WriteAll(path("out.bin"), QByteArray(60000, 'x')));
+        QVector<int> seen;
         answerer->SetOnMessage(
-            [&](const QString&) { atMessage << progress() << enabledButtons(); });
+            [&](const QString&) { seen << progress() << enabledButtons() << left(); });
         bool leftOffDuring = false;
         onSample = [&] { leftOffDuring |= !left(); };
-        run(kAscii, path("ascii.bin"));
-        QCOMPARE(answerer->messages(), QStringList({"UniCode Font Lib ok"}));
-        QCOMPARE(ReadAll(path("ascii.bin")).size(), 104 + 95 * 32);
-        QCOMPARE(atMessage, QVector<int>({100, 3}));
-        QVERIFY(samples > 0 && mostButtonsDuring == 0 && !leftOffDuring);
-        QVERIFY(!left());
-        QCOMPARE(progress(), 0);
-    }
-
-    // The text's distinct UTF-16 units in first-occurrence order, line breaks left out; the run
-    // leaves the window on the Unicode library, the bar at 100, the buttons off and the check
-    // box on until the message is closed. (Its bytes are test_cli's window = CLI check.)
-    void stringFont() {
-        setLeft(false);
-        QVERIFY(WriteAll(path("s.bin"), QByteArray(5000, 'x')));
-        QVector<int> atMessage;
-        answerer->SetOnMessage(
-            [&](const QString&) { atMessage << progress() << enabledButtons() << left(); });
-        run(kString, path("s.bin"), textFile("x\r\ny x\r\n\xF0\x9F\x98\x80"));
-        QCOMPARE(answerer->messages(), QStringList({"String Font bin ok"}));
-        const QByteArray file = ReadAll(path("s.bin"));
-        QCOMPARE(file.size(), 9 + 5 * 35);
-        QCOMPARE(file.mid(9, 10), Hex("7800790020003DD800DE"));
-        QCOMPARE(atMessage, QVector<int>({100, 0, 1}));
-        QVERIFY(samples > 0 && mostButtonsDuring == 0);
-        QCOMPARE(w<QComboBox>("comboBox_FCode")->currentText(), QStringLiteral("UniCode"));
-        QCOMPARE(w<QLineEdit>("lineEdit_SCode")->text() + w<QLineEdit>("lineEdit_ECode")->text(),
-                 QStringLiteral("4E009FA5"));
-        QVERIFY(!left());
+        run(Command(command), path("out.bin"), textFile("x\r\ny x\r\n\xF0\x9F\x98\x80"));
+        QCOMPARE(answerer->messages(), QStringList({message}));
+        const QByteArray file = ReadAll(path("out.bin"));
+        QVERIFY2(file.size() > 9 && file.size() < 60000, "glyphs written, the old bytes gone");
+        QCOMPARE(file.mid(9, units.size()), units);
+        QVERIFY(samples > 0 && mostButtonsDuring == 0 && !leftOffDuring && !left());
         QCOMPARE(enabledButtons(), 3);
-        QCOMPARE(progress(), 100);
+        QCOMPARE(seen << progress() << w<QComboBox>("comboBox_FCode")->currentIndex(), state);
     }
 
     // A View at a size that cannot be drawn is refused, and the next run at a good size still
@@ -118,13 +114,10 @@ class WindowCommandsTest : public QObject, private WindowFixture {
         QTest::addColumn<QString>("height");
         QTest::addColumn<QString>("message");
         const QString small = "W and H must be at least 1.";
-        QTest::newRow("empty W") << ""
-                                 << "16" << small;
-        QTest::newRow("beyond int") << "99999999999"
-                                    << "16" << small;
+        QTest::newRow("empty W") << QString() << "16" << small;
+        QTest::newRow("beyond int") << QString("99999999999") << "16" << small;
         QTest::newRow("too large to draw")
-            << "99999"
-            << "99999"
+            << QString("99999") << "99999"
             << "A cell of 99999 x 99999 pixels is too large to draw; choose a smaller W or H.";
     }
     void undrawableViewThenRun() {
@@ -132,12 +125,11 @@ class WindowCommandsTest : public QObject, private WindowFixture {
         QFETCH(QString, height);
         QFETCH(QString, message);
         run(kAscii, path("before.bin"));
-        set("lineEdit_W", width);
-        set("lineEdit_H", height);
+        setCell(width, height);
         w<QPushButton>("pushButton_3")->click();
         w<QScrollBar>("verticalScrollBar")->setValue(27);  // silent: W or H is being edited
         w<QScrollBar>("verticalScrollBar")->setValue(26);
-        setCell(16, 16);
+        setCell("16", "16");
         run(kAscii, path("after.bin"));
         QCOMPARE(answerer->messages(),
                  QStringList({"UniCode Font Lib ok", message, "UniCode Font Lib ok"}));
@@ -145,12 +137,15 @@ class WindowCommandsTest : public QObject, private WindowFixture {
         QCOMPARE(ReadAll(path("after.bin")), ReadAll(path("before.bin")));
     }
 
-    // The same View pressed in the middle of a run: the run keeps drawing at its own size.
+    // The same View pressed in the middle of a run, with another pixel format chosen: the View
+    // reads them into the window, the run keeps drawing in its own cell and format (Convert all
+    // starts its runs the same way).
     void undrawableViewDuringRun() {
         run(kAscii, path("before.bin"));
         onSample = [this] {
             onSample = nullptr;
             set("lineEdit_W", "");
+            pick("comboBox_PixFormat", 3);
             w<QPushButton>("pushButton_3")->click();
         };
         run(kAscii, path("after.bin"));
@@ -176,43 +171,54 @@ class WindowCommandsTest : public QObject, private WindowFixture {
     }
 
     // Nothing written (a refusal, a cancelled dialog, no text) or the writer failed: old.bin is
-    // left as it was and the buttons are back. Both header buttons share one command, so their
-    // refusals are split between them.
+    // left as it was and the buttons are back; where nothing ran, the check box and the log too,
+    // and lastDir where no file was chosen. Both header buttons share one command, so their
+    // refusals are split between them. The core's range checks are test_font_plan's.
     void refusalsAndFailures_data() {
         QTest::addColumn<Failure>("c");
-        const QString ascii = "UniCode Font Lib ok", cancelled = "Can't save to this file.";
+        const QString ascii = "UniCode Font Lib ok", cancelled = "Can't save to this file.",
+                      noCell = "W and H must be at least 1.";
         const QString grow =
             "Only %2 of %3 bytes could be written to %1 (File too large); the file was left as it "
             "was.";
         // clang-format off
         const Failure rows[] = {
-            {"ASCII, no directory", kAscii, "missing/a.bin", {QString::fromUtf8("打开文件失败"), ascii}},
+            {"ASCII, no directory", kAscii, "missing/a.bin", {QString::fromUtf8("打开文件失败"), ascii}, 1},
             {"ASCII, disk full", kAscii, "/dev/full", {"Only 0 of 3144 bytes could be written to /dev/full (No "
-             "space left on device); the file was left as it was.", ascii}},
-            {"ASCII, file cannot grow: old kept", kAscii, "old.bin", {grow.arg("%1", "100", "3144"), ascii},
-             "", "A1A0", "F7FE", 16, 100},
+             "space left on device); the file was left as it was.", ascii}, 1},
+            {"ASCII, file cannot grow: old kept", kAscii, "old.bin", {grow.arg("%1", "100", "3144"), ascii}, 1,
+             "", "A1A0", "F7FE", "16", "16", 100},
             {"chip, file cannot grow: cut back", kChip, "old.bin", {grow.arg("%1", "97", "108"), "Font bin ok"},
-             "", "A1A0", "F7FE", 16, 100},
+             1, "", "A1A0", "F7FE", "16", "16", 100},
             {"string, cell too large", kString, "old.bin", {"A cell of 2147483647 x 16 pixels is too large to "
-             "draw; choose a smaller W or H."}, "abc", "A1A0", "F7FE", 2147483647},
+             "draw; choose a smaller W or H."}, 2, "abc", "A1A0", "F7FE", "2147483647"},
             {"string, GBK text declined", kString, "old.bin", {"%1 is not UTF-8: the byte at offset 0 starts no "
              "UTF-8 character. Save the text as UTF-8 (a GBK or BIG5 text gives wrong characters).\n\nConvert "
-             "it anyway?"}, "\xbb\xb6\xd3\xad"},
-            {"ASCII cancelled", kAscii, "", {cancelled}},
-            {"chip cancelled", kChip, "", {cancelled}},
-            {"string, no text file chosen", kString, "old.bin", {}, nullptr},
-            {"string, blank lines only", kString, "old.bin", {}, " \n\t\n\n"},
-            {"chip short end", kChip, "old.bin", {"End code number is less 4."}, "", "A1A0", "F7F"},
-            {"ttf short start", kTtf, "old.bin", {"Start code number is less 4."}, "", "A1A"},
-            {"ttf end below start", kTtf, "old.bin", {"Error for start code > end code. And stop."}, "", "B0A1",
-             "B0A0"},
+             "it anyway?"}, 1, "\xbb\xb6\xd3\xad"},
+            {"ASCII cancelled", kAscii, "", {cancelled}, 1},
+            {"string, no text file chosen", kString, "old.bin", {}, 2, nullptr},
+            {"string, blank lines only", kString, "old.bin", {}, 2, " \n\t\n\n"},
+            {"chip short end", kChip, "old.bin", {"End code number is less 4."}, 1, "", "A1A0", "F7F"},
+            {"ttf short start", kTtf, "old.bin", {"Start code number is less 4."}, 1, "", "A1A"},
+            {"ttf end below start", kTtf, "old.bin", {"Error for start code > end code. And stop."}, 1, "",
+             "B0A1", "B0A0"},
+            {"all, empty W", kAll, "old.bin", {noCell}, 0, "", "B0A1", "B0FE", ""},
+            {"all, Unicode, H of 0 after the dialog", kAll, "old.bin", {noCell}, 1, "", "4E00", "4E0F", "16",
+             "0", 0, kUnicode, 0, "\nUnicode start:4E00\nUnicode end:4E0F\nUnicode nmuber:16"},
+            // GBK's default range at 212 x 212 aRGB4444: 24035 x 89888 bytes, past 2^31.
+            {"all, 2 GB, GBK", kAll, "old.bin", {"The file would be 2 GB or larger; choose a smaller cell, pixel "
+             "format or code range."}, 0, "", "8140", "FEBF", "212", "212", 0, kGbk, 4},
+            {"all, GB2312 cancelled", kAll, "", {cancelled}, 1, "", "B0A1", "B0FE"},
+            {"all, Unicode cancelled", kAll, "", {cancelled}, 1, "", "4E00", "4E0F", "16", "16", 0, kUnicode},
         };
         // clang-format on
         for (const Failure& row : rows) QTest::newRow(row.name) << row;
     }
     void refusalsAndFailures() {
         QFETCH(Failure, c);
-        setCell(c.width, 16);
+        pick("comboBox_FCode", c.library);  // before the code fields: it sets them
+        pick("comboBox_PixFormat", c.pixFormat);
+        setCell(c.width, c.height);
         set("lineEdit_SCode", c.start);
         set("lineEdit_ECode", c.end);
         setLeft(true);
@@ -221,20 +227,22 @@ class WindowCommandsTest : public QObject, private WindowFixture {
         const QString target =
             c.target.isEmpty() || c.target.startsWith('/') ? c.target : path(c.target);
         const QString text = c.text ? textFile(c.text) : QString();
-        const rlimit noLimit{RLIM_INFINITY, RLIM_INFINITY},
-            limit{rlim_t(c.fileLimit), RLIM_INFINITY};
+        rlimit limit{c.fileLimit ? rlim_t(c.fileLimit) : RLIM_INFINITY, RLIM_INFINITY};
         std::signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails instead of ending the test
-        if (c.fileLimit) setrlimit(RLIMIT_FSIZE, &limit);
+        setrlimit(RLIMIT_FSIZE, &limit);
         run(c.command, target, text);
-        if (c.fileLimit) setrlimit(RLIMIT_FSIZE, &noLimit);
+        limit.rlim_cur = RLIM_INFINITY;
+        setrlimit(RLIMIT_FSIZE, &limit);
         QStringList expected;
         for (const QString& m : c.messages)
             expected << (m.contains("%1") ? m.arg(m.startsWith("Only") ? target : text) : m);
         QCOMPARE(answerer->messages(), expected);
+        QCOMPARE(answerer->fileDialogs().size(), c.dialogs);
         QCOMPARE(ReadAll(path("old.bin")), QByteArray("old"));
-        QCOMPARE(enabledButtons(), 3);
-        if (c.messages.size() < 2) QCOMPARE(log(), before);
-        if (c.target.isEmpty()) QVERIFY(lastDir() == dirBefore && left());
+        QCOMPARE(QVector<int>({enabledButtons(), progress()}), QVector<int>({3, 0}));
+        if (c.messages.size() < 2) QCOMPARE(log(), before + c.logAdded);
+        if (c.messages.size() < 2 && c.command != kString) QVERIFY(left());
+        if (c.target.isEmpty() || c.dialogs == 0) QCOMPARE(lastDir(), dirBefore);
     }
 };
 

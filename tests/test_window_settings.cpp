@@ -1,16 +1,21 @@
 // How the form's settings are read and kept consistent.
 #include <QtTest>
 
-#include "app/form/main_window_ui.h"
-#include "app/main_window.h"
-#include "window_access.h"
+#include "window_fixture.h"
 
-class WindowSettingsTest : public QObject {
+class WindowSettingsTest : public QObject, private WindowFixture {
     Q_OBJECT
-  private slots:
-    void init() { window = new MainWindow; }
-    void cleanup() { delete window; }
 
+    QString range() {
+        return w<QLineEdit>("lineEdit_SCode")->text() + '-' +
+               w<QLineEdit>("lineEdit_ECode")->text();
+    }
+
+  private slots:
+    void init() { open(); }
+    void cleanup() { close(); }
+
+    // An edited range is not remembered: every change of encoding brings its default back.
     void encodingBringsItsDefaultRange_data() {
         QTest::addColumn<int>("index");
         QTest::addColumn<QString>("range");
@@ -21,24 +26,20 @@ class WindowSettingsTest : public QObject {
     void encodingBringsItsDefaultRange() {
         QFETCH(int, index);
         QFETCH(QString, range);
-        const auto shown = [&] {
-            return field("lineEdit_SCode")->text() + '-' + field("lineEdit_ECode")->text();
-        };
-        combo("comboBox_FCode")->setCurrentIndex(index);
-        QCOMPARE(shown(), range);
-        field("lineEdit_SCode")->setText("4E10");  // an edited range is not remembered
-        combo("comboBox_FCode")->setCurrentIndex(0);
-        QCOMPARE(shown(), QStringLiteral("A1A0-F7FE"));
-        combo("comboBox_FCode")->setCurrentIndex(index);
-        QCOMPARE(shown(), range);
+        pick("comboBox_FCode", index);
+        set("lineEdit_SCode", "4E10");
+        pick("comboBox_FCode", 0);
+        QCOMPARE(this->range(), QStringLiteral("A1A0-F7FE"));
+        pick("comboBox_FCode", index);
+        QCOMPARE(this->range(), range);
     }
 
     void showBySwitchesTheTwoFields() {
         window->show();
-        for (int showBy : {0, 1, 0}) {
-            combo("comboBox_ShowBy")->setCurrentIndex(showBy);
-            QCOMPARE(field("lineEdit_TextCode")->isVisible(), showBy == 0);
-            QCOMPARE(field("lineEdit_CharCode")->isVisible(), showBy == 1);
+        for (int showBy : {0, 1}) {
+            pick("comboBox_ShowBy", showBy);
+            QCOMPARE(w<QLineEdit>("lineEdit_TextCode")->isVisible(), showBy == 0);
+            QCOMPARE(w<QLineEdit>("lineEdit_CharCode")->isVisible(), showBy == 1);
         }
     }
 
@@ -48,7 +49,7 @@ class WindowSettingsTest : public QObject {
         const char* const cases[][3] = {
             {"lineEdit_W", "8", "8"}, {"lineEdit_H", "a1b2", "12"}, {"lineEdit_Limit", "05", "5"}};
         for (const auto& c : cases) {
-            QLineEdit* edit = field(c[0]);
+            QLineEdit* edit = w<QLineEdit>(c[0]);
             edit->clear();
             edit->setFocus();
             QTest::keyClicks(edit, c[1]);
@@ -56,46 +57,22 @@ class WindowSettingsTest : public QObject {
         }
     }
 
-    void readSettingsTakesTheFieldsAsTheyStand() {
-        field("lineEdit_W")->setText("8");
-        field("lineEdit_H")->clear();
-        combo("comboBox_PixFormat")->setCurrentIndex(4);
-        window->ReadSettings();
-        QCOMPARE(MainWindowTestAccess::glyphW(*window), 8);
-        QCOMPARE(MainWindowTestAccess::glyphH(*window), 0);
-        QCOMPARE(MainWindowTestAccess::pixFormat(*window), 4);
-    }
-
     // The list alone does not change the divisor a run uses; UpdateSpaceDivisor reads it.
     void spaceDivisorFollowsOnlyWhenAsked() {
-        combo("comboBox_Space")->setCurrentIndex(0);
+        pick("comboBox_Space", 0);
         QCOMPARE(MainWindowTestAccess::spaceDivisor(*window), 3);
         window->UpdateSpaceDivisor();
         QCOMPARE(MainWindowTestAccess::spaceDivisor(*window), 2);
     }
 
-    void textCodeToChar_data() {
-        QTest::addColumn<int>("encoding");
-        QTest::addColumn<QString>("code");
-        QTest::addColumn<QString>("character");
-        QTest::newRow("GB2312 BBAA") << 0 << "BBAA" << QString::fromUtf8("华");
-        QTest::newRow("UniCode BBAA") << 3 << "BBAA" << QString(QChar(0xBBAA));
-        QTest::newRow("short field") << 3 << "41" << QString(QChar(0x4100));
-        QTest::newRow("empty field") << 3 << QString() << QString();
-    }
+    // The code field read in the chosen encoding (the decoding itself is test_codes').
     void textCodeToChar() {
-        QFETCH(int, encoding);
-        QFETCH(QString, code);
-        QFETCH(QString, character);
-        combo("comboBox_FCode")->setCurrentIndex(encoding);
-        field("lineEdit_TextCode")->setText(code);
-        QCOMPARE(window->TextCodeToChar(), character);
+        set("lineEdit_TextCode", "BBAA");
+        QCOMPARE(window->TextCodeToChar(), QString::fromUtf8("华"));
+        pick("comboBox_FCode", 3);
+        set("lineEdit_TextCode", "41");
+        QCOMPARE(window->TextCodeToChar(), QString(QChar(0x4100)));
     }
-
-  private:
-    QLineEdit* field(const QString& name) { return window->findChild<QLineEdit*>(name); }
-    QComboBox* combo(const QString& name) { return window->findChild<QComboBox*>(name); }
-    MainWindow* window = nullptr;
 };
 
 QTEST_MAIN(WindowSettingsTest)

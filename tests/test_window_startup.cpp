@@ -33,31 +33,23 @@ class WindowStartupTest : public QObject {
             QVERIFY2(!warning.contains("No matching signal"), qPrintable(warning));
     }
 
-    // The lists start at the core's default request; the hidden controls stay hidden.
+    // The lists and fields start at the core's default request (a default the window dropped is
+    // seen by no other test: test_cli's window = CLI rows set most options); the hidden controls
+    // stay hidden. (The start offsets and log are test_preview's, lastDir test_window_commands',
+    // the space divisor test_window_settings'.)
     void startState() {
-        QCOMPARE(window->windowTitle(), QStringLiteral("Runemill V3.10"));
-        QStringList current;
-        for (const char* name : {"comboBox_FCode", "comboBox_PixFormat", "comboBox_Space", "comboBox_ShowBy"})
-            current << window->findChild<QComboBox*>(name)->currentText();
-        QCOMPARE(current, QStringList({"GB2312", "1bits", "1/3", "Char"}));
-        QStringList texts;
-        for (const char* name : {"lineEdit_SCode", "lineEdit_ECode", "lineEdit_W", "lineEdit_H", "lineEdit_Limit",
-                                 "lineEdit_FontInformation"})
-            texts << window->findChild<QLineEdit*>(name)->text();
-        QCOMPARE(texts.join(' '), QString::fromUtf8("A1A0 F7FE 32 32 50 宋体-20-常规"));
-        for (const char* name : {"lineEdit_TextCode", "pushButton", "pushButton_2", "checkBox_revX", "comboBox_Rotation"})
+        QStringList shown;
+        for (const char* name :
+             {"comboBox_FCode", "comboBox_PixFormat", "comboBox_Space", "comboBox_ShowBy"})
+            shown << window->findChild<QComboBox*>(name)->currentText();
+        for (const char* name : {"lineEdit_SCode", "lineEdit_ECode", "lineEdit_W", "lineEdit_H",
+                                 "lineEdit_Limit", "lineEdit_FontInformation"})
+            shown << window->findChild<QLineEdit*>(name)->text();
+        QCOMPARE(shown.join(' '),
+                 QString::fromUtf8("GB2312 1bits 1/3 Char A1A0 F7FE 32 32 50 宋体-20-常规"));
+        for (const char* name : {"lineEdit_TextCode", "pushButton", "pushButton_2", "checkBox_revX",
+                                 "comboBox_Rotation"})
             QVERIFY2(!window->findChild<QWidget*>(name)->isVisible(), name);
-    }
-
-    void stateAfterStart() {
-        QCOMPARE(window->findChild<QTextEdit*>("textEdit")->toPlainText(), QString("y0=-7,pos=26"));
-        QCOMPARE(QPoint(MainWindowTestAccess::x0(*window), MainWindowTestAccess::y0(*window)),
-                 QPoint(0, -7));
-        QCOMPARE(MainWindowTestAccess::spaceDivisor(*window), 3);
-        QCOMPARE(window->findChild<QProgressBar*>("progressBar")->value(), 0);
-        QCOMPARE(MainWindowTestAccess::lastDir(*window),
-                 QCoreApplication::applicationDirPath() + "/");
-        QCOMPARE(MainWindowTestAccess::currentFont(*window).pointSize(), 20);
     }
 
     // Both views show "乐": the start-up family must resolve to a face with CJK glyphs.

@@ -18,7 +18,6 @@ void ModalAnswerer::Answer() {
     if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
         if (dialog == answered_) return;  // its queued accept has not run yet
         answered_ = dialog;
-        ++fileDialogsSeen_;
         auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
         fileDialogs_ << dialog->windowTitle() + '|' +
                             QDir::cleanPath(dialog->directory().absolutePath()) + '|' +
@@ -44,13 +43,13 @@ void ModalAnswerer::Answer() {
             messages_ << box->text();
             if (onMessage_) onMessage_(box->text());
         }
-        // The file dialog's "replace it?" question is answered yes; the
-        // window's own questions as the test says.
-        if (QAbstractButton* yes = box->button(QMessageBox::Yes)) {
-            QAbstractButton* no = box->button(QMessageBox::No);
-            (ours && !yesToQuestions_ && no ? no : yes)->click();
-            return;
-        }
+        // The file dialog's "replace it?" question is answered yes, the window's own questions no.
+        QAbstractButton* yes = box->button(QMessageBox::Yes);
+        QAbstractButton* no = box->button(QMessageBox::No);
+        if (yes) return (ours && no ? no : yes)->click();
         box->accept();
+    } else if (auto* other = qobject_cast<QDialog*>(modal)) {
+        cancelled_ << other->windowTitle();
+        other->reject();
     }
 }

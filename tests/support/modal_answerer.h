@@ -1,5 +1,6 @@
 // Answers the window's modal dialogs in headless tests: file dialogs get the
-// next queued path (an empty one cancels), message boxes are read and closed.
+// next queued path (an empty one cancels), message boxes are read and closed,
+// any other dialog is cancelled.
 #pragma once
 
 #include <QObject>
@@ -18,17 +19,10 @@ class ModalAnswerer : public QObject {
     void QueueFile(const QString& path) { files_ << path; }
     // Texts of the "Message" boxes closed so far, in order.
     const QStringList& messages() const { return messages_; }
-    void Clear() {
-        files_.clear();
-        messages_.clear();
-        fileDialogs_.clear();
-        fileDialogsSeen_ = 0;
-    }
-    int fileDialogsSeen() const { return fileDialogsSeen_; }
     // What each file dialog showed: title|directory|file name|filter.
     const QStringList& fileDialogs() const { return fileDialogs_; }
-    // How the window's own yes/no questions are answered (recorded as messages).
-    void AnswerQuestions(bool yes) { yesToQuestions_ = yes; }
+    // Titles of the other dialogs, each cancelled.
+    const QStringList& cancelled() const { return cancelled_; }
     // Called when a "Message" box is closed, before the next one can open.
     void SetOnMessage(std::function<void(const QString&)> onMessage) {
         onMessage_ = std::move(onMessage);
@@ -42,7 +36,6 @@ class ModalAnswerer : public QObject {
     QStringList files_;
     QStringList messages_;
     QStringList fileDialogs_;
-    int fileDialogsSeen_ = 0;
-    bool yesToQuestions_ = false;
+    QStringList cancelled_;
     std::function<void(const QString&)> onMessage_;
 };

@@ -8,12 +8,8 @@
 #include "app/main_window.h"
 
 class MainWindowTestAccess {
-public:
-    static int x0(const MainWindow& w) { return w.x0; }
-    static int y0(const MainWindow& w) { return w.y0; }
+  public:
     static int glyphW(const MainWindow& w) { return w.glyphW; }
-    static int glyphH(const MainWindow& w) { return w.glyphH; }
-    static int& pixFormat(MainWindow& w) { return w.pixFormat; }
     static int spaceDivisor(const MainWindow& w) { return w.spaceDivisor; }
     static const QString& lastDir(const MainWindow& w) { return w.lastDir; }
     static QImage& glyphImage(MainWindow& w) { return w.glyphImage; }

@@ -22,7 +22,6 @@ inline bool WriteAll(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
-inline QByteArray Hex(const char* hex) { return QByteArray::fromHex(hex); }
 // A 16 x 16 "1bits" glyph (32 bytes) with ink.
 inline bool Inked(const QByteArray& bytes, int glyph) {
     return glyph + 32 <= bytes.size() && bytes.mid(glyph, 32) != QByteArray(32, '\0');
