@@ -7,6 +7,8 @@
 #                     reader and the Debian package with its check
 #   ./dev.sh package  build dist/runemill_<version>_amd64.deb, unpack it into a
 #                     scratch root and run the unpacked runemill-cli there
+#   ./dev.sh windows  the Windows programs, checked under Wine, zipped under dist/
+#                     (a release step, not part of test; see windows/build.sh)
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -107,8 +109,11 @@ case "${1:-}" in
         build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
         package
         ;;
+    windows)
+        exec windows/build.sh
+        ;;
     *)
-        echo "usage: $0 run|check|test|package" >&2
+        echo "usage: $0 run|check|test|package|windows" >&2
         exit 1
         ;;
 esac

@@ -2,8 +2,10 @@
 
 #include "app/main_window.h"
 #include "app/screen_scaling.h"
+#include "render/font_engine_choice.h"
 
 int main(int argc, char* argv[]) {
+    runemill::ChoosePlatform(nullptr);
     EnableScreenScaling();
     QApplication application(argc, argv);
     int status = 0;

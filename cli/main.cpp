@@ -10,6 +10,7 @@
 #include "cli/convert_options.h"
 #include "cli/inspect_command.h"
 #include "convert/convert_request.h"
+#include "render/font_engine_choice.h"
 #include "render/font_families.h"
 
 namespace {
@@ -68,7 +69,7 @@ bool AsksForHelp(const QStringList& arguments) {
 int main(int argc, char* argv[]) {
     qInstallMessageHandler(QtMessages);
     // Fonts need a GUI application, but never a display: a build server has none.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    runemill::ChoosePlatform("offscreen");
     QGuiApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("runemill-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(RUNEMILL_VERSION));

@@ -1,12 +1,13 @@
 #include "convert/parallel_render.h"
 
 #include <QFontDatabase>
+#include <QThread>
 #include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
+#include <memory>
 #include <mutex>
-#include <thread>
 #include <vector>
 
 #include "layout/font_assembler.h"
@@ -88,13 +89,17 @@ bool RenderPlanSlots(const FontPlan& plan, const ConvertRequest& request, int th
     std::condition_variable finishedSignal;
     int finished = 0;
     std::atomic<bool> allDrawn{true};
-    std::vector<std::thread> workers;
+    // The workers are QThreads: Qt keeps font data (the FreeType library, the
+    // font cache) per thread and frees a QThread's on that thread as it ends.
+    // A thread Qt did not start is cleaned up afterwards from another thread on
+    // Windows, where freeing its FreeType data crashed the program.
+    std::vector<std::unique_ptr<QThread>> workers;
     workers.reserve(size_t(threads));
     int* widthData = widths.data();  // taken once: the workers must not touch the QVector
     for (int t = 0; t < threads; ++t) {
         const int first = int(qint64(count) * t / threads);
         const int end = int(qint64(count) * (t + 1) / threads);
-        workers.emplace_back([&, first, end] {
+        workers.emplace_back(QThread::create([&, first, end] {
             if (!RenderChunk(plan, request, first, end, out, widthData, &done, nullptr))
                 allDrawn = false;
             {
@@ -102,7 +107,8 @@ bool RenderPlanSlots(const FontPlan& plan, const ConvertRequest& request, int th
                 ++finished;
             }
             finishedSignal.notify_one();
-        });
+        }));
+        workers.back()->start();
     }
     {
         std::unique_lock<std::mutex> lock(mutex);
@@ -113,7 +119,7 @@ bool RenderPlanSlots(const FontPlan& plan, const ConvertRequest& request, int th
             lock.lock();
         }
     }
-    for (std::thread& worker : workers) worker.join();
+    for (const std::unique_ptr<QThread>& worker : workers) worker->wait();
     if (progress) progress(done.load());
     return allDrawn;
 }

@@ -2,6 +2,8 @@
 
 #include <QTextCodec>
 
+#include "render/code_table_codec.h"
+
 namespace runemill {
 
 namespace {
@@ -44,7 +46,7 @@ const char* CodecName(int encoding) {
     }
 }
 
-QTextCodec* CodecFor(int encoding) { return QTextCodec::codecForName(CodecName(encoding)); }
+QTextCodec* CodecFor(int encoding) { return TableCodecFor(encoding); }
 
 QString CodeToChar(QTextCodec* codec, int code) {
     if (codec == nullptr) return QString();

@@ -23,7 +23,8 @@ int ParseHexCode(const QString& text);
 // index but 1 and 2 means GB2312.
 const char* CodecName(int encoding);
 
-// The codec of a two-byte encoding, or nullptr when Qt has none by that name.
+// The codec a two-byte library decodes its codes with: the table of
+// render/code_table_codec.h, the same on every system; nullptr when it is missing.
 QTextCodec* CodecFor(int encoding);
 
 // The string the rasteriser draws for a code. UniCode: one UTF-16 unit (0 gives

@@ -7,7 +7,7 @@
 #include <QSet>
 #include <QThread>
 #include <algorithm>
-#include <thread>
+#include <memory>
 #include <vector>
 
 namespace runemill {
@@ -85,13 +85,17 @@ class Fitter {
             for (int i = first; i < end; ++i)
                 boxes[i] = rasterizer.MeasureInk(font, glyphs_.at(i).text, style_, width_, height_);
         };
-        std::vector<std::thread> workers;
+        // QThreads, which free their own font data as they end (see
+        // convert/parallel_render.cpp).
+        std::vector<std::unique_ptr<QThread>> workers;
         const int chunk = (glyphs_.size() + threads - 1) / threads;
-        for (int t = 1; t < threads; ++t)
-            workers.emplace_back(measureRange, t * chunk,
-                                 std::min(glyphs_.size(), (t + 1) * chunk));
+        for (int t = 1; t < threads; ++t) {
+            workers.emplace_back(QThread::create(measureRange, t * chunk,
+                                                 std::min(glyphs_.size(), (t + 1) * chunk)));
+            workers.back()->start();
+        }
         measureRange(0, std::min(glyphs_.size(), chunk));
-        for (std::thread& worker : workers) worker.join();
+        for (const std::unique_ptr<QThread>& worker : workers) worker->wait();
         return *all_.insert(pixels, boxes);
     }
 

@@ -1,5 +1,6 @@
-// Codes of the four encodings: hex fields, decoding through Qt's codecs, and
+// Codes of the four encodings: hex fields, decoding through the code tables, and
 // the texts numbers are printed as.
+#include <QTextCodec>
 #include <QtTest>
 
 #include "render/codes.h"
@@ -48,6 +49,37 @@ class CodesTest : public QObject {
     }
 
     void missingCodecGivesEmptyText() { QCOMPARE(CodeToChar(nullptr, 0xB0A1), QString()); }
+
+    // The tables were taken from Debian's Qt, which decodes through ICU (its
+    // "GB2312" is GBK): there, every code of 0000-FFFF must decode as before.
+    void tablesDecodeAsIcu_data() {
+        QTest::addColumn<int>("encoding");
+        QTest::addColumn<QByteArray>("systemName");
+        QTest::newRow("GB2312") << 0 << QByteArray("GB2312");
+        QTest::newRow("BIG5") << 1 << QByteArray("BIG5");
+        QTest::newRow("GBK") << 2 << QByteArray("GBK");
+    }
+    void tablesDecodeAsIcu() {
+        QFETCH(int, encoding);
+        QFETCH(QByteArray, systemName);
+        QTextCodec* system = QTextCodec::codecForName(systemName);
+        QTextCodec* gb2312 = QTextCodec::codecForName("GB2312");
+        if (system == nullptr || gb2312 == nullptr || gb2312->name() != "GBK")
+            QSKIP("this Qt does not decode through ICU");
+        QTextCodec* table = CodecFor(encoding);
+        QVERIFY(table != nullptr);
+        QVERIFY(table != system);
+        int differing = 0;
+        QString first;
+        for (int code = 0; code <= 0xFFFF; ++code) {
+            const char bytes[3] = {char(code >> 8), char(code & 0xFF), 0};
+            if (CodeToChar(table, code) == system->toUnicode(bytes)) continue;
+            if (differing++ == 0) first = HexCodeText(code, 4);
+        }
+        QVERIFY2(differing == 0, qPrintable(QStringLiteral("%1 codes differ, the first %2")
+                                                .arg(differing)
+                                                .arg(first)));
+    }
 
     void hexCodeText() {
         QCOMPARE(HexCodeText(0x41, 4), QStringLiteral("0041"));
