@@ -19,7 +19,7 @@ constexpr int kEntryBytes = 4;
 constexpr int kTableBytes = kLeadBytes * 256 * kEntryBytes;
 
 class TableCodec : public QTextCodec {
-public:
+  public:
     TableCodec(const QByteArray& name, int mib, const QByteArray& systemName, const QString& path)
         : name_(name), mib_(mib), systemName_(systemName) {
         QFile file(path);
@@ -31,7 +31,7 @@ public:
     QByteArray name() const override { return name_; }
     int mibEnum() const override { return mib_; }
 
-protected:
+  protected:
     QString convertToUnicode(const char* in, int length, ConverterState*) const override {
         QString out;
         const uchar* bytes = reinterpret_cast<const uchar*>(in);
@@ -54,12 +54,13 @@ protected:
         return out;
     }
 
-    QByteArray convertFromUnicode(const QChar* in, int length, ConverterState* state) const override {
+    QByteArray convertFromUnicode(const QChar* in, int length,
+                                  ConverterState* state) const override {
         QTextCodec* system = QTextCodec::codecForName(systemName_);
         return system != nullptr ? system->fromUnicode(in, length, state) : QByteArray();
     }
 
-private:
+  private:
     QByteArray name_;
     int mib_;
     QByteArray systemName_;

@@ -76,9 +76,9 @@ class CodesTest : public QObject {
             if (CodeToChar(table, code) == system->toUnicode(bytes)) continue;
             if (differing++ == 0) first = HexCodeText(code, 4);
         }
-        QVERIFY2(differing == 0, qPrintable(QStringLiteral("%1 codes differ, the first %2")
-                                                .arg(differing)
-                                                .arg(first)));
+        QVERIFY2(
+            differing == 0,
+            qPrintable(QStringLiteral("%1 codes differ, the first %2").arg(differing).arg(first)));
     }
 
     void hexCodeText() {
