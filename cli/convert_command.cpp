@@ -1,6 +1,5 @@
 #include "cli/convert_command.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <cstdio>
 
@@ -89,19 +88,10 @@ int ReadText(const QString& path, QString* text, CliError* error) {
     const QString option = QStringLiteral("--text");
     if (!QFileInfo(path).isFile())
         return FailWith(error, kExitBadInput, option, QStringLiteral("no such file: ") + path);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return FailWith(error, kExitBadInput, option,
-                        QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
-    }
-    if (file.size() > kMaxCommandTextBytes) {
-        return FailWith(error, kExitBadInput, option,
-                        QStringLiteral("%1 is %2 bytes; a text of more than %3 bytes is not read")
-                            .arg(path)
-                            .arg(file.size())
-                            .arg(kMaxCommandTextBytes));
-    }
-    const QByteArray bytes = file.readAll();
+    QByteArray bytes;
+    QString problem;
+    if (!ReadCommandBytes(path, &bytes, &problem))
+        return FailWith(error, kExitBadInput, option, problem);
     const qint64 bad = FirstInvalidUtf8Byte(bytes);
     if (bad >= 0) return FailWith(error, kExitBadInput, option, NotUtf8Message(path, bad));
     *text = ReadCommandText(bytes);

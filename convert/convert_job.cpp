@@ -10,47 +10,12 @@
 
 namespace runemill {
 
-namespace {
-
-FontKind PlanKind(ConvertKind kind) {
-    switch (kind) {
-        case ConvertKind::Big5:
-            return FontKind::Big5;
-        case ConvertKind::Gbk:
-            return FontKind::Gbk;
-        case ConvertKind::Unicode:
-            return FontKind::Unicode;
-        case ConvertKind::Ascii:
-            return FontKind::Ascii;
-        case ConvertKind::String:
-            return FontKind::String;
-        default:
-            return FontKind::Gb2312;
-    }
-}
-
-}  // namespace
-
 Refusal ConvertJob::CodecRefusal(ConvertKind kind) {
-    int encoding = -1;
-    switch (kind) {
-        case ConvertKind::Gb2312:
-            encoding = kEncodingGb2312;
-            break;
-        case ConvertKind::Big5:
-            encoding = kEncodingBig5;
-            break;
-        case ConvertKind::Gbk:
-            encoding = kEncodingGbk;
-            break;
-        case ConvertKind::Chip:
-        case ConvertKind::Ttf:
-            // The headers store their texts in GBK.
-            return QTextCodec::codecForName("gbk") ? Refusal() : Refusal::NoCodec("gbk");
-        default:
-            return Refusal();
-    }
-    return CodecFor(encoding) ? Refusal() : Refusal::NoCodec(CodecName(encoding));
+    if (IsHeaderKind(kind))  // the headers store their texts in GBK
+        return QTextCodec::codecForName("gbk") ? Refusal() : Refusal::NoCodec("gbk");
+    const int encoding = EncodingOf(kind);
+    if (encoding < 0 || CodecFor(encoding)) return Refusal();
+    return Refusal::NoCodec(CodecName(encoding));
 }
 
 Refusal ConvertJob::Prepare() {
@@ -66,7 +31,7 @@ Refusal ConvertJob::Prepare() {
     Refusal refusal;
     plan_ = kind == ConvertKind::String
                 ? FontPlan::ForString(request_.Cell(), request_.text, &refusal)
-                : FontPlan::ForLibrary(PlanKind(kind), request_.Cell(), request_.startCode,
+                : FontPlan::ForLibrary(LayoutOf(kind), request_.Cell(), request_.startCode,
                                        request_.endCode, &refusal);
     if (refusal) return refusal;
     return CodecRefusal(kind);

@@ -1,5 +1,6 @@
 #include "convert/convert_request.h"
 
+#include "render/codes.h"
 #include "render/packers.h"
 
 namespace runemill {
@@ -10,18 +11,22 @@ struct KindEntry {
     const char* name;
     ConvertKind kind;
     CodeRange range;
+    FontKind layout;  // the headers have none; Gb2312 stands in
+    int encoding;     // the codec its codes decode with; -1: none
 };
 
+// clang-format off
 const KindEntry kKinds[] = {
-    {"gb2312", ConvertKind::Gb2312, {0xA1A0, 0xF7FE}},
-    {"big5", ConvertKind::Big5, {0xA140, 0xF9FF}},
-    {"gbk", ConvertKind::Gbk, {0x8140, 0xFEBF}},
-    {"unicode", ConvertKind::Unicode, {0x4E00, 0x9FA5}},
-    {"ascii", ConvertKind::Ascii, {}},
-    {"string", ConvertKind::String, {}},
-    {"chip", ConvertKind::Chip, {0xA1A0, 0xF7FE}},
-    {"ttf", ConvertKind::Ttf, {0xA1A0, 0xF7FE}},
+    {"gb2312", ConvertKind::Gb2312, {0xA1A0, 0xF7FE}, FontKind::Gb2312, kEncodingGb2312},
+    {"big5", ConvertKind::Big5, {0xA140, 0xF9FF}, FontKind::Big5, kEncodingBig5},
+    {"gbk", ConvertKind::Gbk, {0x8140, 0xFEBF}, FontKind::Gbk, kEncodingGbk},
+    {"unicode", ConvertKind::Unicode, {0x4E00, 0x9FA5}, FontKind::Unicode, -1},
+    {"ascii", ConvertKind::Ascii, {}, FontKind::Ascii, -1},
+    {"string", ConvertKind::String, {}, FontKind::String, -1},
+    {"chip", ConvertKind::Chip, {0xA1A0, 0xF7FE}, FontKind::Gb2312, -1},
+    {"ttf", ConvertKind::Ttf, {0xA1A0, 0xF7FE}, FontKind::Gb2312, -1},
 };
+// clang-format on
 
 const KindEntry& EntryOf(ConvertKind kind) {
     for (const KindEntry& entry : kKinds) {
@@ -33,6 +38,10 @@ const KindEntry& EntryOf(ConvertKind kind) {
 }  // namespace
 
 CodeRange DefaultRange(ConvertKind kind) { return EntryOf(kind).range; }
+
+FontKind LayoutOf(ConvertKind kind) { return EntryOf(kind).layout; }
+
+int EncodingOf(ConvertKind kind) { return EntryOf(kind).encoding; }
 
 QString KindName(ConvertKind kind) { return QLatin1String(EntryOf(kind).name); }
 

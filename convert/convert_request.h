@@ -23,6 +23,10 @@ struct CodeRange {
 // The range the code fields hold when the kind's encoding is chosen; the
 // two headers read the fields as they are at start-up (the GB2312 range).
 CodeRange DefaultRange(ConvertKind kind);
+// The file layout of a font kind (the headers have none: Gb2312).
+FontKind LayoutOf(ConvertKind kind);
+// The Encoding a library's codes decode with; -1 for the other kinds.
+int EncodingOf(ConvertKind kind);
 
 // "gb2312", "big5", "gbk", "unicode", "ascii", "string", "chip", "ttf".
 QString KindName(ConvertKind kind);

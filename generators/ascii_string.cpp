@@ -1,7 +1,6 @@
 // "Convert ASCII" (the variable-width ASCII font) and "Convert string" (a font
 // of exactly the characters of a UTF-8 text file).
 #include <QCoreApplication>
-#include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -46,12 +45,12 @@ QString MainWindow::ReadCommandFile(bool* declined) {
     const QString fileName = QFileDialog::getOpenFileName(this, tr("Select command txt files"),
                                                           lastDir + "//*.txt", tr("file(*.txt)"));
     if (fileName.isEmpty()) return QString();
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > runemill::kMaxCommandTextBytes) {
+    QByteArray bytes;
+    QString problem;
+    if (!runemill::ReadCommandBytes(fileName, &bytes, &problem)) {
         ShowMessage(QStringLiteral("Read fail,please check the path!"));
         return QString();
     }
-    const QByteArray bytes = file.readAll();
     const qint64 bad = runemill::FirstInvalidUtf8Byte(bytes);
     if (bad >= 0) {
         // A GBK text read as UTF-8 gives wrong characters: the user decides.

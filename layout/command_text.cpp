@@ -1,8 +1,26 @@
 #include "layout/command_text.h"
 
+#include <QFile>
 #include <QTextStream>
 
 namespace runemill {
+
+bool ReadCommandBytes(const QString& path, QByteArray* bytes, QString* problem) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *problem = QStringLiteral("cannot read %1: %2").arg(path, file.errorString());
+        return false;
+    }
+    if (file.size() > kMaxCommandTextBytes) {
+        *problem = QStringLiteral("%1 is %2 bytes; a text of more than %3 bytes is not read")
+                       .arg(path)
+                       .arg(file.size())
+                       .arg(kMaxCommandTextBytes);
+        return false;
+    }
+    *bytes = file.readAll();
+    return true;
+}
 
 QString ReadCommandText(const QByteArray& bytes) {
     QTextStream stream(bytes);

@@ -9,6 +9,10 @@ namespace runemill {
 // A text file larger than this is refused rather than read.
 constexpr qint64 kMaxCommandTextBytes = qint64(256) << 20;
 
+// The whole of the text file `path`; false with the reason in *problem when
+// it cannot be opened or is larger than kMaxCommandTextBytes.
+bool ReadCommandBytes(const QString& path, QByteArray* bytes, QString* problem);
+
 // Reads `bytes` as UTF-8 line by line; each line simplified (blanks at both
 // ends dropped, inner runs made one space), joined with nothing between, so
 // line breaks never reach the font.

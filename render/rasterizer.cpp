@@ -112,9 +112,7 @@ QImage MakeGlyphImage(int width, int height) {
 }
 
 bool CellDrawable(int width, int height) {
-    if (width < 1 || height < 1) return false;
-    const qint64 canvasRows = qint64(height) + height / 4 + 4;
-    return qint64(width) * canvasRows * 4 <= qint64(INT_MAX);
+    return width >= 1 && height >= 1 && qint64(width) * CanvasHeight(height) * 4 <= qint64(INT_MAX);
 }
 
 bool GlyphRasterizer::Render(QImage& glyph, QFont& font, const QString& text,
@@ -131,7 +129,7 @@ bool GlyphRasterizer::Render(QImage& glyph, QFont& font, const QString& text,
 
     // The canvas is the cell plus a quarter of its height and 4 rows: the
     // line box is centred in it, so the glyph sits (H/4 + 4)/2 rows low.
-    const int canvasH = CanvasHeight(h);
+    const int canvasH = int(CanvasHeight(h));  // drawable: within int
     if (canvas_.width() != w || canvas_.height() != canvasH) {
         canvas_ = QImage(w, canvasH, QImage::Format_RGB32);
         canvas_.setDotsPerMeterX(kCanvasDotsPerMeter);
@@ -219,7 +217,7 @@ InkBox GlyphRasterizer::MeasureInk(QFont& font, const QString& text, const Rende
     QString drawn;
     const Face& face = FaceFor(text, &drawn);
     if (drawn.isEmpty() || width < 1 || height < 1) return InkBox();
-    const int canvasH = CanvasHeight(height);
+    const int canvasH = int(CanvasHeight(height));
     // Half a line's height of room on every side; where the ink reaches the
     // edge of that, measured again with twice the room.
     for (int margin = face.metrics.height() / 2 + 4;; margin *= 2) {

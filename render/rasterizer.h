@@ -45,7 +45,7 @@ struct InkBox {
 
 // Rows of the canvas a W x H cell is drawn on: the cell plus a quarter of
 // its height and 4 rows; the line box is centred in it.
-inline int CanvasHeight(int cellHeight) { return cellHeight + cellHeight / 4 + 4; }
+constexpr qint64 CanvasHeight(qint64 cellHeight) { return cellHeight + cellHeight / 4 + 4; }
 
 // Draws text into `glyph` (its own width and height are the cell W x H).
 // Writes the bold weight and the italic style into `font`, as the window's
