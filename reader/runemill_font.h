@@ -82,7 +82,10 @@ typedef enum rmf_status {
     RMF_BAD_RANGE,
     /* The read function of a font opened with rmf_open_read did not
      * deliver every byte asked for. */
-    RMF_READ_ERROR
+    RMF_READ_ERROR,
+    /* A compressed file whose version or flags this reader does not know,
+     * or whose index places a glyph outside the file. */
+    RMF_CORRUPT
 } rmf_status;
 
 /*
@@ -124,6 +127,10 @@ typedef enum rmf_format {
 #define RMF_FLAG_UNDERLINE 0x02u
 #define RMF_FLAG_BOLD 0x04u
 
+/* Bytes of the largest model of a compressed file (1088 contexts, 4 bits
+ * each). */
+#define RMF_MODEL_BYTES 544u
+
 /* An opened font. Filled by rmf_open or rmf_open_read; treat every field
  * as read-only. */
 typedef struct rmf_font {
@@ -144,6 +151,16 @@ typedef struct rmf_font {
                           * the stored count for a string font, 0 else */
     size_t records;      /* offset of the first glyph after the ASCII
                           * block (string font: of its first record) */
+    size_t table_at;     /* the string font's code table */
+    size_t widths_at;    /* the ASCII block's 95 width bytes; 0: none */
+    /* A compressed file ("RZ", docs/file-formats.md): */
+    uint8_t compressed;             /* 1 for a compressed file */
+    uint8_t length_bytes;           /* bytes of a glyph's length in the index */
+    uint8_t index_widths;           /* 1 when the index holds each glyph's width */
+    size_t index_at;                /* the index */
+    size_t data_at;                 /* the coded glyphs */
+    uint8_t model[RMF_MODEL_BYTES]; /* the model of a compressed file opened
+                                     * with rmf_open_read (read at open) */
 } rmf_font;
 
 /* One glyph found by rmf_find_glyph (it points into the font's buffer) or
