@@ -226,6 +226,7 @@ static rmf_status open_checked(rmf_font* font, const uint8_t* data, size_t size,
         return RMF_BAD_LENGTH;
     }
     font->table_at = RMF_LIB_HEADER;
+    font->plain_size = size;
     if (kind == RMF_KIND_STRING) {
         font->records = RMF_LIB_HEADER + 2u * font->code_count;
     } else if (has_glyphs) {
@@ -266,6 +267,7 @@ static rmf_status open_compressed(rmf_font* font, const uint8_t* head, size_t si
     font->data_at = add_size(
         font->index_at, mul_size((glyphs + RMF_RZ_BLOCK - 1u) / RMF_RZ_BLOCK, entry, &ok), &ok);
     font->compressed = 1;
+    font->plain_size = expected_length(font, &ok);
     if (!ok || font->data_at > size) {
         font->kind = RMF_KIND_NONE;
         return RMF_BAD_LENGTH;
@@ -541,10 +543,11 @@ static rmf_status decode_glyph(const rmf_font* font, size_t at, size_t length, u
     return c.status;
 }
 
-/* Reads the index entry of glyph `number` and decodes the glyph into out;
- * *width gets the width byte the index holds (Unicode and string fonts). */
-static rmf_status read_compressed(const rmf_font* font, size_t number, uint8_t* out,
-                                  const uint8_t** width, uint8_t* width_byte) {
+/* Reads the index entry of glyph `number`: where its code starts (*at) and
+ * its length; *width gets the width byte the index holds (Unicode and string
+ * fonts). */
+static rmf_status index_entry(const rmf_font* font, size_t number, size_t* code_at,
+                              size_t* code_length, const uint8_t** width, uint8_t* width_byte) {
     uint8_t chunk[RMF_TABLE_CHUNK];
     const uint8_t* p;
     size_t per = (size_t)font->length_bytes + font->index_widths;
@@ -572,7 +575,9 @@ static rmf_status read_compressed(const rmf_font* font, size_t number, uint8_t* 
     }
     at = add_size(font->data_at, offset, &ok);
     if (!ok || at > font->size || font->size - at < length) return RMF_CORRUPT;
-    return decode_glyph(font, at, length, out);
+    *code_at = at;
+    *code_length = length;
+    return RMF_OK;
 }
 
 /* rmf_find_glyph (buffer NULL: point into the font) and rmf_read_glyph
@@ -608,8 +613,10 @@ static rmf_status find(const rmf_font* font, uint16_t code, rmf_glyph* glyph, ui
         bits_at = font->records + (number - RMF_ASCII_COUNT) * s;
     }
     if (font->compressed) {
+        size_t length = 0;
         if (font->index_widths) width_at = 0; /* the index holds it */
-        status = read_compressed(font, number, buffer, &width, &width_byte);
+        status = index_entry(font, number, &bits_at, &length, &width, &width_byte);
+        if (status == RMF_OK) status = decode_glyph(font, bits_at, length, buffer);
         bits = buffer;
     }
     if (status == RMF_OK && width_at != 0u) status = fetch(font, width_at, 1u, &width_byte, &width);

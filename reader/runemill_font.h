@@ -155,6 +155,7 @@ typedef struct rmf_font {
     size_t widths_at;    /* the ASCII block's 95 width bytes; 0: none */
     /* A compressed file ("RZ", docs/file-formats.md): */
     uint8_t compressed;             /* 1 for a compressed file */
+    size_t plain_size;              /* length of the plain file (= size when plain) */
     uint8_t length_bytes;           /* bytes of a glyph's length in the index */
     uint8_t index_widths;           /* 1 when the index holds each glyph's width */
     size_t index_at;                /* the index */

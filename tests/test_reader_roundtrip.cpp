@@ -1,7 +1,9 @@
 // Files written by the core, read back through the firmware C reader: every glyph's pixels and
 // width byte as the core drew them, in every kind and pixel format.
 #include <QtTest>
+#include <cstring>
 
+#include "compress/font_compressor.h"
 #include "convert/convert_request.h"
 #include "layout/font_assembler.h"
 #include "layout/font_plan.h"
@@ -99,6 +101,46 @@ class ReaderRoundTripTest : public QObject {
             inkedGlyphs += inked ? 1 : 0;
         }
         QVERIFY2(inkedGlyphs > plan.slotCount() / 2, "most glyphs should carry ink");
+
+        // The compressed file gives every glyph and width byte of the plain one, in memory
+        // and through the read callback.
+        QString problem;
+        const QByteArray packed = CompressFont(file, cell.width, cell.height, &problem);
+        QVERIFY2(packed.startsWith("RZ"), qPrintable(problem));
+        rmf_font compressed[2];
+        QCOMPARE(rmf_open(&compressed[0], reinterpret_cast<const uint8_t*>(packed.constData()),
+                          size_t(packed.size()), 0, 0),
+                 RMF_OK);
+        QCOMPARE(rmf_open_read(&compressed[1], ReadBytes, const_cast<QByteArray*>(&packed),
+                               size_t(packed.size()), 0, 0),
+                 RMF_OK);
+        QByteArray plainBits(int(plan.bytesPerGlyph()), '\0'), bits = plainBits;
+        rmf_glyph plainGlyph;
+        for (const rmf_font& font : compressed) {
+            for (const int code : absent)
+                QCOMPARE(
+                    rmf_read_glyph(&font, uint16_t(code), &glyph, Bytes(bits), size_t(bits.size())),
+                    RMF_NOT_FOUND);
+            for (const GlyphSlot& slot : plan.glyphSlots()) {
+                const uint16_t code = uint16_t(slot.code);
+                QCOMPARE(rmf_read_glyph(&opened, code, &plainGlyph, Bytes(plainBits),
+                                        size_t(plainBits.size())),
+                         RMF_OK);
+                QCOMPARE(rmf_read_glyph(&font, code, &glyph, Bytes(bits), size_t(bits.size())),
+                         RMF_OK);
+                QVERIFY2(bits == plainBits, qPrintable(QString::number(code, 16)));
+                QCOMPARE(glyph.has_width_byte, plainGlyph.has_width_byte);
+                QCOMPARE(glyph.width_byte, plainGlyph.width_byte);
+            }
+        }
+    }
+
+  private:
+    static uint8_t* Bytes(QByteArray& bytes) { return reinterpret_cast<uint8_t*>(bytes.data()); }
+    static size_t ReadBytes(void* context, size_t offset, uint8_t* out, size_t n) {
+        const QByteArray* file = static_cast<const QByteArray*>(context);
+        std::memcpy(out, file->constData() + offset, n);
+        return n;
     }
 };
 
