@@ -331,8 +331,8 @@ void MainWindowUi::SetupUi(QMainWindow* window) {
     label_10 = NewPlaced<QLabel>(frame_Right, "label_10", 120, 910, 10, 28);
     label_10->setFont(MakeFont(FontRole::kArial10));
     checkBox_revX = NewPlaced<QCheckBox>(frame_Right, "checkBox_revX", 30, 950, 131, 28);
-    // In what was empty space between the two header buttons, under the convert panel.
-    checkBox_Compress = NewPlaced<QCheckBox>(frame_Right, "checkBox_Compress", 95, 853, 125, 28);
+    // In what was the empty strip between the settings and the convert panels.
+    checkBox_Compress = NewPlaced<QCheckBox>(frame_Right, "checkBox_Compress", 20, 503, 150, 19);
 
     frame_6->raise();
     frame_7->raise();
