@@ -5,6 +5,14 @@
 
 #include <string.h>
 
+/* Built with -DRMF_NO_COMPRESSED, the reader refuses compressed files
+ * (RMF_BAD_MAGIC) and leaves their decoder out. */
+#ifdef RMF_NO_COMPRESSED
+#define RMF_COMPRESSED 0
+#else
+#define RMF_COMPRESSED 1
+#endif
+
 /* Every library and the ASCII font open with a 9-byte header, then 95
  * width bytes (9..103), then the 95 glyphs of 0x20..0x7E from byte 104. */
 #define RMF_LIB_HEADER 9u
@@ -279,7 +287,7 @@ static rmf_status open_compressed(rmf_font* font, const uint8_t* head, size_t si
  * file): every check of rmf_open needs only those and the length. */
 static rmf_status open_head(rmf_font* font, const uint8_t* head, size_t size, unsigned w_over,
                             unsigned h_over) {
-    rmf_status status = size >= 2u && head[0] == 'R' && head[1] == 'Z'
+    rmf_status status = RMF_COMPRESSED && size >= 2u && head[0] == 'R' && head[1] == 'Z'
                             ? open_compressed(font, head, size, w_over, h_over)
                             : open_checked(font, head, size, w_over, h_over, 0);
     if (status != RMF_OK) {
@@ -312,15 +320,16 @@ rmf_status rmf_open_read(rmf_font* font, rmf_read_fn read, void* context, size_t
     if (size < 2u) return RMF_TRUNCATED;
     if (read(context, 0, head, length) != length) return RMF_READ_ERROR;
     /* A compressed file: the rest of its header, then its model. */
-    if (head[0] == 'R' && head[1] == 'Z' && size >= RMF_RZ_HEADER &&
+    if (RMF_COMPRESSED && head[0] == 'R' && head[1] == 'Z' && size >= RMF_RZ_HEADER &&
         read(context, length, head + length, RMF_RZ_HEADER - length) != RMF_RZ_HEADER - length)
         return RMF_READ_ERROR;
     status = open_head(font, head, size, cell_w_override, cell_h_override);
     if (status == RMF_OK) {
         font->read = read;
         font->context = context;
-        if (font->compressed && read(context, RMF_RZ_MODEL, font->model,
-                                     model_bytes(font->format)) != model_bytes(font->format)) {
+        if (RMF_COMPRESSED && font->compressed &&
+            read(context, RMF_RZ_MODEL, font->model, model_bytes(font->format)) !=
+                model_bytes(font->format)) {
             memset(font, 0, sizeof *font);
             return RMF_READ_ERROR;
         }
@@ -417,10 +426,6 @@ static rmf_status locate(const rmf_font* font, uint16_t code, size_t* number) {
 /* P(decision = 0) in 1/4096 of each model value. */
 static const uint16_t rmf_probability[16] = {10,   41,   110,  233,  446,  745,  1184, 1744,
                                              2352, 2912, 3351, 3650, 3863, 3986, 4055, 4086};
-/* The six neighbours of the context: rows above (0: this row) and columns. */
-static const uint8_t rmf_up[6] = {0, 1, 1, 1, 0, 2};
-static const signed char rmf_dx[6] = {-1, 0, -1, 1, -2, 0};
-
 #define RMF_CODE_CHUNK 16u
 
 typedef struct rmf_coder {
@@ -504,22 +509,30 @@ static rmf_status decode_glyph(const rmf_font* font, size_t at, size_t length, u
     memset(out, 0, font->glyph_bytes);
     for (y = 0; y < font->height; ++y) {
         uint8_t* row = out + (size_t)y * font->row_bytes;
-        const uint8_t* rows[3];
+        const uint8_t* above = y >= 1u ? row - font->row_bytes : NULL;
+        const uint8_t* above2 = y >= 2u ? row - 2u * font->row_bytes : NULL;
         unsigned row_zone = zone_of(y, font->height, font->height / 2u) << 8;
-        rows[0] = row;
-        rows[1] = y >= 1u ? row - font->row_bytes : NULL;
-        rows[2] = y >= 2u ? row - 2u * font->row_bytes : NULL;
+        /* Which neighbours are not background, slid along the row: w, ww the
+         * pixels one and two to the left, nw, n, ne those above. */
+        unsigned w = 0, ww = 0, nw = 0;
+        unsigned n = level_at(font, above, 0) != 0u;
+        unsigned ne = level_at(font, above, 1) != 0u;
         for (x = 0; x < font->width; ++x) {
-            unsigned context = row_zone | zone_of(x, font->width, half_width) << 6;
-            unsigned level = max;
-            for (i = 0; i < 6u; ++i)
-                context |= (level_at(font, rows[rmf_up[i]], x + (unsigned)rmf_dx[i]) != 0u) << i;
-            if (!decode_bit(&c, context)) continue;
+            unsigned context = row_zone | zone_of(x, font->width, half_width) << 6 | w | n << 1 |
+                               nw << 2 | ne << 3 | ww << 4 | (level_at(font, above2, x) != 0u) << 5;
+            unsigned level = decode_bit(&c, context) ? max : 0u;
+            ww = w;
+            w = level != 0u;
+            nw = n;
+            n = ne;
+            ne = level_at(font, above, x + 2u) != 0u;
+            if (level == 0u) continue;
             if (max > 1u) {
-                context = 0;
-                for (i = 0; i < 5u; ++i)
-                    context |= (level_at(font, rows[rmf_up[i]], x + (unsigned)rmf_dx[i]) == max)
-                               << i;
+                context = (level_at(font, row, x - 1u) == max) |
+                          (level_at(font, above, x) == max) << 1 |
+                          (level_at(font, above, x - 1u) == max) << 2 |
+                          (level_at(font, above, x + 1u) == max) << 3 |
+                          (level_at(font, row, x - 2u) == max) << 4;
                 if (!decode_bit(&c, 1024u + context)) {
                     unsigned node = 1u;
                     level = 0;
@@ -612,7 +625,7 @@ static rmf_status find(const rmf_font* font, uint16_t code, rmf_glyph* glyph, ui
     } else {
         bits_at = font->records + (number - RMF_ASCII_COUNT) * s;
     }
-    if (font->compressed) {
+    if (RMF_COMPRESSED && font->compressed) {
         size_t length = 0;
         if (font->index_widths) width_at = 0; /* the index holds it */
         status = index_entry(font, number, &bits_at, &length, &width, &width_byte);

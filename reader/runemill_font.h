@@ -128,8 +128,14 @@ typedef enum rmf_format {
 #define RMF_FLAG_BOLD 0x04u
 
 /* Bytes of the largest model of a compressed file (1088 contexts, 4 bits
- * each). */
+ * each). A firmware that reads plain files only can build the reader with
+ * -DRMF_NO_COMPRESSED: compressed files are then refused (RMF_BAD_MAGIC),
+ * the decoder is left out and the rmf_font keeps no room for a model. */
+#ifdef RMF_NO_COMPRESSED
+#define RMF_MODEL_BYTES 1u
+#else
 #define RMF_MODEL_BYTES 544u
+#endif
 
 /* An opened font. Filled by rmf_open or rmf_open_read; treat every field
  * as read-only. */
@@ -212,6 +218,11 @@ typedef struct rmf_header_info {
  * an existing file, so a file can hold several headers one after another:
  * open each one at data + 108 * k with size 108.
  *
+ * A compressed file ("RZ", docs/file-formats.md) of any of the glyph kinds
+ * opens as that kind with font->compressed set: its version and flags must be
+ * known (else RMF_CORRUPT), its inner header passes the checks above and the
+ * file must reach past its index (else RMF_BAD_LENGTH).
+ *
  * On failure *font is left with kind RMF_KIND_NONE.
  */
 rmf_status rmf_open(rmf_font* font, const uint8_t* data, size_t size, unsigned cell_w_override,
@@ -231,8 +242,8 @@ rmf_status rmf_open(rmf_font* font, const uint8_t* data, size_t size, unsigned c
  *  - String font: first entry of the code table equal to the code, with
  *    the record's width byte. ASCII codes are found only through the table.
  *  - Chip and TTF headers: always RMF_NOT_FOUND.
- * A font of rmf_open_read has no buffer to point into: RMF_BAD_ARGUMENT
- * (use rmf_read_glyph).
+ * A font of rmf_open_read has no buffer to point into, nor has a compressed
+ * font: RMF_BAD_ARGUMENT (use rmf_read_glyph).
  */
 rmf_status rmf_find_glyph(const rmf_font* font, uint16_t code, rmf_glyph* glyph);
 
@@ -244,9 +255,11 @@ rmf_status rmf_find_glyph(const rmf_font* font, uint16_t code, rmf_glyph* glyph)
  * Reads once: the first 9 bytes of the file (fewer when the file is shorter;
  * nothing when it is shorter than 2 bytes). The rmf_font keeps what it needs
  * of them; nothing else is kept and the read function is not called again
- * until a lookup. RAM: the rmf_font (48 bytes with arm-none-eabi-gcc, 52 on
- * 32-bit Linux) and, during the call, a 9-byte buffer on the stack. On
- * failure *font is left with kind RMF_KIND_NONE.
+ * until a lookup. A compressed file costs two more reads: bytes 9-12, then
+ * its model, which the rmf_font keeps. RAM: the rmf_font (620 bytes with
+ * arm-none-eabi-gcc, 80 when built with RMF_NO_COMPRESSED) and, during the
+ * call, a 13-byte buffer on the stack. On failure *font is left with kind
+ * RMF_KIND_NONE.
  */
 rmf_status rmf_open_read(rmf_font* font, rmf_read_fn read, void* context, size_t size,
                          unsigned cell_w_override, unsigned cell_h_override);
@@ -264,8 +277,13 @@ rmf_status rmf_open_read(rmf_font* font, rmf_read_fn read, void* context, size_t
  *  - a string font first reads its code table in chunks of up to 32 bytes
  *    (16 codes) from its start, until the code is found or the table ends:
  *    a code at table entry i costs i / 16 + 1 reads of the table;
- *  - a code that the font's header rules out costs no read at all.
- * RAM: the caller's buffer of S bytes; the stack holds a 32-byte table chunk.
+ *  - a code that the font's header rules out costs no read at all;
+ *  - a compressed glyph: the 4-byte offset of its index entry, the entry's
+ *    lengths (and widths) up to its own in reads of up to 32 bytes, its code
+ *    in reads of up to 16 bytes and, for the ASCII block of a library, its
+ *    width byte. It is decoded into buffer, also for a font of rmf_open.
+ * RAM: the caller's buffer of S bytes; the stack holds a 32-byte table chunk
+ * (at most 240 bytes of stack in all on a Cortex-M3, decoding included).
  * On failure *glyph is zeroed (except for RMF_BAD_ARGUMENT) and buffer may
  * hold part of the glyph.
  */

@@ -105,10 +105,14 @@ int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     rmf_font font, by_read;
     /* The last byte picks the read that fails, if any. */
     struct source source = {data, size, 0, 0};
-    rmf_status status = rmf_open(&font, data, size, 0, 0);
+    rmf_status status = rmf_open(&font, data, size, 0, 0), read_status;
     read_font = NULL;
     if (size > 0) source.fail_at = data[size - 1] % 16u;
-    if (rmf_open_read(&by_read, source_read, &source, size, 0, 0) != status && source.fail_at != 1u)
+    /* Opening reads once, or three times for a compressed file; a read that
+     * failed may end it with RMF_READ_ERROR. */
+    read_status = rmf_open_read(&by_read, source_read, &source, size, 0, 0);
+    if (read_status != status &&
+        !(read_status == RMF_READ_ERROR && source.fail_at != 0u && source.calls >= source.fail_at))
         abort();
     if (status == RMF_OK && by_read.kind != RMF_KIND_NONE) read_font = &by_read;
     if (status == RMF_OK) exercise(&font, data, size);
