@@ -336,7 +336,7 @@ QStringList SummaryLines(const std::vector<rmf_font>& fonts, qint64 size) {
         const qulonglong plain = fonts.front().plain_size;
         return FontLines(fonts.front())
                << QStringLiteral("length: %1 bytes, right for its index").arg(size)
-               << QStringLiteral("compressed: %1 times smaller than the plain file of %2 bytes")
+               << QStringLiteral("compressed: ratio %1, the plain file is %2 bytes")
                       .arg(double(plain) / double(size), 0, 'f', 2)
                       .arg(plain);
     }
