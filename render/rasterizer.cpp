@@ -83,6 +83,19 @@ InkBox InkBounds(const QImage& canvas, bool crisp) {
     return box.isEmpty() ? InkBox() : box;
 }
 
+// A font without merging resolves to one face per thread, for every script
+// alike: the face its family list gives for the first script the thread asks
+// about. Asking about the common script first (a space) makes that the
+// family's own face, or its first installed substitute, whatever characters
+// a thread meets first; an Arabic or Hangul first glyph would otherwise pick
+// the face that claims that writing system, and every glyph after it would
+// come from that face.
+QFontMetrics ResolvedMetrics(const QFont& font) {
+    QFontMetrics metrics(font);
+    metrics.inFontUcs4(0x20);
+    return metrics;
+}
+
 }  // namespace
 
 bool GlyphRasterizer::Face::Has(const QString& text) const {
@@ -186,11 +199,11 @@ void GlyphRasterizer::UseFont(QFont& font, const RenderOptions& options) {
     lastFallbacks_ = options.fallbackFamilies;
     faces_.clear();
     const QFont drawn = DrawingFont(font, options.crisp);
-    faces_.push_back({drawn, QFontMetrics(drawn)});
+    faces_.push_back({drawn, ResolvedMetrics(drawn)});
     for (const QString& family : options.fallbackFamilies) {
         QFont fallback = drawn;
         fallback.setFamily(family);
-        faces_.push_back({fallback, QFontMetrics(fallback)});
+        faces_.push_back({fallback, ResolvedMetrics(fallback)});
     }
 }
 
