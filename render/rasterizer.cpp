@@ -83,15 +83,20 @@ InkBox InkBounds(const QImage& canvas, bool crisp) {
     return box.isEmpty() ? InkBox() : box;
 }
 
-// A font without merging resolves to one face per thread, for every script
-// alike: the face its family list gives for the first script the thread asks
-// about. Asking about the common script first (a space) makes that the
-// family's own face, or its first installed substitute, whatever characters
-// a thread meets first; an Arabic or Hangul first glyph would otherwise pick
-// the face that claims that writing system, and every glyph after it would
-// come from that face.
-QFontMetrics ResolvedMetrics(const QFont& font) {
-    QFontMetrics metrics(font);
+// A font without merging resolves to one face per thread and resolution, for
+// every script alike: the face its family list gives for the first script the
+// thread asks about. Asking about the common script first (a space) makes
+// that the family's own face, or its first installed substitute, whatever
+// characters a thread meets first; an Arabic or Hangul first glyph would
+// otherwise pick the face that claims that writing system, and every glyph
+// after it would come from that face. The metrics are those of the canvas's
+// resolution, which the painter shares: a screen of another resolution keeps
+// faces of its own.
+QFontMetrics CanvasMetrics(const QFont& font) {
+    QImage canvas(1, 1, QImage::Format_RGB32);
+    canvas.setDotsPerMeterX(kCanvasDotsPerMeter);
+    canvas.setDotsPerMeterY(kCanvasDotsPerMeter);
+    QFontMetrics metrics(font, &canvas);
     metrics.inFontUcs4(0x20);
     return metrics;
 }
@@ -99,6 +104,8 @@ QFontMetrics ResolvedMetrics(const QFont& font) {
 }  // namespace
 
 bool GlyphRasterizer::Face::Has(const QString& text) const {
+    // Again, in case the font cache was emptied since (a font was loaded).
+    metrics.inFontUcs4(0x20);
     for (const uint ucs4 : text.toUcs4())
         if (!metrics.inFontUcs4(ucs4)) return false;
     return true;
@@ -199,11 +206,11 @@ void GlyphRasterizer::UseFont(QFont& font, const RenderOptions& options) {
     lastFallbacks_ = options.fallbackFamilies;
     faces_.clear();
     const QFont drawn = DrawingFont(font, options.crisp);
-    faces_.push_back({drawn, ResolvedMetrics(drawn)});
+    faces_.push_back({drawn, CanvasMetrics(drawn)});
     for (const QString& family : options.fallbackFamilies) {
         QFont fallback = drawn;
         fallback.setFamily(family);
-        faces_.push_back({fallback, ResolvedMetrics(fallback)});
+        faces_.push_back({fallback, CanvasMetrics(fallback)});
     }
 }
 
