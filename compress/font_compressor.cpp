@@ -70,6 +70,12 @@ bool ReadLayout(const QByteArray& plain, int width, int height, PlainLayout* l, 
         *problem = QStringLiteral("the font file's length does not match its header");
         return false;
     }
+    // The header keeps the low 16 bits of the count, and a reader counts the
+    // index's entries from it.
+    if (string && l->count > 0xFFFF) {
+        *problem = QStringLiteral("a string font of more than 65535 characters");
+        return false;
+    }
     return true;
 }
 
