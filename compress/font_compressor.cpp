@@ -131,20 +131,23 @@ QByteArray CompressFont(const QByteArray& plain, int width, int height, QString*
     const int format = plain.at(kHeaderPixFormatOffset);
     const uchar* bytes = reinterpret_cast<const uchar*>(plain.constData());
 
-    QVector<GlyphLevels> glyphs(int(layout.count));
+    // Two passes over the glyphs, one level per pixel of one glyph at a time:
+    // the counts that train the model, then the codes.
+    GlyphLevels glyph;
     GlyphCoder coder;
-    for (int g = 0; g < glyphs.size(); ++g) {
-        if (!ReadLevels(bytes + layout.GlyphAt(g), format, width, height, &glyphs[g])) {
+    for (int g = 0; g < int(layout.count); ++g) {
+        if (!ReadLevels(bytes + layout.GlyphAt(g), format, width, height, &glyph)) {
             *problem = QStringLiteral("an aRGB4444 pixel holds different nibbles");
             return QByteArray();
         }
-        coder.Count(glyphs[g]);
+        coder.Count(glyph);
     }
     const QByteArray model = coder.Train(format == kFormat1Bit ? kInkContexts : kLevelContexts);
-    QVector<QByteArray> codes(glyphs.size());
+    QVector<QByteArray> codes(int(layout.count));
     int longest = 0;
-    for (int g = 0; g < glyphs.size(); ++g) {
-        codes[g] = coder.Encode(glyphs[g]);
+    for (int g = 0; g < codes.size(); ++g) {
+        ReadLevels(bytes + layout.GlyphAt(g), format, width, height, &glyph);
+        codes[g] = coder.Encode(glyph);
         longest = qMax(longest, codes[g].size());
     }
     const int lengthCode = longest <= 0xFF ? 0 : longest <= 0xFFFF ? 1 : 2;
