@@ -29,6 +29,10 @@
  *         rmf_read_glyph(&font, 0xB0A1, &glyph, bits, sizeof bits) == RMF_OK)
  *         ... the same pixel loop ...
  *
+ * A compressed file (runemill-cli convert --compress) opens the same way;
+ * its glyphs exist only decoded, so look them up with rmf_read_glyph and a
+ * buffer of one glyph, from memory or through the read function alike.
+ *
  * Every function returns an rmf_status. None of them reads outside the
  * buffer given to rmf_open, or asks the read function for bytes outside the
  * length given to rmf_open_read, whatever bytes the file holds: the length
