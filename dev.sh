@@ -85,17 +85,17 @@ case "${1:-}" in
     check)
         install_missing
         check_format
-        build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+        build build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRUNEMILL_WERROR=ON
         run_suite build
         ;;
     test)
         install_missing
         echo "== The layout of every source (clang-format)"
         check_format
-        build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+        build build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRUNEMILL_WERROR=ON
         run_suite build
         echo "== The suite under AddressSanitizer and UndefinedBehaviorSanitizer"
-        build build-sanitize -DCMAKE_BUILD_TYPE=Debug -DRUNEMILL_SANITIZE=ON -DRUNEMILL_BUILD_BENCH=OFF \
+        build build-sanitize -DCMAKE_BUILD_TYPE=Debug -DRUNEMILL_SANITIZE=ON -DRUNEMILL_WERROR=ON -DRUNEMILL_BUILD_BENCH=OFF \
             -DRUNEMILL_CROSS_TESTS=OFF
         ASAN_OPTIONS=halt_on_error=1:abort_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
             LSAN_OPTIONS=suppressions="$PWD/tests/lsan.supp":print_suppressions=0 run_suite build-sanitize
