@@ -31,17 +31,4 @@ bool AssembleSlots(const FontPlan& plan, uchar* out, int firstSlot, int endSlot,
     return true;
 }
 
-QByteArray BuildFont(const FontPlan& plan, const SlotDrawer& draw, const AfterGlyph& afterGlyph) {
-    if (!plan.isValid()) return QByteArray();
-    // Both sizes are below 2^31, as the plan has checked.
-    QByteArray file(int(plan.fileSize()), '\0');
-    QByteArray scratch(int(plan.bytesPerGlyph()), '\0');
-    uchar* out = reinterpret_cast<uchar*>(file.data());
-    plan.WriteFixedBytes(out);
-    if (!AssembleSlots(plan, out, 0, plan.slotCount(), reinterpret_cast<uchar*>(scratch.data()),
-                       draw, afterGlyph))
-        return QByteArray();
-    return file;
-}
-
 }  // namespace runemill

@@ -3,7 +3,6 @@
 // line and the tests assemble files the same way.
 #pragma once
 
-#include <QByteArray>
 #include <QtGlobal>
 #include <functional>
 
@@ -26,10 +25,5 @@ using AfterGlyph = std::function<void(int slotIndex, int width)>;
 // or past fileSize. `afterGlyph` may be empty. False when a draw failed.
 bool AssembleSlots(const FontPlan& plan, uchar* out, int firstSlot, int endSlot, uchar* scratch,
                    const SlotDrawer& draw, const AfterGlyph& afterGlyph);
-
-// The whole file: fixed bytes, then every slot. Empty for an invalid plan or
-// a failed draw.
-QByteArray BuildFont(const FontPlan& plan, const SlotDrawer& draw,
-                     const AfterGlyph& afterGlyph = AfterGlyph());
 
 }  // namespace runemill

@@ -11,7 +11,6 @@ struct TransformOptions {
     bool reverseX = false;
     bool reverseY = false;
     int rotation = kRotateNone;  // index of the rotation combo box
-    bool isIdentity() const { return !reverseX && !reverseY && (rotation != 1 && rotation != 2); }
 };
 
 // Reverse X, then Reverse Y, then the rotation. A 90-degree rotation replaces

@@ -23,6 +23,17 @@ SlotDrawer FakeDraw(const FontPlan& plan) {
     };
 }
 
+// The whole file of `plan`, every glyph drawn by FakeDraw.
+QByteArray FakeFile(const FontPlan& plan, const AfterGlyph& afterGlyph = AfterGlyph()) {
+    QByteArray file(int(plan.fileSize()), '\0');
+    QByteArray scratch(int(plan.bytesPerGlyph()), '\0');
+    auto* out = reinterpret_cast<uchar*>(file.data());
+    plan.WriteFixedBytes(out);
+    AssembleSlots(plan, out, 0, plan.slotCount(), reinterpret_cast<uchar*>(scratch.data()),
+                  FakeDraw(plan), afterGlyph);
+    return file;
+}
+
 FontPlan Plan(K kind, CellSettings cell, int start, int end, const char* text, QString* error) {
     Refusal refusal;
     const FontPlan plan = kind == K::String
@@ -118,7 +129,7 @@ class TestFontPlan : public QObject {
         QFETCH(FileCase, c);
         const CellSettings cell{c.w, c.h, c.format, c.divisor};
         const FontPlan plan = Plan(c.kind, cell, c.start, c.end, c.text, nullptr);
-        const QByteArray file = BuildFont(plan, FakeDraw(plan));
+        const QByteArray file = FakeFile(plan);
         QCOMPARE(file.size(), c.length);
         QCOMPARE(file.left(9).toHex(), QByteArray(c.header).toLower());
         const int s = int(plan.bytesPerGlyph());  // even in every row: the last byte is high
@@ -164,8 +175,7 @@ class TestFontPlan : public QObject {
         auto listOf = [](FontKind kind, int start, int end) {
             const FontPlan plan = Plan(kind, CellSettings{8, 8}, start, end, "", nullptr);
             GbkWidthList list;
-            BuildFont(plan, FakeDraw(plan),
-                      [&](int i, int width) { list.AddIfListed(plan, plan.slot(i), width); });
+            FakeFile(plan, [&](int i, int width) { list.AddIfListed(plan, plan.slot(i), width); });
             return list.Text();
         };
         // Fake widths of A3A0..A3FE are 161..255: 17, then 16 a line, the last line 15.

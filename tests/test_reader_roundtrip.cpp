@@ -4,8 +4,8 @@
 #include <cstring>
 
 #include "compress/font_compressor.h"
+#include "convert/convert_job.h"
 #include "convert/convert_request.h"
-#include "layout/font_assembler.h"
 #include "layout/font_plan.h"
 #include "render/font_families.h"
 #include "render/glyph_drawer.h"
@@ -112,15 +112,15 @@ class ReaderRoundTripTest : public QObject {
         QTest::addColumn<int>("format");
         const struct {
             const char* name;
-            FontKind kind;
+            ConvertKind kind;
             int start, end;
             QList<int> absent;
-        } kinds[] = {{"GB2312", FontKind::Gb2312, 0xB0A1, 0xB0FE, {0xB1A1, 0xB0A0}},
-                     {"BIG5", FontKind::Big5, 0xA440, 0xA4FF, {0xA540, 0xA480}},
-                     {"GBK", FontKind::Gbk, 0xA340, 0xA3FE, {0xA440, 0xA37F}},
-                     {"Unicode", FontKind::Unicode, 0x4E00, 0x4E3F, {0x4E40, 0x0019}},
-                     {"ASCII", FontKind::Ascii, 0, 0, {0x4E00, 0x7F}},
-                     {"string", FontKind::String, 0, 0, {0x4E2E, 'z'}}};
+        } kinds[] = {{"GB2312", ConvertKind::Gb2312, 0xB0A1, 0xB0FE, {0xB1A1, 0xB0A0}},
+                     {"BIG5", ConvertKind::Big5, 0xA440, 0xA4FF, {0xA540, 0xA480}},
+                     {"GBK", ConvertKind::Gbk, 0xA340, 0xA3FE, {0xA440, 0xA37F}},
+                     {"Unicode", ConvertKind::Unicode, 0x4E00, 0x4E3F, {0x4E40, 0x0019}},
+                     {"ASCII", ConvertKind::Ascii, 0, 0, {0x4E00, 0x7F}},
+                     {"string", ConvertKind::String, 0, 0, {0x4E2E, 'z'}}};
         for (const auto& k : kinds)
             for (int format = 0; format < 5; ++format)
                 QTest::newRow(qPrintable(QStringLiteral("%1 format %2").arg(k.name).arg(format)))
@@ -132,22 +132,24 @@ class ReaderRoundTripTest : public QObject {
         QFETCH(int, end);
         QFETCH(QList<int>, absent);
         QFETCH(int, format);
-        const CellSettings cell{13, 14, format, 4};  // odd W: every format pads its rows
-        Refusal refusal;
-        const FontPlan plan =
-            FontKind(kind) == FontKind::String
-                ? FontPlan::ForString(cell, QString::fromUtf8("华中 文ab华Q"), &refusal)
-                : FontPlan::ForLibrary(FontKind(kind), cell, start, end, &refusal);
-        QVERIFY2(plan.isValid(), qPrintable(refusal.text));
-
-        GlyphSettings settings;
-        settings.pack = {cell.width, cell.height, format, 90};
-        settings.render.y0 = -3;
-        const QFont font(QStringLiteral("宋体"), 11);
-        GlyphDrawer writer(font, settings);
-        const QByteArray file = BuildFont(plan, [&](const GlyphSlot& slot, uchar* packed) {
-            return writer.Draw(slot.text, slot.leftAligned, slot.measureWidth, packed);
-        });
+        ConvertRequest request = ConvertRequest::Defaults(ConvertKind(kind));
+        request.startCode = start;
+        request.endCode = end;
+        request.text = QString::fromUtf8("华中 文ab华Q");
+        request.width = 13;  // odd W: every format pads its rows
+        request.height = 14;
+        request.pixFormat = format;
+        request.spaceDivisor = 4;
+        request.grayLimit = 90;
+        request.y0 = -3;
+        request.pointSize = 11;
+        ConvertJob job(request);
+        Refusal refusal = job.Prepare();
+        QVector<int> widths;
+        const QByteArray file = job.Run(1, ConvertJob::Progress(), &widths, &refusal);
+        QVERIFY2(!file.isEmpty(), qPrintable(refusal.text));
+        const FontPlan& plan = job.plan();
+        const CellSettings& cell = plan.cell();
         const auto* data = reinterpret_cast<const uint8_t*>(file.constData());
         rmf_font opened;
         rmf_glyph glyph;
@@ -156,7 +158,7 @@ class ReaderRoundTripTest : public QObject {
             QCOMPARE(rmf_find_glyph(&opened, uint16_t(code), &glyph), RMF_NOT_FOUND);
 
         // Each slot drawn again on its own, against what the reader finds at its code.
-        GlyphDrawer redraw(font, settings);
+        GlyphDrawer redraw(request.Font(), request.Glyph());
         QByteArray scratch(int(plan.bytesPerGlyph()), '\0');
         int inkedGlyphs = 0;
         for (const GlyphSlot& slot : plan.glyphSlots()) {
