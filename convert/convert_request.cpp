@@ -18,14 +18,14 @@ struct KindEntry {
 
 // clang-format off
 const KindEntry kKinds[] = {
-    {"gb2312", ConvertKind::Gb2312, {0xA1A0, 0xF7FE}, FontKind::Gb2312, kEncodingGb2312},
+    {"gb2312", ConvertKind::Gb2312, {kGb2312MinStart, kGb2312MaxEnd}, FontKind::Gb2312, kEncodingGb2312},
     {"big5", ConvertKind::Big5, {0xA140, 0xF9FF}, FontKind::Big5, kEncodingBig5},
     {"gbk", ConvertKind::Gbk, {0x8140, 0xFEBF}, FontKind::Gbk, kEncodingGbk},
     {"unicode", ConvertKind::Unicode, {0x4E00, 0x9FA5}, FontKind::Unicode, -1},
     {"ascii", ConvertKind::Ascii, {}, FontKind::Ascii, -1},
     {"string", ConvertKind::String, {}, FontKind::String, -1},
-    {"chip", ConvertKind::Chip, {0xA1A0, 0xF7FE}, FontKind::Gb2312, -1},
-    {"ttf", ConvertKind::Ttf, {0xA1A0, 0xF7FE}, FontKind::Gb2312, -1},
+    {"chip", ConvertKind::Chip, {kGb2312MinStart, kGb2312MaxEnd}, FontKind::Gb2312, -1},
+    {"ttf", ConvertKind::Ttf, {kGb2312MinStart, kGb2312MaxEnd}, FontKind::Gb2312, -1},
 };
 // clang-format on
 

@@ -9,7 +9,9 @@
 
 #include "layout/chip_header.h"
 #include "layout/font_plan.h"
+#include "layout/layout_constants.h"
 #include "render/glyph_drawer.h"
+#include "render/start_values.h"
 
 namespace runemill {
 
@@ -35,14 +37,14 @@ bool IsHeaderKind(ConvertKind kind);
 
 struct ConvertRequest {
     ConvertKind kind = ConvertKind::Gb2312;
-    int startCode = 0xA1A0;  // libraries and headers
-    int endCode = 0xF7FE;
+    int startCode = kGb2312MinStart;  // libraries and headers: the GB2312 range
+    int endCode = kGb2312MaxEnd;
     QString text;  // string kind: the characters of the font
-    int width = 32;
-    int height = 32;
+    int width = kStartWidth;
+    int height = kStartHeight;
     int pixFormat = 0;  // index of kPixelFormatNames
-    int grayLimit = 50;
-    int spaceDivisor = 3;  // the ASCII space is W / 3 wide
+    int grayLimit = kStartGrayLimit;
+    int spaceDivisor = kStartSpaceDivisor;
     QString family = QStringLiteral("宋体");
     // When set, the family of face `face` of this file (TTF, OTF, TTC, OTC,
     // OTB, PCF or BDF) is drawn instead of `family`.
@@ -53,13 +55,13 @@ struct ConvertRequest {
     QStringList fallbackFamilies;
     // Points at 96 dpi; fractional sizes give whole pixels (12 pt is 16 px,
     // 11.25 pt 15 px). The two headers store the whole points.
-    qreal pointSize = 20;
+    qreal pointSize = kStartPointSize;
     bool bold = false;
     bool italic = false;
     bool underline = false;
     bool crisp = false;  // the crisp rendering mode; smooth (antialiased) when false
-    int x0 = 0;
-    int y0 = -7;       // the window's vertical bar starts at 26: y0 = 26 - 33
+    int x0 = kStartX0;
+    int y0 = kStartY0;
     int rotation = 0;  // 0, right 90, left 90
     bool reverseX = false;
     bool reverseY = false;

@@ -5,23 +5,26 @@
 #include <QByteArray>
 #include <QString>
 
+#include "layout/layout_constants.h"
+#include "render/start_values.h"
+
 namespace runemill {
 
 enum class ChipHeaderKind { FontChip, Ttf };
 
 // The settings a header describes, read from the window by its caller.
 struct ChipHeaderFields {
-    int width = 32;
-    int height = 32;
-    int startCode = 0xA1A0;
-    int endCode = 0xF7FE;
+    int width = kStartWidth;
+    int height = kStartHeight;
+    int startCode = kGb2312MinStart;
+    int endCode = kGb2312MaxEnd;
     int pixFormat = 0;  // normalised: anything but 1..4 is 1bits
     bool italic = false;
     bool underline = false;
     bool bold = false;
-    int pointSize = 20;
-    int x0 = 0;
-    int y0 = 0;
+    int pointSize = kStartPointSize;
+    int x0 = kStartX0;
+    int y0 = kStartY0;
     QString family;
 };
 

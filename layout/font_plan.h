@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "layout/refusal.h"
+#include "render/start_values.h"
 
 namespace runemill {
 
@@ -16,10 +17,10 @@ enum class FontKind { Gb2312, Big5, Gbk, Unicode, Ascii, String };
 
 // Settings a file is built from, copied at the start of a run.
 struct CellSettings {
-    int width = 32;
-    int height = 32;
-    int pixFormat = 0;     // normalised by the plan: anything but 1..4 is 1bits
-    int spaceDivisor = 3;  // 2, 3 or 4; a value below 1 counts as 1
+    int width = kStartWidth;
+    int height = kStartHeight;
+    int pixFormat = 0;                      // normalised by the plan: anything but 1..4 is 1bits
+    int spaceDivisor = kStartSpaceDivisor;  // 2, 3 or 4; a value below 1 counts as 1
 };
 
 // One glyph of a file, in file order.

@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QtGlobal>
 
+#include "render/start_values.h"
+
 namespace runemill {
 
 enum PixelFormat {
@@ -28,10 +30,10 @@ qint64 BytesPerGlyph(int pixFormat, int width, int height);
 
 // What one packer needs besides the image: the cell size and the threshold.
 struct PackSettings {
-    int width = 32;
-    int height = 32;
+    int width = kStartWidth;
+    int height = kStartHeight;
     int pixFormat = kFormat1Bit;
-    int grayLimit = 50;
+    int grayLimit = kStartGrayLimit;
 };
 
 // Pack W x H positions of `glyph` into `out` (BytesPerGlyph bytes). Positions
