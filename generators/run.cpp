@@ -99,10 +99,12 @@ bool MainWindow::RunPlan(const runemill::ConvertJob& job, const QString& fileNam
     if (drawn &&
         (plan.kind() == runemill::FontKind::Unicode || plan.kind() == runemill::FontKind::Ascii))
         ui->checkBox_Left->setChecked(false);
-    if (drawn) ReplaceBinFile(fileName, int(size));
+    // A failed write has shown its message; no completion message follows it.
+    const bool written = drawn && ReplaceBinFile(fileName, int(size)) == 0;
     delete[] outBuffer;
     outBuffer = nullptr;
+    if (drawn && !written) ui->progressBar->setValue(0);
     if (!drawn && !closeRequested)
         Refused(runemill::Refusal::NoMemoryForCell(pack.width, pack.height));
-    return drawn;
+    return written;
 }
