@@ -119,6 +119,10 @@ class WindowCommandsTest : public QObject, private WindowFixture {
         QTest::newRow("too large to draw")
             << QString("99999") << "99999"
             << "A cell of 99999 x 99999 pixels is too large to draw; choose a smaller W or H.";
+        QTest::newRow("the ends of int") << QString("2147483647") << "2147483647"
+                                         << "A cell of 2147483647 x 2147483647 pixels is too large "
+                                            "to draw; choose a smaller W or "
+                                            "H.";
     }
     void undrawableViewThenRun() {
         QFETCH(QString, width);
