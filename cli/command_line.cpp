@@ -58,7 +58,7 @@ FILE* LogStream(const QString& output) {
         standardOutput.st_dev == file.st_dev && standardOutput.st_ino == file.st_ino)
         return stderr;
 #else
-    Q_UNUSED(output)
+    Q_UNUSED(output);
 #endif
     return stdout;
 }
