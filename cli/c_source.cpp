@@ -3,7 +3,6 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSet>
 
 #include "output/file_writer.h"
 
@@ -29,120 +28,20 @@ bool IsCIdentifier(const QString& name) {
 
 // The keywords of C (C89 to C23) and of C++, which includes the header too.
 bool IsKeyword(const QString& name) {
-    static const QSet<QString> keywords = [] {
-        const char* const words[] = {"_Alignas",
-                                     "_Alignof",
-                                     "_Atomic",
-                                     "_BitInt",
-                                     "_Bool",
-                                     "_Complex",
-                                     "_Decimal128",
-                                     "_Decimal32",
-                                     "_Decimal64",
-                                     "_Generic",
-                                     "_Imaginary",
-                                     "_Noreturn",
-                                     "_Static_assert",
-                                     "_Thread_local",
-                                     "alignas",
-                                     "alignof",
-                                     "and",
-                                     "and_eq",
-                                     "asm",
-                                     "auto",
-                                     "bitand",
-                                     "bitor",
-                                     "bool",
-                                     "break",
-                                     "case",
-                                     "catch",
-                                     "char",
-                                     "char16_t",
-                                     "char32_t",
-                                     "char8_t",
-                                     "class",
-                                     "co_await",
-                                     "co_return",
-                                     "co_yield",
-                                     "compl",
-                                     "concept",
-                                     "const",
-                                     "const_cast",
-                                     "consteval",
-                                     "constexpr",
-                                     "constinit",
-                                     "continue",
-                                     "decltype",
-                                     "default",
-                                     "delete",
-                                     "do",
-                                     "double",
-                                     "dynamic_cast",
-                                     "else",
-                                     "enum",
-                                     "explicit",
-                                     "export",
-                                     "extern",
-                                     "false",
-                                     "float",
-                                     "for",
-                                     "friend",
-                                     "goto",
-                                     "if",
-                                     "inline",
-                                     "int",
-                                     "long",
-                                     "mutable",
-                                     "namespace",
-                                     "new",
-                                     "noexcept",
-                                     "not",
-                                     "not_eq",
-                                     "nullptr",
-                                     "operator",
-                                     "or",
-                                     "or_eq",
-                                     "private",
-                                     "protected",
-                                     "public",
-                                     "register",
-                                     "reinterpret_cast",
-                                     "requires",
-                                     "restrict",
-                                     "return",
-                                     "short",
-                                     "signed",
-                                     "sizeof",
-                                     "static",
-                                     "static_assert",
-                                     "static_cast",
-                                     "struct",
-                                     "switch",
-                                     "template",
-                                     "this",
-                                     "thread_local",
-                                     "throw",
-                                     "true",
-                                     "try",
-                                     "typedef",
-                                     "typeid",
-                                     "typename",
-                                     "typeof",
-                                     "typeof_unqual",
-                                     "union",
-                                     "unsigned",
-                                     "using",
-                                     "virtual",
-                                     "void",
-                                     "volatile",
-                                     "wchar_t",
-                                     "while",
-                                     "xor",
-                                     "xor_eq"};
-        QSet<QString> set;
-        for (const char* word : words) set.insert(QLatin1String(word));
-        return set;
-    }();
+    static const QStringList keywords =
+        QStringLiteral(
+            "_Alignas _Alignof _Atomic _BitInt _Bool _Complex _Decimal128 _Decimal32 _Decimal64 "
+            "_Generic _Imaginary _Noreturn _Static_assert _Thread_local alignas alignof and "
+            "and_eq asm auto bitand bitor bool break case catch char char16_t char32_t char8_t "
+            "class co_await co_return co_yield compl concept const const_cast consteval constexpr "
+            "constinit continue decltype default delete do double dynamic_cast else enum explicit "
+            "export extern false float for friend goto if inline int long mutable namespace new "
+            "noexcept not not_eq nullptr operator or or_eq private protected public register "
+            "reinterpret_cast requires restrict return short signed sizeof static static_assert "
+            "static_cast struct switch template this thread_local throw true try typedef typeid "
+            "typename typeof typeof_unqual union unsigned using virtual void volatile wchar_t "
+            "while xor xor_eq")
+            .split(QLatin1Char(' '));
     return keywords.contains(name);
 }
 
