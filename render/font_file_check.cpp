@@ -12,7 +12,9 @@ constexpr quint32 kPcfMagic = 0x70636601;       // "\1fcp", read little-endian
 constexpr int kSfntHeaderSize = 12;             // version, table count, search fields
 constexpr int kSfntRecordSize = 16;             // tag, checksum, offset, length
 constexpr int kPcfRecordSize = 16;              // type, format, size, offset
-constexpr qint64 kBdfTailBytes = 4096;          // where ENDFONT must be
+constexpr quint32 kPcfAccelerators = 1 << 1;
+constexpr quint32 kPcfBdfAccelerators = 1 << 8;
+constexpr qint64 kBdfTailBytes = 4096;  // where ENDFONT must be
 
 quint32 BigEndian32(const QByteArray& bytes, int at) {
     return quint32(uchar(bytes[at])) << 24 | quint32(uchar(bytes[at + 1])) << 16 |
@@ -89,12 +91,14 @@ QString PcfProblem(QFile& file, const QString& path) {
         return CutShort(path, QStringLiteral("its table of contents"), 8 + directorySize, size);
     for (quint32 i = 0; i < count; ++i) {
         const int at = int(i) * kPcfRecordSize;
-        const qint64 end =
-            qint64(LittleEndian32(records, at + 12)) + LittleEndian32(records, at + 8);
-        if (end > size) {
-            return CutShort(path, QStringLiteral("its table %1").arg(LittleEndian32(records, at)),
-                            end, size);
-        }
+        const quint32 type = LittleEndian32(records, at);
+        const qint64 offset = LittleEndian32(records, at + 12);
+        // bdftopcf states the accelerators' size larger than what it writes
+        // (52 bytes past the end of every file it makes): they need only start
+        // inside the file.
+        const bool accelerators = type == kPcfAccelerators || type == kPcfBdfAccelerators;
+        const qint64 end = offset + (accelerators ? 1 : LittleEndian32(records, at + 8));
+        if (end > size) return CutShort(path, QStringLiteral("its table %1").arg(type), end, size);
     }
     return QString();
 }
