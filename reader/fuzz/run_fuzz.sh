@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Builds the reader's libFuzzer target with clang and runs it for SECONDS on
 # a copy of reader/fuzz/corpus/ (the repository is not modified).
 # Exits non-zero when the fuzzer finds a crash, a leak or undefined behaviour.
