@@ -94,4 +94,4 @@ if [ -n "$reference" ]; then
     cmp -s "$root/small.bin" "$root/reference.bin" ||
         fail "the unpacked runemill-cli and $reference wrote different bytes"
 fi
-echo "check_package: $deb unpacks, runs runemill-cli $version and converts"
+echo "check_package: $deb passes lintian, unpacks, runs runemill-cli $version and converts"
