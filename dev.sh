@@ -57,10 +57,10 @@ show_download() {
         /^E: / { print > "/dev/stderr" }'
 }
 
-apt_install() {  # apt_install <package or .deb...>: the download shown, dpkg's output logged
+apt_install() {  # apt_install [apt-get option...] <package or .deb...>: the download shown, dpkg's output logged
     local log=build/apt.log
     mkdir -p build
-    local apt=(env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends)
+    local apt=(env DEBIAN_FRONTEND=noninteractive apt-get install -y)
     as_root "${apt[@]}" --download-only "$@" | show_download
     echo "Unpacking and setting up (apt's output: $log)"
     if ! as_root "${apt[@]}" "$@" >"$log" 2>&1; then
@@ -84,7 +84,7 @@ install_missing() {  # install_missing <package...>
     fi
     echo "Installing ${missing[*]}$([ "$(id -u)" -ne 0 ] && echo ' through sudo')"
     as_root apt-get update -qq
-    apt_install "${missing[@]}"
+    apt_install --no-install-recommends "${missing[@]}"
 }
 
 configure() {  # configure <dir> [cmake options...]
