@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <cstdio>
+#include <memory>
 
 #include "cli/c_source.h"
 #include "cli/progress_bar.h"
@@ -143,9 +144,16 @@ int WriteFont(const ConvertOptions& o, const ConvertJob& job, CliError* error) {
 }
 
 // --fit: the size and offsets found replace the request's; one line on stderr.
-int Fit(ConvertRequest* request, CliError* error) {
+// A bar on a terminal follows the sizes tried.
+int Fit(ConvertRequest* request, bool quiet, CliError* error) {
     FitResult fit;
-    if (const Refusal refusal = FitRequest(*request, &fit))
+    std::unique_ptr<ProgressBar> bar;
+    const Refusal refusal = FitRequest(*request, &fit, [&bar, quiet](int step, int steps) {
+        if (!bar) bar = std::make_unique<ProgressBar>(!quiet, steps);
+        bar->Update(step);
+    });
+    bar.reset();
+    if (refusal)
         return FailWith(error, kExitBadInput, OptionOf(refusal, request->kind), refusal.text);
     if (!fit.found())
         return FailWith(error, kExitBadInput, QStringLiteral("--fit"), FitSummary(fit));
@@ -168,7 +176,7 @@ int RunConvert(ConvertOptions o, CliError* error) {
         if (const int status = ReadText(o.textFile, &o.request.text, error)) return status;
     }
     if (o.fit) {
-        if (const int status = Fit(&o.request, error)) return status;
+        if (const int status = Fit(&o.request, o.quiet, error)) return status;
     }
     ConvertJob job(o.request);
     if (const Refusal refusal = job.Prepare())

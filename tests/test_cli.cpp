@@ -4,6 +4,7 @@
 #include <QtWidgets>
 
 #include "modal_answerer.h"
+#include "render/font_families.h"
 #include "window_access.h"
 
 namespace {
@@ -68,8 +69,9 @@ QStringList RunWindow(const QStringList& arguments, const QString& output) {
             bar->setValue(value.toInt() + (option == "--x0" ? 25 : 33));
         if (option == "--point-size") font.setPointSize(value.toInt());
         if (option == "--underline") font.setUnderline(true);
-        const int added = option == "--font-file" ? QFontDatabase::addApplicationFont(value) : -1;
-        if (added >= 0) font.setFamily(QFontDatabase::applicationFontFamilies(added).value(0));
+        QString family;  // a font file as a drop loads it
+        if (option == "--font-file" && runemill::LoadFontFile(value, 0, &family).isEmpty())
+            font.setFamily(family);
         if (option == "--text") answerer.QueueFile(value);
     }
     auto* logView = window.findChild<QTextEdit*>("textEdit");
