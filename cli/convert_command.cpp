@@ -34,6 +34,8 @@ QString OptionOf(const Refusal& refusal, ConvertKind kind) {
             return QStringLiteral("--to");
         case Refusal::MissingCodec:
             return KindName(kind);
+        case Refusal::NotCompressible:
+            return QStringLiteral("--compress");
         default:
             return QStringLiteral("--width/--height");
     }
@@ -125,6 +127,7 @@ int WriteFont(const ConvertOptions& o, const ConvertJob& job, CliError* error) {
         file = job.Run(
             o.jobs, [&bar](qint64 done) { bar.Update(done); }, &widths, &refusal);
     }
+    if (!refusal) file = job.FileBytes(file, &refusal);
     if (refusal)
         return FailWith(error, kExitBadInput, OptionOf(refusal, o.request.kind), refusal.text);
     if (!o.symbol.isEmpty()) {

@@ -62,8 +62,9 @@ bool CrispInk(QRgb pixel) { return qGray(pixel) >= 128; }
 
 // The smallest box holding every inked pixel of `canvas`, ink being what
 // MakeTwoLevel keeps when `crisp`.
-InkBox InkBounds(const QImage& canvas, bool crisp, const QRect& area) {
-    auto inked = crisp ? CrispInk : Inked;
+template <bool crisp>
+InkBox InkBoundsOf(const QImage& canvas, const QRect& area) {
+    auto inked = [](QRgb pixel) { return crisp ? CrispInk(pixel) : Inked(pixel); };
     InkBox box;
     box.left = area.right() + 1;
     for (int y = area.top(); y <= area.bottom(); ++y) {
@@ -75,12 +76,16 @@ InkBox InkBounds(const QImage& canvas, bool crisp, const QRect& area) {
         while (!inked(row[last])) --last;
         if (box.isEmpty()) box.top = y;
         for (int i = x; i <= last; ++i)
-            box.ink += crisp ? (CrispInk(row[i]) ? 255 : 0) : qGray(row[i]);
+            box.ink += crisp ? (inked(row[i]) ? 255 : 0) : qGray(row[i]);
         box.left = std::min(box.left, x);
         box.right = std::max(box.right, last);
         box.bottom = y;
     }
     return box.isEmpty() ? InkBox() : box;
+}
+
+InkBox InkBounds(const QImage& canvas, bool crisp, const QRect& area) {
+    return crisp ? InkBoundsOf<true>(canvas, area) : InkBoundsOf<false>(canvas, area);
 }
 
 // A font without merging resolves to one face per thread and resolution, for
@@ -272,13 +277,14 @@ InkBox GlyphRasterizer::MeasureInk(QFont& font, const QString& text, const Rende
     }
     if (measureCanvas_.isNull()) return guess;
     // Drawn and searched only where the metrics put the ink, give or take
-    // the slack; ink found at an edge of that area means they were wrong,
+    // a few pixels; ink found at an edge of that area means they were wrong,
     // and the whole canvas is drawn.
     const QRect whole = measureCanvas_.rect();
     QRect area = whole;
+    const int near = 4 + metric.height() / 32;
     if (!metric.isEmpty())
-        area &= metric.translated(kMeasureMargin, kMeasureMargin)
-                    .adjusted(-slack, -slack, slack, slack);
+        area &=
+            metric.translated(kMeasureMargin, kMeasureMargin).adjusted(-near, -near, near, near);
     const QRect cell(kMeasureMargin, kMeasureMargin, width, canvasH);
     InkBox box;
     if (!area.isEmpty()) {

@@ -53,7 +53,8 @@ QStringList RunWindow(const QStringList& arguments, const QString& output) {
             "--height lineEdit_H --limit lineEdit_Limit --bold checkBox_SetBold --italic "
             "checkBox_SetItalic --reverse-x checkBox_revX --reverse-y checkBox_revY --format "
             "comboBox_PixFormat --space comboBox_Space --rotate comboBox_Rotation --x0 "
-            "horizontalScrollBar --y0 verticalScrollBar --render checkBox_Crisp")
+            "horizontalScrollBar --y0 verticalScrollBar --render checkBox_Crisp --compress "
+            "checkBox_Compress")
             .split(' ');
     QFont& font = MainWindowTestAccess::currentFont(window);
     for (int i = 0; i < options.size(); ++i) {
@@ -127,6 +128,9 @@ class TestCli : public QObject {
         // Crisp and fitted: the window's Crisp and Fit.
         QTest::newRow("gbk crisp fit") << "gbk --from B0A0 --to B1FE --width 16 --height 16 --render crisp --bold --fit" << 2;
         QTest::newRow("gb2312 fit") << "gb2312 --from B0A0 --to B1FE --width 24 --height 24 --format 4bits --italic --fit" << 1;
+        // The window's Compress: the compressed form of the same file.
+        QTest::newRow("gb2312 compressed") << "gb2312 --from B0A0 --to B1FE --width 16 --height 16 --compress" << 1;
+        QTest::newRow("string compressed") << "string --text @text.txt --width 16 --height 16 --format 4bits --compress" << 0;
         // clang-format on
     }
 
@@ -151,6 +155,7 @@ class TestCli : public QObject {
             QCOMPARE(run.status, 0);
             const QByteArray bytes = ReadAll(cli);
             QVERIFY(bytes.size() > 4 + 100);
+            QCOMPARE(bytes.startsWith("RZ"), options.contains("--compress"));
             QVERIFY2(bytes == ReadAll(window), (QByteArray(jobs) + " jobs: other bytes").data());
             const QStringList printed =
                 QString::fromUtf8(run.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
@@ -193,6 +198,7 @@ class TestCli : public QObject {
             {"symbol not an identifier", "ascii -o @x.c --symbol 9lives", "--symbol: '9lives' is not a C identifier (letters, digits and _, not starting with a digit)"},
             {"--symbol without C output", "ascii -o @x.bin --symbol font", "--symbol: only with C source output (-o FILE.c)"},
             {"a header as C source", "chip -o @x.c", "--output: the chip and ttf headers are appended to a .bin file; C source is written for fonts only"},
+            {"a header compressed", "ttf --compress", "--compress: the chip and ttf headers hold no glyphs to compress"},
         };
         // clang-format on
         for (const auto& r : rows) QTest::newRow(r[0]) << r[1] << QString(r[2]).replace("%1", hex);

@@ -47,6 +47,18 @@ class TestCliCSource : public QObject {
         QVERIFY(source.contains("const uint8_t " + name + "[864] = {"));
         QVERIFY(ReadAll(header).contains("extern const uint8_t " + name + "[864];\n"));
     }
+
+    // With --compress the array holds the compressed file, as the .bin does.
+    void compressed() {
+        const QString source = dir.filePath("z.c"), bin = dir.filePath("z.bin");
+        for (const QString& out : {source, bin})
+            QCOMPARE(Run({"ascii", "--width", "8", "--height", "8", "--compress", "-o", out}), 0);
+        const QByteArray bytes = ReadAll(bin);
+        QVERIFY(bytes.startsWith("RZ\x01"));
+        QVERIFY(ReadAll(source).contains(QString("const uint8_t z[%1] = {\n    0x52, 0x5a, 0x01,")
+                                             .arg(bytes.size())
+                                             .toLatin1()));
+    }
 };
 
 QTEST_MAIN(TestCliCSource)
