@@ -49,7 +49,7 @@ if [ "$status" -ne 0 ] || [ -n "$(ls -A "$work/artifacts")" ]; then
         [ -e "$f" ] || continue
         echo "  $f: $(od -An -tx1 -N64 "$f" | tr -s ' \n' ' ')" >&2
     done
-    echo "run_fuzz: kept $work for a look${log:+; the fuzzer's output is in $log}" >&2
+    echo "run_fuzz: kept $work for a look${log:+; the output of the fuzzer is in $log}" >&2
     exit 1
 fi
 rm -rf "$work"
