@@ -60,7 +60,7 @@ class MainWindow : public QMainWindow {
     void MakeBIG5Lib();
     void MakeGBKLib();
     void MakeUnicodeLib();
-    QString ReadCommandFile(bool* declined = nullptr);
+    QString ReadCommandFile(bool* declined = nullptr, QString* path = nullptr);
 
   protected:
     void closeEvent(class QCloseEvent* event) override;

@@ -58,9 +58,20 @@ class RunAnswerer {
     qint64 messageAt_ = 0;
 };
 
+QtMessageHandler qt_messages = nullptr;
+
+// The offscreen platform warns each time a shown window's size limits change;
+// a window that is only timed has no window manager to tell.
+void DropSizeHintWarnings(QtMsgType type, const QMessageLogContext& context,
+                          const QString& message) {
+    if (message == QLatin1String("This plugin does not support propagateSizeHints()")) return;
+    qt_messages(type, context, message);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    qt_messages = qInstallMessageHandler(DropSizeHintWarnings);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const bool quick = app.arguments().contains("--quick");

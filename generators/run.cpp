@@ -100,9 +100,11 @@ bool MainWindow::RunPlan(const runemill::ConvertJob& job, const QString& fileNam
     if (drawn &&
         (plan.kind() == runemill::FontKind::Unicode || plan.kind() == runemill::FontKind::Ascii))
         ui->checkBox_Left->setChecked(false);
+    // A failed write has shown its message; no completion message follows it.
     const bool written = drawn && WriteRunFile(job, fileName, size);
     delete[] outBuffer;
     outBuffer = nullptr;
+    if (drawn && !written) ui->progressBar->setValue(0);
     if (!drawn && !closeRequested)
         Refused(runemill::Refusal::NoMemoryForCell(pack.width, pack.height));
     return written;
@@ -123,6 +125,5 @@ bool MainWindow::WriteRunFile(const runemill::ConvertJob& job, const QString& fi
         delete[] outBuffer;
         outBuffer = replaced;
     }
-    ReplaceBinFile(fileName, bytes.size());
-    return true;
+    return ReplaceBinFile(fileName, bytes.size()) == 0;
 }

@@ -1,3 +1,5 @@
+/* SPDX-FileCopyrightText: 2026 The Runemill authors
+ * SPDX-License-Identifier: MIT */
 /*
  * runemill_font.c - reader of Runemill .bin font files. See runemill_font.h.
  */

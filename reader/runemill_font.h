@@ -1,3 +1,5 @@
+/* SPDX-FileCopyrightText: 2026 The Runemill authors
+ * SPDX-License-Identifier: MIT */
 /*
  * runemill_font.h - read Runemill .bin font files on a microcontroller.
  *

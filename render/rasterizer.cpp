@@ -137,7 +137,9 @@ QImage MakeGlyphImage(int width, int height) {
 }
 
 bool CellDrawable(int width, int height) {
-    return width >= 1 && height >= 1 && qint64(width) * CanvasHeight(height) * 4 <= qint64(INT_MAX);
+    // INT_MAX x CanvasHeight(INT_MAX) still fits in 64 bits; four times it does not.
+    constexpr qint64 kMaxPixels = INT_MAX / 4;
+    return width >= 1 && height >= 1 && qint64(width) * CanvasHeight(height) <= kMaxPixels;
 }
 
 bool GlyphRasterizer::Render(QImage& glyph, QFont& font, const QString& text,

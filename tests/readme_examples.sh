@@ -1,7 +1,8 @@
 #!/bin/sh
 # The README's examples as written: each transcript (a fenced block whose first
 # line is "$ runemill-cli ...") is what its commands print in a fresh folder,
-# and the C block of draw_code() is that function of reader/examples/draw_glyph.c.
+# the C block of draw_code() is that function of reader/examples/draw_glyph.c,
+# and the packages it names for ./dev.sh run and test are dev.sh's, run's among test's.
 #     tests/readme_examples.sh SOURCE_DIR CLI_DIR
 set -eu
 
@@ -46,6 +47,17 @@ awk '/^\/\* Draws the glyph of code/ { inside = 1 } inside { print } inside && /
     "$source_dir/reader/examples/draw_glyph.c" > "$work/function.c"
 if [ ! -s "$work/function.c" ] || ! diff -u "$work/block.c" "$work/function.c" >&2; then
     echo "readme: the C block (-) is not draw_code() of reader/examples/draw_glyph.c (+)" >&2
+    status=1
+fi
+# The README's two lines of packages against the lists dev.sh installs.
+listed() { sed -n "s#^- Packages $1: \`\([^\`]*\)\`\$#\1#p" "$readme" | tr ' ' '\n' | sort; }
+listed 'of `./dev.sh run`' > "$work/run.readme"
+listed '`./dev.sh test` adds' | cat "$work/run.readme" - | sort > "$work/test.readme"
+bash "$source_dir/dev.sh" packages run | sort > "$work/run.dev"
+bash "$source_dir/dev.sh" packages test | sort > "$work/test.dev"
+if [ ! -s "$work/run.readme" ] || ! diff -u "$work/run.readme" "$work/run.dev" >&2 ||
+    ! diff -u "$work/test.readme" "$work/test.dev" >&2 || [ -n "$(comm -23 "$work/run.dev" "$work/test.dev")" ]; then
+    echo "readme: the packages it names (-) are not those of dev.sh (+), or run's are not among test's" >&2
     status=1
 fi
 exit $status

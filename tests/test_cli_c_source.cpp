@@ -1,6 +1,10 @@
 // runemill-cli convert -o FILE.c: the array named from --symbol or the file name, its header beside
-// it. (test_cli's badInput has the refusals of names and kinds that cannot be C source.)
+// it, and a failed write. (test_cli's badInput has the refusals of names and kinds that cannot be
+// C source.)
+#include <sys/resource.h>
+
 #include <QtTest>
+#include <csignal>
 
 namespace {
 
@@ -29,8 +33,11 @@ class TestCliCSource : public QObject {
                                       << "My_Font_16";
         QTest::newRow("16x16.c") << ""
                                  << "_16x16";  // a leading digit
-        QTest::newRow("font.c") << "ui_font"
-                                << "ui_font";
+        // Each spelling its own include guard.
+        QTest::newRow("lower.c") << "font"
+                                 << "font";
+        QTest::newRow("upper.c") << "FONT"
+                                 << "FONT";
     }
 
     // The names only: the README's example shows the declarations, and reader/mcu's firmware
@@ -46,6 +53,28 @@ class TestCliCSource : public QObject {
         QVERIFY(source.contains("#include \"" + QFileInfo(header).fileName().toUtf8() + "\"\n"));
         QVERIFY(source.contains("const uint8_t " + name + "[864] = {"));
         QVERIFY(ReadAll(header).contains("extern const uint8_t " + name + "[864];\n"));
+        QVERIFY(ReadAll(header).contains("#ifndef RUNEMILL_FONT_" + name + "_H\n"));
+    }
+
+    // A file-size limit the .c cannot fit under: exit 2, the old .c and .h as they were and no
+    // temporary file left.
+    void oldPairKeptWhenTheDiskFills() {
+        QVERIFY(QDir(dir.path()).mkpath("full"));
+        const QString source = dir.filePath("full/font.c"), header = dir.filePath("full/font.h");
+        for (const QString& path : {source, header}) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("old") == 3);
+        }
+        std::signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails instead of ending the run
+        rlimit limit{4096, RLIM_INFINITY};
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
+        const int status = Run({"ascii", "--width", "8", "--height", "8", "-o", source});
+        limit.rlim_cur = RLIM_INFINITY;
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
+        QCOMPARE(status, 2);
+        QCOMPARE(ReadAll(source) + ReadAll(header), QByteArray("oldold"));
+        QCOMPARE(QDir(dir.filePath("full")).entryList(QDir::Files),
+                 QStringList({"font.c", "font.h"}));
     }
 
     // With --compress the array holds the compressed file, as the .bin does.

@@ -67,6 +67,7 @@ class TestFit : public QObject {
         for (const int size : {12, 16, 24, 40})
             for (const bool crisp : {false, true})
                 QTest::addRow("%d %s", size, crisp ? "crisp" : "smooth") << size << crisp;
+        QTest::addRow("1024 smooth") << 1024 << false;  // sizes far past the cell are cheap
     }
     void fitKeepsEveryGlyphWhole() {
         QFETCH(int, size);
@@ -110,6 +111,27 @@ class TestFit : public QObject {
             bottom = qMax(bottom, box.bottom);
         }
         QVERIFY2(!inCanvas || bottom - top + 1 > size, "one pixel larger fits too");
+    }
+
+    // A glyph that the tiniest sizes draw out of shape still fits: DejaVu Sans' '&' at 1 px
+    // reaches past the cell's left edge, at 15 and 22 px it is whole.
+    void glyphOutOfShapeWhenTinyFits_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("crisp");
+        QTest::newRow("& crisp") << "&" << true;
+    }
+    void glyphOutOfShapeWhenTinyFits() {
+        QFETCH(QString, text);
+        QFETCH(bool, crisp);
+        if (!FamilyInstalled("DejaVu Sans")) QSKIP("no DejaVu Sans");
+        ConvertRequest request;
+        request.family = "DejaVu Sans";
+        request.width = request.height = 16;
+        request.crisp = crisp;
+        const FitResult fit =
+            FitGlyphs(request.Font(), request.Glyph().render, 16, 16, {{text, false}});
+        QCOMPARE(fit.unfit, QStringList());
+        QVERIFY2(fit.pixelSize >= 15, qPrintable(FitSummary(fit)));
     }
 };
 

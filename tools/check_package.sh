@@ -1,7 +1,10 @@
 #!/bin/sh
 # Unpacks a runemill .deb into a scratch root (dpkg-deb -x, nothing is
-# installed) and checks it: its name, version and dependencies, the installed
-# files, that both programs find their libraries, that the unpacked
+# installed) and checks it: lintian (an error, or a tag about the manual pages,
+# fails), its name, version and dependencies, the installed files, the
+# copyright file, changelog and manual pages, that every relative link of the
+# installed documentation finds its file, that both programs find their
+# libraries, that the unpacked
 # runemill-cli prints the version and writes a one-row GB2312 font with drawn
 # glyphs that its own inspect accepts, byte for byte the file that REFERENCE_CLI
 # (the build tree's runemill-cli) writes.
@@ -19,6 +22,17 @@ fail() {
     exit 1
 }
 
+command -v lintian >/dev/null || fail "lintian is not installed (apt-get install lintian)"
+# Tags one per line; lintian exits non-zero on an error. It warns when run as root.
+status=0
+tags=$(lintian "$deb" 2>&1) || status=$?
+tags=$(printf '%s\n' "$tags" | grep -v '^running with root privileges' || true)
+[ -z "$tags" ] || printf '%s\n' "$tags"
+[ $status -eq 0 ] || fail "lintian reports errors (exit $status)"
+case "$tags" in
+    *manual-page* | *manpage*) fail "lintian reports a manual page problem" ;;
+esac
+
 [ "$(dpkg-deb -f "$deb" Package)" = runemill ] || fail "the package is not named runemill"
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "its version is not $version"
 depends=$(dpkg-deb -f "$deb" Depends)
@@ -34,8 +48,25 @@ for file in bin/runemill bin/runemill-cli share/runemill/reader/runemill_font.h 
     share/runemill/reader/runemill_font.c share/runemill/reader/examples/draw_glyph.c \
     share/runemill/cmake/RunemillFont.cmake \
     share/applications/runemill.desktop share/icons/hicolor/scalable/apps/runemill.svg \
-    share/doc/runemill/README.md share/doc/runemill/file-formats.md; do
+    share/doc/runemill/README.md share/doc/runemill/copyright share/doc/runemill/changelog.gz \
+    share/man/man1/runemill.1.gz share/man/man1/runemill-cli.1.gz; do
     [ -f "$root/fs/usr/$file" ] || fail "/usr/$file is missing"
+done
+doc="$root/fs/usr/share/doc/runemill"
+head -n 1 "$doc/copyright" | grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' ||
+    fail "the copyright file is not in Debian's machine-readable format"
+grep -q '^License: MIT$' "$doc/copyright" || fail "the copyright file names no MIT licence"
+gzip -dc "$doc/changelog.gz" | head -n 1 | grep -q "^runemill ($version) " ||
+    fail "the changelog does not start with version $version"
+for program in runemill runemill-cli; do
+    gzip -dc "$root/fs/usr/share/man/man1/$program.1.gz" | grep -q "^\.TH .*\"$program $version\"" ||
+        fail "the manual page of $program is not that of version $version"
+done
+# Every relative link and picture of the installed Markdown, from its own folder.
+find "$doc" -name '*.md' | while read -r page; do
+    grep -oE '\]\([^)#]+' "$page" | cut -c3- | grep -vE '^[a-z]+:' | while read -r target; do
+        [ -e "$(dirname "$page")/$target" ] || fail "${page#"$root/fs"} links $target, which is not installed"
+    done
 done
 for program in runemill runemill-cli; do
     if ldd "$root/fs/usr/bin/$program" | grep -q "not found"; then
@@ -63,4 +94,4 @@ if [ -n "$reference" ]; then
     cmp -s "$root/small.bin" "$root/reference.bin" ||
         fail "the unpacked runemill-cli and $reference wrote different bytes"
 fi
-echo "check_package: $deb unpacks, runs runemill-cli $version and converts"
+echo "check_package: $deb passes lintian, unpacks, runs runemill-cli $version and converts"

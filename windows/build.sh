@@ -7,6 +7,8 @@
 #                    kept (default ~/.cache/runemill-windows); a second run
 #                    reuses the Qt built there
 #   RUNEMILL_JOBS    parallel compile jobs (default 2)
+#   RUNEMILL_QT_PREFIX  a static Qt of your own to build with instead of the
+#                    one windows/build-qt.sh builds
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ROOT=$PWD
@@ -55,7 +57,9 @@ enable_source_packages() {
 install_missing
 enable_source_packages
 
-QT_PREFIX=$(windows/build-qt.sh | tail -n 1)
+QT_PREFIX=${RUNEMILL_QT_PREFIX:-$(windows/build-qt.sh | tail -n 1)}
+QT_VERSION=$(dpkg-query -W -f='${source:Version}' qtbase5-dev)
+FT_VERSION=$(dpkg-query -W -f='${source:Version}' libfreetype6)
 
 echo "== runemill for Windows"
 # shellcheck source=windows/mingw-posix.sh
@@ -75,13 +79,26 @@ nice -n 10 cmake --build build -j"$JOBS" --target runemill-cli
 echo "== Checks under Wine"
 rm -rf build-windows/checks
 windows/check.sh build/cli/runemill-cli build-windows/cli/runemill-cli.exe build-windows/runemill.exe \
-    build-windows/checks
+    build-windows/checks "$QT_PREFIX"
 
 VERSION=$(sed -n 's/^project(Runemill VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 NAME=runemill-$VERSION-windows-x64
 rm -rf "build-windows/$NAME" "dist/$NAME.zip"
 mkdir -p "build-windows/$NAME" dist
 cp build-windows/runemill.exe build-windows/cli/runemill-cli.exe "build-windows/$NAME/"
-sed 's/$/\r/' windows/README.txt > "build-windows/$NAME/README.txt"
+# The licence, the notices of what is linked in and the full licence texts
+# (Debian's copyright files of the very sources built), all with CR LF.
+SRC=$RUNEMILL_CACHE/src
+mkdir "build-windows/$NAME/LICENSES"
+crlf() { sed 's/\r*$/\r/' "$1" > "build-windows/$NAME/$2"; }
+crlf windows/README.txt README.txt
+crlf LICENSE LICENSE.txt
+sed -e "s/@QT_VERSION@/$QT_VERSION/g" -e "s/@FREETYPE_VERSION@/$FT_VERSION/g" windows/NOTICES.txt |
+    sed 's/\r*$/\r/' > "build-windows/$NAME/NOTICES.txt"
+crlf "$SRC/qtbase-$QT_VERSION/debian/copyright" LICENSES/qtbase-copyright.txt
+crlf "$SRC/freetype-$FT_VERSION/debian/copyright" LICENSES/freetype-copyright.txt
+crlf /usr/share/doc/mingw-w64-x86-64-dev/copyright LICENSES/mingw-w64-copyright.txt
+crlf /usr/share/common-licenses/LGPL-3 LICENSES/LGPL-3.txt
+crlf /usr/share/common-licenses/GPL-3 LICENSES/GPL-3.txt
 (cd build-windows && zip -q -X -r "$ROOT/dist/$NAME.zip" "$NAME")
 echo "Written: dist/$NAME.zip"

@@ -4,10 +4,14 @@
 #  1. runemill-cli.exe convert against the Linux runemill-cli over a matrix of
 #     kinds, pixel formats, cells, fonts and --jobs 1/2: the files must be the
 #     same bytes, the printed lines the same text (CRLF read as LF);
-#  2. runemill.exe started: it must show its window (screenshot: window.png).
-# check.sh <linux runemill-cli> <runemill-cli.exe> <runemill.exe> <work dir>
+#  2. runemill.exe started: it must show its window (screenshot: window.png);
+#  3. with the static Qt's folder: windows/NOTICES.txt names every library
+#     linked into the two programs (windows/check_notices.sh).
+# check.sh <linux runemill-cli> <runemill-cli.exe> <runemill.exe> <work dir> [Qt folder]
 set -euo pipefail
-[ $# -eq 4 ] || { echo "usage: $0 <linux cli> <windows cli> <windows window> <work dir>" >&2; exit 1; }
+[ $# -eq 4 ] || [ $# -eq 5 ] ||
+    { echo "usage: $0 <linux cli> <windows cli> <windows window> <work dir> [Qt folder]" >&2; exit 1; }
+QT_FOLDER=${5:-}
 LINUX_CLI=$(realpath "$1")
 WIN_CLI=$(realpath "$2")
 WIN_GUI=$(realpath "$3")
@@ -133,6 +137,18 @@ if [ $shown = yes ]; then
 else
     echo "runemill.exe showed no window within 60 s"
     failed=$((failed + 1))
+fi
+
+if [ -n "$QT_FOLDER" ]; then
+    echo "== The notices"
+    # The link lines CMake wrote for the two programs (MinGW's take the
+    # libraries from a response file), next to their folders.
+    HERE=$(cd "$(dirname "$0")" && pwd)
+    shopt -s nullglob
+    links=("$(dirname "$WIN_GUI")"/CMakeFiles/runemill.dir/{link.txt,*.rsp}
+           "$(dirname "$WIN_CLI")"/CMakeFiles/runemill-cli.dir/{link.txt,*.rsp})
+    shopt -u nullglob
+    "$HERE/check_notices.sh" "$HERE/NOTICES.txt" "$QT_FOLDER" "${links[@]}" || failed=$((failed + 1))
 fi
 
 [ $failed -eq 0 ] && echo "All ${#CASES[@]} conversions gave the same bytes on Windows and Linux."

@@ -1,3 +1,4 @@
+/* SPDX-License-Identifier: MIT */
 /*
  * reader_bench.c - speed of the font reader on a full GBK 16 x 16 1bits
  * library (rows 0x81..0xFE, 769224 bytes) built in memory with synthetic

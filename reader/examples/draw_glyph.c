@@ -1,3 +1,4 @@
+/* SPDX-License-Identifier: MIT */
 /*
  * draw_glyph.c - drawing one character of a Runemill font on a display.
  *

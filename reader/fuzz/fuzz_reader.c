@@ -1,3 +1,4 @@
+/* SPDX-License-Identifier: MIT */
 /*
  * fuzz_reader.c - libFuzzer target of the font reader. Opens the input as a
  * font with and without cell size overrides, looks up fixed codes and codes

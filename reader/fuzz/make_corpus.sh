@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Writes the seeds of the fuzzer's corpus that come from our own writer: tiny
 # files of every kind made by runemill-cli convert, 8 x 8 cells, a few codes,
 # several pixel formats (each under about 4 KB). They sit beside the synthetic

@@ -1,3 +1,4 @@
+/* SPDX-License-Identifier: MIT */
 /*
  * make_seeds.c - writes the fuzzer's seed corpus: tiny valid files of every
  * kind and pixel format (a few hundred bytes each).

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # CMake toolchain of the Cortex-M3 firmware: arm-none-eabi-gcc, newlib nano.
 set(CMAKE_SYSTEM_NAME Generic)
 set(CMAKE_SYSTEM_PROCESSOR arm)

@@ -1,3 +1,4 @@
+/* SPDX-License-Identifier: MIT */
 /*
  * firmware.c - a Cortex-M3 firmware that draws glyphs of a font in flash
  * through both APIs of the reader, in the text form of

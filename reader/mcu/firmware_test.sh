@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # The reader on a Cortex-M3 against runemill-cli inspect: converts a few small
 # fonts, runs the firmware of run.sh on them under QEMU and compares its output
 # with what inspect --glyph prints for the same codes, through both APIs, and

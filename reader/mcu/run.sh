@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Builds the Cortex-M3 firmware of reader/mcu/ with FONT.bin linked into its
 # flash (twice: read in place, and behind a simulated SPI flash) and runs it
 # under QEMU's mps2-an385 machine. For each code (hex, e.g. B0A1 or 41) it

@@ -1,3 +1,4 @@
+/* SPDX-License-Identifier: MIT */
 /* Output and exit of the firmware, through QEMU's semihosting. */
 #ifndef RUNEMILL_SEMIHOSTING_H
 #define RUNEMILL_SEMIHOSTING_H

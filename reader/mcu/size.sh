@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Code size and stack of the reader on a Cortex-M3, as a firmware build would
 # compile it (arm-none-eabi-gcc -Os -mthumb). Prints the code bytes, each
 # function's stack frame (-fstack-usage) and, for each function of the API,

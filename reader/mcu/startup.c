@@ -1,3 +1,4 @@
+/* SPDX-License-Identifier: MIT */
 /*
  * startup.c - the least a Cortex-M3 needs to run main() under QEMU's
  * mps2-an385: a vector table, a reset handler that sets up .data and .bss,

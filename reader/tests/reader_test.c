@@ -1,3 +1,4 @@
+/* SPDX-License-Identifier: MIT */
 /* Tests of the C font reader. Files are built by hand: a 9-byte header written byte by byte,
  * the rest a position-dependent pattern; every expected length and offset is worked out by hand. */
 #include <stdio.h>

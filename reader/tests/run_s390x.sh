@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # The reader's tests on a big-endian CPU: builds reader_test.c with the s390x
 # cross compiler and runs it under qemu-user. Needs gcc-s390x-linux-gnu,
 # libc6-dev-s390x-cross and qemu-user.
