@@ -8,12 +8,9 @@ void MainWindow::on_pushButton_Fit_clicked() {
     if (runActive || !ReadCodeFields()) return;
     ReadSettings();
     if (!PreviewCellDrawable(true)) return;
-    const runemill::ConvertKind encodings[4] = {
-        runemill::ConvertKind::Gb2312, runemill::ConvertKind::Big5, runemill::ConvertKind::Gbk,
-        runemill::ConvertKind::Unicode};
-    const int encoding = qBound(0, ui->comboBox_FCode->currentIndex(), 3);
+    const runemill::ConvertKind kind = runemill::KindOfEncoding(ui->comboBox_FCode->currentIndex());
     runemill::FitResult fit;
-    if (Refused(runemill::FitRequest(FormRequest(encodings[encoding]), &fit))) return;
+    if (Refused(runemill::FitRequest(FormRequest(kind), &fit))) return;
     if (fit.found()) {
         currentFont.setPointSizeF(fit.pointSize());
         ShowFontInformation(ui->lineEdit_FontInformation->text().section(QLatin1Char('-'), -1));

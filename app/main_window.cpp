@@ -21,12 +21,10 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new MainWindow
 
     // Every start-up value is the core's default request.
     const runemill::ConvertRequest start;
-    const runemill::ConvertKind encodings[4] = {
-        runemill::ConvertKind::Gb2312, runemill::ConvertKind::Big5, runemill::ConvertKind::Gbk,
-        runemill::ConvertKind::Unicode};
     for (int i = 0; i < 4; ++i) {
-        defaultStartCode[i] = runemill::DefaultRange(encodings[i]).start;
-        defaultEndCode[i] = runemill::DefaultRange(encodings[i]).end;
+        const runemill::CodeRange range = runemill::DefaultRange(runemill::KindOfEncoding(i));
+        defaultStartCode[i] = range.start;
+        defaultEndCode[i] = range.end;
     }
 
     FillLists(start);

@@ -41,21 +41,20 @@ Refusal ConvertJob::Prepare() {
 QStringList ConvertJob::StartLines() const {
     const int start = request_.startCode;
     const int end = request_.endCode;
-    switch (request_.kind) {
-        case ConvertKind::Gb2312:
+    switch (StartLogOf(request_.kind)) {
+        case StartLog::Page:
             return {PageLine(start, end)};
-        case ConvertKind::Big5:
-        case ConvertKind::Gbk:
+        case StartLog::MaxPage:
             return {MaxPageLine(start, end)};
-        case ConvertKind::Unicode:
+        case StartLog::UnicodeRange:
             return UnicodeLines(start, end);
-        case ConvertKind::Chip:
-        case ConvertKind::Ttf:
+        case StartLog::Header:
             return ChipHeaderLines(request_.HeaderFields(), header_,
                                    request_.kind == ConvertKind::Ttf);
-        default:
-            return {};
+        case StartLog::None:
+            break;
     }
+    return {};
 }
 
 QStringList ConvertJob::FinalLines(const QVector<int>& widths) const {
@@ -67,23 +66,7 @@ QStringList ConvertJob::FinalLines(const QVector<int>& widths) const {
     return list.Text().split(QStringLiteral("\r\n"));
 }
 
-QString ConvertJob::CompletionText() const {
-    switch (request_.kind) {
-        case ConvertKind::Gb2312:
-            return QStringLiteral("GB2312 Font Lib ok");
-        case ConvertKind::Big5:
-            return QStringLiteral("BIG5 Font Lib ok");
-        case ConvertKind::Gbk:
-            return QStringLiteral("GBK Font Lib ok");
-        case ConvertKind::Unicode:
-        case ConvertKind::Ascii:
-            return QStringLiteral("UniCode Font Lib ok");
-        case ConvertKind::String:
-            return QStringLiteral("String Font bin ok");
-        default:
-            return QStringLiteral("Font bin ok");
-    }
-}
+QString ConvertJob::CompletionText() const { return CompletionTextOf(request_.kind); }
 
 QByteArray ConvertJob::Run(int threads, const Progress& progress, QVector<int>* widths,
                            Refusal* refusal) const {

@@ -33,7 +33,17 @@ int EncodingOf(ConvertKind kind);
 // "gb2312", "big5", "gbk", "unicode", "ascii", "string", "chip", "ttf".
 QString KindName(ConvertKind kind);
 bool KindFromName(const QString& name, ConvertKind* kind);  // case ignored
-bool IsHeaderKind(ConvertKind kind);
+bool IsHeaderKind(ConvertKind kind);  // a 108-byte font description, no glyphs
+
+// The lines the log opens a run with: the GB2312 page line, the BIG5 and GBK
+// page bounds, the Unicode start, end and count, the header's fields; none.
+enum class StartLog { None, Page, MaxPage, UnicodeRange, Header };
+StartLog StartLogOf(ConvertKind kind);
+// "GB2312 Font Lib ok", ..., "Font bin ok".
+QString CompletionTextOf(ConvertKind kind);
+// The library the window's encoding combo box chooses at `index`; GB2312
+// for an index it does not list.
+ConvertKind KindOfEncoding(int index);
 
 struct ConvertRequest {
     ConvertKind kind = ConvertKind::Gb2312;

@@ -2,6 +2,7 @@
 // chosen encoding.
 #include "app/form/main_window_ui.h"
 #include "app/main_window.h"
+#include "convert/convert_request.h"
 #include "render/codes.h"
 
 bool MainWindow::ReadCodeFields() {
@@ -23,14 +24,14 @@ void MainWindow::on_pushButton_MakeFont_clicked() {
     ResizeGlyphImage();
     SetConvertButtonsEnabled(false);
     UpdateSpaceDivisor();
-    switch (ui->comboBox_FCode->currentIndex()) {
-        case runemill::kEncodingBig5:
+    switch (runemill::KindOfEncoding(ui->comboBox_FCode->currentIndex())) {
+        case runemill::ConvertKind::Big5:
             MakeBIG5Lib();
             break;
-        case runemill::kEncodingGbk:
+        case runemill::ConvertKind::Gbk:
             MakeGBKLib();
             break;
-        case runemill::kEncodingUnicode:
+        case runemill::ConvertKind::Unicode:
             MakeUnicodeLib();
             break;
         default:
