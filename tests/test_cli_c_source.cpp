@@ -25,9 +25,9 @@ class TestCliCSource : public QObject {
 
   private slots:
     void initTestCase() {
-        QFile text(dir.filePath("text.txt"));
-        QVERIFY(text.open(QIODevice::WriteOnly) && text.write("F\xe2\x96\x88") == 4);  // F█
-        text.close();
+        QFile text(dir.filePath("text.txt"));  // F█
+        QVERIFY(text.open(QIODevice::WriteOnly) && text.write("F\xe2\x96\x88") == 4 &&
+                text.flush());
         font =
             QString("string --width 10 --height 6 --format 8bits --point-size 30 --y0 0 --text %1")
                 .arg(text.fileName())
@@ -41,12 +41,9 @@ class TestCliCSource : public QObject {
     void names_data() {
         QTest::addColumn<QString>("symbolOption");  // the tag is the file's name
         QTest::addColumn<QString>("symbol");
-        QTest::newRow("My-Font 16.c") << ""
-                                      << "My_Font_16";
-        QTest::newRow("16x16.c") << ""
-                                 << "_16x16";  // a leading digit
-        QTest::newRow("font.c") << "ui_font"
-                                << "ui_font";
+        QTest::newRow("My-Font 16.c") << QString() << QString("My_Font_16");
+        QTest::newRow("16x16.c") << QString() << QString("_16x16");  // a leading digit
+        QTest::newRow("font.c") << QString("ui_font") << QString("ui_font");
     }
 
     // The names and the bytes of the .bin (reader/mcu's firmware test compiles such a source).

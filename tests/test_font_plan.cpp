@@ -45,10 +45,6 @@ struct FileCase {
 const FileCase kFiles[] = {
     {"gb2312 mid-row start", K::Gb2312, 12, 24, 2, 3, 0xA1C5, 0xF7FE, "", "47420C18C5A1FEF702",
      1191416, 4, 216824, 0xB0A1, -1},  // rows A1..F7 whole, S = 144: 104 + (95 + 15 * 94) * S
-    {"big5 default", K::Big5, 16, 16, 0, 4, 0xA140, 0xF9FF, "", "4247101040A1FFF900",
-     458824, 4, 20584, 0xA4A1, -1},  // 104 + (95 + 3 * 160 + 65) * 32
-    {"gbk default", K::Gbk, 16, 16, 0, 3, 0x8140, 0xFEBF, "", "474B10104081BFFE00",
-     769224, 5, 291976, 0xB0A1, -1},  // 104 + (95 + 47 * 190 + 96) * 32
     {"unicode argb, width 256", K::Unicode, 3, 2, 4, 3, 0xFE, 0xFF, "", "756E0302FE00FF0004",
      1270, 1, 1258, 0xFF, 1257},  // S = 12, records of 13: width at 104 + 95 * 12 + 13
     {"ascii W 300, range ignored", K::Ascii, 300, 2, 0, 3, 0x1234, 1, "", "41532C02FFFFFFFF00",
