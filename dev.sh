@@ -58,12 +58,27 @@ build() {  # build <dir> [cmake options...]
 }
 
 check_format() {  # every C and C++ source as .clang-format lays it out
-    find app cli convert generators layout output preview render reader tests bench tools \
+    find app cli compress convert generators layout output preview render reader tests bench tools \
         -name '*.cpp' -o -name '*.h' -o -name '*.c' | xargs clang-format --dry-run -Werror
 }
 
 run_suite() {  # run_suite <dir>
+    local stamp changed place
+    stamp=$(mktemp)
     (cd "$1" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$JOBS")
+    # Each test has its own home (tests/CMakeLists.txt): where a Qt program keeps
+    # settings, the file dialog's history, data and the font cache, nothing in
+    # the user's may have changed. The checkout, which may lie there, is left out.
+    local places=("${XDG_CONFIG_HOME:-$HOME/.config}" "${XDG_DATA_HOME:-$HOME/.local/share}"
+                  "${XDG_CACHE_HOME:-$HOME/.cache}/fontconfig")
+    changed=$(for place in "${places[@]}"; do
+        [ ! -d "$place" ] || find "$place" -path "$PWD" -prune -o -newer "$stamp" -print
+    done)
+    rm -f "$stamp"
+    if [ -n "$changed" ]; then
+        printf 'dev.sh: the suite changed files in your home:\n%s\n' "$changed" >&2
+        exit 1
+    fi
 }
 
 package() {

@@ -1,5 +1,6 @@
 // A font file dropped on the window: loaded, and its family made the current
-// font at the current size; a file Qt cannot read changes nothing.
+// font at the current size; a file Qt cannot read, a FIFO or a file cut short
+// changes nothing but a message.
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
@@ -8,6 +9,7 @@
 #include "app/form/main_window_ui.h"
 #include "app/main_window.h"
 #include "render/font_families.h"
+#include "render/font_file_check.h"
 
 namespace {
 
@@ -28,8 +30,11 @@ void MainWindow::dropEvent(QDropEvent* event) {
     const QString path = DroppedFile(event->mimeData());
     if (runActive || path.isEmpty()) return;
     event->acceptProposedAction();
+    // A FIFO would block the window until someone writes to it; a file cut
+    // short would draw wrong glyphs.
+    QString problem = runemill::FontFileProblem(path);
     QString family;
-    const QString problem = runemill::LoadFontFile(path, 0, &family);
+    if (problem.isEmpty()) problem = runemill::LoadFontFile(path, 0, &family);
     if (!problem.isEmpty()) {
         ShowMessage(problem);
         return;

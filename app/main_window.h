@@ -60,7 +60,7 @@ class MainWindow : public QMainWindow {
     void MakeBIG5Lib();
     void MakeGBKLib();
     void MakeUnicodeLib();
-    QString ReadCommandFile(bool* declined = nullptr);
+    QString ReadCommandFile(bool* declined = nullptr, QString* path = nullptr);
 
   protected:
     void closeEvent(class QCloseEvent* event) override;
@@ -145,6 +145,9 @@ class MainWindow : public QMainWindow {
     runemill::ConvertJob StartJob(runemill::ConvertKind kind, const QString& text = QString());
     int DrawRunGlyph(const runemill::GlyphSlot& slot, const runemill::PackSettings& pack,
                      unsigned char* packed);
+    // Writes the run's file from outBuffer (compressed when the form asks);
+    // false when nothing could be written.
+    bool WriteRunFile(const runemill::ConvertJob& job, const QString& fileName, qint64 size);
     bool RunPlan(const runemill::ConvertJob& job, const QString& fileName,
                  const RunProgress& afterGlyph);
     bool PrepareTwoByteRun(runemill::ConvertJob* job, QString* fileName);

@@ -33,6 +33,7 @@ runemill::ConvertRequest MainWindow::FormRequest(runemill::ConvertKind kind) con
     request.rotation = ui->comboBox_Rotation->currentIndex();
     request.reverseX = ui->checkBox_revX->isChecked();
     request.reverseY = ui->checkBox_revY->isChecked();
+    request.compress = ui->checkBox_Compress->isChecked();
     return request;
 }
 

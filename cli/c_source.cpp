@@ -2,7 +2,9 @@
 
 #include <QCommandLineParser>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QRegularExpression>
+
+#include "output/file_writer.h"
 
 namespace runemill::cli {
 
@@ -24,13 +26,63 @@ bool IsCIdentifier(const QString& name) {
     return true;
 }
 
-QString HeaderGuard(const QString& symbol) {
-    return QStringLiteral("RUNEMILL_FONT_") + symbol.toUpper() + QStringLiteral("_H");
+// The keywords of C (C89 to C23) and of C++, which includes the header too.
+bool IsKeyword(const QString& name) {
+    static const QStringList keywords =
+        QStringLiteral(
+            "_Alignas _Alignof _Atomic _BitInt _Bool _Complex _Decimal128 _Decimal32 _Decimal64 "
+            "_Generic _Imaginary _Noreturn _Static_assert _Thread_local alignas alignof and "
+            "and_eq asm auto bitand bitor bool break case catch char char16_t char32_t char8_t "
+            "class co_await co_return co_yield compl concept const const_cast consteval constexpr "
+            "constinit continue decltype default delete do double dynamic_cast else enum explicit "
+            "export extern false float for friend goto if inline int long mutable namespace new "
+            "noexcept not not_eq nullptr operator or or_eq private protected public register "
+            "reinterpret_cast requires restrict return short signed sizeof static static_assert "
+            "static_cast struct switch template this thread_local throw true try typedef typeid "
+            "typename typeof typeof_unqual union unsigned using virtual void volatile wchar_t "
+            "while xor xor_eq")
+            .split(QLatin1Char(' '));
+    return keywords.contains(name);
 }
 
-bool Save(const QString& path, const QByteArray& text, QSaveFile* file) {
-    file->setFileName(path);
-    return file->open(QIODevice::WriteOnly) && file->write(text) == text.size();
+// Names the implementation keeps (__x, _X), type names (size_t, uint8_t: every
+// name ending in _t), and what <stddef.h> and <stdint.h>, which the header
+// includes, define as macros.
+bool IsReserved(const QString& name) {
+    static const QRegularExpression reserved(QStringLiteral(
+        "^(__.*|_[A-Z].*|.*_t|NULL|offsetof|main|"
+        "(U?INT(_LEAST|_FAST)?(8|16|32|64)|U?INTMAX|U?INTPTR|PTRDIFF|SIZE|SIG_ATOMIC|WCHAR|WINT)"
+        "_(MAX|MIN|WIDTH|C))$"));
+    return reserved.match(name).hasMatch();
+}
+
+// Why `name` cannot name the array, or an empty string.
+QString SymbolProblem(const QString& name) {
+    if (!IsCIdentifier(name)) {
+        return QStringLiteral(
+                   "'%1' is not a C identifier (letters, digits and _, not starting with a digit)")
+            .arg(name);
+    }
+    if (IsKeyword(name)) return QStringLiteral("'%1' is a C or C++ keyword").arg(name);
+    if (IsReserved(name))
+        return QStringLiteral("'%1' is reserved by C or its standard headers").arg(name);
+    return QString();
+}
+
+// What `#include "..."` can hold portably: no quote, apostrophe, backslash or
+// control character.
+bool IsHeaderName(const QString& name) {
+    for (const QChar c : name) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F || c == QLatin1Char('"') ||
+            c == QLatin1Char('\'') || c == QLatin1Char('\\'))
+            return false;
+    }
+    return true;
+}
+
+// The symbol's own spelling keeps `font` and `FONT` apart.
+QString HeaderGuard(const QString& symbol) {
+    return QStringLiteral("RUNEMILL_FONT_") + symbol + QStringLiteral("_H");
 }
 
 }  // namespace
@@ -114,28 +166,31 @@ bool ReadCSourceOptions(const QCommandLineParser& parser, const QString& output,
                     QStringLiteral("the chip and ttf headers are appended to a .bin file; C "
                                    "source is written for fonts only"));
     }
-    *symbol = parser.isSet(name) ? parser.value(name) : SymbolFromPath(output);
-    if (!IsCIdentifier(*symbol)) {
-        return Fail(error, option,
-                    QStringLiteral("'%1' is not a C identifier (letters, digits and _, not "
-                                   "starting with a digit)")
-                        .arg(*symbol));
+    const QString headerName = QFileInfo(CHeaderPath(output)).fileName();
+    if (!IsHeaderName(headerName)) {
+        return Fail(error, QStringLiteral("--output"),
+                    QStringLiteral("'%1' cannot be named in #include \"...\" (no quotes, "
+                                   "backslashes or control characters); choose another file name")
+                        .arg(headerName));
     }
-    return true;
+    const bool given = parser.isSet(name);
+    *symbol = given ? parser.value(name) : SymbolFromPath(output);
+    const QString problem = SymbolProblem(*symbol);
+    if (problem.isEmpty()) return true;
+    if (given) return Fail(error, option, problem);
+    return Fail(error, QStringLiteral("--output"),
+                problem + QStringLiteral("; name the array with --symbol"));
 }
 
 QString WriteCSource(const QString& path, const QString& symbol, const QByteArray& bytes) {
     const QString headerPath = CHeaderPath(path);
     const CSourceTexts texts = MakeCSource(bytes, symbol, QFileInfo(headerPath).fileName());
-    QSaveFile source;
-    QSaveFile header;
-    if (!Save(path, texts.source, &source))
-        return QStringLiteral("cannot write %1: %2").arg(path, source.errorString());
-    if (!Save(headerPath, texts.header, &header) || !header.commit())
-        return QStringLiteral("cannot write %1: %2").arg(headerPath, header.errorString());
-    if (!source.commit())
-        return QStringLiteral("cannot write %1: %2").arg(path, source.errorString());
-    return QString();
+    QString failed;
+    const WriteResult written =
+        ReplaceFilePair(headerPath, texts.header, path, texts.source, &failed);
+    if (written.ok) return QString();
+    return QStringLiteral("cannot write %1: %2; the old files were left as they were")
+        .arg(failed, written.error);
 }
 
 }  // namespace runemill::cli

@@ -1,8 +1,14 @@
 #include "cli/command_line.h"
 
 #include <QCommandLineParser>
+#include <QFile>
 #include <QStringList>
 #include <cstdio>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace runemill::cli {
 
@@ -36,12 +42,25 @@ bool ReadInt(const QCommandLineParser& parser, const QString& name, int minimum,
     return true;
 }
 
-void PrintLines(const QStringList& lines) {
+void PrintLines(const QStringList& lines, FILE* stream) {
     for (const QString& line : lines) {
-        std::fputs(line.toUtf8().constData(), stdout);
-        std::fputc('\n', stdout);
+        std::fputs(line.toUtf8().constData(), stream);
+        std::fputc('\n', stream);
     }
-    std::fflush(stdout);
+    std::fflush(stream);
+}
+
+FILE* LogStream(const QString& output) {
+#ifdef Q_OS_UNIX
+    struct stat standardOutput, file;
+    if (fstat(STDOUT_FILENO, &standardOutput) == 0 &&
+        stat(QFile::encodeName(output).constData(), &file) == 0 &&
+        standardOutput.st_dev == file.st_dev && standardOutput.st_ino == file.st_ino)
+        return stderr;
+#else
+    Q_UNUSED(output);
+#endif
+    return stdout;
 }
 
 QString HelpText(const QCommandLineParser& parser, const QString& usage) {

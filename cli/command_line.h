@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <climits>
+#include <cstdio>
 
 class QCommandLineParser;
 class QStringList;
@@ -44,8 +45,14 @@ bool ParseArguments(QCommandLineParser& parser, const QStringList& arguments, Cl
 bool ReadInt(const QCommandLineParser& parser, const QString& name, int minimum,
              const QString& outOfRange, int* value, CliError* error, int maximum = INT_MAX);
 
-// Prints each line to stdout, UTF-8, and flushes.
-void PrintLines(const QStringList& lines);
+// Prints each line to `stream` (stdout unless the output is stdout itself,
+// see LogStream), UTF-8, and flushes.
+void PrintLines(const QStringList& lines, FILE* stream = stdout);
+
+// Where the log lines of a run writing `output` go: stderr when `output` is
+// the file stdout already is (-o /dev/stdout into a pipe), so that stdout
+// carries the file's bytes alone; else stdout.
+FILE* LogStream(const QString& output);
 
 // The parser's help with the usage line naming the program plainly (Qt names
 // it by its full path).

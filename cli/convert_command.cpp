@@ -2,14 +2,17 @@
 
 #include <QFileInfo>
 #include <cstdio>
+#include <memory>
 
 #include "cli/c_source.h"
 #include "cli/progress_bar.h"
 #include "convert/convert_job.h"
 #include "convert/fit_request.h"
+#include "layout/chip_header.h"
 #include "layout/command_text.h"
 #include "output/file_writer.h"
 #include "render/font_families.h"
+#include "render/font_file_check.h"
 
 namespace runemill::cli {
 
@@ -33,13 +36,16 @@ QString OptionOf(const Refusal& refusal, ConvertKind kind) {
             return QStringLiteral("--to");
         case Refusal::MissingCodec:
             return KindName(kind);
+        case Refusal::NotCompressible:
+            return QStringLiteral("--compress");
         default:
             return QStringLiteral("--width/--height");
     }
 }
 
 // The family a run draws with: the installed one asked for, or the family
-// of the chosen face of the font file, which is loaded for this run.
+// of the chosen face of the font file, which is loaded for this run. A file
+// Qt cannot draw from whole (a FIFO, a file cut short) is refused first.
 int ResolveFont(ConvertRequest* request, CliError* error) {
     if (request->fontFile.isEmpty()) {
         if (FamilyInstalled(request->family)) return kExitDone;
@@ -48,9 +54,8 @@ int ResolveFont(ConvertRequest* request, CliError* error) {
             QStringLiteral("no installed font family is named '%1'").arg(request->family));
     }
     const QString option = QStringLiteral("--font-file");
-    if (!QFileInfo(request->fontFile).isFile())
-        return FailWith(error, kExitBadInput, option,
-                        QStringLiteral("no such file: ") + request->fontFile);
+    const QString fileProblem = FontFileProblem(request->fontFile);
+    if (!fileProblem.isEmpty()) return FailWith(error, kExitBadInput, option, fileProblem);
     const QString problem = LoadFontFile(request->fontFile, request->face, &request->family);
     if (!problem.isEmpty()) {
         return FailWith(error, kExitBadInput,
@@ -59,27 +64,72 @@ int ResolveFont(ConvertRequest* request, CliError* error) {
     return kExitDone;
 }
 
-// --fallback-font FILE or FILE:N (face N), loaded in the order given.
-int ResolveFallbacks(const QStringList& files, ConvertRequest* request, CliError* error) {
-    const QString option = QStringLiteral("--fallback-font");
-    for (const QString& given : files) {
-        QString path = given;
-        int face = 0;
-        const int colon = given.lastIndexOf(QLatin1Char(':'));
+// --fallback-font FILE or FILE:N (face N of FILE, unless a file is named so).
+struct FallbackFont {
+    QString path;
+    int face = 0;
+};
+
+QVector<FallbackFont> FallbackFonts(const QStringList& given) {
+    QVector<FallbackFont> fonts;
+    for (const QString& text : given) {
+        FallbackFont font{text, 0};
+        const int colon = text.lastIndexOf(QLatin1Char(':'));
         bool numbered = false;
-        const int number = colon > 0 ? given.mid(colon + 1).toInt(&numbered) : 0;
-        if (numbered && number >= 0 && !QFileInfo(given).isFile()) {
-            path = given.left(colon);
-            face = number;
-        }
-        if (!QFileInfo(path).isFile())
-            return FailWith(error, kExitBadInput, option, QStringLiteral("no such file: ") + given);
+        const int number = colon > 0 ? text.mid(colon + 1).toInt(&numbered) : 0;
+        if (numbered && number >= 0 && !QFileInfo::exists(text)) font = {text.left(colon), number};
+        fonts << font;
+    }
+    return fonts;
+}
+
+// The fallback fonts, loaded in the order given.
+int ResolveFallbacks(const QStringList& given, ConvertRequest* request, CliError* error) {
+    const QString option = QStringLiteral("--fallback-font");
+    const QVector<FallbackFont> fonts = FallbackFonts(given);
+    for (int i = 0; i < fonts.size(); ++i) {
+        if (!QFileInfo::exists(fonts[i].path))
+            return FailWith(error, kExitBadInput, option,
+                            QStringLiteral("no such file: ") + given[i]);
         QString family;
-        const QString problem = LoadFontFile(path, face, &family);
+        QString problem = FontFileProblem(fonts[i].path);
+        if (problem.isEmpty()) problem = LoadFontFile(fonts[i].path, fonts[i].face, &family);
         if (!problem.isEmpty()) return FailWith(error, kExitBadInput, option, problem);
         request->fallbackFamilies << family;
     }
     return kExitDone;
+}
+
+// An output (for C source, the header too) that is one of the run's input
+// files, by identity: a hard link or another spelling of the path counts.
+int RefuseOverwritingInputs(const ConvertOptions& o, CliError* error) {
+    QVector<QPair<QString, QString>> inputs;  // the file, what it is
+    if (!o.textFile.isEmpty()) inputs.append({o.textFile, QStringLiteral("--text file")});
+    if (!o.request.fontFile.isEmpty())
+        inputs.append({o.request.fontFile, QStringLiteral("--font-file")});
+    for (const FallbackFont& font : FallbackFonts(o.fallbackFonts))
+        inputs.append({font.path, QStringLiteral("--fallback-font")});
+    QStringList outputs{o.output};
+    if (!o.symbol.isEmpty()) outputs << CHeaderPath(o.output);
+    for (const QString& output : outputs) {
+        for (const auto& input : inputs) {
+            if (SameFile(output, input.first)) {
+                return FailWith(error, kExitBadInput, QStringLiteral("--output"),
+                                OverwritesInputText(output, input.second));
+            }
+        }
+    }
+    return kExitDone;
+}
+
+// A header is appended only to a file of whole headers (or a new, empty or
+// special file): anything else, a font above all, would no longer open.
+int RefuseAppendingToOtherFiles(const ConvertOptions& o, CliError* error) {
+    if (o.appendAnyway) return kExitDone;
+    const QString problem = AppendHeaderProblem(o.output);
+    if (problem.isEmpty()) return kExitDone;
+    return FailWith(error, kExitBadInput, QStringLiteral("--output"),
+                    problem + QStringLiteral("; give --append-anyway to append all the same"));
 }
 
 // The text of the string kind, read as the window reads it: UTF-8, line
@@ -110,7 +160,7 @@ int AppendHeader(const ConvertOptions& o, const ConvertJob& job, CliError* error
                             .arg(header.size())
                             .arg(o.output, appended.error));
     }
-    PrintLines(job.StartLines());
+    PrintLines(job.StartLines(), LogStream(o.output));
     return kExitDone;
 }
 
@@ -124,6 +174,7 @@ int WriteFont(const ConvertOptions& o, const ConvertJob& job, CliError* error) {
         file = job.Run(
             o.jobs, [&bar](qint64 done) { bar.Update(done); }, &widths, &refusal);
     }
+    if (!refusal) file = job.FileBytes(file, &refusal);
     if (refusal)
         return FailWith(error, kExitBadInput, OptionOf(refusal, o.request.kind), refusal.text);
     if (!o.symbol.isEmpty()) {
@@ -138,14 +189,21 @@ int WriteFont(const ConvertOptions& o, const ConvertJob& job, CliError* error) {
                             QStringLiteral("cannot write %1: %2").arg(o.output, written.error));
         }
     }
-    PrintLines(job.FinalLines(widths));
+    PrintLines(job.FinalLines(widths), LogStream(o.output));
     return kExitDone;
 }
 
 // --fit: the size and offsets found replace the request's; one line on stderr.
-int Fit(ConvertRequest* request, CliError* error) {
+// A bar on a terminal follows the sizes tried.
+int Fit(ConvertRequest* request, bool quiet, CliError* error) {
     FitResult fit;
-    if (const Refusal refusal = FitRequest(*request, &fit))
+    std::unique_ptr<ProgressBar> bar;
+    const Refusal refusal = FitRequest(*request, &fit, [&bar, quiet](int step, int steps) {
+        if (!bar) bar = std::make_unique<ProgressBar>(!quiet, steps);
+        bar->Update(step);
+    });
+    bar.reset();
+    if (refusal)
         return FailWith(error, kExitBadInput, OptionOf(refusal, request->kind), refusal.text);
     if (!fit.found())
         return FailWith(error, kExitBadInput, QStringLiteral("--fit"), FitSummary(fit));
@@ -157,10 +215,9 @@ int Fit(ConvertRequest* request, CliError* error) {
 }  // namespace
 
 int RunConvert(ConvertOptions o, CliError* error) {
-    if (!o.textFile.isEmpty() && SameFile(o.textFile, o.output)) {
-        return FailWith(
-            error, kExitBadInput, QStringLiteral("--output"),
-            QStringLiteral("%1 is also the --text file; it would be overwritten").arg(o.output));
+    if (const int status = RefuseOverwritingInputs(o, error)) return status;
+    if (IsHeaderKind(o.request.kind)) {
+        if (const int status = RefuseAppendingToOtherFiles(o, error)) return status;
     }
     if (const int status = ResolveFont(&o.request, error)) return status;
     if (const int status = ResolveFallbacks(o.fallbackFonts, &o.request, error)) return status;
@@ -168,7 +225,7 @@ int RunConvert(ConvertOptions o, CliError* error) {
         if (const int status = ReadText(o.textFile, &o.request.text, error)) return status;
     }
     if (o.fit) {
-        if (const int status = Fit(&o.request, error)) return status;
+        if (const int status = Fit(&o.request, o.quiet, error)) return status;
     }
     ConvertJob job(o.request);
     if (const Refusal refusal = job.Prepare())

@@ -318,6 +318,12 @@ void AddConvertOptions(QCommandLineParser& parser) {
              .arg(threads),
          number},
         {QStringLiteral("quiet"), QStringLiteral("No progress bar on stderr.")},
+        {QStringLiteral("compress"),
+         QStringLiteral("Write the compressed form of the font (about half the size for CJK "
+                        "libraries; every glyph still read on its own). Not for chip and ttf.")},
+        {QStringLiteral("append-anyway"),
+         QStringLiteral("chip, ttf: append the header even to a file that holds more than whole "
+                        "108-byte headers (a font file, for one), which is otherwise refused.")},
         {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help.")},
     });
     AddCSourceOptions(parser);
@@ -340,6 +346,15 @@ bool ParseConvertOptions(const QStringList& arguments, ConvertOptions* options, 
         return false;
     o.quiet = parser.isSet(QStringLiteral("quiet"));
     o.fit = parser.isSet(QStringLiteral("fit"));
+    o.request.compress = parser.isSet(QStringLiteral("compress"));
+    if (o.request.compress && IsHeaderKind(o.request.kind)) {
+        return Fail(error, QStringLiteral("--compress"),
+                    QStringLiteral("the chip and ttf headers hold no glyphs to compress"));
+    }
+    o.appendAnyway = parser.isSet(QStringLiteral("append-anyway"));
+    if (o.appendAnyway && !IsHeaderKind(o.request.kind))
+        return Fail(error, QStringLiteral("--append-anyway"),
+                    QStringLiteral("only the chip and ttf headers are appended"));
     o.fallbackFonts = parser.values(QStringLiteral("fallback-font"));
     *options = o;
     return true;

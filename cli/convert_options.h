@@ -20,6 +20,7 @@ struct ConvertOptions {
     QString textFile;  // string kind only; its characters go to request.text
     QStringList fallbackFonts;  // --fallback-font FILE[:N], loaded into request.fallbackFamilies
     bool fit = false;           // fit the size and offsets to the cell, overriding the given ones
+    bool appendAnyway = false;  // chip, ttf: append even to a file that is not all headers
     int jobs = 1;
     bool quiet = false;
 };

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QSet>
 #include <QTextCodec>
 #include <algorithm>
 #include <cstdio>
@@ -219,13 +220,24 @@ QString FlagsText(uint8_t flags) {
         .arg(HexCodeText(int(flags), 2), names.join(QStringLiteral(", ")));
 }
 
+// A glyph read through the reader into bytes of its own: plain files copy
+// it, compressed ones decode it.
+struct ReadGlyph {
+    rmf_glyph glyph{};
+    std::vector<uint8_t> bits;  // glyph.bits points here; moves keep it valid
+
+    rmf_status Read(const rmf_font& font, int code) {
+        bits.assign(std::max<size_t>(font.glyph_bytes, 1), 0);
+        return rmf_read_glyph(&font, uint16_t(code), &glyph, bits.data(), bits.size());
+    }
+};
+
 // Glyphs of the ASCII block, counted by asking the reader for each code.
 int AsciiGlyphs(const rmf_font& font) {
     if (font.kind == RMF_KIND_STRING) return 0;
     int count = 0;
-    rmf_glyph glyph;
-    for (unsigned code = 0x20; code <= 0x7E; ++code)
-        count += rmf_find_glyph(&font, uint16_t(code), &glyph) == RMF_OK;
+    ReadGlyph read;
+    for (unsigned code = 0x20; code <= 0x7E; ++code) count += read.Read(font, int(code)) == RMF_OK;
     return count;
 }
 
@@ -320,6 +332,14 @@ QString TrueCellHint(const QByteArray& bytes) {
 }
 
 QStringList SummaryLines(const std::vector<rmf_font>& fonts, qint64 size) {
+    if (fonts.size() == 1 && fonts.front().compressed) {
+        const qulonglong plain = fonts.front().plain_size;
+        return FontLines(fonts.front())
+               << QStringLiteral("length: %1 bytes, right for its index").arg(size)
+               << QStringLiteral("compressed: ratio %1, the plain file is %2 bytes")
+                      .arg(double(plain) / double(size), 0, 'f', 2)
+                      .arg(plain);
+    }
     if (fonts.size() == 1) {
         return FontLines(fonts.front())
                << QStringLiteral("length: %1 bytes, right for its header").arg(size);
@@ -344,8 +364,9 @@ char ArtChar(uint8_t gray) {
 }
 
 int PrintGlyph(const rmf_font& font, int code, CliError* error) {
-    rmf_glyph glyph;
-    const rmf_status found = rmf_find_glyph(&font, uint16_t(code), &glyph);
+    ReadGlyph read;
+    const rmf_status found = read.Read(font, code);
+    const rmf_glyph& glyph = read.glyph;
     if (found != RMF_OK) {
         Fail(error, QStringLiteral("--glyph"),
              QStringLiteral("%1: not found (%2)").arg(HexCodeText(code, 4), StatusName(found)));
@@ -379,25 +400,44 @@ int PrintGlyph(const rmf_font& font, int code, CliError* error) {
     return kExitDone;
 }
 
-// The glyphs of codes from..to that the reader finds, in file order (the order
-// of their bytes; a string font keeps the order of its code table).
-std::vector<rmf_glyph> GlyphsInFileOrder(const rmf_font& font, int from, int to) {
-    std::vector<rmf_glyph> glyphs;
-    rmf_glyph glyph;
-    for (int code = from; code <= to; ++code) {
-        if (rmf_find_glyph(&font, uint16_t(code), &glyph) == RMF_OK) glyphs.push_back(glyph);
+// The codes from..to in file order: a string font's in the order of its code
+// table, the others the ASCII block first, then the rows or records, whose
+// slots follow their codes.
+std::vector<int> CodesInFileOrder(const rmf_font& font, int from, int to) {
+    std::vector<int> codes;
+    if (font.kind == RMF_KIND_STRING) {
+        QSet<int> seen;
+        const uint8_t* table = font.data + font.table_at;
+        for (size_t i = 0; i < font.code_count; ++i) {
+            const int code = table[2 * i] | table[2 * i + 1] << 8;
+            if (code >= from && code <= to && !seen.contains(code)) codes.push_back(code);
+            seen.insert(code);
+        }
+        return codes;
     }
-    std::stable_sort(glyphs.begin(), glyphs.end(), [](const rmf_glyph& a, const rmf_glyph& b) {
-        return std::less<const uint8_t*>()(a.bits, b.bits);
-    });
+    for (int code = from; code <= to; ++code)
+        if (code >= 0x20 && code <= 0x7E) codes.push_back(code);
+    for (int code = from; code <= to; ++code)
+        if (code < 0x20 || code > 0x7E) codes.push_back(code);
+    return codes;
+}
+
+// The glyphs of codes from..to that the reader finds, in file order.
+std::vector<ReadGlyph> GlyphsInFileOrder(const rmf_font& font, int from, int to) {
+    std::vector<ReadGlyph> glyphs;
+    if (IsHeader(font)) return glyphs;
+    ReadGlyph read;
+    for (const int code : CodesInFileOrder(font, from, to)) {
+        if (read.Read(font, code) == RMF_OK) glyphs.push_back(std::move(read));
+    }
     return glyphs;
 }
 
 // The glyphs in `columns` columns of cells with a 1-pixel gap, white ink on black.
-void DrawSheet(const std::vector<rmf_glyph>& glyphs, int columns, QImage* image) {
+void DrawSheet(const std::vector<ReadGlyph>& glyphs, int columns, QImage* image) {
     image->fill(kSheetGap);
     for (size_t i = 0; i < glyphs.size(); ++i) {
-        const rmf_glyph& glyph = glyphs[i];
+        const rmf_glyph& glyph = glyphs[i].glyph;
         const int left = int(1 + (i % columns) * (glyph.width + 1));
         const int top = int(1 + (i / columns) * (glyph.height + 1));
         for (unsigned y = 0; y < glyph.height; ++y) {
@@ -413,7 +453,7 @@ void DrawSheet(const std::vector<rmf_glyph>& glyphs, int columns, QImage* image)
 
 int WriteSheet(const rmf_font& font, const InspectSettings& s, CliError* error) {
     const QString option = QStringLiteral("--png");
-    const std::vector<rmf_glyph> glyphs = GlyphsInFileOrder(font, s.from, s.to);
+    const std::vector<ReadGlyph> glyphs = GlyphsInFileOrder(font, s.from, s.to);
     if (glyphs.empty()) {
         const QString problem = IsHeader(font)
                                     ? QStringLiteral("a header holds no glyphs")

@@ -3,6 +3,7 @@
 #include <QTextCodec>
 #include <new>
 
+#include "compress/font_compressor.h"
 #include "convert/parallel_render.h"
 #include "layout/gbk_width_list.h"
 #include "layout/run_log.h"
@@ -103,6 +104,15 @@ QByteArray ConvertJob::Run(int threads, const Progress& progress, QVector<int>* 
         return QByteArray();
     }
     return file;
+}
+
+QByteArray ConvertJob::FileBytes(const QByteArray& plain, Refusal* refusal) const {
+    *refusal = Refusal();
+    if (!request_.compress) return plain;
+    QString problem;
+    const QByteArray compressed = CompressFont(plain, request_.width, request_.height, &problem);
+    if (compressed.isEmpty()) *refusal = Refusal::CannotCompress(problem);
+    return compressed;
 }
 
 }  // namespace runemill

@@ -53,6 +53,11 @@ class ConvertJob {
     QByteArray Run(int threads, const Progress& progress, QVector<int>* widths,
                    Refusal* refusal) const;
 
+    // The bytes to write from the finished plain file: the file itself, or
+    // its compressed form when the request asks for it. Empty with a
+    // *refusal when it cannot be compressed.
+    QByteArray FileBytes(const QByteArray& plain, Refusal* refusal) const;
+
   private:
     ConvertRequest request_;
     FontPlan plan_;

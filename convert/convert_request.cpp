@@ -1,6 +1,7 @@
 #include "convert/convert_request.h"
 
 #include "render/codes.h"
+#include "render/font_families.h"
 #include "render/packers.h"
 
 namespace runemill {
@@ -115,7 +116,7 @@ ChipHeaderFields ConvertRequest::HeaderFields() const {
     fields.pointSize = int(pointSize);
     fields.x0 = x0;
     fields.y0 = y0;
-    fields.family = family;
+    fields.family = FamilyName(family);
     return fields;
 }
 

@@ -63,6 +63,7 @@ struct ConvertRequest {
     int rotation = 0;  // 0, right 90, left 90
     bool reverseX = false;
     bool reverseY = false;
+    bool compress = false;  // write the compressed form of the file ("RZ")
 
     // A request of `kind` with every other setting at its start-up value.
     static ConvertRequest Defaults(ConvertKind kind);

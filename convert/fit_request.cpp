@@ -4,7 +4,7 @@
 
 namespace runemill {
 
-Refusal FitRequest(const ConvertRequest& request, FitResult* result) {
+Refusal FitRequest(const ConvertRequest& request, FitResult* result, const FitProgress& progress) {
     ConvertRequest library = request;
     if (IsHeaderKind(request.kind)) library.kind = ConvertKind::Gb2312;
     ConvertJob job(library);
@@ -13,8 +13,8 @@ Refusal FitRequest(const ConvertRequest& request, FitResult* result) {
     glyphs.reserve(job.plan().slotCount());
     for (const GlyphSlot& slot : job.plan().glyphSlots())
         glyphs.append({slot.text, slot.leftAligned});
-    *result =
-        FitGlyphs(request.Font(), request.Glyph().render, request.width, request.height, glyphs);
+    *result = FitGlyphs(request.Font(), request.Glyph().render, request.width, request.height,
+                        glyphs, progress);
     return Refusal();
 }
 

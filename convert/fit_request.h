@@ -11,7 +11,9 @@ namespace runemill {
 
 // Fits the glyphs of `request`'s run; a header kind fits the library of its
 // code range. Refused as the run would be (codes, cell, codec).
-Refusal FitRequest(const ConvertRequest& request, FitResult* result);
+// `progress` as FitGlyphs gives it.
+Refusal FitRequest(const ConvertRequest& request, FitResult* result,
+                   const FitProgress& progress = {});
 
 // The size and offsets found, written into the request; nothing when no
 // size fits.

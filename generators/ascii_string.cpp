@@ -7,6 +7,7 @@
 #include "app/form/main_window_ui.h"
 #include "app/main_window.h"
 #include "layout/command_text.h"
+#include "output/file_writer.h"
 #include "render/codes.h"
 
 using runemill::ConvertJob;
@@ -40,10 +41,11 @@ void MainWindow::on_pushButton_Ascii_clicked() {
     ui->progressBar->setValue(0);
 }
 
-QString MainWindow::ReadCommandFile(bool* declined) {
+QString MainWindow::ReadCommandFile(bool* declined, QString* path) {
     if (declined) *declined = false;
     const QString fileName = QFileDialog::getOpenFileName(this, tr("Select command txt files"),
                                                           lastDir + "//*.txt", tr("file(*.txt)"));
+    if (path) *path = fileName;
     if (fileName.isEmpty()) return QString();
     QByteArray bytes;
     QString problem;
@@ -72,13 +74,19 @@ void MainWindow::on_pushButton_String_clicked() {
     ui->comboBox_FCode->setCurrentIndex(runemill::kEncodingUnicode);
     ui->checkBox_Left->setChecked(true);
     bool declined = false;
-    const QString text = ReadCommandFile(&declined);
+    QString textPath;
+    const QString text = ReadCommandFile(&declined, &textPath);
     if (declined) {
         ui->checkBox_Left->setChecked(false);
         return;
     }
     const QString fileName = ChooseSaveFile();
     if (fileName.isEmpty()) return;
+    if (runemill::SameFile(fileName, textPath)) {
+        ShowMessage(runemill::OverwritesInputText(fileName, QStringLiteral("text file")));
+        ui->checkBox_Left->setChecked(false);
+        return;
+    }
     SetConvertButtonsEnabled(false);
     ConvertJob job = StartJob(ConvertKind::String, text);
     // An empty text is silent; a cell or size that cannot be written is not.

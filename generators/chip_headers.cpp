@@ -24,10 +24,10 @@ void MainWindow::WriteChipHeader(bool ttf) {
     // Appended to what the file holds: these headers are never emptied first.
     outBuffer = new unsigned char[size_t(header.size())];
     std::memcpy(outBuffer, header.constData(), size_t(header.size()));
-    WriteBinFile(fileName, header.size());
+    const bool written = WriteBinFile(fileName, header.size()) == 0;
     delete[] outBuffer;
     outBuffer = nullptr;
-    ShowMessage(job.CompletionText());
+    if (written) ShowMessage(job.CompletionText());
 }
 
 void MainWindow::on_pushButton_clicked() { WriteChipHeader(false); }

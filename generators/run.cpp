@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QTimer>
+#include <cstring>
 #include <new>
 #include <vector>
 
@@ -99,10 +100,30 @@ bool MainWindow::RunPlan(const runemill::ConvertJob& job, const QString& fileNam
     if (drawn &&
         (plan.kind() == runemill::FontKind::Unicode || plan.kind() == runemill::FontKind::Ascii))
         ui->checkBox_Left->setChecked(false);
-    if (drawn) ReplaceBinFile(fileName, int(size));
+    // A failed write has shown its message; no completion message follows it.
+    const bool written = drawn && WriteRunFile(job, fileName, size);
     delete[] outBuffer;
     outBuffer = nullptr;
+    if (drawn && !written) ui->progressBar->setValue(0);
     if (!drawn && !closeRequested)
         Refused(runemill::Refusal::NoMemoryForCell(pack.width, pack.height));
-    return drawn;
+    return written;
+}
+
+bool MainWindow::WriteRunFile(const runemill::ConvertJob& job, const QString& fileName,
+                              qint64 size) {
+    // The core decides the bytes: the plain file in outBuffer or its compressed form,
+    // which then takes outBuffer's place.
+    runemill::Refusal refusal;
+    const QByteArray bytes = job.FileBytes(
+        QByteArray::fromRawData(reinterpret_cast<const char*>(outBuffer), int(size)), &refusal);
+    if (Refused(refusal)) return false;
+    if (bytes.constData() != reinterpret_cast<const char*>(outBuffer)) {
+        unsigned char* replaced = new (std::nothrow) unsigned char[size_t(bytes.size())];
+        if (replaced == nullptr) return !Refused(runemill::Refusal::NoMemoryForFile(bytes.size()));
+        std::memcpy(replaced, bytes.constData(), size_t(bytes.size()));
+        delete[] outBuffer;
+        outBuffer = replaced;
+    }
+    return ReplaceBinFile(fileName, bytes.size()) == 0;
 }

@@ -1,5 +1,7 @@
 #include "layout/chip_header.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QTextCodec>
 #include <algorithm>
 #include <cstring>
@@ -65,6 +67,22 @@ QByteArray ChipFontHeader(const ChipHeaderFields& fields, ChipHeaderKind kind) {
 
 QByteArray TtfFontHeader(const ChipHeaderFields& fields) {
     return ChipFontHeader(fields, ChipHeaderKind::Ttf);
+}
+
+QString AppendHeaderProblem(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.isFile() || info.size() == 0) return QString();
+    const QString problem =
+        QStringLiteral("%1 is not a file of 108-byte headers; appending one would spoil it");
+    if (info.size() % kChipHeaderSize != 0) return problem.arg(path);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return QString();  // the append reports it
+    for (qint64 at = 0; at < info.size(); at += kChipHeaderSize) {
+        const QByteArray magic = file.seek(at) ? file.read(2) : QByteArray();
+        if (magic != QByteArray(kChipMagic, 2) && magic != QByteArray(kTtfMagic, 2))
+            return problem.arg(path);
+    }
+    return QString();
 }
 
 }  // namespace runemill

@@ -31,4 +31,10 @@ QByteArray ChipFontHeader(const ChipHeaderFields& fields,
                           ChipHeaderKind kind = ChipHeaderKind::FontChip);
 QByteArray TtfFontHeader(const ChipHeaderFields& fields);
 
+// Why a header must not be appended to the file at `path`, or an empty string:
+// a regular file that is not made of whole headers only (each 108 bytes that
+// start "ZQ" or "TF"), such as a font file, which would no longer open. A
+// missing or empty file, a device and a FIFO take headers.
+QString AppendHeaderProblem(const QString& path);
+
 }  // namespace runemill

@@ -1,6 +1,7 @@
 #include "layout/command_text.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QTextStream>
 
 namespace runemill {
@@ -26,7 +27,14 @@ QString ReadCommandText(const QByteArray& bytes) {
     QTextStream stream(bytes);
     stream.setCodec("utf-8");
     QString text;
-    while (!stream.atEnd()) text += stream.readLine().simplified();
+    static const QRegularExpression controls(QStringLiteral("[\\x00-\\x08\\x0E-\\x1F\\x7F]"));
+    while (!stream.atEnd()) {
+        // Control characters (NUL, ESC, DEL...) are no characters a display
+        // shows: left out. Tabs and the other blanks become spaces.
+        QString line = stream.readLine();
+        line.remove(controls);
+        text += line.simplified();
+    }
     return text;
 }
 

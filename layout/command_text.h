@@ -15,7 +15,8 @@ bool ReadCommandBytes(const QString& path, QByteArray* bytes, QString* problem);
 
 // Reads `bytes` as UTF-8 line by line; each line simplified (blanks at both
 // ends dropped, inner runs made one space), joined with nothing between, so
-// line breaks never reach the font.
+// line breaks never reach the font. C0 control characters other than blanks
+// (NUL, ESC...) and DEL are left out.
 QString ReadCommandText(const QByteArray& bytes);
 
 // The offset of the first byte that is not well-formed UTF-8 (a stray

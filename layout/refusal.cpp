@@ -68,4 +68,10 @@ Refusal Refusal::NoMemoryForCell(int width, int height) {
             .arg(height));
 }
 
+Refusal Refusal::CannotCompress(const QString& problem) {
+    return Make(
+        NotCompressible,
+        QStringLiteral("The file cannot be compressed: %1; nothing was written.").arg(problem));
+}
+
 }  // namespace runemill

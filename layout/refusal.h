@@ -20,6 +20,7 @@ struct Refusal {
         FileTooLarge,     // 2 GB or more
         MissingCodec,     // Qt has no codec for the encoding
         NotEnoughMemory,  // the buffer or a cell could not be allocated
+        NotCompressible,  // the finished file has no compressed form
     };
 
     Kind kind = None;
@@ -36,6 +37,7 @@ struct Refusal {
     static Refusal NoCodec(const char* codecName);
     static Refusal NoMemoryForFile(qint64 bytes);
     static Refusal NoMemoryForCell(int width, int height);
+    static Refusal CannotCompress(const QString& problem);
 };
 
 }  // namespace runemill

@@ -6,6 +6,10 @@
 #include <cerrno>
 #include <cstring>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 namespace runemill {
 
 namespace {
@@ -103,9 +107,80 @@ WriteResult AppendToFile(const QString& path, const char* data, qint64 size) {
     return result;
 }
 
+WriteResult ReplaceFilePair(const QString& firstPath, const QByteArray& first,
+                            const QString& secondPath, const QByteArray& second,
+                            QString* failedPath) {
+    const QString paths[2] = {firstPath, secondPath};
+    const QByteArray* contents[2] = {&first, &second};
+    WriteResult result;
+    if (IsSpecial(QFileInfo(firstPath)) || IsSpecial(QFileInfo(secondPath))) {
+        // A device or FIFO cannot be swapped in: each is written through in turn.
+        for (int i = 0; i < 2; ++i) {
+            result = ReplaceFile(paths[i], contents[i]->constData(), contents[i]->size());
+            if (!result.ok) {
+                *failedPath = paths[i];
+                return result;
+            }
+        }
+        return result;
+    }
+    // Both temporaries complete before either file is touched; an unfinished
+    // one is removed with its QSaveFile.
+    QSaveFile files[2];
+    for (int i = 0; i < 2; ++i) {
+        *failedPath = paths[i];
+        if (QFileInfo(paths[i]).isDir()) {
+            result.error = QStringLiteral("is a folder");
+            return result;
+        }
+        files[i].setFileName(paths[i]);
+        errno = 0;
+        if (!files[i].open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+            result.error = ReasonOf(files[i]);
+            return result;
+        }
+        result.opened = true;
+        if (WriteAll(files[i], contents[i]->constData(), contents[i]->size()) !=
+            contents[i]->size()) {
+            result.error = ReasonOf(files[i]);
+            return result;
+        }
+    }
+    // The old first file, put back should the second fail to take its place.
+    QFile old(firstPath);
+    const bool hadFirst = old.open(QIODevice::ReadOnly);
+    const QByteArray oldFirst = hadFirst ? old.readAll() : QByteArray();
+    old.close();
+    for (int i = 0; i < 2; ++i) {
+        *failedPath = paths[i];
+        errno = 0;
+        if (!files[i].commit()) {
+            result.error = ReasonOf(files[i]);
+            if (i == 1 && hadFirst) ReplaceFile(firstPath, oldFirst.constData(), oldFirst.size());
+            if (i == 1 && !hadFirst) QFile::remove(firstPath);
+            return result;
+        }
+    }
+    failedPath->clear();
+    result.ok = true;
+    result.written = first.size() + second.size();
+    return result;
+}
+
 bool SameFile(const QString& a, const QString& b) {
+#ifdef Q_OS_UNIX
+    struct stat first, second;
+    return stat(QFile::encodeName(a).constData(), &first) == 0 &&
+           stat(QFile::encodeName(b).constData(), &second) == 0 && first.st_dev == second.st_dev &&
+           first.st_ino == second.st_ino;
+#else
     const QString first = QFileInfo(a).canonicalFilePath();
     return !first.isEmpty() && first == QFileInfo(b).canonicalFilePath();
+#endif
+}
+
+QString OverwritesInputText(const QString& output, const QString& input) {
+    return QStringLiteral("%1 is also the %2; it would be overwritten").arg(output, input);
 }
 
 }  // namespace runemill

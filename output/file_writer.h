@@ -4,6 +4,7 @@
 // never replaced by a regular file.
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QtGlobal>
 
@@ -23,8 +24,20 @@ WriteResult ReplaceFile(const QString& path, const char* data, qint64 size);
 // cannot take them all is put back to its old length.
 WriteResult AppendToFile(const QString& path, const char* data, qint64 size);
 
-// True when `a` and `b` name the same existing file (links and relative
-// paths resolved), so a run never overwrites its own input.
+// Writes two files that belong together (a C source and its header): each
+// is replaced only once both new contents are complete, and when the second
+// cannot be put in place the first gets its old content back. On failure
+// *failedPath is the file that could not be written.
+WriteResult ReplaceFilePair(const QString& firstPath, const QByteArray& first,
+                            const QString& secondPath, const QByteArray& second,
+                            QString* failedPath);
+
+// True when `a` and `b` are the same existing file: the same device and
+// inode, so hard links, symbolic links and other spellings of one path count.
 bool SameFile(const QString& a, const QString& b);
+
+// The one line of a run that would write over one of its own inputs:
+// "OUTPUT is also the INPUT; it would be overwritten" (`input`: "--text file").
+QString OverwritesInputText(const QString& output, const QString& input);
 
 }  // namespace runemill

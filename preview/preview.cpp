@@ -6,6 +6,7 @@
 
 #include "app/form/main_window_ui.h"
 #include "app/main_window.h"
+#include "render/font_families.h"
 #include "render/packers.h"
 
 namespace {
@@ -154,7 +155,7 @@ void MainWindow::on_pushButton_SelectFont_clicked() {
 }
 
 void MainWindow::ShowFontInformation(const QString& style) {
-    ui->lineEdit_FontInformation->setText(currentFont.family() + "-" +
+    ui->lineEdit_FontInformation->setText(runemill::FamilyName(currentFont.family()) + "-" +
                                           QString::number(currentFont.pointSizeF()) + "-" + style);
 }
 

@@ -5,6 +5,14 @@
 
 #include <string.h>
 
+/* Built with -DRMF_NO_COMPRESSED, the reader refuses compressed files
+ * (RMF_BAD_MAGIC) and leaves their decoder out. */
+#ifdef RMF_NO_COMPRESSED
+#define RMF_COMPRESSED 0
+#else
+#define RMF_COMPRESSED 1
+#endif
+
 /* Every library and the ASCII font open with a 9-byte header, then 95
  * width bytes (9..103), then the 95 glyphs of 0x20..0x7E from byte 104. */
 #define RMF_LIB_HEADER 9u
@@ -168,7 +176,7 @@ static size_t expected_length(const rmf_font* font, int* ok) {
 }
 
 static rmf_status open_checked(rmf_font* font, const uint8_t* data, size_t size, unsigned w_over,
-                               unsigned h_over) {
+                               unsigned h_over, int compressed) {
     rmf_kind kind;
     rmf_status status;
     int ok = 1;
@@ -218,16 +226,59 @@ static rmf_status open_checked(rmf_font* font, const uint8_t* data, size_t size,
             break;
     }
 
+    if (compressed) return has_glyphs ? RMF_OK : RMF_BAD_MAGIC;
     font->kind = kind;
     expected = expected_length(font, &ok);
     if (!ok || expected != size) {
         font->kind = RMF_KIND_NONE;
         return RMF_BAD_LENGTH;
     }
+    font->table_at = RMF_LIB_HEADER;
+    font->plain_size = size;
     if (kind == RMF_KIND_STRING) {
         font->records = RMF_LIB_HEADER + 2u * font->code_count;
     } else if (has_glyphs) {
         font->records = RMF_ASCII_GLYPHS + RMF_ASCII_COUNT * font->glyph_bytes;
+        font->widths_at = RMF_ASCII_WIDTHS;
+    }
+    return RMF_OK;
+}
+
+/* A compressed file: "RZ", version, flags, the plain file's 9-byte header,
+ * the model, the ASCII widths or the code table, the index, the codes. */
+#define RMF_RZ_HEADER 13u
+#define RMF_RZ_MODEL 13u
+#define RMF_RZ_BLOCK 16u
+
+static size_t model_bytes(rmf_format format) { return format == RMF_FORMAT_1BIT ? 512u : 544u; }
+
+static rmf_status open_compressed(rmf_font* font, const uint8_t* head, size_t size, unsigned w_over,
+                                  unsigned h_over) {
+    int ok = 1;
+    size_t glyphs, tables, entry, at;
+    rmf_status status;
+    if (size < RMF_RZ_HEADER) return RMF_TRUNCATED;
+    if (head[2] != 1u || head[3] > 2u) return RMF_CORRUPT;
+    status = open_checked(font, head + 4, RMF_LIB_HEADER, w_over, h_over, 1);
+    if (status != RMF_OK) return status;
+    font->kind = kind_of_magic(head[4], head[5]);
+    glyphs = font->code_count + (font->kind == RMF_KIND_STRING ? 0u : RMF_ASCII_COUNT);
+    font->length_bytes = (uint8_t)(1u << head[3]);
+    font->index_widths = (uint8_t)(font->kind == RMF_KIND_UNICODE || font->kind == RMF_KIND_STRING);
+    at = RMF_RZ_MODEL + model_bytes(font->format);
+    font->table_at = at;
+    if (!font->index_widths) font->widths_at = at;
+    tables = font->kind == RMF_KIND_STRING ? 2u * font->code_count
+                                           : (font->index_widths ? 0u : RMF_ASCII_COUNT);
+    font->index_at = at + tables;
+    entry = 4u + RMF_RZ_BLOCK * (font->length_bytes + font->index_widths);
+    font->data_at = add_size(
+        font->index_at, mul_size((glyphs + RMF_RZ_BLOCK - 1u) / RMF_RZ_BLOCK, entry, &ok), &ok);
+    font->compressed = 1;
+    font->plain_size = expected_length(font, &ok);
+    if (!ok || font->data_at > size) {
+        font->kind = RMF_KIND_NONE;
+        return RMF_BAD_LENGTH;
     }
     return RMF_OK;
 }
@@ -236,7 +287,9 @@ static rmf_status open_checked(rmf_font* font, const uint8_t* data, size_t size,
  * file): every check of rmf_open needs only those and the length. */
 static rmf_status open_head(rmf_font* font, const uint8_t* head, size_t size, unsigned w_over,
                             unsigned h_over) {
-    rmf_status status = open_checked(font, head, size, w_over, h_over);
+    rmf_status status = RMF_COMPRESSED && size >= 2u && head[0] == 'R' && head[1] == 'Z'
+                            ? open_compressed(font, head, size, w_over, h_over)
+                            : open_checked(font, head, size, w_over, h_over, 0);
     if (status != RMF_OK) {
         memset(font, 0, sizeof *font);
         return status;
@@ -258,18 +311,28 @@ rmf_status rmf_open(rmf_font* font, const uint8_t* data, size_t size, unsigned c
 
 rmf_status rmf_open_read(rmf_font* font, rmf_read_fn read, void* context, size_t size,
                          unsigned cell_w_override, unsigned cell_h_override) {
-    uint8_t head[RMF_LIB_HEADER];
-    size_t length = size < sizeof head ? size : sizeof head;
+    uint8_t head[RMF_RZ_HEADER];
+    size_t length = size < RMF_LIB_HEADER ? size : RMF_LIB_HEADER;
     rmf_status status;
     if (font == NULL) return RMF_BAD_ARGUMENT;
     memset(font, 0, sizeof *font);
     if (read == NULL) return RMF_BAD_ARGUMENT;
     if (size < 2u) return RMF_TRUNCATED;
     if (read(context, 0, head, length) != length) return RMF_READ_ERROR;
+    /* A compressed file: the rest of its header, then its model. */
+    if (RMF_COMPRESSED && head[0] == 'R' && head[1] == 'Z' && size >= RMF_RZ_HEADER &&
+        read(context, length, head + length, RMF_RZ_HEADER - length) != RMF_RZ_HEADER - length)
+        return RMF_READ_ERROR;
     status = open_head(font, head, size, cell_w_override, cell_h_override);
     if (status == RMF_OK) {
         font->read = read;
         font->context = context;
+        if (RMF_COMPRESSED && font->compressed &&
+            read(context, RMF_RZ_MODEL, font->model, model_bytes(font->format)) !=
+                model_bytes(font->format)) {
+            memset(font, 0, sizeof *font);
+            return RMF_READ_ERROR;
+        }
     }
     return status;
 }
@@ -292,11 +355,10 @@ static rmf_status fetch(const rmf_font* font, size_t offset, size_t length, uint
 /* Bytes of the string font's code table read at a time. */
 #define RMF_TABLE_CHUNK 32u
 
-/* Offsets of the glyph of code and of its width byte (0: the file stores
- * none; offset 0 is the magic, never a width byte). */
-static rmf_status locate(const rmf_font* font, uint16_t code, size_t* bits, size_t* width_at) {
-    size_t s = font->glyph_bytes;
-    size_t slot;
+/* The glyph number of code: the ASCII block's 95 glyphs first (libraries
+ * and the ASCII font), then the records in file order. */
+static rmf_status locate(const rmf_font* font, uint16_t code, size_t* number) {
+    size_t ascii = font->kind == RMF_KIND_STRING ? 0u : RMF_ASCII_COUNT;
 
     switch (font->kind) {
         case RMF_KIND_GB2312:
@@ -305,9 +367,7 @@ static rmf_status locate(const rmf_font* font, uint16_t code, size_t* bits, size
         case RMF_KIND_UNICODE:
         case RMF_KIND_ASCII:
             if (code >= RMF_ASCII_FIRST && code <= RMF_ASCII_LAST) {
-                slot = code - RMF_ASCII_FIRST;
-                *bits = RMF_ASCII_GLYPHS + slot * s;
-                *width_at = RMF_ASCII_WIDTHS + slot;
+                *number = code - RMF_ASCII_FIRST;
                 return RMF_OK;
             }
             break;
@@ -322,12 +382,11 @@ static rmf_status locate(const rmf_font* font, uint16_t code, size_t* bits, size
                 size_t k, n = font->code_count - i;
                 rmf_status status;
                 if (n > RMF_TABLE_CHUNK / 2u) n = RMF_TABLE_CHUNK / 2u;
-                status = fetch(font, RMF_LIB_HEADER + 2u * i, 2u * n, chunk, &table);
+                status = fetch(font, font->table_at + 2u * i, 2u * n, chunk, &table);
                 if (status != RMF_OK) return status;
                 for (k = 0; k < n; ++k, ++i) {
                     if (read_le16(table + 2u * k) == code) {
-                        *width_at = font->records + i * (s + 1u);
-                        *bits = *width_at + 1u;
+                        *number = i;
                         return RMF_OK;
                     }
                 }
@@ -346,29 +405,202 @@ static rmf_status locate(const rmf_font* font, uint16_t code, size_t* bits, size
             unsigned first_row = (unsigned)font->start_code >> 8;
             unsigned last_row = (unsigned)font->end_code >> 8;
             int cell_slot = slot_of_cell(font->kind, code & 0xFFu);
+            size_t slot;
             if (row < first_row || row > last_row || cell_slot < 0) return RMF_NOT_FOUND;
             slot = (size_t)(row - first_row) * cells_per_row(font->kind) + (size_t)cell_slot;
             if (slot >= font->code_count) return RMF_NOT_FOUND;
-            *bits = font->records + slot * s;
-            *width_at = 0;
+            *number = ascii + slot;
             return RMF_OK;
         }
         case RMF_KIND_UNICODE:
             if (code < font->start_code || code > font->end_code) return RMF_NOT_FOUND;
-            *width_at = font->records + (size_t)(code - font->start_code) * (s + 1u);
-            *bits = *width_at + 1u;
+            *number = ascii + (size_t)(code - font->start_code);
             return RMF_OK;
         default:
             return RMF_NOT_FOUND;
     }
 }
 
+/* --- The decoder of compressed glyphs (docs/file-formats.md). */
+
+/* P(decision = 0) in 1/4096 of each model value. */
+static const uint16_t rmf_probability[16] = {10,   41,   110,  233,  446,  745,  1184, 1744,
+                                             2352, 2912, 3351, 3650, 3863, 3986, 4055, 4086};
+#define RMF_CODE_CHUNK 16u
+
+typedef struct rmf_coder {
+    const rmf_font* font;
+    const uint8_t* model;
+    const uint8_t* bytes; /* the rest of the current chunk */
+    size_t at, end;       /* next code byte to fetch; end of the glyph's code */
+    size_t avail;         /* bytes left at `bytes` */
+    uint32_t range, code;
+    rmf_status status;
+    uint8_t chunk[RMF_CODE_CHUNK];
+} rmf_coder;
+
+/* The next byte of the glyph's code; 0 past its end. */
+static unsigned next_byte(rmf_coder* c) {
+    if (c->avail == 0u) {
+        size_t n = c->end - c->at;
+        if (n == 0u) return 0u;
+        if (n > RMF_CODE_CHUNK) n = RMF_CODE_CHUNK;
+        c->status = fetch(c->font, c->at, n, c->chunk, &c->bytes);
+        if (c->status != RMF_OK) {
+            c->end = c->at;
+            return 0u;
+        }
+        c->at += n;
+        c->avail = n;
+    }
+    --c->avail;
+    return *c->bytes++;
+}
+
+static unsigned decode_bit(rmf_coder* c, unsigned context) {
+    unsigned value = (c->model[context >> 1] >> ((context & 1u) ? 0u : 4u)) & 0x0Fu;
+    uint32_t bound = (c->range >> 12) * rmf_probability[value];
+    unsigned bit = c->code >= bound;
+    if (bit) {
+        c->code -= bound;
+        c->range -= bound;
+    } else {
+        c->range = bound;
+    }
+    while (c->range < 0x1000000u) {
+        c->range <<= 8;
+        c->code = (c->code << 8) | next_byte(c);
+    }
+    return bit;
+}
+
+/* The level of pixel x of a decoded row (NULL: above the cell); 0 outside
+ * the cell (x = -1 wraps to a large value). */
+static unsigned level_at(const rmf_font* font, const uint8_t* row, unsigned x) {
+    unsigned shift = (unsigned)font->format; /* log2 of the bits a pixel */
+    if (row == NULL || x >= font->width) return 0u;
+    if (font->format == RMF_FORMAT_ARGB4444) return row[2u * x + 1u] >> 4;
+    return (row[x >> (3u - shift)] >> (8u - (1u << shift) - ((x << shift) & 7u))) &
+           ((1u << (1u << shift)) - 1u);
+}
+
+/* The zone of position p in a cell of `size` pixels (half = size / 2). */
+static unsigned zone_of(unsigned p, unsigned size, unsigned half) {
+    return p < 2u ? 0u : p < half ? 1u : p + 2u < size ? 2u : 3u;
+}
+
+/* Decodes the glyph whose code is `length` bytes at `at` into out. */
+static rmf_status decode_glyph(const rmf_font* font, size_t at, size_t length, uint8_t* out) {
+    static const uint8_t max_of[5] = {1u, 3u, 15u, 255u, 15u};
+    unsigned max = max_of[font->format];
+    unsigned bits = font->format == RMF_FORMAT_2BIT   ? 2u
+                    : font->format == RMF_FORMAT_8BIT ? 8u
+                                                      : 4u;
+    unsigned half_width = font->width / 2u;
+    unsigned x, y, i;
+    rmf_coder c;
+    memset(&c, 0, sizeof c);
+    c.font = font;
+    c.model = font->data != NULL ? font->data + RMF_RZ_MODEL : font->model;
+    c.at = at;
+    c.end = at + length;
+    c.range = 0xFFFFFFFFu;
+    for (i = 0; i < 4u; ++i) c.code = (c.code << 8) | next_byte(&c);
+    memset(out, 0, font->glyph_bytes);
+    for (y = 0; y < font->height; ++y) {
+        uint8_t* row = out + (size_t)y * font->row_bytes;
+        const uint8_t* above = y >= 1u ? row - font->row_bytes : NULL;
+        const uint8_t* above2 = y >= 2u ? row - 2u * font->row_bytes : NULL;
+        unsigned row_zone = zone_of(y, font->height, font->height / 2u) << 8;
+        /* Which neighbours are not background, slid along the row: w, ww the
+         * pixels one and two to the left, nw, n, ne those above. */
+        unsigned w = 0, ww = 0, nw = 0;
+        unsigned n = level_at(font, above, 0) != 0u;
+        unsigned ne = level_at(font, above, 1) != 0u;
+        for (x = 0; x < font->width; ++x) {
+            unsigned context = row_zone | zone_of(x, font->width, half_width) << 6 | w | n << 1 |
+                               nw << 2 | ne << 3 | ww << 4 | (level_at(font, above2, x) != 0u) << 5;
+            unsigned level = decode_bit(&c, context) ? max : 0u;
+            ww = w;
+            w = level != 0u;
+            nw = n;
+            n = ne;
+            ne = level_at(font, above, x + 2u) != 0u;
+            if (level == 0u) continue;
+            if (max > 1u) {
+                context = (level_at(font, row, x - 1u) == max) |
+                          (level_at(font, above, x) == max) << 1 |
+                          (level_at(font, above, x - 1u) == max) << 2 |
+                          (level_at(font, above, x + 1u) == max) << 3 |
+                          (level_at(font, row, x - 2u) == max) << 4;
+                if (!decode_bit(&c, 1024u + context)) {
+                    unsigned node = 1u;
+                    level = 0;
+                    for (i = 0; i < bits; ++i) {
+                        unsigned bit = decode_bit(&c, i < 4u ? 1056u + node : 1068u + i);
+                        node = 2u * node + bit;
+                        level = 2u * level + bit;
+                    }
+                    if (++level > max) level = max; /* only a corrupt code gets here */
+                }
+            }
+            if (font->format == RMF_FORMAT_ARGB4444) {
+                row[2u * x] = row[2u * x + 1u] = (uint8_t)(level * 0x11u);
+            } else {
+                unsigned shift = (unsigned)font->format;
+                row[x >> (3u - shift)] |=
+                    (uint8_t)(level << (8u - (1u << shift) - ((x << shift) & 7u)));
+            }
+        }
+    }
+    return c.status;
+}
+
+/* Reads the index entry of glyph `number`: where its code starts (*at) and
+ * its length; *width gets the width byte the index holds (Unicode and string
+ * fonts). */
+static rmf_status index_entry(const rmf_font* font, size_t number, size_t* code_at,
+                              size_t* code_length, const uint8_t** width, uint8_t* width_byte) {
+    uint8_t chunk[RMF_TABLE_CHUNK];
+    const uint8_t* p;
+    size_t per = (size_t)font->length_bytes + font->index_widths;
+    size_t at = font->index_at + (number / RMF_RZ_BLOCK) * (4u + RMF_RZ_BLOCK * per);
+    size_t k = number % RMF_RZ_BLOCK, i = 0, offset, length = 0;
+    int ok = 1;
+    rmf_status status = fetch(font, at, 4u, chunk, &p);
+    if (status != RMF_OK) return status;
+    offset = (size_t)read_le16(p) | (size_t)read_le16(p + 2) << 16;
+    at += 4u;
+    while (i <= k) {
+        size_t n = k + 1u - i, j, b;
+        if (n > RMF_TABLE_CHUNK / per) n = RMF_TABLE_CHUNK / per;
+        status = fetch(font, at, n * per, chunk, &p);
+        if (status != RMF_OK) return status;
+        at += n * per;
+        for (j = 0; j < n; ++j, ++i, p += per) {
+            offset = add_size(offset, length, &ok);
+            for (length = 0, b = font->length_bytes; b > 0u; --b) length = length << 8 | p[b - 1u];
+            if (font->index_widths) {
+                *width_byte = p[per - 1u];
+                *width = width_byte;
+            }
+        }
+    }
+    at = add_size(font->data_at, offset, &ok);
+    if (!ok || at > font->size || font->size - at < length) return RMF_CORRUPT;
+    *code_at = at;
+    *code_length = length;
+    return RMF_OK;
+}
+
 /* rmf_find_glyph (buffer NULL: point into the font) and rmf_read_glyph
  * (buffer of at least glyph_bytes). Four arguments keep both calls free of
  * stack-passed arguments. */
 static rmf_status find(const rmf_font* font, uint16_t code, rmf_glyph* glyph, uint8_t* buffer) {
+    size_t number = 0;
     size_t bits_at = 0;
     size_t width_at = 0;
+    size_t s;
     const uint8_t* bits = NULL;
     const uint8_t* width = NULL;
     uint8_t width_byte = 0;
@@ -376,10 +608,33 @@ static rmf_status find(const rmf_font* font, uint16_t code, rmf_glyph* glyph, ui
     if (font == NULL || glyph == NULL) return RMF_BAD_ARGUMENT;
     memset(glyph, 0, sizeof *glyph);
     if (font->data == NULL && (buffer == NULL || font->read == NULL)) return RMF_BAD_ARGUMENT;
+    /* A compressed glyph exists only once decoded into the caller's buffer. */
+    if (font->compressed && buffer == NULL) return RMF_BAD_ARGUMENT;
+    s = font->glyph_bytes;
 
-    status = locate(font, code, &bits_at, &width_at);
+    status = locate(font, code, &number);
+    if (status != RMF_OK) return status;
+    if (font->kind != RMF_KIND_STRING && number < RMF_ASCII_COUNT) {
+        bits_at = RMF_ASCII_GLYPHS + number * s;
+        if (font->widths_at != 0u) width_at = font->widths_at + number;
+    } else if (font->kind == RMF_KIND_UNICODE || font->kind == RMF_KIND_STRING) {
+        if (font->kind == RMF_KIND_UNICODE) number -= RMF_ASCII_COUNT;
+        width_at = font->records + number * (s + 1u);
+        bits_at = width_at + 1u;
+        if (font->kind == RMF_KIND_UNICODE) number += RMF_ASCII_COUNT;
+    } else {
+        bits_at = font->records + (number - RMF_ASCII_COUNT) * s;
+    }
+    if (RMF_COMPRESSED && font->compressed) {
+        size_t length = 0;
+        if (font->index_widths) width_at = 0; /* the index holds it */
+        status = index_entry(font, number, &bits_at, &length, &width, &width_byte);
+        if (status == RMF_OK) status = decode_glyph(font, bits_at, length, buffer);
+        bits = buffer;
+    }
     if (status == RMF_OK && width_at != 0u) status = fetch(font, width_at, 1u, &width_byte, &width);
-    if (status == RMF_OK) status = fetch(font, bits_at, font->glyph_bytes, buffer, &bits);
+    if (status == RMF_OK && bits == NULL)
+        status = fetch(font, bits_at, font->glyph_bytes, buffer, &bits);
     if (status != RMF_OK) return status;
     if (buffer != NULL) {
         if (bits != buffer) memcpy(buffer, bits, font->glyph_bytes);
@@ -525,6 +780,8 @@ const char* rmf_status_name(rmf_status status) {
             return "RMF_BAD_RANGE";
         case RMF_READ_ERROR:
             return "RMF_READ_ERROR";
+        case RMF_CORRUPT:
+            return "RMF_CORRUPT";
     }
     return "RMF_UNKNOWN";
 }

@@ -29,6 +29,10 @@
  *         rmf_read_glyph(&font, 0xB0A1, &glyph, bits, sizeof bits) == RMF_OK)
  *         ... the same pixel loop ...
  *
+ * A compressed file (runemill-cli convert --compress) opens the same way;
+ * its glyphs exist only decoded, so look them up with rmf_read_glyph and a
+ * buffer of one glyph, from memory or through the read function alike.
+ *
  * Every function returns an rmf_status. None of them reads outside the
  * buffer given to rmf_open, or asks the read function for bytes outside the
  * length given to rmf_open_read, whatever bytes the file holds: the length
@@ -82,7 +86,10 @@ typedef enum rmf_status {
     RMF_BAD_RANGE,
     /* The read function of a font opened with rmf_open_read did not
      * deliver every byte asked for. */
-    RMF_READ_ERROR
+    RMF_READ_ERROR,
+    /* A compressed file whose version or flags this reader does not know,
+     * or whose index places a glyph outside the file. */
+    RMF_CORRUPT
 } rmf_status;
 
 /*
@@ -124,6 +131,16 @@ typedef enum rmf_format {
 #define RMF_FLAG_UNDERLINE 0x02u
 #define RMF_FLAG_BOLD 0x04u
 
+/* Bytes of the largest model of a compressed file (1088 contexts, 4 bits
+ * each). A firmware that reads plain files only can build the reader with
+ * -DRMF_NO_COMPRESSED: compressed files are then refused (RMF_BAD_MAGIC),
+ * the decoder is left out and the rmf_font keeps no room for a model. */
+#ifdef RMF_NO_COMPRESSED
+#define RMF_MODEL_BYTES 1u
+#else
+#define RMF_MODEL_BYTES 544u
+#endif
+
 /* An opened font. Filled by rmf_open or rmf_open_read; treat every field
  * as read-only. */
 typedef struct rmf_font {
@@ -144,6 +161,17 @@ typedef struct rmf_font {
                           * the stored count for a string font, 0 else */
     size_t records;      /* offset of the first glyph after the ASCII
                           * block (string font: of its first record) */
+    size_t table_at;     /* the string font's code table */
+    size_t widths_at;    /* the ASCII block's 95 width bytes; 0: none */
+    /* A compressed file ("RZ", docs/file-formats.md): */
+    uint8_t compressed;             /* 1 for a compressed file */
+    size_t plain_size;              /* length of the plain file (= size when plain) */
+    uint8_t length_bytes;           /* bytes of a glyph's length in the index */
+    uint8_t index_widths;           /* 1 when the index holds each glyph's width */
+    size_t index_at;                /* the index */
+    size_t data_at;                 /* the coded glyphs */
+    uint8_t model[RMF_MODEL_BYTES]; /* the model of a compressed file opened
+                                     * with rmf_open_read (read at open) */
 } rmf_font;
 
 /* One glyph found by rmf_find_glyph (it points into the font's buffer) or
@@ -194,6 +222,11 @@ typedef struct rmf_header_info {
  * an existing file, so a file can hold several headers one after another:
  * open each one at data + 108 * k with size 108.
  *
+ * A compressed file ("RZ", docs/file-formats.md) of any of the glyph kinds
+ * opens as that kind with font->compressed set: its version and flags must be
+ * known (else RMF_CORRUPT), its inner header passes the checks above and the
+ * file must reach past its index (else RMF_BAD_LENGTH).
+ *
  * On failure *font is left with kind RMF_KIND_NONE.
  */
 rmf_status rmf_open(rmf_font* font, const uint8_t* data, size_t size, unsigned cell_w_override,
@@ -213,8 +246,8 @@ rmf_status rmf_open(rmf_font* font, const uint8_t* data, size_t size, unsigned c
  *  - String font: first entry of the code table equal to the code, with
  *    the record's width byte. ASCII codes are found only through the table.
  *  - Chip and TTF headers: always RMF_NOT_FOUND.
- * A font of rmf_open_read has no buffer to point into: RMF_BAD_ARGUMENT
- * (use rmf_read_glyph).
+ * A font of rmf_open_read has no buffer to point into, nor has a compressed
+ * font: RMF_BAD_ARGUMENT (use rmf_read_glyph).
  */
 rmf_status rmf_find_glyph(const rmf_font* font, uint16_t code, rmf_glyph* glyph);
 
@@ -226,9 +259,11 @@ rmf_status rmf_find_glyph(const rmf_font* font, uint16_t code, rmf_glyph* glyph)
  * Reads once: the first 9 bytes of the file (fewer when the file is shorter;
  * nothing when it is shorter than 2 bytes). The rmf_font keeps what it needs
  * of them; nothing else is kept and the read function is not called again
- * until a lookup. RAM: the rmf_font (48 bytes with arm-none-eabi-gcc, 52 on
- * 32-bit Linux) and, during the call, a 9-byte buffer on the stack. On
- * failure *font is left with kind RMF_KIND_NONE.
+ * until a lookup. A compressed file costs two more reads: bytes 9-12, then
+ * its model, which the rmf_font keeps. RAM: the rmf_font (620 bytes with
+ * arm-none-eabi-gcc, 80 when built with RMF_NO_COMPRESSED) and, during the
+ * call, a 13-byte buffer on the stack. On failure *font is left with kind
+ * RMF_KIND_NONE.
  */
 rmf_status rmf_open_read(rmf_font* font, rmf_read_fn read, void* context, size_t size,
                          unsigned cell_w_override, unsigned cell_h_override);
@@ -246,8 +281,13 @@ rmf_status rmf_open_read(rmf_font* font, rmf_read_fn read, void* context, size_t
  *  - a string font first reads its code table in chunks of up to 32 bytes
  *    (16 codes) from its start, until the code is found or the table ends:
  *    a code at table entry i costs i / 16 + 1 reads of the table;
- *  - a code that the font's header rules out costs no read at all.
- * RAM: the caller's buffer of S bytes; the stack holds a 32-byte table chunk.
+ *  - a code that the font's header rules out costs no read at all;
+ *  - a compressed glyph: the 4-byte offset of its index entry, the entry's
+ *    lengths (and widths) up to its own in reads of up to 32 bytes, its code
+ *    in reads of up to 16 bytes and, for the ASCII block of a library, its
+ *    width byte. It is decoded into buffer, also for a font of rmf_open.
+ * RAM: the caller's buffer of S bytes; the stack holds a 32-byte table chunk
+ * (at most 240 bytes of stack in all on a Cortex-M3, decoding included).
  * On failure *glyph is zeroed (except for RMF_BAD_ARGUMENT) and buffer may
  * hold part of the glyph.
  */

@@ -1,8 +1,15 @@
 #include "render/font_families.h"
 
+#include <QCryptographicHash>
+#include <QFile>
+#include <QFileInfo>
 #include <QFont>
 #include <QFontDatabase>
+#include <QHash>
+#include <QMutex>
 #include <QStringList>
+
+#include "render/font_file_face.h"
 
 namespace runemill {
 
@@ -26,20 +33,58 @@ bool FamilyInstalled(const QString& family) {
     return false;
 }
 
+namespace {
+
+// Families of the faces loaded from files, under the names they are drawn
+// by: one name per file content and face.
+QHash<QString, QString>& LoadedFaces() {
+    static QHash<QString, QString> faces;
+    return faces;
+}
+
+QMutex& LoadedFacesLock() {
+    static QMutex lock;
+    return lock;
+}
+
+}  // namespace
+
 QString LoadFontFile(const QString& path, int face, QString* family) {
-    const int id = QFontDatabase::addApplicationFont(path);
-    // One family per face, in the file's order.
-    const QStringList faces = id < 0 ? QStringList() : QFontDatabase::applicationFontFamilies(id);
-    if (faces.isEmpty()) return QStringLiteral("cannot read a font from ") + path;
-    if (face < 0 || face >= faces.size()) {
-        return faces.size() == 1 ? QStringLiteral("%1 has one face, 0").arg(path)
-                                 : QStringLiteral("%1 has %2 faces, 0 to %3")
-                                       .arg(path)
-                                       .arg(faces.size())
-                                       .arg(faces.size() - 1);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return QStringLiteral("cannot read a font from ") + path;
+    const QByteArray data = file.readAll();
+    const FontFileFaces faces = CountFaces(data);
+    if (faces.count == 0)
+        return QStringLiteral("cannot read a font from ") + path +
+               (faces.problem.isEmpty() ? QString() : QStringLiteral(": it ") + faces.problem);
+    if (face < 0 || face >= faces.count) {
+        return faces.count == 1 ? QStringLiteral("%1 has one face, 0").arg(path)
+                                : QStringLiteral("%1 has %2 faces, 0 to %3")
+                                      .arg(path)
+                                      .arg(faces.count)
+                                      .arg(faces.count - 1);
     }
-    *family = faces.at(face);
+    // The name depends on the bytes alone, so the same file loads once.
+    const QByteArray digest =
+        QCryptographicHash::hash(data, QCryptographicHash::Sha1).toHex().left(16);
+    const QString drawn =
+        QStringLiteral("Runemill face %1-%2").arg(QLatin1String(digest)).arg(face);
+    QMutexLocker locker(&LoadedFacesLock());
+    if (!LoadedFaces().contains(drawn)) {
+        const QByteArray own = FaceUnderFamily(data, face, drawn.toLatin1());
+        const int id = own.isEmpty() ? -1 : QFontDatabase::addApplicationFontFromData(own);
+        if (id < 0 || QFontDatabase::applicationFontFamilies(id) != QStringList(drawn))
+            return QStringLiteral("cannot read a font from ") + path;
+        const QString named = FaceFamily(data, face);
+        LoadedFaces().insert(drawn, named.isEmpty() ? QFileInfo(path).completeBaseName() : named);
+    }
+    *family = drawn;
     return QString();
+}
+
+QString FamilyName(const QString& family) {
+    QMutexLocker locker(&LoadedFacesLock());
+    return LoadedFaces().value(family, family);
 }
 
 }  // namespace runemill

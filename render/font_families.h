@@ -20,9 +20,15 @@ void InstallFontSubstitutes(const QString& startFamily);
 bool FamilyInstalled(const QString& family);
 
 // Loads face `face` of a font file (TTF, OTF, a TTC or OTC collection, OTB,
-// PCF or BDF) for this process and gives its family in *family; bitmap
-// faces keep their own sizes. Returns an empty string when done, else why
-// not ("cannot read a font from FILE", "FILE has 3 faces, 0 to 2").
+// PCF or BDF) for this process, under a family of its own that no other font
+// has, which it gives in *family: drawn with that family, the glyphs come from
+// this file's face alone (its outlines, or its own bitmap strikes), whatever
+// else of the face's family is installed. Returns an empty string when done,
+// else why not ("cannot read a font from FILE", "FILE has 3 faces, 0 to 2").
 QString LoadFontFile(const QString& path, int face, QString* family);
+
+// The family a face loaded from a file names itself (what a header stores and
+// the window shows); any other family as it is.
+QString FamilyName(const QString& family);
 
 }  // namespace runemill

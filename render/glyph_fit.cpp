@@ -21,6 +21,11 @@ constexpr int kWatchedPerSide = 32;
 constexpr int kLikelyPerSide = 48;
 // Each measuring thread opens its own font engines; more only costs memory.
 constexpr int kMaxThreads = 8;
+// The search starts above the first of these sizes that draws the watched
+// glyphs in shape.
+constexpr int kTinySizes = 4;
+// No face is tried larger: far more than any cell a run can draw needs.
+constexpr int kLargestPixelSize = 1 << 16;
 
 QFont AtPixels(QFont font, int pixels) {
     font.setPointSizeF(pixels * 72.0 / 96.0);
@@ -170,18 +175,44 @@ class Fitter {
     }
 
     // Whether the watched glyphs fit together at `pixels`: when they do not,
-    // no size this large fits.
+    // no size this large fits. Stops at the first glyph that leaves the cell
+    // on its own.
     bool WatchedFit(int pixels) {
+        Step();
         QVector<InkBox> boxes(glyphs_.size());
         QVector<int> which;
         for (const int i : watched_) {
             boxes[i] = Measure(pixels, i);
+            if (!unfit_.contains(i) && !Inside(boxes.at(i), width_, height_)) return false;
             which << i;
         }
         return Inside(CommonOf(boxes, which).all, width_, height_);
     }
 
+    // Glyphs left out that fit alone at `pixels` after all (the smallest
+    // sizes draw some glyphs out of shape) join again when every glyph
+    // still fits together there.
+    void Reconsider(int pixels) {
+        const QVector<InkBox>& boxes = MeasureAll(pixels);
+        const QSet<int> before = unfit_;
+        for (const int i : before)
+            if (Inside(boxes.at(i), width_, height_)) unfit_.remove(i);
+        if (unfit_.size() != before.size() && !AllFit(pixels)) unfit_ = before;
+    }
+
+    void SetProgress(const FitProgress& progress, int steps) {
+        progress_ = progress;
+        steps_ = steps;
+    }
+    void Step() {
+        if (progress_) progress_(std::min(++step_, steps_ - 1), steps_);
+    }
+    void Finish() {
+        if (progress_) progress_(steps_, steps_);
+    }
+
     bool AllFit(int pixels) {
+        Step();
         return Inside(CommonOf(MeasureAll(pixels), Everyone()).all, width_, height_);
     }
 
@@ -224,6 +255,9 @@ class Fitter {
     QHash<int, QVector<InkBox>> all_;
     QSet<int> watched_;
     QSet<int> unfit_;
+    FitProgress progress_;
+    int steps_ = 1;
+    int step_ = 0;
 };
 
 // Each text once, blank ones left out; the order of first appearance.
@@ -256,13 +290,18 @@ QVector<int> CandidatePixelSizes(const QFont& font, int largest) {
 }
 
 FitResult FitGlyphs(const QFont& font, const RenderOptions& style, int width, int height,
-                    const QVector<FitGlyph>& glyphs) {
+                    const QVector<FitGlyph>& glyphs, const FitProgress& progress) {
     const QVector<FitGlyph> distinct = Distinct(glyphs);
-    const QVector<int> sizes = CandidatePixelSizes(font, 4 * std::max(width, height) + 8);
     FitResult none;
     none.glyphCount = glyphs.size();
-    if (sizes.isEmpty() || width < 1 || height < 1) return none;
+    if (!CellDrawable(width, height)) return none;
+    const QVector<int> sizes = CandidatePixelSizes(
+        font, int(std::min<qint64>(4 * qint64(std::max(width, height)) + 8, kLargestPixelSize)));
+    if (sizes.isEmpty()) return none;
     Fitter fitter(font, style, width, height, distinct);
+    int searchSteps = 1;
+    while ((1 << searchSteps) < sizes.size()) ++searchSteps;
+    fitter.SetProgress(progress, searchSteps + 2 * kTinySizes + 6);
 
     // The sizes are searched with a sample of the glyphs, the size found is
     // checked with every glyph, and the glyphs found deciding the common box
@@ -271,10 +310,15 @@ FitResult FitGlyphs(const QFont& font, const RenderOptions& style, int width, in
     const int guess = int(std::lower_bound(sizes.begin(), sizes.end(), height) - sizes.begin());
     fitter.WatchLikely(sizes.at(std::min(guess, sizes.size() - 1)));
     const int last = sizes.size() - 1;
+    // The smallest sizes can draw a glyph out of shape (a 1-pixel '&' is
+    // wider than a 2-pixel one): the search starts at the first of them at
+    // which the watched glyphs fit together.
+    int low = 0;
+    while (low < std::min(last, kTinySizes) && !fitter.WatchedFit(sizes.at(low))) ++low;
     int high = last;
     while (true) {
-        int fits = 0;
-        if (fitter.WatchedFit(sizes.at(0))) {
+        int fits = low;
+        if (fitter.WatchedFit(sizes.at(low))) {
             int top = high;
             while (fits < top) {
                 const int middle = (fits + top + 1) / 2;
@@ -284,26 +328,29 @@ FitResult FitGlyphs(const QFont& font, const RenderOptions& style, int width, in
                     top = middle - 1;
             }
         }
-        if (fits == 0 && !fitter.AllFit(sizes.at(0))) {
-            fitter.MarkUnfit(sizes.at(0));
-            if (!fitter.AllFit(sizes.at(0))) break;
+        if (fits == low && !fitter.AllFit(sizes.at(low))) {
+            fitter.MarkUnfit(sizes.at(low));
+            if (!fitter.AllFit(sizes.at(low))) break;
         }
         if (fitter.AllFit(sizes.at(fits))) {
             // Hinting can round a larger size's boxes smaller: take it too.
             while (fits < last && fitter.WatchedFit(sizes.at(fits + 1)) &&
                    fitter.AllFit(sizes.at(fits + 1)))
                 ++fits;
+            fitter.Reconsider(sizes.at(fits));
             FitResult result = fitter.Result(sizes.at(fits));
             result.glyphCount = glyphs.size();
             result.unfit = fitter.UnfitTexts();
             // Every glyph with ink left out: no size fits any of them.
             if (!result.unfit.isEmpty() && result.unfit.size() == distinct.size())
                 result.pixelSize = 0;
+            fitter.Finish();
             return result;
         }
         fitter.Watch(fitter.MeasureAll(sizes.at(fits)));
-        high = fits - 1;
+        high = std::max(low, fits - 1);
     }
+    fitter.Finish();
     none.unfit = fitter.UnfitTexts();
     return none;
 }

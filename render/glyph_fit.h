@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVector>
+#include <functional>
 
 #include "render/rasterizer.h"
 
@@ -36,8 +37,11 @@ struct FitResult {
 // offsets found, it is the same glyph as drawn on a canvas without edges:
 // its ink lies inside the canvas the rasteriser draws on and inside the
 // cell. A face with bitmaps only is fitted among its own sizes.
+// `progress` hears of each size tried: (step, steps), steps a bound that the
+// last call reaches.
+using FitProgress = std::function<void(int step, int steps)>;
 FitResult FitGlyphs(const QFont& font, const RenderOptions& style, int width, int height,
-                    const QVector<FitGlyph>& glyphs);
+                    const QVector<FitGlyph>& glyphs, const FitProgress& progress = {});
 
 // The sizes a face is tried at, smallest first: 1 to `largest` pixels, or
 // only those of its own bitmaps when it has nothing else.

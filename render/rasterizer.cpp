@@ -1,6 +1,7 @@
 #include "render/rasterizer.h"
 
 #include <QPainter>
+#include <QPainterPath>
 #include <QPen>
 #include <algorithm>
 #include <climits>
@@ -61,21 +62,21 @@ bool CrispInk(QRgb pixel) { return qGray(pixel) >= 128; }
 
 // The smallest box holding every inked pixel of `canvas`, ink being what
 // MakeTwoLevel keeps when `crisp`.
-InkBox InkBounds(const QImage& canvas, bool crisp) {
-    auto inked = crisp ? CrispInk : Inked;
+template <bool crisp>
+InkBox InkBoundsOf(const QImage& canvas, const QRect& area) {
+    auto inked = [](QRgb pixel) { return crisp ? CrispInk(pixel) : Inked(pixel); };
     InkBox box;
-    const int w = canvas.width();
-    box.left = w;
-    for (int y = 0; y < canvas.height(); ++y) {
+    box.left = area.right() + 1;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
         const QRgb* row = reinterpret_cast<const QRgb*>(canvas.constScanLine(y));
-        int x = 0;
-        while (x < w && !inked(row[x])) ++x;
-        if (x == w) continue;
-        int last = w - 1;
+        int x = area.left();
+        while (x <= area.right() && !inked(row[x])) ++x;
+        if (x > area.right()) continue;
+        int last = area.right();
         while (!inked(row[last])) --last;
         if (box.isEmpty()) box.top = y;
         for (int i = x; i <= last; ++i)
-            box.ink += crisp ? (CrispInk(row[i]) ? 255 : 0) : qGray(row[i]);
+            box.ink += crisp ? (inked(row[i]) ? 255 : 0) : qGray(row[i]);
         box.left = std::min(box.left, x);
         box.right = std::max(box.right, last);
         box.bottom = y;
@@ -83,9 +84,33 @@ InkBox InkBounds(const QImage& canvas, bool crisp) {
     return box.isEmpty() ? InkBox() : box;
 }
 
+InkBox InkBounds(const QImage& canvas, bool crisp, const QRect& area) {
+    return crisp ? InkBoundsOf<true>(canvas, area) : InkBoundsOf<false>(canvas, area);
+}
+
+// A font without merging resolves to one face per thread and resolution, for
+// every script alike: the face its family list gives for the first script the
+// thread asks about. Asking about the common script first (a space) makes
+// that the family's own face, or its first installed substitute, whatever
+// characters a thread meets first; an Arabic or Hangul first glyph would
+// otherwise pick the face that claims that writing system, and every glyph
+// after it would come from that face. The metrics are those of the canvas's
+// resolution, which the painter shares: a screen of another resolution keeps
+// faces of its own.
+QFontMetrics CanvasMetrics(const QFont& font) {
+    QImage canvas(1, 1, QImage::Format_RGB32);
+    canvas.setDotsPerMeterX(kCanvasDotsPerMeter);
+    canvas.setDotsPerMeterY(kCanvasDotsPerMeter);
+    QFontMetrics metrics(font, &canvas);
+    metrics.inFontUcs4(0x20);
+    return metrics;
+}
+
 }  // namespace
 
 bool GlyphRasterizer::Face::Has(const QString& text) const {
+    // Again, in case the font cache was emptied since (a font was loaded).
+    metrics.inFontUcs4(0x20);
     for (const uint ucs4 : text.toUcs4())
         if (!metrics.inFontUcs4(ucs4)) return false;
     return true;
@@ -112,7 +137,9 @@ QImage MakeGlyphImage(int width, int height) {
 }
 
 bool CellDrawable(int width, int height) {
-    return width >= 1 && height >= 1 && qint64(width) * CanvasHeight(height) * 4 <= qint64(INT_MAX);
+    // INT_MAX x CanvasHeight(INT_MAX) still fits in 64 bits; four times it does not.
+    constexpr qint64 kMaxPixels = INT_MAX / 4;
+    return width >= 1 && height >= 1 && qint64(width) * CanvasHeight(height) <= kMaxPixels;
 }
 
 bool GlyphRasterizer::Render(QImage& glyph, QFont& font, const QString& text,
@@ -140,7 +167,7 @@ bool GlyphRasterizer::Render(QImage& glyph, QFont& font, const QString& text,
     UseFont(font, options);
     QString drawn;
     const Face& face = FaceFor(text, &drawn);
-    DrawCentred(canvas_, QRect(0, 0, w, canvasH), drawn, face.font, options.crisp, false);
+    DrawCentred(canvas_, QRect(0, 0, w, canvasH), drawn, face.font, options.crisp, QRect());
 
     const QImage& canvas = canvas_;
     if (!options.leftAligned) {
@@ -186,19 +213,28 @@ void GlyphRasterizer::UseFont(QFont& font, const RenderOptions& options) {
     lastFallbacks_ = options.fallbackFamilies;
     faces_.clear();
     const QFont drawn = DrawingFont(font, options.crisp);
-    faces_.push_back({drawn, QFontMetrics(drawn)});
+    faces_.push_back({drawn, CanvasMetrics(drawn)});
     for (const QString& family : options.fallbackFamilies) {
         QFont fallback = drawn;
         fallback.setFamily(family);
-        faces_.push_back({fallback, QFontMetrics(fallback)});
+        faces_.push_back({fallback, CanvasMetrics(fallback)});
     }
 }
 
 void GlyphRasterizer::DrawCentred(QImage& canvas, const QRect& box, const QString& text,
-                                  const QFont& font, bool crisp, bool measuring) {
-    canvas.fill(kGround);
+                                  const QFont& font, bool crisp, const QRect& measured) {
+    const bool measuring = !measured.isNull();
+    if (measuring) {
+        for (int y = measured.top(); y <= measured.bottom(); ++y) {
+            QRgb* row = reinterpret_cast<QRgb*>(canvas.scanLine(y));
+            std::fill(row + measured.left(), row + measured.right() + 1, kGround);
+        }
+    } else {
+        canvas.fill(kGround);
+    }
     {
         QPainter painter(&canvas);
+        if (measuring) painter.setClipRect(measured);
         QPen pen = painter.pen();
         pen.setColor(QColor(255, 255, 255));
         painter.setPen(pen);
@@ -216,31 +252,62 @@ InkBox GlyphRasterizer::MeasureInk(QFont& font, const QString& text, const Rende
     UseFont(font, options);
     QString drawn;
     const Face& face = FaceFor(text, &drawn);
-    if (drawn.isEmpty() || width < 1 || height < 1) return InkBox();
+    if (drawn.isEmpty() || !CellDrawable(width, height)) return InkBox();
     const int canvasH = int(CanvasHeight(height));
-    // Half a line's height of room on every side; where the ink reaches the
-    // edge of that, measured again with twice the room.
-    for (int margin = face.metrics.height() / 2 + 4;; margin *= 2) {
-        const QSize size(width + 2 * margin, canvasH + 2 * margin);
-        if (measureCanvas_.size() != size) {
-            measureCanvas_ = QImage(size, QImage::Format_RGB32);
-            measureCanvas_.setDotsPerMeterX(kCanvasDotsPerMeter);
-            measureCanvas_.setDotsPerMeterY(kCanvasDotsPerMeter);
-        }
-        if (measureCanvas_.isNull()) return InkBox();
-        DrawCentred(measureCanvas_, QRect(margin, margin, width, canvasH), drawn, face.font,
-                    options.crisp, true);
-        InkBox box = InkBounds(measureCanvas_, options.crisp);
-        if (box.isEmpty()) return box;
-        const bool cut = box.left == 0 || box.top == 0 || box.right == size.width() - 1 ||
-                         box.bottom == size.height() - 1;
-        if (cut && margin < (1 << 14)) continue;
-        box.left -= margin;
-        box.right -= margin;
-        box.top -= margin;
-        box.bottom -= margin;
-        return box;
+    const QRect canvasRect(0, 0, width, canvasH);
+    // Where the metrics put the ink on the canvas: a glyph they put well
+    // past it is not drawn at all, which keeps a size far too large for the
+    // cell as cheap as one that fits.
+    const QRect metric =
+        MetricBox(font, text, options, width)
+            .translated(0, (canvasH - face.metrics.height()) / 2 + face.metrics.ascent());
+    const InkBox guess{metric.left(), metric.top(), metric.right(), metric.bottom(), 0};
+    const int slack = 8 + (width + canvasH) / 16;
+    if (!metric.isEmpty() && !canvasRect.adjusted(-slack, -slack, slack, slack).contains(metric)) {
+        // Some faces give a blank glyph a box of its own.
+        QPainterPath outline;
+        outline.addText(0, 0, face.font, drawn);
+        return outline.isEmpty() ? InkBox() : guess;
     }
+    // A ring of kMeasureMargin pixels round the canvas catches any ink that
+    // crosses its edge: such a box is only known to reach past the canvas.
+    const QSize size(width + 2 * kMeasureMargin, canvasH + 2 * kMeasureMargin);
+    if (measureCanvas_.size() != size) {
+        measureCanvas_ = QImage(size, QImage::Format_RGB32);
+        measureCanvas_.setDotsPerMeterX(kCanvasDotsPerMeter);
+        measureCanvas_.setDotsPerMeterY(kCanvasDotsPerMeter);
+    }
+    if (measureCanvas_.isNull()) return guess;
+    // Drawn and searched only where the metrics put the ink, give or take
+    // a few pixels; ink found at an edge of that area means they were wrong,
+    // and the whole canvas is drawn.
+    const QRect whole = measureCanvas_.rect();
+    QRect area = whole;
+    const int near = 4 + metric.height() / 32;
+    if (!metric.isEmpty())
+        area &=
+            metric.translated(kMeasureMargin, kMeasureMargin).adjusted(-near, -near, near, near);
+    const QRect cell(kMeasureMargin, kMeasureMargin, width, canvasH);
+    InkBox box;
+    if (!area.isEmpty()) {
+        DrawCentred(measureCanvas_, cell, drawn, face.font, options.crisp, area);
+        box = InkBounds(measureCanvas_, options.crisp, area);
+    }
+    const bool reachesEdge =
+        !box.isEmpty() && ((box.left == area.left() && area.left() > whole.left()) ||
+                           (box.right == area.right() && area.right() < whole.right()) ||
+                           (box.top == area.top() && area.top() > whole.top()) ||
+                           (box.bottom == area.bottom() && area.bottom() < whole.bottom()));
+    if (area.isEmpty() || reachesEdge) {
+        DrawCentred(measureCanvas_, cell, drawn, face.font, options.crisp, whole);
+        box = InkBounds(measureCanvas_, options.crisp, whole);
+    }
+    if (box.isEmpty()) return box;
+    box.left -= kMeasureMargin;
+    box.right -= kMeasureMargin;
+    box.top -= kMeasureMargin;
+    box.bottom -= kMeasureMargin;
+    return box;
 }
 
 QRect GlyphRasterizer::MetricBox(QFont& font, const QString& text, const RenderOptions& options,

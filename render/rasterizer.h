@@ -57,8 +57,11 @@ class GlyphRasterizer {
     bool Render(QImage& glyph, QFont& font, const QString& text, const RenderOptions& options);
 
     // The ink of `text` as Render places it in a `width` x `height` cell
-    // (bold, italic and crisp from `options`, offsets not applied), measured
-    // on a canvas large enough that no ink is cut.
+    // (bold, italic and crisp from `options`, offsets not applied), on the
+    // canvas Render draws on. Exact while the ink stays on that canvas; ink
+    // that leaves it gives a box that reaches past the canvas (how far is
+    // then only roughly known). The cost is that of one cell's canvas,
+    // however large the font.
     InkBox MeasureInk(QFont& font, const QString& text, const RenderOptions& options, int width,
                       int height);
 
@@ -79,9 +82,10 @@ class GlyphRasterizer {
     void UseFont(QFont& font, const RenderOptions& options);
     // Draws the text centred in `box` of `canvas` (filled with the ground
     // first), cut at the box; crisp, every pixel made ground or full ink.
-    // `measuring` draws it whole, past the box, and leaves the levels be.
+    // Measuring (`measured` not null) fills and draws only that area, draws
+    // the text whole within it, past the box, and leaves the levels be.
     void DrawCentred(QImage& canvas, const QRect& box, const QString& text, const QFont& font,
-                     bool crisp, bool measuring);
+                     bool crisp, const QRect& measured);
 
     QImage canvas_;
     QFont lastFont_;  // the font of the previous call, as the caller holds it
@@ -91,6 +95,10 @@ class GlyphRasterizer {
     // The chosen face first, then the fallbacks; rebuilt only when the font changes.
     std::vector<Face> faces_;
     QImage measureCanvas_;
+    // Measuring draws with this ring round the canvas, and draws nothing when
+    // the metrics put the ink well past it (8 pixels and a sixteenth of the
+    // canvas's width and height).
+    static constexpr int kMeasureMargin = 2;
 };
 
 // One-shot form of GlyphRasterizer::Render.

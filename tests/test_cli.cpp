@@ -1,15 +1,22 @@
 // runemill-cli convert against the window: the same file, byte for byte, and log lines for every
 // kind; bad input and I/O failures get their exit status and one line on stderr.
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QtTest>
 #include <QtWidgets>
 
 #include "modal_answerer.h"
+#include "render/font_families.h"
 #include "window_access.h"
 
 namespace {
 
 const char kFontFile[] = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
 const char kZenHei[] = "/usr/share/fonts/truetype/wqy/wqy-zenhei.ttc";
+const qint64 kDejaVuSize = 759720;
+// DejaVu Sans cut at 700,000 bytes: the first table it lists that runs past the cut.
+const char kCutShort[] = "its 'post' table runs to byte 758336, past the end of its 700000 bytes";
 
 struct Outcome {
     int status = -1;
@@ -52,7 +59,8 @@ QStringList RunWindow(const QStringList& arguments, const QString& output) {
             "--height lineEdit_H --limit lineEdit_Limit --bold checkBox_SetBold --italic "
             "checkBox_SetItalic --reverse-x checkBox_revX --reverse-y checkBox_revY --format "
             "comboBox_PixFormat --space comboBox_Space --rotate comboBox_Rotation --x0 "
-            "horizontalScrollBar --y0 verticalScrollBar --render checkBox_Crisp")
+            "horizontalScrollBar --y0 verticalScrollBar --render checkBox_Crisp --compress "
+            "checkBox_Compress")
             .split(' ');
     QFont& font = MainWindowTestAccess::currentFont(window);
     for (int i = 0; i < options.size(); ++i) {
@@ -68,8 +76,9 @@ QStringList RunWindow(const QStringList& arguments, const QString& output) {
             bar->setValue(value.toInt() + (option == "--x0" ? 25 : 33));
         if (option == "--point-size") font.setPointSize(value.toInt());
         if (option == "--underline") font.setUnderline(true);
-        const int added = option == "--font-file" ? QFontDatabase::addApplicationFont(value) : -1;
-        if (added >= 0) font.setFamily(QFontDatabase::applicationFontFamilies(added).value(0));
+        QString family;  // a font file as a drop loads it
+        if (option == "--font-file" && runemill::LoadFontFile(value, 0, &family).isEmpty())
+            font.setFamily(family);
         if (option == "--text") answerer.QueueFile(value);
     }
     auto* logView = window.findChild<QTextEdit*>("textEdit");
@@ -125,6 +134,9 @@ class TestCli : public QObject {
         // Crisp and fitted: the window's Crisp and Fit.
         QTest::newRow("gbk crisp fit") << "gbk --from B0A0 --to B1FE --width 16 --height 16 --render crisp --bold --fit" << 2;
         QTest::newRow("gb2312 fit") << "gb2312 --from B0A0 --to B1FE --width 24 --height 24 --format 4bits --italic --fit" << 1;
+        // The window's Compress: the compressed form of the same file.
+        QTest::newRow("gb2312 compressed") << "gb2312 --from B0A0 --to B1FE --width 16 --height 16 --compress" << 1;
+        QTest::newRow("string compressed") << "string --text @text.txt --width 16 --height 16 --format 4bits --compress" << 0;
         // clang-format on
     }
 
@@ -141,14 +153,18 @@ class TestCli : public QObject {
         const QStringList fitLines = log.filter(QRegularExpression("^Fit: "));
         QCOMPARE(fitLines.size(), int(options.contains("--fit")));
         const QString fitLine = fitLines.isEmpty() ? "" : "fit: " + fitLines[0].mid(5) + '\n';
+        // "head" holds no headers: the command line appends to it only when told to.
+        QStringList anyway;
+        if (options[0] == "chip" || options[0] == "ttf") anyway << "--append-anyway";
         for (const char* jobs : {"1", "2"}) {
             WriteAll(cli, "head");
-            const Outcome run =
-                Run(QStringList{"convert"} + options + QStringList{"-o", cli, "--jobs", jobs});
+            const Outcome run = Run(QStringList{"convert"} + options + anyway +
+                                    QStringList{"-o", cli, "--jobs", jobs});
             QCOMPARE(QString::fromUtf8(run.err), fitLine);
             QCOMPARE(run.status, 0);
             const QByteArray bytes = ReadAll(cli);
             QVERIFY(bytes.size() > 4 + 100);
+            QCOMPARE(bytes.startsWith("RZ"), options.contains("--compress"));
             QVERIFY2(bytes == ReadAll(window), (QByteArray(jobs) + " jobs: other bytes").data());
             const QStringList printed =
                 QString::fromUtf8(run.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
@@ -178,38 +194,116 @@ class TestCli : public QObject {
             {"cell no image holds", "ascii --width 2147483647 --height 1", "--width/--height: A cell of 2147483647 x 1 pixels is too large to draw; choose a smaller W or H."},
             {"offset at the end of int", "ascii --y0 -2147483648", "--y0: offsets run from -16777216 to 16777216"},
             {"GBK text", "string --text @gbk.txt", "--text: @gbk.txt is not UTF-8: the byte at offset 2 starts no UTF-8 character. Save the text as UTF-8 (a GBK or BIG5 text gives wrong characters)."},
-            {"text is the output", "string --text @old.bin", "--output: @old.bin is also the --text file; it would be overwritten"},
+            // An input given again as the output, by any name: the file itself is compared.
+            {"text is the output", "string --text @./old.bin", "--output: @old.bin is also the --text file; it would be overwritten"},
+            {"text is the C header", "string --text @ui.h -o @ui.c", "--output: @ui.h is also the --text file; it would be overwritten"},
+            {"font file is the output", "ascii --font-file @old.bin", "--output: @old.bin is also the --font-file; it would be overwritten"},
+            {"fallback font a hard link", "ascii --fallback-font @link.bin:0", "--output: @old.bin is also the --fallback-font; it would be overwritten"},
+            {"header onto other bytes", "chip", "--output: @old.bin is not a file of 108-byte headers; appending one would spoil it; give --append-anyway to append all the same"},
+            {"font file cut short", "ascii --font-file @cut.ttf", "--font-file: @cut.ttf is cut short: %2"},
+            {"fallback font cut short", "ascii --fallback-font @cut.ttf", "--fallback-font: @cut.ttf is cut short: %2"},
+            {"font file a FIFO", "ascii --font-file @fifo", "--font-file: @fifo is not a regular file"},
             {"empty font file name", "ascii --font-file=", "--font-file: the file name is empty"},
             {"unknown rendering mode", "ascii --render sharp", "--render: 'sharp' is not one of smooth, crisp"},
             {"point size below 1", "ascii --point-size 0.5", "--point-size: the point size runs from 1 to 100000"},
             {"missing fallback font", "ascii --fallback-font @none.ttf:1", "--fallback-font: no such file: @none.ttf:1"},
             {"face without a file", "ascii --face 1", "--face: only a --font-file has faces"},
             {"face beyond the file's", "ascii --font-file /usr/share/fonts/truetype/wqy/wqy-zenhei.ttc --face 3", "--face: /usr/share/fonts/truetype/wqy/wqy-zenhei.ttc has 3 faces, 0 to 2"},
-            {"not a font", "ascii --font-file @old.bin", "--font-file: cannot read a font from @old.bin"},
+            {"not a font", "ascii --font-file @old.bin -o @x.bin", "--font-file: cannot read a font from @old.bin"},
             {"line break in the output name", "ascii --width 8 -o @no/a\nb.bin", "--output: cannot write @no/a\\nb.bin: No such file or directory"},
             {"device: written through, never replaced", "ascii --width 8 -o /dev/full", "--output: cannot write /dev/full: No space left on device"},
             {"symbol not an identifier", "ascii -o @x.c --symbol 9lives", "--symbol: '9lives' is not a C identifier (letters, digits and _, not starting with a digit)"},
+            {"symbol int", "ascii -o @x.c --symbol int", "--symbol: 'int' is a C or C++ keyword"},
+            {"symbol static", "ascii -o @x.c --symbol static", "--symbol: 'static' is a C or C++ keyword"},
+            {"symbol _Bool", "ascii -o @x.c --symbol _Bool", "--symbol: '_Bool' is a C or C++ keyword"},
+            {"symbol size_t", "ascii -o @x.c --symbol size_t", "--symbol: 'size_t' %3"},
+            {"symbol uint8_t", "ascii -o @x.c --symbol uint8_t", "--symbol: 'uint8_t' %3"},
+            {"symbol NULL", "ascii -o @x.c --symbol NULL", "--symbol: 'NULL' %3"},
+            {"symbol UINT8_MAX", "ascii -o @x.c --symbol UINT8_MAX", "--symbol: 'UINT8_MAX' %3"},
+            {"symbol __font", "ascii -o @x.c --symbol __font", "--symbol: '__font' %3"},
+            {"symbol _Font", "ascii -o @x.c --symbol _Font", "--symbol: '_Font' %3"},
+            {"file named for a keyword", "ascii -o @for.c", "--output: 'for' is a C or C++ keyword; name the array with --symbol"},
+            {"quote in the header name", "ascii -o @a\"b.c", "--output: 'a\"b.h' %4"},
+            {"line break in the header name", "ascii -o @a\nint_injected.c", "--output: 'a\\nint_injected.h' %4"},
+            {"backslash in the header name", "ascii -o @a\\b.c", "--output: 'a\\b.h' %4"},
             {"--symbol without C output", "ascii -o @x.bin --symbol font", "--symbol: only with C source output (-o FILE.c)"},
             {"a header as C source", "chip -o @x.c", "--output: the chip and ttf headers are appended to a .bin file; C source is written for fonts only"},
+            {"a header compressed", "ttf --compress", "--compress: the chip and ttf headers hold no glyphs to compress"},
         };
         // clang-format on
-        for (const auto& r : rows) QTest::newRow(r[0]) << r[1] << QString(r[2]).replace("%1", hex);
+        const QString reserved = "is reserved by C or its standard headers";
+        const QString include =
+            "cannot be named in #include \"...\" (no quotes, backslashes or "
+            "control characters); choose another file name";
+        for (const auto& r : rows)
+            QTest::newRow(r[0]) << r[1]
+                                << QString(r[2])
+                                       .replace("%1", hex)
+                                       .replace("%2", kCutShort)
+                                       .replace("%3", reserved)
+                                       .replace("%4", include);
     }
 
     void badInput() {
         QFETCH(QString, arguments);
         QFETCH(QString, line);
         WriteAll(Path("old.bin"), "old bytes");
-        for (const char* name : {"x.c", "x.h", "x.bin"}) QFile::remove(Path(name));
+        for (const char* name : {"x.c", "x.h", "x.bin", "link.bin"}) QFile::remove(Path(name));
         WriteAll(Path("gbk.txt"), "ok\xbb\xb6\xd3\xad");  // "ok欢迎" in GBK
+        WriteAll(Path("ui.h"), "ui");
+        QCOMPARE(link(QFile::encodeName(Path("old.bin")), QFile::encodeName(Path("link.bin"))), 0);
+        if (!QFileInfo::exists(Path("fifo")))
+            QCOMPARE(mkfifo(QFile::encodeName(Path("fifo")), 0600), 0);
+        if (arguments.contains("cut.ttf") && QFileInfo(kFontFile).size() != kDejaVuSize)
+            QSKIP("not the DejaVu Sans of 759,720 bytes");
+        WriteAll(Path("cut.ttf"), ReadAll(kFontFile).left(700000));
         const Outcome run = Run(
             Expand("convert " + arguments + (arguments.contains(" -o ") ? "" : " -o @old.bin")));
         QCOMPARE(run.status, line.contains("cannot write") ? 2 : 1);
         QCOMPARE(QString::fromUtf8(run.err), "runemill-cli: " + Expand(line).join(' ') + '\n');
         QCOMPARE(run.out, QByteArray());
-        QCOMPARE(ReadAll(Path("old.bin")), QByteArray("old bytes"));
+        QCOMPARE(ReadAll(Path("old.bin")) + ReadAll(Path("ui.h")), QByteArray("old bytesui"));
         QVERIFY(!QFileInfo("/dev/full").isFile());
         for (const char* name : {"x.c", "x.h", "x.bin"}) QVERIFY(!QFile::exists(Path(name)));
+    }
+
+    // -o /dev/stdout into a pipe: stdout carries the file alone, the log lines go to stderr.
+    void fileAloneOnStdout_data() {
+        QTest::addColumn<QString>("arguments");
+        QTest::newRow("gb2312") << "gb2312 --from B0A1 --to B0FE --width 8 --height 8";
+        QTest::newRow("gbk") << "gbk --from A3A0 --to A3FE --width 8 --height 8";
+        QTest::newRow("chip") << "chip --width 8 --height 8";
+    }
+    void fileAloneOnStdout() {
+        QFETCH(QString, arguments);
+        QFile::remove(Path("piped.bin"));
+        const Outcome file = Run(Expand("convert " + arguments + " -o @piped.bin"));
+        const Outcome piped = Run(Expand("convert " + arguments + " -o /dev/stdout"));
+        QCOMPARE(QVector<int>({file.status, piped.status}), QVector<int>({0, 0}));
+        QVERIFY(!file.out.isEmpty());
+        QCOMPARE(piped.out.toHex(), ReadAll(Path("piped.bin")).toHex());
+        QCOMPARE(piped.err, file.out);
+    }
+
+    // A header goes only onto a file of whole headers, unless --append-anyway: an 8 x 8 ASCII
+    // font is 864 bytes, eight headers long, and is refused all the same.
+    void headerAppendedToHeadersOnly() {
+        QFile::remove(Path("headers.bin"));
+        const QString font = Path("font.bin");
+        QCOMPARE(Run(Expand("convert ascii --width 8 --height 8 -o @font.bin")).status, 0);
+        const QByteArray fontBytes = ReadAll(font);
+        QCOMPARE(fontBytes.size(), 864);
+        const Outcome refused = Run(Expand("convert ttf -o @font.bin"));
+        QCOMPARE(refused.status, 1);
+        QVERIFY2(refused.err.contains(": --output: " + font.toUtf8() + " is not a file of 108"),
+                 refused.err.constData());
+        QCOMPARE(ReadAll(font), fontBytes);
+        for (const char* kind : {"chip", "ttf", "chip"})
+            QCOMPARE(Run(Expand(QString("convert %1 -o @headers.bin").arg(kind))).status, 0);
+        QCOMPARE(ReadAll(Path("headers.bin")).size(), 3 * 108);
+        QCOMPARE(Run(Expand("convert ttf --append-anyway -o @font.bin")).status, 0);
+        QCOMPARE(ReadAll(font).left(864), fontBytes);
+        QCOMPARE(ReadAll(font).mid(864, 2), QByteArray("TF"));
     }
 
     void versionIsTheProjectVersion() {

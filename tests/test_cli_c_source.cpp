@@ -1,6 +1,10 @@
 // runemill-cli convert -o FILE.c: the array named from --symbol or the file name, its header beside
-// it, and every byte of the .bin. (test_cli's badInput has the refusals of C source.)
+// it, every byte of the .bin, and a failed write. (test_cli's badInput has the refusals of C
+// source.)
+#include <sys/resource.h>
+
 #include <QtTest>
+#include <csignal>
 
 namespace {
 
@@ -43,7 +47,9 @@ class TestCliCSource : public QObject {
         QTest::addColumn<QString>("symbol");
         QTest::newRow("My-Font 16.c") << QString() << QString("My_Font_16");
         QTest::newRow("16x16.c") << QString() << QString("_16x16");  // a leading digit
-        QTest::newRow("font.c") << QString("ui_font") << QString("ui_font");
+        // Each spelling its own include guard.
+        QTest::newRow("lower.c") << QString("font") << QString("font");
+        QTest::newRow("upper.c") << QString("FONT") << QString("FONT");
     }
 
     // The names and the bytes of the .bin (reader/mcu's firmware test compiles such a source).
@@ -64,6 +70,40 @@ class TestCliCSource : public QObject {
         for (const QByteArray& item : source.mid(source.indexOf("= {") + 3).split(','))
             if (item.trimmed().startsWith("0x")) array += char(item.trimmed().toUInt(nullptr, 0));
         QCOMPARE(array.toHex(), bin.toHex());
+        QVERIFY(ReadAll(header).contains("#ifndef RUNEMILL_FONT_" + name + "_H\n"));
+    }
+
+    // A file-size limit the .c cannot fit under: exit 2, the old .c and .h as they were and no
+    // temporary file left.
+    void oldPairKeptWhenTheDiskFills() {
+        QVERIFY(QDir(dir.path()).mkpath("full"));
+        const QString source = dir.filePath("full/font.c"), header = dir.filePath("full/font.h");
+        for (const QString& path : {source, header}) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("old") == 3);
+        }
+        std::signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails instead of ending the run
+        rlimit limit{4096, RLIM_INFINITY};
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
+        const int status = Run({"ascii", "--width", "8", "--height", "8", "-o", source});
+        limit.rlim_cur = RLIM_INFINITY;
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
+        QCOMPARE(status, 2);
+        QCOMPARE(ReadAll(source) + ReadAll(header), QByteArray("oldold"));
+        QCOMPARE(QDir(dir.filePath("full")).entryList(QDir::Files),
+                 QStringList({"font.c", "font.h"}));
+    }
+
+    // With --compress the array holds the compressed file, as the .bin does.
+    void compressed() {
+        const QString source = dir.filePath("z.c"), bin = dir.filePath("z.bin");
+        for (const QString& out : {source, bin})
+            QCOMPARE(Run({"ascii", "--width", "8", "--height", "8", "--compress", "-o", out}), 0);
+        const QByteArray bytes = ReadAll(bin);
+        QVERIFY(bytes.startsWith("RZ\x01"));
+        QVERIFY(ReadAll(source).contains(QString("const uint8_t z[%1] = {\n    0x52, 0x5a, 0x01,")
+                                             .arg(bytes.size())
+                                             .toLatin1()));
     }
 };
 

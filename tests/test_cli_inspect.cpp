@@ -43,6 +43,7 @@ class TestCliInspect : public QObject {
         // A header kind appends to its file.
         for (const QString& line : QStringList{
                  "gb.bin gb2312 --from B0A1 --to B0FE" + small,
+                 "gbz.bin gb2312 --from B0A1 --to B0FE --compress" + small,
                  "gbk.bin gbk --from 8140 --to 81FE --width 12 --height 10 --format 4bits "
                  "--point-size 9 --y0 0",
                  "ascii.bin ascii --width 8 --height 6 --format aRGB4444",
@@ -117,6 +118,26 @@ class TestCliInspect : public QObject {
         QString printed = run.out + (run.err.isEmpty() ? QByteArray() : '!' + run.err);
         QCOMPARE(printed.trimmed().replace('\n', '|').replace(dir.path() + '/', "@"), lines);
         QCOMPARE(run.status, lines.contains('!') ? 1 : 0);
+    }
+
+    // The compressed file shows the plain file's summary, glyphs and sheet; its own length and
+    // the ratio to the plain one replace the length line.
+    void compressedAsPlain() {
+        QList<QStringList> printed;
+        for (const QString name : {"gb", "gbz"}) {
+            const Outcome summary = Run({"inspect", Path(name + ".bin")});
+            const Outcome glyphs = Run(
+                {"inspect", Path(name + ".bin"), "--glyph", "B0A1", "--png", Path(name + ".png")});
+            QCOMPARE(summary.status + glyphs.status, 0);
+            printed << QString(summary.out + glyphs.out).replace(name + ".", "x.").split('\n');
+        }
+        const qint64 size = ReadAll("gbz.bin").size();
+        QCOMPARE(printed[0].takeAt(5), "length: 1994 bytes, right for its header");
+        QCOMPARE(printed[1].takeAt(5), QString("length: %1 bytes, right for its index").arg(size));
+        QCOMPARE(printed[1].takeAt(5), QString("compressed: ratio %1, the plain file is 1994 bytes")
+                                           .arg(1994.0 / double(size), 0, 'f', 2));
+        QCOMPARE(printed[1], printed[0]);
+        QCOMPARE(ReadAll("gbz.png"), ReadAll("gb.png"));
     }
 
     void sheet() {

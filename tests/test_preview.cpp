@@ -1,4 +1,6 @@
 // The two enlarged views, the font dialog and the offset scroll bars.
+#include <sys/stat.h>
+
 #include <QtTest>
 
 #include "render/rasterizer.h"
@@ -16,8 +18,8 @@ class PreviewTest : public QObject, private WindowFixture {
     void init() { open(); }
     void cleanup() { close(); }
 
-    // A font file dropped on the window becomes the current font; a file that is no font is named
-    // in a message and changes nothing.
+    // A font file dropped on the window becomes the current font; a file that is no font, a FIFO
+    // or a font cut short is named in a message and changes nothing.
     void droppedFontFile() {
         const QString dejaVu = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
         if (!QFileInfo::exists(dejaVu)) QSKIP("no DejaVu Sans");
@@ -34,10 +36,16 @@ class PreviewTest : public QObject, private WindowFixture {
                                Qt::NoModifier);
             QApplication::sendEvent(window.get(), &dropped);
         };
+        // A FIFO would block the window until written to; a font cut short draws wrong glyphs.
+        const QString fifo = dir->filePath("fifo"), cut = dir->filePath("cut.ttf");
+        QCOMPARE(mkfifo(QFile::encodeName(fifo), 0600), 0);
+        QVERIFY(WriteAll(cut, ReadAll(dejaVu).left(700000)));
         const QImage before = MainWindowTestAccess::glyphImage(*window).copy();
-        drop(notAFont.fileName());
-        QCOMPARE(answerer->messages(),
-                 QStringList{"cannot read a font from " + notAFont.fileName()});
+        for (const QString& path : {notAFont.fileName(), fifo, cut}) drop(path);
+        QCOMPARE(answerer->messages().mid(0, 2),
+                 QStringList({"cannot read a font from " + notAFont.fileName(),
+                              fifo + " is not a regular file"}));
+        QVERIFY(answerer->messages().value(2).startsWith(cut + " is cut short: "));
         QCOMPARE(w<QLineEdit>("lineEdit_FontInformation")->text(), QStringLiteral("宋体-20-常规"));
         drop(dejaVu);
         QCOMPARE(w<QLineEdit>("lineEdit_FontInformation")->text(),

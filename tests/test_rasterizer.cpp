@@ -90,10 +90,11 @@ class TestRasterizer : public QObject {
     }
 
     // A cell is drawable while its canvas (H + H/4 + 4 rows of 4-byte pixels) stays within 2 GB
-    // (INT_MAX x 1: test_cli's badInput).
+    // (INT_MAX x 1: test_cli's badInput); the largest cells refused without overflow (UBSan).
     void drawableCells() {
         QVERIFY(CellDrawable(16, 16) && CellDrawable(107374182, 1));  // the widest of 1 row
         QVERIFY(!CellDrawable(0, 16) && !CellDrawable(107374183, 1) && !CellDrawable(30000, 30000));
+        QVERIFY(!CellDrawable(INT_MAX, INT_MAX) && !CellDrawable(INT_MAX, 1000000000));
     }
 
     // One faint pixel in each listed column of a 32 x 32 glyph, rows spread: blank is 1 wide.

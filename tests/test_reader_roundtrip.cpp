@@ -2,7 +2,9 @@
 // written from docs/file-formats.md alone: every glyph's pixels and width byte as the core drew
 // them, in every kind and pixel format.
 #include <QtTest>
+#include <cstring>
 
+#include "compress/font_compressor.h"
 #include "convert/convert_request.h"
 #include "layout/font_assembler.h"
 #include "layout/font_plan.h"
@@ -51,6 +53,87 @@ struct PageReader {
         return bits == 16 ? Le16(at) : At(at) >> (8 - bits - x * bits % 8) & ((1 << bits) - 1);
     }
 };
+
+// A second decoder of compressed files, written from docs/file-formats.md alone and simple rather
+// than fast: glyph number g of the n glyphs of file f, W x H, its width byte in *width (or -1).
+QByteArray DecodeFromThePage(const QByteArray& f, int g, int n, int w, int h, int* width) {
+    const auto at = [&](qint64 i) { return i < f.size() ? int(uchar(f.at(int(i)))) : 0; };
+    const auto le = [&](qint64 i, int bytes) {
+        qint64 v = 0;
+        for (int k = bytes - 1; k >= 0; --k) v = v << 8 | at(i + k);
+        return v;
+    };
+    const QByteArray magic = f.mid(4, 2);
+    const int format = at(12), model = format == 0 ? 512 : 544, b = 1 << at(3);
+    const bool widths = magic == "un" || magic == "SS";
+    const qint64 table = magic == "SS" ? 2 * le(8, 2) : widths ? 0 : 95;
+    const qint64 index = 13 + model + table, e = 4 + 16 * (b + (widths ? 1 : 0));
+    const qint64 entry = index + g / 16 * e;
+    qint64 code = index + (n + 15) / 16 * e + le(entry, 4), length = 0;
+    for (int k = 0; k <= g % 16; ++k) {
+        code += length;
+        length = le(entry + 4 + k * (b + widths), b);
+        *width = widths ? at(entry + 4 + k * (b + 1) + b) : g < 95 ? at(13 + model + g) : -1;
+    }
+    quint32 range = 0xFFFFFFFF, value = 0;
+    qint64 next = 0;
+    const auto byte = [&] { return next < length ? at(code + next++) : (++next, 0); };
+    for (int k = 0; k < 4; ++k) value = value << 8 | byte();
+    const int probability[16] = {10,   41,   110,  233,  446,  745,  1184, 1744,
+                                 2352, 2912, 3351, 3650, 3863, 3986, 4055, 4086};
+    const auto decide = [&](int c) {
+        const quint32 bound = (range >> 12) * probability[(at(13 + c / 2) >> (c % 2 ? 0 : 4)) & 15];
+        const int bit = value >= bound;
+        value -= bit ? bound : 0;
+        range = bit ? range - bound : bound;
+        for (; range < 0x01000000; range <<= 8) value = value << 8 | byte();
+        return bit;
+    };
+    const int max = QVector<int>{1, 3, 15, 255, 15}[format], bits = format == 1   ? 2
+                                                                    : format == 3 ? 8
+                                                                                  : 4;
+    QVector<int> level(w * h);
+    const auto lv = [&](int x, int y) { return x < 0 || y < 0 || x >= w ? 0 : level[y * w + x]; };
+    const auto zone = [](int p, int size) {
+        return p < 2 ? 0 : p < size / 2 ? 1 : p + 2 < size ? 2 : 3;
+    };
+    const int dx[6] = {-1, 0, -1, 1, -2, 0}, dy[6] = {0, -1, -1, -1, 0, -2};
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            int c = zone(x, w) << 6 | zone(y, h) << 8, f = 0;
+            for (int i = 0; i < 6; ++i) c |= (lv(x + dx[i], y + dy[i]) > 0) << i;
+            for (int i = 0; i < 5; ++i) f |= (lv(x + dx[i], y + dy[i]) == max) << i;
+            if (!decide(c)) continue;
+            int v = max;
+            if (max > 1 && !decide(1024 + f)) {
+                int node = 1;
+                for (int i = v = 0; i < bits; ++i) {
+                    const int bit = decide(i < 4 ? 1056 + node : 1068 + i);
+                    node = 2 * node + bit;
+                    v = 2 * v + bit;
+                }
+                v = qMin(v + 1, max);
+            }
+            level[y * w + x] = v;
+        }
+    }
+    const int rowBytes = int(BytesPerGlyph(format, w, 1));
+    QByteArray out(rowBytes * h, '\0');
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            const int v = level[y * w + x], row = y * rowBytes,
+                      perByte = format < 4 ? 8 >> format : 1;
+            if (format == 4) {
+                out[row + 2 * x] = out[row + 2 * x + 1] = char(v * 0x11);
+            } else {
+                const int size = 1 << format;
+                out[row + x / perByte] =
+                    char(out.at(row + x / perByte) | v << (8 - size - (x % perByte) * size));
+            }
+        }
+    }
+    return out;
+}
 
 }  // namespace
 
@@ -154,6 +237,52 @@ class ReaderRoundTripTest : public QObject {
                 QCOMPARE(page.At(widthAt), slot.blankSpace ? 13 / 4 : qMax(right - left + 1, 1));
         }
         QVERIFY2(inkedGlyphs > plan.slotCount() / 2, "most glyphs should carry ink");
+
+        // The compressed file gives every glyph and width byte of the plain one, in memory
+        // and through the read callback.
+        QString problem;
+        const QByteArray packed = CompressFont(file, cell.width, cell.height, &problem);
+        QVERIFY2(packed.startsWith("RZ"), qPrintable(problem));
+        rmf_font compressed[2];
+        QCOMPARE(rmf_open(&compressed[0], reinterpret_cast<const uint8_t*>(packed.constData()),
+                          size_t(packed.size()), 0, 0),
+                 RMF_OK);
+        QCOMPARE(rmf_open_read(&compressed[1], ReadBytes, const_cast<QByteArray*>(&packed),
+                               size_t(packed.size()), 0, 0),
+                 RMF_OK);
+        QByteArray plainBits(int(plan.bytesPerGlyph()), '\0'), bits = plainBits;
+        rmf_glyph plainGlyph;
+        for (const rmf_font& font : compressed) {
+            for (const int code : absent)
+                QCOMPARE(
+                    rmf_read_glyph(&font, uint16_t(code), &glyph, Bytes(bits), size_t(bits.size())),
+                    RMF_NOT_FOUND);
+            for (const GlyphSlot& slot : plan.glyphSlots()) {
+                const uint16_t code = uint16_t(slot.code);
+                QCOMPARE(rmf_read_glyph(&opened, code, &plainGlyph, Bytes(plainBits),
+                                        size_t(plainBits.size())),
+                         RMF_OK);
+                QCOMPARE(rmf_read_glyph(&font, code, &glyph, Bytes(bits), size_t(bits.size())),
+                         RMF_OK);
+                QVERIFY2(bits == plainBits, qPrintable(QString::number(code, 16)));
+                QCOMPARE(glyph.has_width_byte, plainGlyph.has_width_byte);
+                QCOMPARE(glyph.width_byte, plainGlyph.width_byte);
+                int width = -1;
+                const int number = int(&slot - plan.glyphSlots().data());
+                QCOMPARE(DecodeFromThePage(packed, number, plan.slotCount(), cell.width,
+                                           cell.height, &width),
+                         bits);
+                QCOMPARE(width, glyph.has_width_byte ? int(glyph.width_byte) : -1);
+            }
+        }
+    }
+
+  private:
+    static uint8_t* Bytes(QByteArray& bytes) { return reinterpret_cast<uint8_t*>(bytes.data()); }
+    static size_t ReadBytes(void* context, size_t offset, uint8_t* out, size_t n) {
+        const QByteArray* file = static_cast<const QByteArray*>(context);
+        std::memcpy(out, file->constData() + offset, n);
+        return n;
     }
 };
 

@@ -331,6 +331,8 @@ void MainWindowUi::SetupUi(QMainWindow* window) {
     label_10 = NewPlaced<QLabel>(frame_Right, "label_10", 120, 910, 10, 28);
     label_10->setFont(MakeFont(FontRole::kArial10));
     checkBox_revX = NewPlaced<QCheckBox>(frame_Right, "checkBox_revX", 30, 950, 131, 28);
+    // In what was the empty strip between the settings and the convert panels.
+    checkBox_Compress = NewPlaced<QCheckBox>(frame_Right, "checkBox_Compress", 20, 503, 150, 19);
 
     frame_6->raise();
     frame_7->raise();
@@ -342,6 +344,7 @@ void MainWindowUi::SetupUi(QMainWindow* window) {
     label->raise();
     label_10->raise();
     checkBox_revX->raise();
+    checkBox_Compress->raise();
 
     gridLayout_6->addWidget(frame_Right, 0, 1, 1, 1);
     window->setCentralWidget(centralwidget);
@@ -396,4 +399,5 @@ void MainWindowUi::RetranslateUi(QMainWindow* window) {
     label->setText(Tr("Rotate"));
     label_10->setText(Tr(":"));
     checkBox_revX->setText(Tr("Reverse X"));
+    checkBox_Compress->setText(Tr("Compress"));
 }

@@ -77,8 +77,9 @@ class MainWindowUi {
     QLineEdit* lineEdit_CharCode = nullptr;
     QLabel* label_16 = nullptr;
     QComboBox* comboBox_Space = nullptr;
-    QCheckBox* checkBox_Crisp = nullptr;    // the crisp rendering mode
-    QPushButton* pushButton_Fit = nullptr;  // fits size and offsets to the cell
+    QCheckBox* checkBox_Crisp = nullptr;     // the crisp rendering mode
+    QCheckBox* checkBox_Compress = nullptr;  // write the compressed form of the fonts
+    QPushButton* pushButton_Fit = nullptr;   // fits size and offsets to the cell
     QFrame* frame_3 = nullptr;
     QLabel* label_7 = nullptr;
     QLabel* label_8 = nullptr;

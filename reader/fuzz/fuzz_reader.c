@@ -8,6 +8,9 @@
  * that aborts when asked for bytes outside the file and fails one call in
  * some runs: it must find what the in-memory API finds, byte for byte, or
  * report RMF_READ_ERROR for the failed call.
+ *
+ * Compressed files ("RZ") are decoded by both APIs into buffers of their
+ * own: a damaged index or code must end in a status, inside the buffers.
  */
 #include <stddef.h>
 #include <stdint.h>
@@ -54,9 +57,11 @@ static const rmf_font* read_font;
 
 /* Finds code through both APIs; they must agree. */
 static rmf_status find(const rmf_font* font, uint16_t code, rmf_glyph* glyph) {
-    static uint8_t buffer[4096];
+    static uint8_t buffer[4096], decoded[4096];
     rmf_glyph copy;
-    rmf_status status = rmf_find_glyph(font, code, glyph);
+    rmf_status status = font->compressed
+                            ? rmf_read_glyph(font, code, glyph, decoded, sizeof decoded)
+                            : rmf_find_glyph(font, code, glyph);
     rmf_status read_status;
     if (read_font == NULL) return status;
     read_status = rmf_read_glyph(read_font, code, &copy, buffer, sizeof buffer);
@@ -100,10 +105,14 @@ int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     rmf_font font, by_read;
     /* The last byte picks the read that fails, if any. */
     struct source source = {data, size, 0, 0};
-    rmf_status status = rmf_open(&font, data, size, 0, 0);
+    rmf_status status = rmf_open(&font, data, size, 0, 0), read_status;
     read_font = NULL;
     if (size > 0) source.fail_at = data[size - 1] % 16u;
-    if (rmf_open_read(&by_read, source_read, &source, size, 0, 0) != status && source.fail_at != 1u)
+    /* Opening reads once, or three times for a compressed file; a read that
+     * failed may end it with RMF_READ_ERROR. */
+    read_status = rmf_open_read(&by_read, source_read, &source, size, 0, 0);
+    if (read_status != status &&
+        !(read_status == RMF_READ_ERROR && source.fail_at != 0u && source.calls >= source.fail_at))
         abort();
     if (status == RMF_OK && by_read.kind != RMF_KIND_NONE) read_font = &by_read;
     if (status == RMF_OK) exercise(&font, data, size);

@@ -61,4 +61,12 @@ seed chip_ttf chip 2bits
 "$cli" convert ttf -o "$work/chip_ttf.bin" --width 8 --height 8 --format 8bits --quiet >/dev/null
 cp "$work/chip_ttf.bin" "$corpus/cli_chip_ttf.bin"
 
+# Compressed forms of every kind, in several formats.
+seed gb2312_1bits_rz gb2312 1bits --from B0A1 --to B0A4 --compress
+seed big5_4bits_rz big5 4bits --from A440 --to A443 --compress
+seed gbk_2bits_rz gbk 2bits --from 8140 --to 8143 --compress
+seed unicode_8bits_rz unicode 8bits --from 4E00 --to 4E03 --compress
+seed ascii_argb4444_rz ascii aRGB4444 --compress
+seed string_1bits_rz string 1bits --text "$work/text.txt" --compress
+
 ls -l "$corpus"/cli_*.bin | awk '{ total += $5 } END { print "make_corpus: " NR " files, " total " bytes" }'

@@ -61,6 +61,20 @@ printf 'AB\346\261\211A\345\255\227' >"$work/text.txt"
 convert string string --text "$work/text.txt" --width 16 --height 16 --point-size 12 --y0 -5
 run_bin string 0041="3 reads, 41 bytes" 5B57="3 reads, 41 bytes"
 
+# Compressed, GB2312 B0A1..B0A4 in 16 x 16 1bits: the 95 ASCII widths at 525,
+# index entries of 4 + 16 bytes from 620, glyph g in entry g / 16. A lookup
+# reads the entry's offset, its lengths up to the glyph's, the code 16 bytes at
+# a time and, for an ASCII glyph, its width byte.
+spi_line() {  # spi_line NAME GLYPH: the reads of glyph number GLYPH
+    entry=$((620 + $1 / 16 * 20))
+    length=$(od -An -tu1 -j$((entry + 4 + $1 % 16)) -N1 "$work/$name.bin" | tr -d ' ')
+    ascii=$(($1 < 95))
+    echo "$((2 + (length + 15) / 16 + ascii)) reads, $((4 + $1 % 16 + 1 + length + ascii)) bytes"
+}
+name=gb2312_rz
+convert $name gb2312 --from B0A1 --to B0A4 --width 16 --height 16 --point-size 12 --y0 -5 --compress
+run_bin $name B0A1="$(spi_line 95)" B0A4="$(spi_line 98)" 0041="$(spi_line 33)"
+
 # The CMake project of the firmware, its fonts made by runemill_add_font: the
 # generated C array holds the bytes of the .bin and the firmware prints the same.
 options="--from;4E00;--to;4E03;--width;12;--height;14;--format;4bits;--point-size;10;--y0;-4"

@@ -17,6 +17,9 @@ cd "$work"
 arm-none-eabi-gcc -mcpu=cortex-m3 -mthumb -std=c99 -Os -fstack-usage -fcallgraph-info=su \
     -c "$reader/runemill_font.c" -o runemill_font.o
 arm-none-eabi-size runemill_font.o | awk 'NR == 2 { print "code: " $1 " bytes (text), data " $2 ", bss " $3 }'
+arm-none-eabi-gcc -mcpu=cortex-m3 -mthumb -std=c99 -Os -DRMF_NO_COMPRESSED \
+    -c "$reader/runemill_font.c" -o plain_only.o
+arm-none-eabi-size plain_only.o | awk 'NR == 2 { print "code with -DRMF_NO_COMPRESSED: " $1 " bytes" }'
 echo "stack frames (bytes):"
 sed 's/.*:\([A-Za-z_0-9]*\)\t\([0-9]*\)\t.*/\2 \1/' runemill_font.su | sort -rn | awk '{ printf "  %4d %s\n", $1, $2 }'
 # Nodes carry "NAME\n...\nN bytes"; edges link caller to callee.

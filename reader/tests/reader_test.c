@@ -261,8 +261,87 @@ static void test_headers(void) {
     CHECK_STATUS(rmf_find_glyph(&font, 0x41, &glyph), RMF_BAD_ARGUMENT);
 }
 
+/* A compressed string font of two 8 x 2 1bits glyphs, worked out from the format page: header
+ * (13 bytes), model (512), code table 'a' 'b' at 525, one index entry at 529 (offset 0; length 0,
+ * width 3; length 4, width 8; 14 empty), codes from 565. A code of no bytes reads as zeros: every
+ * decision is 0, a blank glyph. FF FF FF FF starts with code == range, so every decision is 1:
+ * full ink, whatever the model says. */
+#define RZ_SIZE 569u
+static void build_compressed(uint8_t* file) {
+    static const uint8_t head[13] = {'R', 'Z', 1, 0, 'S', 'S', 8, 2, 2, 0, 'U', 'N', 0};
+    memset(file, 0, RZ_SIZE);
+    memcpy(file, head, sizeof head);
+    memset(file + 13, 0x5A, 512);
+    memcpy(file + 525, "a\0b\0", 4);
+    file[534] = 3;
+    file[535] = 4;
+    file[536] = 8;
+    memset(file + 565, 0xFF, 4);
+}
+
+/* One change to the file each: the status of rmf_open, then of looking up 'b'. */
+struct corrupt_case {
+    const char* name;
+    size_t at, size;
+    uint8_t value;
+    rmf_status open, lookup;
+};
+
+/* clang-format off */
+static const struct corrupt_case corrupt_cases[] = {
+    {"intact", 0, RZ_SIZE, 'R', S(OK), S(OK)},
+    {"version 2", 2, RZ_SIZE, 2, S(CORRUPT), 0},
+    {"lengths of 8 bytes", 3, RZ_SIZE, 3, S(CORRUPT), 0},
+    {"unknown magic inside", 4, RZ_SIZE, 'Z', S(BAD_MAGIC), 0},
+    {"pixel format 5", 12, RZ_SIZE, 5, S(BAD_FORMAT), 0},
+    {"cut inside the header", 0, 12, 'R', S(TRUNCATED), 0},
+    {"cut inside the index", 0, 564, 'R', S(BAD_LENGTH), 0},
+    {"glyph b one byte past the end", 535, RZ_SIZE, 5, S(OK), S(CORRUPT)},
+    {"block offset FF000000", 532, RZ_SIZE, 0xFF, S(OK), S(CORRUPT)},
+};
+/* clang-format on */
+
+static void test_compressed(void) {
+    static uint8_t file[RZ_SIZE];
+    uint8_t bits[2];
+    rmf_font font;
+    rmf_glyph glyph;
+    struct source src = {.data = file, .size = RZ_SIZE};
+    for (size_t i = 0; i < COUNT_OF(corrupt_cases); ++i) {
+        const struct corrupt_case* c = &corrupt_cases[i];
+        current_case = c->name;
+        build_compressed(file);
+        file[c->at] = c->value;
+        CHECK_STATUS(rmf_open(&font, file, c->size, 0, 0), c->open);
+        CHECK(c->open != RMF_OK ||
+              rmf_read_glyph(&font, 'b', &glyph, bits, sizeof bits) == c->lookup);
+    }
+
+    current_case = "compressed string font, in memory and through the callback";
+    build_compressed(file);
+    CHECK(rmf_open(&font, file, RZ_SIZE, 0, 0) == RMF_OK && font.compressed &&
+          font.kind == RMF_KIND_STRING && font.code_count == 2 && font.plain_size == 9 + 2 * 5);
+    CHECK_STATUS(rmf_find_glyph(&font, 'a', &glyph), RMF_BAD_ARGUMENT);
+    for (int api = 0; api < 2; ++api) {
+        CHECK(!api || rmf_open_read(&font, source_read, &src, RZ_SIZE, 0, 0) == RMF_OK);
+        /* open: bytes 0-8, 9-12 and the model */
+        CHECK(!api || (src.calls == 3 && src.bytes == 13 + 512 && font.model[0] == 0x5A));
+        src.calls = 0;
+        src.bytes = 0;
+        CHECK(rmf_read_glyph(&font, 'b', &glyph, bits, sizeof bits) == RMF_OK && bits[0] == 0xFF &&
+              bits[1] == 0xFF && glyph.has_width_byte && glyph.width_byte == 8);
+        /* the table, the block's offset, two index entries, the code */
+        CHECK(!api || (src.calls == 4 && src.bytes == 4 + 4 + 4 + 4));
+        CHECK(rmf_read_glyph(&font, 'a', &glyph, bits, sizeof bits) == RMF_OK && bits[0] == 0 &&
+              bits[1] == 0 && glyph.width_byte == 3);
+        CHECK_STATUS(rmf_read_glyph(&font, 'c', &glyph, bits, sizeof bits), RMF_NOT_FOUND);
+    }
+    CHECK(src.bad_requests == 0);
+}
+
 int main(void) {
     test_open();
+    test_compressed();
     test_lookup();
     test_pixels();
     test_headers();

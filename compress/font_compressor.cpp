@@ -1,0 +1,187 @@
+#include "compress/font_compressor.h"
+
+#include <QVector>
+
+#include "compress/compressed_layout.h"
+#include "compress/glyph_coder.h"
+#include "layout/layout_constants.h"
+#include "render/packers.h"
+
+namespace runemill {
+
+namespace {
+
+// Where the glyphs of a plain file are, by glyph number: the ASCII block
+// first (where the kind has one), then the records in file order.
+struct PlainLayout {
+    bool asciiBlock = true;     // libraries and the ASCII font
+    bool recordWidths = false;  // Unicode and string fonts: a width byte per record
+    bool stringFont = false;
+    qint64 glyphBytes = 0;
+    qint64 count = 0;      // glyphs, the ASCII block included
+    qint64 recordsAt = 0;  // first record after the ASCII block / code table
+
+    qint64 GlyphAt(qint64 g) const {
+        if (asciiBlock && g < kAsciiCount) return kAsciiGlyphsOffset + g * glyphBytes;
+        const qint64 r = asciiBlock ? g - kAsciiCount : g;
+        return recordsAt + r * (glyphBytes + (recordWidths ? 1 : 0)) + (recordWidths ? 1 : 0);
+    }
+};
+
+bool MagicIs(const QByteArray& bytes, const char (&magic)[2]) {
+    return bytes.size() >= 2 && bytes.at(0) == magic[0] && bytes.at(1) == magic[1];
+}
+
+// Reads the plain file's layout from its header and length.
+bool ReadLayout(const QByteArray& plain, int width, int height, PlainLayout* l, QString* problem) {
+    const bool string = MagicIs(plain, kStringMagic);
+    const bool twoByte =
+        MagicIs(plain, kGb2312Magic) || MagicIs(plain, kBig5Magic) || MagicIs(plain, kGbkMagic);
+    const bool unicode = MagicIs(plain, kUnicodeMagic);
+    const bool ascii = MagicIs(plain, kAsciiMagic);
+    if (!string && !twoByte && !unicode && !ascii) {
+        *problem = QStringLiteral("only font files with glyphs can be compressed");
+        return false;
+    }
+    if (plain.size() < kLibraryHeaderSize || uchar(plain.at(kHeaderPixFormatOffset)) > 4 ||
+        width < 1 || height < 1) {
+        *problem = QStringLiteral("the font file has no valid header");
+        return false;
+    }
+    l->glyphBytes = BytesPerGlyph(plain.at(kHeaderPixFormatOffset), width, height);
+    l->stringFont = string;
+    l->asciiBlock = !string;
+    l->recordWidths = string || unicode;
+    const qint64 size = plain.size();
+    const qint64 record = l->glyphBytes + (l->recordWidths ? 1 : 0);
+    qint64 rest = 0;
+    if (string) {
+        const qint64 count = (size - kStringTableOffset) / (record + kStringCodeBytes);
+        l->recordsAt = kStringTableOffset + count * kStringCodeBytes;
+        l->count = count;
+        rest = size - l->recordsAt - count * record;
+    } else {
+        l->recordsAt = kAsciiGlyphsOffset + kAsciiCount * l->glyphBytes;
+        const qint64 records = (size - l->recordsAt) / record;
+        l->count = kAsciiCount + (ascii ? 0 : records);
+        rest = size - l->recordsAt - (ascii ? 0 : records * record);
+    }
+    if (size < l->recordsAt || rest != 0) {
+        *problem = QStringLiteral("the font file's length does not match its header");
+        return false;
+    }
+    // The header keeps the low 16 bits of the count, and a reader counts the
+    // index's entries from it.
+    if (string && l->count > 0xFFFF) {
+        *problem = QStringLiteral("a string font of more than 65535 characters");
+        return false;
+    }
+    return true;
+}
+
+// The pixel levels of the packed glyph at `bits`; false when an aRGB4444
+// pixel does not hold one gray nibble four times, as Runemill writes it.
+bool ReadLevels(const uchar* bits, int format, int width, int height, GlyphLevels* g) {
+    static const int kMaxLevels[5] = {1, 3, 15, 255, 15};
+    g->width = width;
+    g->height = height;
+    g->maxLevel = kMaxLevels[format];
+    g->levels.resize(size_t(width) * size_t(height));
+    const qint64 rowBytes = BytesPerGlyph(format, width, 1);
+    for (int y = 0; y < height; ++y) {
+        const uchar* row = bits + y * rowBytes;
+        for (int x = 0; x < width; ++x) {
+            int level = 0;
+            switch (format) {
+                case kFormat1Bit:
+                    level = (row[x / 8] >> (7 - x % 8)) & 1;
+                    break;
+                case kFormat2Bit:
+                    level = (row[x / 4] >> (6 - 2 * (x % 4))) & 3;
+                    break;
+                case kFormat4Bit:
+                    level = x % 2 ? row[x / 2] & 15 : row[x / 2] >> 4;
+                    break;
+                case kFormat8Bit:
+                    level = row[x];
+                    break;
+                default: {
+                    const int value = row[2 * x] | (row[2 * x + 1] << 8);
+                    level = value >> 12;
+                    if (value != level * 0x1111) return false;
+                }
+            }
+            g->levels[size_t(y) * size_t(width) + size_t(x)] = uint8_t(level);
+        }
+    }
+    return true;
+}
+
+void AppendLe(QByteArray* out, quint32 value, int bytes) {
+    for (int i = 0; i < bytes; ++i) out->append(char((value >> (8 * i)) & 0xFF));
+}
+
+}  // namespace
+
+bool IsCompressedFont(const QByteArray& bytes) { return MagicIs(bytes, kCompressedMagic); }
+
+QByteArray CompressFont(const QByteArray& plain, int width, int height, QString* problem) {
+    PlainLayout layout;
+    if (!ReadLayout(plain, width, height, &layout, problem)) return QByteArray();
+    const int format = plain.at(kHeaderPixFormatOffset);
+    const uchar* bytes = reinterpret_cast<const uchar*>(plain.constData());
+
+    // Two passes over the glyphs, one level per pixel of one glyph at a time:
+    // the counts that train the model, then the codes.
+    GlyphLevels glyph;
+    GlyphCoder coder;
+    for (int g = 0; g < int(layout.count); ++g) {
+        if (!ReadLevels(bytes + layout.GlyphAt(g), format, width, height, &glyph)) {
+            *problem = QStringLiteral("an aRGB4444 pixel holds different nibbles");
+            return QByteArray();
+        }
+        coder.Count(glyph);
+    }
+    const QByteArray model = coder.Train(format == kFormat1Bit ? kInkContexts : kLevelContexts);
+    QVector<QByteArray> codes(int(layout.count));
+    int longest = 0;
+    for (int g = 0; g < codes.size(); ++g) {
+        ReadLevels(bytes + layout.GlyphAt(g), format, width, height, &glyph);
+        codes[g] = coder.Encode(glyph);
+        longest = qMax(longest, codes[g].size());
+    }
+    const int lengthCode = longest <= 0xFF ? 0 : longest <= 0xFFFF ? 1 : 2;
+    const int lengthBytes = 1 << lengthCode;
+
+    QByteArray out;
+    out.append(kCompressedMagic, 2);
+    out.append(char(kCompressedVersion));
+    out.append(char(lengthCode));
+    out.append(plain.left(kLibraryHeaderSize));
+    out.append(model);
+    if (layout.stringFont)
+        out.append(plain.mid(kStringTableOffset, int(layout.count) * kStringCodeBytes));
+    else if (!layout.recordWidths)
+        out.append(plain.mid(kAsciiWidthsOffset, kAsciiCount));
+    quint32 offset = 0;
+    for (int first = 0; first < codes.size(); first += kCompressedBlockGlyphs) {
+        AppendLe(&out, offset, kCompressedBlockOffsetBytes);
+        for (int g = first; g < first + kCompressedBlockGlyphs; ++g) {
+            const int length = g < codes.size() ? codes[g].size() : 0;
+            AppendLe(&out, quint32(length), lengthBytes);
+            offset += quint32(length);
+            if (layout.recordWidths) {
+                const qint64 widthAt = layout.GlyphAt(g) - 1;
+                const char widthByte = g >= codes.size() ? '\0'
+                                       : layout.asciiBlock && g < kAsciiCount
+                                           ? plain.at(kAsciiWidthsOffset + g)
+                                           : plain.at(int(widthAt));
+                out.append(widthByte);
+            }
+        }
+    }
+    for (const QByteArray& code : codes) out.append(code);
+    return out;
+}
+
+}  // namespace runemill

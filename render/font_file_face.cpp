@@ -1,0 +1,402 @@
+#include "render/font_file_face.h"
+
+#include <QVector>
+#include <algorithm>
+
+namespace runemill {
+
+namespace {
+
+bool Holds(const QByteArray& data, qint64 at, qint64 count) {
+    return at >= 0 && count >= 0 && at <= data.size() && count <= data.size() - at;
+}
+
+quint32 Be(const QByteArray& data, qint64 at, int bytes) {
+    quint32 value = 0;
+    for (int i = 0; i < bytes; ++i) value = value << 8 | uchar(data.at(int(at) + i));
+    return value;
+}
+
+void PutBe(QByteArray* out, quint32 value, int bytes) {
+    for (int i = bytes - 1; i >= 0; --i) out->append(char(value >> (8 * i)));
+}
+
+constexpr quint32 Tag(const char (&name)[5]) {
+    return quint32(uchar(name[0])) << 24 | quint32(uchar(name[1])) << 16 |
+           quint32(uchar(name[2])) << 8 | uchar(name[3]);
+}
+
+// ---- sfnt (TTF, OTF, OTB) and collections (TTC, OTC) ----------------------
+
+struct Table {
+    quint32 tag = 0;
+    qint64 offset = 0;
+    qint64 length = 0;
+};
+
+bool IsSfntVersion(quint32 version) {
+    return version == 0x00010000u || version == Tag("OTTO") || version == Tag("true");
+}
+
+// Where face `face`'s table directory starts; -1 when there is none.
+qint64 DirectoryOf(const QByteArray& data, int face) {
+    if (!Holds(data, 0, 12)) return -1;
+    const quint32 version = Be(data, 0, 4);
+    if (IsSfntVersion(version)) return face == 0 ? 0 : -1;
+    if (version != Tag("ttcf")) return -1;
+    const qint64 count = Be(data, 8, 4);
+    if (face < 0 || face >= count || !Holds(data, 12, 4 * count)) return -1;
+    return Be(data, 12 + 4 * qint64(face), 4);
+}
+
+// The face's tables, each lying wholly inside the file; false otherwise.
+bool ReadTables(const QByteArray& data, qint64 directory, QVector<Table>* tables) {
+    if (!Holds(data, directory, 12) || !IsSfntVersion(Be(data, directory, 4))) return false;
+    const int count = int(Be(data, directory + 4, 2));
+    if (!Holds(data, directory + 12, 16 * qint64(count))) return false;
+    for (int i = 0; i < count; ++i) {
+        const qint64 record = directory + 12 + 16 * qint64(i);
+        const Table table{Be(data, record, 4), Be(data, record + 8, 4), Be(data, record + 12, 4)};
+        if (!Holds(data, table.offset, table.length)) return false;
+        tables->append(table);
+    }
+    return true;
+}
+
+// A name record's text: UTF-16BE on the Unicode and Windows platforms,
+// single bytes on the Macintosh one.
+QString NameText(const QByteArray& data, qint64 at, int length, int platform) {
+    if (platform == 1) return QString::fromLatin1(data.constData() + at, length);
+    QString text;
+    for (int i = 0; i + 1 < length; i += 2) text += QChar(ushort(Be(data, at + i, 2)));
+    return text;
+}
+
+// The first of `ids` the name table has, American English on Windows first.
+QString SfntName(const QByteArray& data, const Table& name, std::initializer_list<int> ids) {
+    if (!Holds(data, name.offset, 6)) return QString();
+    const int count = int(Be(data, name.offset + 2, 2));
+    const qint64 storage = name.offset + Be(data, name.offset + 4, 2);
+    for (const int id : ids) {
+        QString best;
+        int bestRank = 0;
+        for (int i = 0; i < count; ++i) {
+            const qint64 record = name.offset + 6 + 12 * qint64(i);
+            if (!Holds(data, record, 12) || int(Be(data, record + 6, 2)) != id) continue;
+            const int platform = int(Be(data, record, 2));
+            const int language = int(Be(data, record + 4, 2));
+            const int length = int(Be(data, record + 8, 2));
+            const qint64 at = storage + Be(data, record + 10, 2);
+            if (!Holds(data, at, length) || platform > 3 || platform == 2) continue;
+            const int rank = platform == 3 ? (language == 0x409 ? 4 : 3) : platform == 0 ? 2 : 1;
+            if (rank <= bestRank) continue;
+            bestRank = rank;
+            best = NameText(data, at, length, platform);
+        }
+        if (!best.isEmpty()) return best;
+    }
+    return QString();
+}
+
+const Table* Find(const QVector<Table>& tables, quint32 tag) {
+    for (const Table& table : tables)
+        if (table.tag == tag) return &table;
+    return nullptr;
+}
+
+// A name table of Windows English records only: family, style, full name
+// and PostScript name.
+QByteArray NameTable(const QByteArray& family, const QString& style) {
+    const QString styleName = style.isEmpty() ? QStringLiteral("Regular") : style;
+    const QString familyName = QString::fromLatin1(family);
+    QByteArray postScript = family;
+    postScript.replace(' ', '-');
+    const QString names[][2] = {{QStringLiteral("1"), familyName},
+                                {QStringLiteral("2"), styleName},
+                                {QStringLiteral("4"), familyName + QLatin1Char(' ') + styleName},
+                                {QStringLiteral("6"), QString::fromLatin1(postScript)}};
+    QByteArray records;
+    QByteArray storage;
+    for (const auto& name : names) {
+        PutBe(&records, 3, 2);      // Windows
+        PutBe(&records, 1, 2);      // Unicode BMP
+        PutBe(&records, 0x409, 2);  // American English
+        PutBe(&records, name[0].toUInt(), 2);
+        PutBe(&records, quint32(2 * name[1].size()), 2);
+        PutBe(&records, quint32(storage.size()), 2);
+        for (const QChar c : name[1]) PutBe(&storage, c.unicode(), 2);
+    }
+    QByteArray table;
+    PutBe(&table, 0, 2);
+    PutBe(&table, 4, 2);
+    PutBe(&table, quint32(6 + records.size()), 2);
+    return table + records + storage;
+}
+
+quint32 Checksum(const QByteArray& padded) {
+    quint32 sum = 0;
+    for (int i = 0; i + 3 < padded.size(); i += 4) sum += Be(padded, i, 4);
+    return sum;
+}
+
+QByteArray SfntUnderFamily(const QByteArray& data, int face, const QByteArray& family) {
+    const qint64 directory = DirectoryOf(data, face);
+    QVector<Table> tables;
+    if (directory < 0 || !ReadTables(data, directory, &tables)) return QByteArray();
+    const Table* name = Find(tables, Tag("name"));
+    const QString style = name ? SfntName(data, *name, {17, 2}) : QString();
+    QVector<QPair<quint32, QByteArray>> kept;  // tag, bytes
+    for (const Table& table : tables) {
+        // A signature no longer matches once the name table changes.
+        if (table.tag == Tag("name") || table.tag == Tag("DSIG")) continue;
+        kept.append({table.tag, data.mid(int(table.offset), int(table.length))});
+    }
+    kept.append({Tag("name"), NameTable(family, style)});
+    std::sort(kept.begin(), kept.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+
+    const int count = kept.size();
+    int power = 1, log2 = 0;
+    while (power * 2 <= count) {
+        power *= 2;
+        ++log2;
+    }
+    QByteArray out;
+    PutBe(&out, Be(data, directory, 4), 4);
+    PutBe(&out, quint32(count), 2);
+    PutBe(&out, quint32(16 * power), 2);
+    PutBe(&out, quint32(log2), 2);
+    PutBe(&out, quint32(16 * (count - power)), 2);
+    QByteArray body;
+    const qint64 bodyStart = 12 + 16 * qint64(count);
+    for (const auto& table : kept) {
+        QByteArray padded = table.second;
+        padded.append(QByteArray((4 - padded.size() % 4) % 4, '\0'));
+        PutBe(&out, table.first, 4);
+        PutBe(&out, Checksum(padded), 4);
+        PutBe(&out, quint32(bodyStart + body.size()), 4);
+        PutBe(&out, quint32(table.second.size()), 4);
+        body += padded;
+    }
+    return out + body;
+}
+
+// ---- PCF -------------------------------------------------------------------
+
+constexpr quint32 kPcfProperties = 1;
+
+quint32 Le(const QByteArray& data, qint64 at) {
+    quint32 value = 0;
+    for (int i = 3; i >= 0; --i) value = value << 8 | uchar(data.at(int(at) + i));
+    return value;
+}
+
+void PutLe(QByteArray* out, quint32 value) {
+    for (int i = 0; i < 4; ++i) out->append(char(value >> (8 * i)));
+}
+
+struct PcfTable {
+    quint32 type = 0, format = 0;
+    qint64 size = 0, offset = 0;
+};
+
+struct PcfProperty {
+    quint32 name = 0;  // offset in the strings
+    bool isString = false;
+    quint32 value = 0;
+};
+
+struct PcfProperties {
+    quint32 format = 0;
+    QVector<PcfProperty> list;
+    QByteArray strings;
+    bool msbFirst() const { return format & 4; }
+};
+
+bool ReadPcfTables(const QByteArray& data, QVector<PcfTable>* tables) {
+    if (!Holds(data, 0, 8) || !data.startsWith("\1fcp")) return false;
+    const qint64 count = Le(data, 4);
+    if (!Holds(data, 8, 16 * count)) return false;
+    for (qint64 i = 0; i < count; ++i) {
+        const qint64 at = 8 + 16 * i;
+        PcfTable table{Le(data, at), Le(data, at + 4), Le(data, at + 8), Le(data, at + 12)};
+        // Some files give their last table a size past the end of the file;
+        // the font engine reads what is there, and so does this.
+        if (table.offset <= data.size())
+            table.size = std::min(table.size, data.size() - table.offset);
+        if (!Holds(data, table.offset, table.size)) return false;
+        tables->append(table);
+    }
+    return true;
+}
+
+bool ReadPcfProperties(const QByteArray& data, const PcfTable& table, PcfProperties* properties) {
+    if (table.size < 8) return false;
+    const qint64 at = table.offset;
+    properties->format = Le(data, at);
+    auto word = [&](qint64 offset) {
+        return properties->msbFirst() ? Be(data, offset, 4) : Le(data, offset);
+    };
+    const qint64 count = word(at + 4);
+    const qint64 padding = (count & 3) ? 4 - (count & 3) : 0;
+    const qint64 stringsAt = at + 8 + 9 * count + padding + 4;
+    if (count > table.size || stringsAt > table.offset + table.size) return false;
+    for (qint64 i = 0; i < count; ++i) {
+        const qint64 p = at + 8 + 9 * i;
+        properties->list.append({word(p), data.at(int(p + 4)) != 0, word(p + 5)});
+    }
+    const qint64 size = word(stringsAt - 4);
+    if (size > table.offset + table.size - stringsAt) return false;
+    properties->strings = data.mid(int(stringsAt), int(size));
+    return true;
+}
+
+QByteArray PcfString(const PcfProperties& properties, quint32 offset) {
+    if (offset >= quint32(properties.strings.size())) return QByteArray();
+    return QByteArray(properties.strings.constData() + offset);
+}
+
+PcfProperty* PcfFamily(PcfProperties* properties) {
+    for (PcfProperty& property : properties->list)
+        if (property.isString && PcfString(*properties, property.name) == "FAMILY_NAME")
+            return &property;
+    return nullptr;
+}
+
+QByteArray WritePcfProperties(const PcfProperties& properties) {
+    QByteArray out;
+    PutLe(&out, properties.format);
+    auto word = [&](quint32 value) {
+        properties.msbFirst() ? PutBe(&out, value, 4) : PutLe(&out, value);
+    };
+    word(quint32(properties.list.size()));
+    for (const PcfProperty& property : properties.list) {
+        word(property.name);
+        out.append(char(property.isString));
+        word(property.value);
+    }
+    if (properties.list.size() & 3) out.append(QByteArray(4 - (properties.list.size() & 3), '\0'));
+    word(quint32(properties.strings.size()));
+    return out + properties.strings;
+}
+
+QByteArray PcfUnderFamily(const QByteArray& data, const QByteArray& family) {
+    QVector<PcfTable> tables;
+    if (!ReadPcfTables(data, &tables)) return QByteArray();
+    QVector<QByteArray> bodies;
+    for (const PcfTable& table : tables) {
+        QByteArray body = data.mid(int(table.offset), int(table.size));
+        if (table.type == kPcfProperties) {
+            PcfProperties properties;
+            if (!ReadPcfProperties(data, table, &properties)) return QByteArray();
+            PcfProperty* named = PcfFamily(&properties);
+            if (named == nullptr) {
+                properties.list.append({quint32(properties.strings.size()), true, 0});
+                properties.strings += QByteArray("FAMILY_NAME", 12);
+                named = &properties.list.last();
+            }
+            named->value = quint32(properties.strings.size());
+            properties.strings += family + '\0';
+            body = WritePcfProperties(properties);
+        }
+        bodies.append(body);
+    }
+    QByteArray out("\1fcp");
+    PutLe(&out, quint32(tables.size()));
+    qint64 offset = 8 + 16 * qint64(tables.size());
+    for (int i = 0; i < tables.size(); ++i) {
+        PutLe(&out, tables.at(i).type);
+        PutLe(&out, tables.at(i).format);
+        PutLe(&out, quint32(bodies.at(i).size()));
+        PutLe(&out, quint32(offset));
+        offset += (bodies.at(i).size() + 3) / 4 * 4;
+    }
+    for (QByteArray& body : bodies) out += body.append(QByteArray((4 - body.size() % 4) % 4, '\0'));
+    return out;
+}
+
+QString PcfFamilyName(const QByteArray& data) {
+    QVector<PcfTable> tables;
+    if (!ReadPcfTables(data, &tables)) return QString();
+    for (const PcfTable& table : tables) {
+        PcfProperties properties;
+        if (table.type != kPcfProperties || !ReadPcfProperties(data, table, &properties)) continue;
+        if (const PcfProperty* named = PcfFamily(&properties))
+            return QString::fromLatin1(PcfString(properties, named->value));
+    }
+    return QString();
+}
+
+// ---- BDF -------------------------------------------------------------------
+
+bool IsBdf(const QByteArray& data) { return data.startsWith("STARTFONT "); }
+
+// The FAMILY_NAME line's span (start, end without its line break); -1 if none.
+QPair<int, int> BdfFamilyLine(const QByteArray& data) {
+    const int end = data.indexOf("\nENDPROPERTIES");
+    int at = data.indexOf("\nFAMILY_NAME ");
+    if (at < 0 || (end >= 0 && at > end)) return {-1, -1};
+    ++at;
+    const int lineEnd = data.indexOf('\n', at);
+    return {at, lineEnd < 0 ? data.size() : lineEnd};
+}
+
+QString BdfFamilyName(const QByteArray& data) {
+    const QPair<int, int> line = BdfFamilyLine(data);
+    if (line.first < 0) return QString();
+    QByteArray value = data.mid(line.first + 12, line.second - line.first - 12).trimmed();
+    if (value.startsWith('"') && value.endsWith('"') && value.size() >= 2)
+        value = value.mid(1, value.size() - 2);
+    return QString::fromLatin1(value);
+}
+
+QByteArray BdfUnderFamily(const QByteArray& data, const QByteArray& family) {
+    const QByteArray line = "FAMILY_NAME \"" + family + '"';
+    QByteArray out = data;
+    const QPair<int, int> found = BdfFamilyLine(data);
+    if (found.first >= 0) return out.replace(found.first, found.second - found.first, line);
+    // No family yet: one more property.
+    const int start = out.indexOf("\nSTARTPROPERTIES ");
+    if (start < 0) return QByteArray();
+    const int lineEnd = out.indexOf('\n', start + 1);
+    if (lineEnd < 0) return QByteArray();
+    const int count = out.mid(start + 17, lineEnd - start - 17).trimmed().toInt();
+    out.replace(start + 1, lineEnd - start - 1,
+                "STARTPROPERTIES " + QByteArray::number(count + 1) + '\n' + line);
+    return out;
+}
+
+}  // namespace
+
+FontFileFaces CountFaces(const QByteArray& data) {
+    FontFileFaces faces;
+    if (data.startsWith("\x1f\x8b")) {
+        faces.problem = QStringLiteral("is compressed (gzip); unpack it first");
+    } else if (Holds(data, 0, 12) && Be(data, 0, 4) == Tag("ttcf")) {
+        const qint64 count = Be(data, 8, 4);
+        if (count > 0 && Holds(data, 12, 4 * count))
+            faces.count = int(std::min<qint64>(count, 1 << 16));
+    } else if ((Holds(data, 0, 4) && IsSfntVersion(Be(data, 0, 4))) || data.startsWith("\1fcp") ||
+               IsBdf(data)) {
+        faces.count = 1;
+    }
+    return faces;
+}
+
+QString FaceFamily(const QByteArray& data, int face) {
+    if (data.startsWith("\1fcp")) return PcfFamilyName(data);
+    if (IsBdf(data)) return BdfFamilyName(data);
+    QVector<Table> tables;
+    const qint64 directory = DirectoryOf(data, face);
+    if (directory < 0 || !ReadTables(data, directory, &tables)) return QString();
+    const Table* name = Find(tables, Tag("name"));
+    return name ? SfntName(data, *name, {16, 1}) : QString();
+}
+
+QByteArray FaceUnderFamily(const QByteArray& data, int face, const QByteArray& family) {
+    if (data.startsWith("\1fcp")) return face == 0 ? PcfUnderFamily(data, family) : QByteArray();
+    if (IsBdf(data)) return face == 0 ? BdfUnderFamily(data, family) : QByteArray();
+    return SfntUnderFamily(data, face, family);
+}
+
+}  // namespace runemill
