@@ -56,10 +56,6 @@ struct FileCase {
 const FileCase kFiles[] = {
     {"gb2312 mid-row start", K::Gb2312, 12, 24, 2, 3, 0xA1C5, 0xF7FE, "", "47420C18C5A1FEF702",
      1191416, 4, 216824, 0xB0A1, -1},  // rows A1..F7 whole, S = 144: 104 + (95 + 15 * 94) * S
-    {"big5 default", K::Big5, 16, 16, 0, 4, 0xA140, 0xF9FF, "", "4247101040A1FFF900",
-     458824, 4, 20584, 0xA4A1, -1},  // 104 + (95 + 3 * 160 + 65) * 32
-    {"gbk default", K::Gbk, 16, 16, 0, 3, 0x8140, 0xFEBF, "", "474B10104081BFFE00",
-     769224, 5, 291976, 0xB0A1, -1},  // 104 + (95 + 47 * 190 + 96) * 32
     {"unicode argb, width 256", K::Unicode, 3, 2, 4, 3, 0xFE, 0xFF, "", "756E0302FE00FF0004",
      1270, 1, 1258, 0xFF, 1257},  // S = 12, records of 13: width at 104 + 95 * 12 + 13
     {"ascii W 300, range ignored", K::Ascii, 300, 2, 0, 3, 0x1234, 1, "", "41532C02FFFFFFFF00",
@@ -189,14 +185,31 @@ class TestFontPlan : public QObject {
         QCOMPARE(listOf(FontKind::Gb2312, 0xA3A1, 0xA3FE), QStringLiteral("{0,\r\n};"));
     }
 
-    // A family under 76 bytes is stored whole; a longer one is cut to 55, its 0x00 at 87. The
-    // other header bytes are in the golden files and read back by test_cli_inspect.
-    void chipHeaderFamily() {
-        ChipHeaderFields f;
+    // Every field at a value whose bytes differ from its neighbours'. A family under 76 bytes is
+    // stored whole; a longer one is cut to 55, its 0x00 at 87. (A GBK family: test_cli_inspect.)
+    void headers_data() {
+        QTest::addColumn<QByteArray>("header");
+        QTest::addColumn<QByteArray>("expected");
+        ChipHeaderFields f{12, 10, 0xB0A1, 0xC1F7, 2, true, false, true, 300, -3, 5, {}};
         f.family = QString(75, 'm');
-        QCOMPARE(ChipFontHeader(f).mid(32), QByteArray(75, 'm') + '\0');
-        f.family = QString(76, 'm');
-        QCOMPARE(ChipFontHeader(f).mid(32), QByteArray(55, 'm') + '\0' + QByteArray(20, '\xFF'));
+        QTest::newRow("chip, W 12 H 10, x0 -3 y0 5, 300 pt")
+            << ChipFontHeader(f)
+            << QByteArray::fromHex(
+                   "5a510c0a a1b0f7c1 02 5a51374d52504534 4b4843 00 ffffffffff"
+                   "85 2c fd 05 ffff") +
+                   QByteArray(75, 'm') + '\0';
+        f = {20, 12, 0x8140, 0xFEBF, 4, false, true, false, 12, 7, -7, QString(76, 'm')};
+        QTest::newRow("ttf, W 20 H 12, x0 7 y0 -7, family cut")
+            << TtfFontHeader(f)
+            << QByteArray::fromHex(
+                   "5446140c 4081bffe 04 4b5637313034205454462046 6f6e74 00 ff"
+                   "82 0c 07 f9 ffff") +
+                   QByteArray(55, 'm') + '\0' + QByteArray(20, '\xff');
+    }
+    void headers() {
+        QFETCH(QByteArray, header);
+        QFETCH(QByteArray, expected);
+        QCOMPARE(header.toHex(' '), expected.toHex(' '));
     }
 };
 

@@ -89,6 +89,8 @@ class TestPackers : public QObject {
         row("1bits 50 is not above limit 50, 51 is", Pixels(2, "32 33"), 0, "40");
         row("format 7 packs as 1bits", Pixels(10, "ff 64 00 00 00 00 00 00 00 ff"), 7, "c040");
         row("format -1 packs as 1bits", Pixels(9, "ff 00 00 00 00 00 00 00 ff"), -1, "8080");
+        row("2bits at its level edges", Pixels(9, "3f 40 7f 80 bf c0 ff 00 c0"), 1, "16bcc0");
+        row("4bits at its level edges", Pixels(5, "0f 10 ef f0 ff"), 2, "01eff0");
         row("aRGB4444 255 128 15 16", Pixels(4, "ff 80 0f 10"), 4, "ffff888800001111");
         row("8bits pure colours, alpha ignored", Pixels(4, "ffff0000 ff00ff00 ff0000ff 00ffffff"),
             3, "577f27ff");

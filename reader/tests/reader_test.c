@@ -130,10 +130,8 @@ struct lookup_case {
 };
 
 static const struct lookup_case lookup_cases[] = {
-    {"gb2312 A2A1 after row seam", F_GB2312, 0xA2A1, RMF_OK, 6152, 0},
     {"gbk FEFE beyond end code", F_GBK, 0xFEFE, RMF_OK, 769192, 0},
     {"unicode last 9FA5", F_UNICODE, 0x9FA5, RMF_OK, 2708494, 2708493},
-    {"ascii font A", F_ASCII, 0x41, RMF_OK, 4328, 42},
     {"string a: the first of two", F_STRING, 0x61, RMF_OK, 20, 19},
     {"W=300 4E00", F_WIDE, 0x4E00, RMF_OK, 7325, 7324},
     {"chip header holds no glyph", F_CHIP, 0x41, RMF_NOT_FOUND, 0, 0},
