@@ -19,7 +19,7 @@ runemill::ConvertRequest MainWindow::FormRequest(runemill::ConvertKind kind) con
     request.endCode = endCode;
     request.width = glyphW;
     request.height = glyphH;
-    request.pixFormat = pixFormat;
+    request.pixFormat = runemill::NormalizePixelFormat(pixFormat);
     request.grayLimit = grayLimit;
     request.spaceDivisor = spaceDivisor;
     request.family = currentFont.family();

@@ -49,7 +49,7 @@ QFont StartFont() { return ConvertRequest().Font(); }
 GlyphSettings Settings(int size, int format) {
     ConvertRequest request;
     request.width = request.height = size;
-    request.pixFormat = format;
+    request.pixFormat = NormalizePixelFormat(format);
     return request.Glyph();
 }
 
@@ -144,7 +144,7 @@ void WholeRun(const Library& library, int size) {
     CellSettings cell;
     cell.width = size;
     cell.height = size;
-    cell.pixFormat = 0;
+    cell.pixFormat = kFormat1Bit;
     Refusal refusal;
     const FontPlan plan =
         FontPlan::ForLibrary(library.kind, cell, library.range.start, library.range.end, &refusal);

@@ -176,12 +176,14 @@ bool ReadChoices(const QCommandLineParser& parser, ConvertRequest* r, CliError* 
     const char* const modes[] = {"smooth", "crisp"};
     int divisorIndex = r->spaceDivisor - 2;
     int mode = r->crisp ? 1 : 0;
-    if (!ReadChoice(parser, QStringLiteral("format"), kPixelFormatNames, kPixelFormatCount,
-                    &r->pixFormat, error) ||
+    int format = r->pixFormat;
+    if (!ReadChoice(parser, QStringLiteral("format"), kPixelFormatNames, kPixelFormatCount, &format,
+                    error) ||
         !ReadChoice(parser, QStringLiteral("space"), divisors, 3, &divisorIndex, error) ||
         !ReadChoice(parser, QStringLiteral("rotate"), rotations, 3, &r->rotation, error) ||
         !ReadChoice(parser, QStringLiteral("render"), modes, 2, &mode, error))
         return false;
+    r->pixFormat = NormalizePixelFormat(format);
     r->crisp = mode == 1;
     r->spaceDivisor = divisorIndex + 2;
     r->bold = parser.isSet(QStringLiteral("bold"));

@@ -122,7 +122,7 @@ CellSettings ConvertRequest::Cell() const {
     CellSettings cell;
     cell.width = width;
     cell.height = height;
-    cell.pixFormat = pixFormat;
+    cell.pixFormat = NormalizePixelFormat(pixFormat);
     cell.spaceDivisor = spaceDivisor;
     return cell;
 }
@@ -133,7 +133,7 @@ ChipHeaderFields ConvertRequest::HeaderFields() const {
     fields.height = height;
     fields.startCode = startCode;
     fields.endCode = endCode;
-    fields.pixFormat = pixFormat;
+    fields.pixFormat = NormalizePixelFormat(pixFormat);
     fields.italic = italic;
     fields.bold = bold;
     fields.underline = underline;

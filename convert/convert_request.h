@@ -52,7 +52,7 @@ struct ConvertRequest {
     QString text;  // string kind: the characters of the font
     int width = kStartWidth;
     int height = kStartHeight;
-    int pixFormat = 0;  // index of kPixelFormatNames
+    PixelFormat pixFormat = kFormat1Bit;
     int grayLimit = kStartGrayLimit;
     int spaceDivisor = kStartSpaceDivisor;
     QString family = QStringLiteral("宋体");

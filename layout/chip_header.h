@@ -6,6 +6,7 @@
 #include <QString>
 
 #include "layout/layout_constants.h"
+#include "render/packers.h"
 #include "render/start_values.h"
 
 namespace runemill {
@@ -18,7 +19,7 @@ struct ChipHeaderFields {
     int height = kStartHeight;
     int startCode = kGb2312MinStart;
     int endCode = kGb2312MaxEnd;
-    int pixFormat = 0;  // normalised: anything but 1..4 is 1bits
+    PixelFormat pixFormat = kFormat1Bit;
     bool italic = false;
     bool underline = false;
     bool bold = false;

@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "layout/refusal.h"
+#include "render/packers.h"
 #include "render/start_values.h"
 
 namespace runemill {
@@ -19,7 +20,7 @@ enum class FontKind { Gb2312, Big5, Gbk, Unicode, Ascii, String };
 struct CellSettings {
     int width = kStartWidth;
     int height = kStartHeight;
-    int pixFormat = 0;                      // normalised by the plan: anything but 1..4 is 1bits
+    PixelFormat pixFormat = kFormat1Bit;
     int spaceDivisor = kStartSpaceDivisor;  // 2, 3 or 4; a value below 1 counts as 1
 };
 

@@ -153,8 +153,8 @@ void PackBitRow(const uchar* gray, int width, int limit, uchar* out) {
 const char* const kPixelFormatNames[kPixelFormatCount] = {"1bits", "2bits", "4bits", "8bits",
                                                           "aRGB4444"};
 
-int NormalizePixelFormat(int pixFormat) {
-    return (pixFormat < 0 || pixFormat >= kPixelFormatCount) ? kFormat1Bit : pixFormat;
+PixelFormat NormalizePixelFormat(int pixFormat) {
+    return (pixFormat < 0 || pixFormat >= kPixelFormatCount) ? kFormat1Bit : PixelFormat(pixFormat);
 }
 
 qint64 BytesPerGlyph(int pixFormat, int width, int height) {

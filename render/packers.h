@@ -22,7 +22,7 @@ constexpr int kPixelFormatCount = 5;
 extern const char* const kPixelFormatNames[kPixelFormatCount];
 
 // An index above 4 (or below 0) means 1bits.
-int NormalizePixelFormat(int pixFormat);
+PixelFormat NormalizePixelFormat(int pixFormat);
 
 // Bytes of one packed glyph: ceil(W/8)*H, ceil(W/4)*H, ceil(W/2)*H, W*H, 2*W*H.
 // 64-bit so that a caller can refuse sizes that do not fit a file.
@@ -32,7 +32,7 @@ qint64 BytesPerGlyph(int pixFormat, int width, int height);
 struct PackSettings {
     int width = kStartWidth;
     int height = kStartHeight;
-    int pixFormat = kFormat1Bit;
+    PixelFormat pixFormat = kFormat1Bit;
     int grayLimit = kStartGrayLimit;
 };
 

@@ -81,7 +81,7 @@ class TestPackers : public QObject {
                             const QByteArray& hex, int limit = 50, QSize cell = QSize()) {
             cell = cell.isValid() ? cell : image.size();
             QTest::newRow(name.constData())
-                << image << PackSettings{cell.width(), cell.height(), format, limit}
+                << image << PackSettings{cell.width(), cell.height(), PixelFormat(format), limit}
                 << QByteArray::fromHex(hex);
         };
         // Every width, limit and turned image is held to the slow rule below; these rows hold
@@ -120,7 +120,7 @@ class TestPackers : public QObject {
             for (int height : {1, 7, 33})
                 for (int width = 1; width <= 40; ++width) {
                     const QImage image = Noise(width, height, turned, random);
-                    const PackSettings settings{width, height, format, limit};
+                    const PackSettings settings{width, height, PixelFormat(format), limit};
                     QVERIFY2(
                         Pack(image, settings) == PackedByRule(image, settings),
                         qPrintable(QString::asprintf("limit %d, %dx%d", limit, width, height)));

@@ -177,7 +177,7 @@ class ReaderRoundTripTest : public QObject {
         request.text = QString::fromUtf8("华中 文ab华Q");
         request.width = 13;  // odd W: every format pads its rows
         request.height = 14;
-        request.pixFormat = format;
+        request.pixFormat = PixelFormat(format);
         request.spaceDivisor = 4;
         request.grayLimit = 90;
         request.y0 = -3;
