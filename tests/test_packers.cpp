@@ -81,7 +81,8 @@ class TestPackers : public QObject {
                             const QByteArray& hex, int limit = 50, QSize cell = QSize()) {
             cell = cell.isValid() ? cell : image.size();
             QTest::newRow(name.constData())
-                << image << PackSettings{cell.width(), cell.height(), PixelFormat(format), limit}
+                << image
+                << PackSettings{cell.width(), cell.height(), NormalizePixelFormat(format), limit}
                 << QByteArray::fromHex(hex);
         };
         // Every width, limit and turned image is held to the slow rule below; these rows hold
