@@ -259,7 +259,7 @@ InkBox GlyphRasterizer::MeasureInk(QFont& font, const QString& text, const Rende
     // past it is not drawn at all, which keeps a size far too large for the
     // cell as cheap as one that fits.
     const QRect metric =
-        MetricBox(font, text, options, width)
+        face.MetricBox(drawn, width)
             .translated(0, (canvasH - face.metrics.height()) / 2 + face.metrics.ascent());
     const InkBox guess{metric.left(), metric.top(), metric.right(), metric.bottom(), 0};
     const int slack = 8 + (width + canvasH) / 16;
@@ -316,7 +316,10 @@ QRect GlyphRasterizer::MetricBox(QFont& font, const QString& text, const RenderO
     font.setStyle(options.italic ? QFont::StyleItalic : QFont::StyleNormal);
     UseFont(font, options);
     QString drawn;
-    const QFontMetrics& metrics = FaceFor(text, &drawn).metrics;
+    return FaceFor(text, &drawn).MetricBox(drawn, width);
+}
+
+QRect GlyphRasterizer::Face::MetricBox(const QString& drawn, int width) const {
     if (drawn.isEmpty()) return QRect();
     const QRect box =
         drawn.size() == 1 ? metrics.boundingRect(drawn.at(0)) : metrics.boundingRect(drawn);

@@ -74,6 +74,8 @@ class GlyphRasterizer {
         QFont font;  // as drawn
         QFontMetrics metrics;
         bool Has(const QString& text) const;
+        // MetricBox for the characters this face draws.
+        QRect MetricBox(const QString& drawn, int width) const;
     };
     // The face that draws `text` and what of it: the chosen face when it has
     // all of it, else the first fallback that has, else the chosen face with
