@@ -136,7 +136,7 @@ void PackAlone(const QStringList& texts, int size, int format, int passes) {
 
 struct Library {
     const char* name;
-    FontKind kind;
+    ConvertKind kind;
     CodeRange range;
 };
 
@@ -237,14 +237,14 @@ int main(int argc, char** argv) {
     }
 
     const Library libraries[4] = {
-        {"GB2312", FontKind::Gb2312, DefaultRange(ConvertKind::Gb2312)},
-        {"BIG5", FontKind::Big5, DefaultRange(ConvertKind::Big5)},
-        {"GBK", FontKind::Gbk, DefaultRange(ConvertKind::Gbk)},
-        {"Unicode", FontKind::Unicode, DefaultRange(ConvertKind::Unicode)},
+        {"GB2312", ConvertKind::Gb2312, DefaultRange(ConvertKind::Gb2312)},
+        {"BIG5", ConvertKind::Big5, DefaultRange(ConvertKind::Big5)},
+        {"GBK", ConvertKind::Gbk, DefaultRange(ConvertKind::Gbk)},
+        {"Unicode", ConvertKind::Unicode, DefaultRange(ConvertKind::Unicode)},
     };
     std::printf("\nWhole libraries through the core, 1bits, one drawer:\n");
     for (const Library& library : libraries) {
-        if (quick && library.kind != FontKind::Gb2312) continue;
+        if (quick && library.kind != ConvertKind::Gb2312) continue;
         if (!onlyLibrary.isEmpty() &&
             onlyLibrary.compare(QLatin1String(library.name), Qt::CaseInsensitive) != 0)
             continue;

@@ -32,8 +32,8 @@ Refusal ConvertJob::Prepare() {
     Refusal refusal;
     plan_ = kind == ConvertKind::String
                 ? FontPlan::ForString(request_.Cell(), request_.text, &refusal)
-                : FontPlan::ForLibrary(LayoutOf(kind), request_.Cell(), request_.startCode,
-                                       request_.endCode, &refusal);
+                : FontPlan::ForLibrary(kind, request_.Cell(), request_.startCode, request_.endCode,
+                                       &refusal);
     if (refusal) return refusal;
     return CodecRefusal(kind);
 }

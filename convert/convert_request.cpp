@@ -12,10 +12,9 @@ struct KindEntry {
     const char* name;
     ConvertKind kind;
     CodeRange range;
-    FontKind layout;  // the headers have none; Gb2312 stands in
-    int encoding;     // the codec its codes decode with; -1: none
-    int formIndex;    // its place in the window's encoding combo box; -1: not there
-    bool header;      // a 108-byte font description, no glyphs
+    int encoding;   // the codec its codes decode with; -1: none
+    int formIndex;  // its place in the window's encoding combo box; -1: not there
+    bool header;    // a 108-byte font description, no glyphs
     StartLog log;
     const char* completion;
 };
@@ -25,21 +24,21 @@ constexpr CodeRange kGb2312Range = {kGb2312MinStart, kGb2312MaxEnd};
 // The one description of every kind: runemill-cli, the window and the core read it.
 // clang-format off
 const KindEntry kKinds[] = {
-    {"gb2312", ConvertKind::Gb2312, kGb2312Range, FontKind::Gb2312, kEncodingGb2312, kEncodingGb2312,
+    {"gb2312", ConvertKind::Gb2312, kGb2312Range, kEncodingGb2312, kEncodingGb2312,
      false, StartLog::Page, "GB2312 Font Lib ok"},
-    {"big5", ConvertKind::Big5, {0xA140, 0xF9FF}, FontKind::Big5, kEncodingBig5, kEncodingBig5,
+    {"big5", ConvertKind::Big5, {0xA140, 0xF9FF}, kEncodingBig5, kEncodingBig5,
      false, StartLog::MaxPage, "BIG5 Font Lib ok"},
-    {"gbk", ConvertKind::Gbk, {0x8140, 0xFEBF}, FontKind::Gbk, kEncodingGbk, kEncodingGbk,
+    {"gbk", ConvertKind::Gbk, {0x8140, 0xFEBF}, kEncodingGbk, kEncodingGbk,
      false, StartLog::MaxPage, "GBK Font Lib ok"},
-    {"unicode", ConvertKind::Unicode, {0x4E00, 0x9FA5}, FontKind::Unicode, -1, kEncodingUnicode,
+    {"unicode", ConvertKind::Unicode, {0x4E00, 0x9FA5}, -1, kEncodingUnicode,
      false, StartLog::UnicodeRange, "UniCode Font Lib ok"},
-    {"ascii", ConvertKind::Ascii, {}, FontKind::Ascii, -1, -1,
+    {"ascii", ConvertKind::Ascii, {}, -1, -1,
      false, StartLog::None, "UniCode Font Lib ok"},
-    {"string", ConvertKind::String, {}, FontKind::String, -1, -1,
+    {"string", ConvertKind::String, {}, -1, -1,
      false, StartLog::None, "String Font bin ok"},
-    {"chip", ConvertKind::Chip, kGb2312Range, FontKind::Gb2312, -1, -1,
+    {"chip", ConvertKind::Chip, kGb2312Range, -1, -1,
      true, StartLog::Header, "Font bin ok"},
-    {"ttf", ConvertKind::Ttf, kGb2312Range, FontKind::Gb2312, -1, -1,
+    {"ttf", ConvertKind::Ttf, kGb2312Range, -1, -1,
      true, StartLog::Header, "Font bin ok"},
 };
 // clang-format on
@@ -54,8 +53,6 @@ const KindEntry& EntryOf(ConvertKind kind) {
 }  // namespace
 
 CodeRange DefaultRange(ConvertKind kind) { return EntryOf(kind).range; }
-
-FontKind LayoutOf(ConvertKind kind) { return EntryOf(kind).layout; }
 
 int EncodingOf(ConvertKind kind) { return EntryOf(kind).encoding; }
 

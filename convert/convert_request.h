@@ -8,14 +8,13 @@
 #include <QStringList>
 
 #include "layout/chip_header.h"
+#include "layout/convert_kind.h"
 #include "layout/font_plan.h"
 #include "layout/layout_constants.h"
 #include "render/glyph_drawer.h"
 #include "render/start_values.h"
 
 namespace runemill {
-
-enum class ConvertKind { Gb2312, Big5, Gbk, Unicode, Ascii, String, Chip, Ttf };
 
 struct CodeRange {
     int start = -1;  // -1: the kind has no code range
@@ -25,8 +24,6 @@ struct CodeRange {
 // The range the code fields hold when the kind's encoding is chosen; the
 // two headers read the fields as they are at start-up (the GB2312 range).
 CodeRange DefaultRange(ConvertKind kind);
-// The file layout of a font kind (the headers have none: Gb2312).
-FontKind LayoutOf(ConvertKind kind);
 // The Encoding a library's codes decode with; -1 for the other kinds.
 int EncodingOf(ConvertKind kind);
 

@@ -97,8 +97,8 @@ bool MainWindow::RunPlan(const runemill::ConvertJob& job, const QString& fileNam
             QCoreApplication::processEvents();
         });
     // The Unicode library and the ASCII font leave alignment off before they write.
-    if (drawn &&
-        (plan.kind() == runemill::FontKind::Unicode || plan.kind() == runemill::FontKind::Ascii))
+    if (drawn && (plan.kind() == runemill::ConvertKind::Unicode ||
+                  plan.kind() == runemill::ConvertKind::Ascii))
         ui->checkBox_Left->setChecked(false);
     // A failed write has shown its message; no completion message follows it.
     const bool written = drawn && WriteRunFile(job, fileName, size);

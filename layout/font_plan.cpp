@@ -41,7 +41,7 @@ void PutMagic(uchar* out, const char* magic) {
 
 }  // namespace
 
-const FontPlan::RowLayout* FontPlan::RowLayoutOf(FontKind kind) {
+const FontPlan::RowLayout* FontPlan::RowLayoutOf(ConvertKind kind) {
     static const RowLayout gb2312 = {kEncodingGb2312,
                                      kGb2312Magic,
                                      kGb2312MinStart,
@@ -73,11 +73,11 @@ const FontPlan::RowLayout* FontPlan::RowLayoutOf(FontKind kind) {
                                   true,
                                   true};
     switch (kind) {
-        case FontKind::Gb2312:
+        case ConvertKind::Gb2312:
             return &gb2312;
-        case FontKind::Big5:
+        case ConvertKind::Big5:
             return &big5;
-        case FontKind::Gbk:
+        case ConvertKind::Gbk:
             return &gbk;
         default:
             return nullptr;
@@ -86,8 +86,8 @@ const FontPlan::RowLayout* FontPlan::RowLayoutOf(FontKind kind) {
 
 int FontPlan::spaceWidth() const { return cell_.width / std::max(cell_.spaceDivisor, 1); }
 
-FontPlan FontPlan::ForLibrary(FontKind kind, const CellSettings& cell, int startCode, int endCode,
-                              Refusal* refusalOut) {
+FontPlan FontPlan::ForLibrary(ConvertKind kind, const CellSettings& cell, int startCode,
+                              int endCode, Refusal* refusalOut) {
     if (refusalOut) *refusalOut = Refusal();
     FontPlan plan;
     plan.kind_ = kind;
@@ -110,13 +110,13 @@ FontPlan FontPlan::ForLibrary(FontKind kind, const CellSettings& cell, int start
             plan.rows_ = (endCode >> 8) - (startCode >> 8) + 1;
             plan.cellsPerRow_ = layout->lowCount + layout->highCount;
         }
-    } else if (kind == FontKind::Unicode) {
+    } else if (kind == ConvertKind::Unicode) {
         // Codes are unsigned 16-bit values.
         plan.startCode_ = startCode & 0xFFFF;
         plan.endCode_ = endCode & 0xFFFF;
         if (plan.startCode_ > plan.endCode_) refusal = Refusal::StartAfterEndCode();
-    } else if (kind != FontKind::Ascii) {
-        return FontPlan();  // the string font is planned by ForString
+    } else if (kind != ConvertKind::Ascii) {
+        return FontPlan();  // the string font is planned by ForString; a header has no plan
     }
     if (refusal) {
         if (refusalOut) *refusalOut = refusal;
@@ -127,7 +127,7 @@ FontPlan FontPlan::ForLibrary(FontKind kind, const CellSettings& cell, int start
     plan.AddAsciiBlock();
     if (layout) {
         plan.AddTwoByteRows(*layout);
-    } else if (kind == FontKind::Unicode) {
+    } else if (kind == ConvertKind::Unicode) {
         plan.AddUnicodeRecords();
     }
     plan.valid_ = true;
@@ -137,7 +137,7 @@ FontPlan FontPlan::ForLibrary(FontKind kind, const CellSettings& cell, int start
 FontPlan FontPlan::ForString(const CellSettings& cell, const QString& text, Refusal* refusal) {
     if (refusal) *refusal = Refusal();
     FontPlan plan;
-    plan.kind_ = FontKind::String;
+    plan.kind_ = ConvertKind::String;
     plan.cell_ = cell;
     plan.cell_.pixFormat = NormalizePixelFormat(cell.pixFormat);
 
@@ -178,23 +178,26 @@ bool FontPlan::CheckCellAndSize(Refusal* refusalOut) {
         const qint64 s = bytesPerGlyph_;
         const qint64 asciiBlockEnd = kAsciiGlyphsOffset + kAsciiCount * s;
         switch (kind_) {
-            case FontKind::Gb2312:
-            case FontKind::Big5:
-            case FontKind::Gbk:
+            case ConvertKind::Gb2312:
+            case ConvertKind::Big5:
+            case ConvertKind::Gbk:
                 fileSize_ = asciiBlockEnd + qint64(rows_) * cellsPerRow_ * s;
                 break;
-            case FontKind::Unicode:
+            case ConvertKind::Unicode:
                 fileSize_ = asciiBlockEnd +
                             (qint64(endCode_) - startCode_ + 1) * (kUnicodeRecordWidthBytes + s);
                 break;
-            case FontKind::Ascii:
+            case ConvertKind::Ascii:
                 fileSize_ = asciiBlockEnd;
                 break;
-            case FontKind::String:
+            case ConvertKind::String:
                 fileSize_ =
                     kStringTableOffset +
                     qint64(units_.size()) * (kStringCodeBytes + kUnicodeRecordWidthBytes + s);
                 break;
+            case ConvertKind::Chip:
+            case ConvertKind::Ttf:
+                break;  // never planned
         }
         tooLarge = fileSize_ > kMaxFileSize;
     }
@@ -208,7 +211,7 @@ bool FontPlan::CheckCellAndSize(Refusal* refusalOut) {
 
 void FontPlan::AddAsciiBlock() {
     const int encodingSlots =
-        kind_ == FontKind::Unicode ? endCode_ - startCode_ + 1 : rows_ * cellsPerRow_;
+        kind_ == ConvertKind::Unicode ? endCode_ - startCode_ + 1 : rows_ * cellsPerRow_;
     slots_.reserve(kAsciiCount + encodingSlots);
     asciiSlots_ = kAsciiCount;
     for (int i = 0; i < kAsciiCount; ++i) {
@@ -281,27 +284,30 @@ void FontPlan::WriteFixedBytes(uchar* out) const {
     if (!valid_) return;
     const char* magic = nullptr;
     switch (kind_) {
-        case FontKind::Gb2312:
-        case FontKind::Big5:
-        case FontKind::Gbk:
+        case ConvertKind::Gb2312:
+        case ConvertKind::Big5:
+        case ConvertKind::Gbk:
             magic = RowLayoutOf(kind_)->magic;
             break;
-        case FontKind::Unicode:
+        case ConvertKind::Unicode:
             magic = kUnicodeMagic;
             break;
-        case FontKind::Ascii:
+        case ConvertKind::Ascii:
             magic = kAsciiMagic;
             break;
-        case FontKind::String:
+        case ConvertKind::String:
             magic = kStringMagic;
             break;
+        case ConvertKind::Chip:
+        case ConvertKind::Ttf:
+            return;  // never planned
     }
     PutMagic(out + kHeaderMagicOffset, magic);
     out[kHeaderWidthOffset] = uchar(cell_.width & 0xFF);
     out[kHeaderHeightOffset] = uchar(cell_.height & 0xFF);
     out[kHeaderPixFormatOffset] = uchar(cell_.pixFormat);
 
-    if (kind_ == FontKind::String) {
+    if (kind_ == ConvertKind::String) {
         PutLe16(out + kStringCountOffset, units_.size());
         PutMagic(out + kStringTagOffset, kStringUnitsTag);
         uchar* table = out + kStringTableOffset;
@@ -311,7 +317,7 @@ void FontPlan::WriteFixedBytes(uchar* out) const {
         }
         return;
     }
-    if (kind_ == FontKind::Ascii) {
+    if (kind_ == ConvertKind::Ascii) {
         std::memset(out + kHeaderStartCodeOffset, kAsciiNoCode, 4);
     } else {
         PutLe16(out + kHeaderStartCodeOffset, startCode_);

@@ -8,13 +8,12 @@
 #include <QtGlobal>
 #include <functional>
 
+#include "layout/convert_kind.h"
 #include "layout/refusal.h"
 #include "render/packers.h"
 #include "render/start_values.h"
 
 namespace runemill {
-
-enum class FontKind { Gb2312, Big5, Gbk, Unicode, Ascii, String };
 
 // Settings a file is built from, copied at the start of a run.
 struct CellSettings {
@@ -40,10 +39,11 @@ class FontPlan {
     // A library (GB2312, BIG5, GBK, Unicode) or the ASCII font (which ignores
     // the codes). Checks the range in the window's order and wording, then
     // the cell and the size; on failure returns an invalid plan and sets *refusal.
+    // The string font and the headers give an invalid plan and no refusal.
     // Texts are decoded with the encoding's codec; where Qt has none they are
     // empty, so the slots keep their places and draw blank.
-    static FontPlan ForLibrary(FontKind kind, const CellSettings& cell, int startCode, int endCode,
-                               Refusal* refusal);
+    static FontPlan ForLibrary(ConvertKind kind, const CellSettings& cell, int startCode,
+                               int endCode, Refusal* refusal);
     // The string font of `text`: its distinct UTF-16 units in first-occurrence
     // order. A text without units gives an invalid plan and no refusal:
     // there is nothing to write and nothing to report.
@@ -56,7 +56,7 @@ class FontPlan {
     FontPlan() = default;
 
     bool isValid() const { return valid_; }
-    FontKind kind() const { return kind_; }
+    ConvertKind kind() const { return kind_; }
     const CellSettings& cell() const { return cell_; }
     int startCode() const { return startCode_; }
     int endCode() const { return endCode_; }
@@ -82,7 +82,7 @@ class FontPlan {
 
   private:
     struct RowLayout;  // what differs between the GB2312, BIG5 and GBK rows
-    static const RowLayout* RowLayoutOf(FontKind kind);
+    static const RowLayout* RowLayoutOf(ConvertKind kind);
 
     bool CheckCellAndSize(Refusal* refusal);
     void AddAsciiBlock();
@@ -92,7 +92,7 @@ class FontPlan {
     void AppendRecord(int code, const QString& text, qint64* widthOffset);
 
     bool valid_ = false;
-    FontKind kind_ = FontKind::Gb2312;
+    ConvertKind kind_ = ConvertKind::Gb2312;
     CellSettings cell_;
     int startCode_ = 0;
     int endCode_ = 0;

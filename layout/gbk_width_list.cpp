@@ -15,7 +15,7 @@ void GbkWidthList::Add(int cell, int width) {
 bool GbkWidthList::AddIfListed(const FontPlan& plan, const GlyphSlot& slot, int width) {
     const int row = slot.code >> 8;
     const int cell = slot.code & 0xFF;
-    if (plan.kind() != FontKind::Gbk || row != kFullWidthRow || cell < kGbkWidthListFirstCell) {
+    if (plan.kind() != ConvertKind::Gbk || row != kFullWidthRow || cell < kGbkWidthListFirstCell) {
         return false;
     }
     Add(cell, width);

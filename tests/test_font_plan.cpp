@@ -8,7 +8,7 @@
 #include "layout/gbk_width_list.h"
 
 using namespace runemill;
-using K = FontKind;
+using K = ConvertKind;
 
 namespace {
 
@@ -47,7 +47,7 @@ FontPlan Plan(K kind, CellSettings cell, int start, int end, const char* text, Q
 // at widthAt (-1: none). Byte 9 is the space width W / divisor (-1: a string font).
 struct FileCase {
     const char* name;
-    FontKind kind;
+    ConvertKind kind;
     int w, h, format, divisor, start, end;
     const char *text, *header;  // the text of a string font; bytes 0..8 in hex
     int length, spaceWidth, record, code, widthAt;
@@ -69,7 +69,7 @@ const FileCase kFiles[] = {
 // its offset by test_reader_roundtrip; its text drawn is in the golden files.
 struct SlotCase {
     const char* name;
-    FontKind kind;
+    ConvertKind kind;
     int start, end, index, code, unit;
     const char* flags;
 };
@@ -84,7 +84,7 @@ const SlotCase kSlots[] = {
 
 struct RefusalCase {
     const char* name;
-    FontKind kind;
+    ConvertKind kind;
     int w, h, format, start, end;
     const char* error;  // empty: accepted; a string font is of the text "a"
 };
@@ -168,21 +168,21 @@ class TestFontPlan : public QObject {
     }
 
     void gbkWidthList() {
-        auto listOf = [](FontKind kind, int start, int end) {
+        auto listOf = [](ConvertKind kind, int start, int end) {
             const FontPlan plan = Plan(kind, CellSettings{8, 8}, start, end, "", nullptr);
             GbkWidthList list;
             FakeFile(plan, [&](int i, int width) { list.AddIfListed(plan, plan.slot(i), width); });
             return list.Text();
         };
         // Fake widths of A3A0..A3FE are 161..255: 17, then 16 a line, the last line 15.
-        const QStringList lines = listOf(FontKind::Gbk, 0xA2A1, 0xA4A1).split("\r\n");
+        const QStringList lines = listOf(ConvertKind::Gbk, 0xA2A1, 0xA4A1).split("\r\n");
         QCOMPARE(lines.size(), 7);
         QCOMPARE(lines.at(0), QStringLiteral("{0,161,162,163,164,165,166,167,168,169,170,171,172,"
                                              "173,174,175,176,"));
         QCOMPARE(lines.at(5),
                  QStringLiteral("241,242,243,244,245,246,247,248,249,250,251,252,253,254,255,"));
-        QCOMPARE(listOf(FontKind::Gbk, 0xB0A1, 0xB0FE), QStringLiteral("{0,\r\n};"));
-        QCOMPARE(listOf(FontKind::Gb2312, 0xA3A1, 0xA3FE), QStringLiteral("{0,\r\n};"));
+        QCOMPARE(listOf(ConvertKind::Gbk, 0xB0A1, 0xB0FE), QStringLiteral("{0,\r\n};"));
+        QCOMPARE(listOf(ConvertKind::Gb2312, 0xA3A1, 0xA3FE), QStringLiteral("{0,\r\n};"));
     }
 
     // Every field at a value whose bytes differ from its neighbours'. A family under 76 bytes is
