@@ -32,14 +32,10 @@ bool MagicIs(const QByteArray& bytes, const char (&magic)[2]) {
     return bytes.size() >= 2 && bytes.at(0) == magic[0] && bytes.at(1) == magic[1];
 }
 
-// Reads the plain file's layout from its header and length.
-bool ReadLayout(const QByteArray& plain, int width, int height, PlainLayout* l, QString* problem) {
-    const bool string = MagicIs(plain, kStringMagic);
-    const bool twoByte =
-        MagicIs(plain, kGb2312Magic) || MagicIs(plain, kBig5Magic) || MagicIs(plain, kGbkMagic);
-    const bool unicode = MagicIs(plain, kUnicodeMagic);
-    const bool ascii = MagicIs(plain, kAsciiMagic);
-    if (!string && !twoByte && !unicode && !ascii) {
+// Reads the plain file's layout from its kind's placement, its header and its length.
+bool ReadLayout(const QByteArray& plain, const GlyphPlacement& placement, int width, int height,
+                PlainLayout* l, QString* problem) {
+    if (!placement.asciiBlock && !placement.records) {
         *problem = QStringLiteral("only font files with glyphs can be compressed");
         return false;
     }
@@ -48,10 +44,11 @@ bool ReadLayout(const QByteArray& plain, int width, int height, PlainLayout* l, 
         *problem = QStringLiteral("the font file has no valid header");
         return false;
     }
+    const bool string = placement.codeTable;
     l->glyphBytes = BytesPerGlyph(plain.at(kHeaderPixFormatOffset), width, height);
     l->stringFont = string;
-    l->asciiBlock = !string;
-    l->recordWidths = string || unicode;
+    l->asciiBlock = placement.asciiBlock;
+    l->recordWidths = placement.recordWidths;
     const qint64 size = plain.size();
     const qint64 record = l->glyphBytes + (l->recordWidths ? 1 : 0);
     qint64 rest = 0;
@@ -62,9 +59,9 @@ bool ReadLayout(const QByteArray& plain, int width, int height, PlainLayout* l, 
         rest = size - l->recordsAt - count * record;
     } else {
         l->recordsAt = kAsciiGlyphsOffset + kAsciiCount * l->glyphBytes;
-        const qint64 records = (size - l->recordsAt) / record;
-        l->count = kAsciiCount + (ascii ? 0 : records);
-        rest = size - l->recordsAt - (ascii ? 0 : records * record);
+        const qint64 records = placement.records ? (size - l->recordsAt) / record : 0;
+        l->count = kAsciiCount + records;
+        rest = size - l->recordsAt - records * record;
     }
     if (size < l->recordsAt || rest != 0) {
         *problem = QStringLiteral("the font file's length does not match its header");
@@ -125,9 +122,10 @@ void AppendLe(QByteArray* out, quint32 value, int bytes) {
 
 bool IsCompressedFont(const QByteArray& bytes) { return MagicIs(bytes, kCompressedMagic); }
 
-QByteArray CompressFont(const QByteArray& plain, int width, int height, QString* problem) {
+QByteArray CompressFont(const QByteArray& plain, const GlyphPlacement& placement, int width,
+                        int height, QString* problem) {
     PlainLayout layout;
-    if (!ReadLayout(plain, width, height, &layout, problem)) return QByteArray();
+    if (!ReadLayout(plain, placement, width, height, &layout, problem)) return QByteArray();
     const int format = plain.at(kHeaderPixFormatOffset);
     const uchar* bytes = reinterpret_cast<const uchar*>(plain.constData());
 

@@ -12,34 +12,41 @@ struct KindEntry {
     const char* name;
     ConvertKind kind;
     CodeRange range;
-    int encoding;   // the codec its codes decode with; -1: none
-    int formIndex;  // its place in the window's encoding combo box; -1: not there
-    bool header;    // a 108-byte font description, no glyphs
+    int encoding;           // the codec its codes decode with; -1: none
+    int formIndex;          // its place in the window's encoding combo box; -1: not there
+    bool header;            // a 108-byte font description, no glyphs
+    GlyphPlacement glyphs;  // where its file keeps its glyphs; the compressed form follows it
     StartLog log;
     const char* completion;
 };
 
 constexpr CodeRange kGb2312Range = {kGb2312MinStart, kGb2312MaxEnd};
+// The ASCII block, records without or with a width byte, the string font's code table.
+constexpr GlyphPlacement kLibraryGlyphs = {true, true, false, false};
+constexpr GlyphPlacement kUnicodeGlyphs = {true, true, true, false};
+constexpr GlyphPlacement kAsciiGlyphs = {true, false, false, false};
+constexpr GlyphPlacement kStringGlyphs = {false, true, true, true};
+constexpr GlyphPlacement kNoGlyphs = {};
 
 // The one description of every kind: runemill-cli, the window and the core read it.
 // clang-format off
 const KindEntry kKinds[] = {
     {"gb2312", ConvertKind::Gb2312, kGb2312Range, kEncodingGb2312, kEncodingGb2312,
-     false, StartLog::Page, "GB2312 Font Lib ok"},
+     false, kLibraryGlyphs, StartLog::Page, "GB2312 Font Lib ok"},
     {"big5", ConvertKind::Big5, {0xA140, 0xF9FF}, kEncodingBig5, kEncodingBig5,
-     false, StartLog::MaxPage, "BIG5 Font Lib ok"},
+     false, kLibraryGlyphs, StartLog::MaxPage, "BIG5 Font Lib ok"},
     {"gbk", ConvertKind::Gbk, {0x8140, 0xFEBF}, kEncodingGbk, kEncodingGbk,
-     false, StartLog::MaxPage, "GBK Font Lib ok"},
+     false, kLibraryGlyphs, StartLog::MaxPage, "GBK Font Lib ok"},
     {"unicode", ConvertKind::Unicode, {0x4E00, 0x9FA5}, -1, kEncodingUnicode,
-     false, StartLog::UnicodeRange, "UniCode Font Lib ok"},
+     false, kUnicodeGlyphs, StartLog::UnicodeRange, "UniCode Font Lib ok"},
     {"ascii", ConvertKind::Ascii, {}, -1, -1,
-     false, StartLog::None, "UniCode Font Lib ok"},
+     false, kAsciiGlyphs, StartLog::None, "UniCode Font Lib ok"},
     {"string", ConvertKind::String, {}, -1, -1,
-     false, StartLog::None, "String Font bin ok"},
+     false, kStringGlyphs, StartLog::None, "String Font bin ok"},
     {"chip", ConvertKind::Chip, kGb2312Range, -1, -1,
-     true, StartLog::Header, "Font bin ok"},
+     true, kNoGlyphs, StartLog::Header, "Font bin ok"},
     {"ttf", ConvertKind::Ttf, kGb2312Range, -1, -1,
-     true, StartLog::Header, "Font bin ok"},
+     true, kNoGlyphs, StartLog::Header, "Font bin ok"},
 };
 // clang-format on
 
@@ -55,6 +62,8 @@ const KindEntry& EntryOf(ConvertKind kind) {
 CodeRange DefaultRange(ConvertKind kind) { return EntryOf(kind).range; }
 
 int EncodingOf(ConvertKind kind) { return EntryOf(kind).encoding; }
+
+GlyphPlacement GlyphPlacementOf(ConvertKind kind) { return EntryOf(kind).glyphs; }
 
 QString KindName(ConvertKind kind) { return QLatin1String(EntryOf(kind).name); }
 

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "compress/font_compressor.h"
 #include "layout/chip_header.h"
 #include "layout/convert_kind.h"
 #include "layout/font_plan.h"
@@ -26,6 +27,8 @@ struct CodeRange {
 CodeRange DefaultRange(ConvertKind kind);
 // The Encoding a library's codes decode with; -1 for the other kinds.
 int EncodingOf(ConvertKind kind);
+// Where the kind's file keeps its glyphs, which its compressed form follows.
+GlyphPlacement GlyphPlacementOf(ConvertKind kind);
 
 // "gb2312", "big5", "gbk", "unicode", "ascii", "string", "chip", "ttf".
 QString KindName(ConvertKind kind);
