@@ -17,8 +17,6 @@ namespace {
 
 constexpr int kMaxPointSize = 100000;
 
-const char kKindList[] = "gb2312, big5, gbk, unicode, ascii, string, chip, ttf";
-
 const char kDescription[] =
     "Writes the font files of the Runemill window from a build script, byte for byte\n"
     "as the window writes them with the same settings. Every default is the window's\n"
@@ -31,6 +29,13 @@ const char kDescription[] =
     "  chip, ttf                   the 108-byte font chip or TTF header; appended to -o\n"
     "\n"
     "Exit status: 0 done, 1 bad input, 2 the output could not be written.";
+
+// "gb2312, big5, ..., ttf": what the kind argument takes.
+QString KindList() {
+    QStringList names;
+    for (const ConvertKind kind : AllKinds()) names << KindName(kind);
+    return names.join(QStringLiteral(", "));
+}
 
 // Index of `text` in `names`, compared without case; -1 if absent.
 int IndexOf(const QString& text, const char* const* names, int count) {
@@ -67,7 +72,7 @@ bool ReadCode(const QString& text, bool start, int* code, CliError* error) {
 bool ReadKind(const QCommandLineParser& parser, ConvertOptions* options, CliError* error) {
     const QStringList positional = parser.positionalArguments();
     if (positional.size() < 2)
-        return Fail(error, QStringLiteral("kind"), QStringLiteral("missing; one of ") + kKindList);
+        return Fail(error, QStringLiteral("kind"), QStringLiteral("missing; one of ") + KindList());
     if (positional.size() > 2) {
         return Fail(error, QStringLiteral("arguments"),
                     QStringLiteral("unexpected '%1'").arg(positional.at(2)));
@@ -76,7 +81,7 @@ bool ReadKind(const QCommandLineParser& parser, ConvertOptions* options, CliErro
     if (!KindFromName(positional.at(1), &kind)) {
         return Fail(
             error, QStringLiteral("kind"),
-            QStringLiteral("unknown kind '%1'; one of %2").arg(positional.at(1), kKindList));
+            QStringLiteral("unknown kind '%1'; one of %2").arg(positional.at(1), KindList()));
     }
     options->request = ConvertRequest::Defaults(kind);
     return true;
@@ -228,8 +233,8 @@ void AddConvertOptions(QCommandLineParser& parser) {
         return KindName(kind) + QLatin1Char(' ') + HexCodeText(start ? r.start : r.end, 4);
     };
     QStringList starts, ends;
-    for (ConvertKind kind : {ConvertKind::Gb2312, ConvertKind::Big5, ConvertKind::Gbk,
-                             ConvertKind::Unicode, ConvertKind::Chip, ConvertKind::Ttf}) {
+    for (const ConvertKind kind : AllKinds()) {
+        if (DefaultRange(kind).start < 0) continue;  // the ASCII and string fonts
         starts << range(kind, true);
         ends << range(kind, false);
     }

@@ -65,6 +65,12 @@ int EncodingOf(ConvertKind kind) { return EntryOf(kind).encoding; }
 
 GlyphPlacement GlyphPlacementOf(ConvertKind kind) { return EntryOf(kind).glyphs; }
 
+QVector<ConvertKind> AllKinds() {
+    QVector<ConvertKind> kinds;
+    for (const KindEntry& entry : kKinds) kinds.append(entry.kind);
+    return kinds;
+}
+
 QString KindName(ConvertKind kind) { return QLatin1String(EntryOf(kind).name); }
 
 bool KindFromName(const QString& name, ConvertKind* kind) {

@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 #include "compress/font_compressor.h"
 #include "layout/chip_header.h"
@@ -30,7 +31,9 @@ int EncodingOf(ConvertKind kind);
 // Where the kind's file keeps its glyphs, which its compressed form follows.
 GlyphPlacement GlyphPlacementOf(ConvertKind kind);
 
+// Every kind, in this order: the names KindName gives them are
 // "gb2312", "big5", "gbk", "unicode", "ascii", "string", "chip", "ttf".
+QVector<ConvertKind> AllKinds();
 QString KindName(ConvertKind kind);
 bool KindFromName(const QString& name, ConvertKind* kind);  // case ignored
 bool IsHeaderKind(ConvertKind kind);  // a 108-byte font description, no glyphs
