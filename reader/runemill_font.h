@@ -273,8 +273,10 @@ rmf_status rmf_find_glyph(const rmf_font* font, uint16_t code, rmf_glyph* glyph)
  * until a lookup. A compressed file costs two more reads: bytes 9-13, then
  * its model, which the rmf_font keeps. RAM: the rmf_font (2,160 bytes with
  * arm-none-eabi-gcc, 84 when built with RMF_NO_COMPRESSED or
- * RMF_MODEL_BYTES=1) and, during the call, a 14-byte buffer on the stack. On failure *font is left with kind
- * RMF_KIND_NONE.
+ * RMF_MODEL_BYTES=1) and, during the call, a 14-byte buffer on the stack.
+ * A compressed file whose model does not fit the rmf_font (a reader built
+ * with a smaller RMF_MODEL_BYTES) gives RMF_BAD_ARGUMENT. On failure *font
+ * is left with kind RMF_KIND_NONE.
  */
 rmf_status rmf_open_read(rmf_font* font, rmf_read_fn read, void* context, size_t size,
                          unsigned cell_w_override, unsigned cell_h_override);
