@@ -5,23 +5,29 @@
 
 namespace runemill {
 
-// --- Header: magic, version, flags, then the uncompressed file's 9 bytes.
+// --- Header: magic, version, the index's length form, the model's grid,
+// then the uncompressed file's 9 bytes.
 constexpr char kCompressedMagic[2] = {'R', 'Z'};
-constexpr int kCompressedVersion = 1;
+constexpr int kCompressedVersion = 2;
 constexpr int kCompressedVersionOffset = 2;
-constexpr int kCompressedFlagsOffset = 3;
-constexpr int kCompressedFlagWideLengths = 0x01;  // index lengths are 2 bytes, else 1
-constexpr int kCompressedInnerHeaderOffset = 4;   // the 9 header bytes of the plain file
-constexpr int kCompressedModelOffset = 13;
-// Contexts of the model, four bits each (two a byte, even context high):
-// 1024 for 1bits, 1088 for the other formats.
-constexpr int kInkContexts = 1024;
-constexpr int kLevelContexts = 1088;
+constexpr int kCompressedLengthsOffset = 3;
+constexpr int kCompressedGridOffset = 4;
+constexpr int kCompressedInnerHeaderOffset = 5;  // the 9 header bytes of the plain file
+constexpr int kCompressedModelOffset = 14;
 
-// --- Index: one block per 16 glyphs, a 4-byte offset into the data, then per
-// glyph its length (1 or 2 bytes) and, in Unicode and string fonts, its width.
+// --- Index: one entry per 16 glyphs: a 4-byte offset into the data, a base,
+// the 16 lengths over the base, then in Unicode and string fonts the 16 width
+// bytes. Three forms: a 1-byte base and nibbles, a 2-byte base and bytes, a
+// 2-byte base and 2-byte values. A code shorter than its entry's base is
+// padded with zero bytes, which decode as the decoder reads past a code's end
+// anyway.
 constexpr int kCompressedBlockGlyphs = 16;
 constexpr int kCompressedBlockOffsetBytes = 4;
+struct LengthForm {
+    int baseBytes;
+    int fieldBits;
+};
+constexpr LengthForm kLengthForms[3] = {{1, 4}, {2, 8}, {2, 16}};
 
 // --- The binary arithmetic coder: 32-bit range, 12-bit probabilities.
 constexpr int kCoderProbabilityBits = 12;
@@ -30,30 +36,34 @@ constexpr int kCoderProbabilities[16] = {10,   41,   110,  233,  446,  745,  118
                                          2352, 2912, 3351, 3650, 3863, 3986, 4055, 4086};
 
 // --- Contexts. Neighbours outside the cell count as background. The ink
-// context (10 bits) is: bit 0 the pixel to the left (x-1, y), 1 above (x, y-1),
-// 2 above left, 3 above right, 4 two to the left, 5 two above, bits 6-7 the
-// column zone and bits 8-9 the row zone (zone of x: 0 for x < 2, 1 below W/2,
-// 2 below W-2, else 3). In 1bits a neighbour counts when it has ink; in the
-// other formats it counts when it is not background, and that context codes
-// "not background". A pixel that is not background then codes "full ink" in
-// context 1024 + (bits 0-4 of the neighbours' full-ink flags), and a level
-// between in the bits of (level - 1), MSB first: the first four in context
-// 1056 + their tree node (1..15), the later ones in 1072 + (bit index - 4).
+// context is: bit 0 the pixel to the left (x-1, y), 1 above (x, y-1), 2 above
+// left, 3 above right, 4 two to the left, 5 two above, then the pixel's
+// column band (x << gx) / W in bits 6.., then its row band (y << gy) / H:
+// the cell cut into 2^gx x 2^gy bands, the grid the writer picks per file.
+// In 1bits a neighbour counts when it has ink; in the other formats it counts
+// when it is not background, and that context codes "not background". A
+// pixel that is not background then codes "full ink" in context I + (bits
+// 0-4 of the neighbours' full-ink flags), where I = 64 << (gx + gy) is the
+// number of ink contexts, and a level between in the bits of (level - 1),
+// MSB first: the first four in context I + 32 + their tree node (1..15), the
+// later ones in I + 48 + (bit index - 4).
 struct Neighbour {
     int dx;
     int dy;
 };
 constexpr Neighbour kNeighbours[6] = {{-1, 0}, {0, -1}, {-1, -1}, {1, -1}, {-2, 0}, {0, -2}};
-constexpr int kZoneEdge = 2;
-constexpr int kFullContextBase = 1024;
+constexpr int kNeighbourBits = 6;
 constexpr int kFullNeighbours = 5;
-constexpr int kLevelTreeBase = 1056;
+constexpr int kFullContexts = 32;  // after the ink contexts
+constexpr int kLevelTreeOffset = 32;
 constexpr int kLevelTreeBits = 4;
-constexpr int kLevelLowBase = 1072;
+constexpr int kLevelLowOffset = 48;
+constexpr int kLevelContexts = 64;  // full-ink, tree and low-bit contexts of gray formats
+// The grid's bands: at most 16 a side and 64 in all, so that a model (with
+// the gray contexts) stays within 2,080 bytes, the room the C reader keeps.
+constexpr int kMaxGridShift = 4;
+constexpr int kMaxGridShifts = 6;
 
-// The zone of position p in a cell of `size` pixels.
-constexpr int ZoneOf(int p, int size) {
-    return p < kZoneEdge ? 0 : p < size / 2 ? 1 : p + kZoneEdge < size ? 2 : 3;
-}
+constexpr int InkContexts(int gridX, int gridY) { return 64 << (gridX + gridY); }
 
 }  // namespace runemill

@@ -118,6 +118,45 @@ void AppendLe(QByteArray* out, quint32 value, int bytes) {
     for (int i = 0; i < bytes; ++i) out->append(char((value >> (8 * i)) & 0xFF));
 }
 
+// The width byte of glyph g in a Unicode or string font (0 past the last).
+char WidthByte(const QByteArray& plain, const PlainLayout& layout, int g) {
+    if (g >= layout.count) return '\0';
+    if (layout.asciiBlock && g < kAsciiCount) return plain.at(kAsciiWidthsOffset + g);
+    return plain.at(int(layout.GlyphAt(g) - 1));
+}
+
+// The base of the lengths of the block starting at glyph `first` in `form`.
+int BlockBase(const QVector<QByteArray>& codes, int first, const LengthForm& form) {
+    int longest = 0;
+    for (int g = first; g < first + kCompressedBlockGlyphs && g < codes.size(); ++g)
+        longest = qMax(longest, codes[g].size());
+    return qMax(0, longest - ((1 << form.fieldBits) - 1));
+}
+
+// The length form that makes the file shortest, its padding included; -1
+// when a code is too long for every form.
+int ShortestLengthForm(const QVector<QByteArray>& codes) {
+    int chosen = -1;
+    qint64 shortest = 0;
+    for (int f = 0; f < 3; ++f) {
+        const LengthForm& form = kLengthForms[f];
+        qint64 bytes = 0;
+        bool fits = true;
+        for (int first = 0; first < codes.size(); first += kCompressedBlockGlyphs) {
+            const int base = BlockBase(codes, first, form);
+            fits = fits && base < 1 << (8 * form.baseBytes);
+            bytes += form.baseBytes + kCompressedBlockGlyphs * form.fieldBits / 8;
+            for (int g = first; g < first + kCompressedBlockGlyphs && g < codes.size(); ++g)
+                bytes += qMax(0, base - codes[g].size());
+        }
+        if (fits && (chosen < 0 || bytes < shortest)) {
+            chosen = f;
+            shortest = bytes;
+        }
+    }
+    return chosen;
+}
+
 }  // namespace
 
 bool IsCompressedFont(const QByteArray& bytes) { return MagicIs(bytes, kCompressedMagic); }
@@ -140,45 +179,53 @@ QByteArray CompressFont(const QByteArray& plain, const GlyphPlacement& placement
         }
         coder.Count(glyph);
     }
-    const QByteArray model = coder.Train(format == kFormat1Bit ? kInkContexts : kLevelContexts);
+    const QByteArray model = coder.Train(format != kFormat1Bit);
     QVector<QByteArray> codes(int(layout.count));
-    int longest = 0;
     for (int g = 0; g < codes.size(); ++g) {
         ReadLevels(bytes + layout.GlyphAt(g), format, width, height, &glyph);
         codes[g] = coder.Encode(glyph);
-        longest = qMax(longest, codes[g].size());
     }
-    const int lengthCode = longest <= 0xFF ? 0 : longest <= 0xFFFF ? 1 : 2;
-    const int lengthBytes = 1 << lengthCode;
+    const int formNumber = ShortestLengthForm(codes);
+    if (formNumber < 0) {
+        *problem = QStringLiteral("a glyph's code is too long for the index; keep this font plain");
+        return QByteArray();
+    }
+    const LengthForm& form = kLengthForms[formNumber];
 
     QByteArray out;
     out.append(kCompressedMagic, 2);
     out.append(char(kCompressedVersion));
-    out.append(char(lengthCode));
+    out.append(char(formNumber));
+    out.append(char(coder.Grid().Byte()));
     out.append(plain.left(kLibraryHeaderSize));
     out.append(model);
     if (layout.stringFont)
         out.append(plain.mid(kStringTableOffset, int(layout.count) * kStringCodeBytes));
     else if (!layout.recordWidths)
         out.append(plain.mid(kAsciiWidthsOffset, kAsciiCount));
-    quint32 offset = 0;
+    QByteArray data;
     for (int first = 0; first < codes.size(); first += kCompressedBlockGlyphs) {
-        AppendLe(&out, offset, kCompressedBlockOffsetBytes);
-        for (int g = first; g < first + kCompressedBlockGlyphs; ++g) {
-            const int length = g < codes.size() ? codes[g].size() : 0;
-            AppendLe(&out, quint32(length), lengthBytes);
-            offset += quint32(length);
-            if (layout.recordWidths) {
-                const qint64 widthAt = layout.GlyphAt(g) - 1;
-                const char widthByte = g >= codes.size() ? '\0'
-                                       : layout.asciiBlock && g < kAsciiCount
-                                           ? plain.at(kAsciiWidthsOffset + g)
-                                           : plain.at(int(widthAt));
-                out.append(widthByte);
-            }
+        AppendLe(&out, quint32(data.size()), kCompressedBlockOffsetBytes);
+        const int base = BlockBase(codes, first, form);
+        AppendLe(&out, quint32(base), form.baseBytes);
+        for (int k = 0; k < kCompressedBlockGlyphs; ++k) {
+            // Slots past the last glyph hold 0 and no code.
+            QByteArray code = codes.value(first + k);
+            if (first + k < codes.size() && code.size() < base)
+                code.append(QByteArray(base - code.size(), '\0'));
+            data.append(code);
+            const int over = qMax(0, code.size() - base);
+            if (form.fieldBits == 4 && k % 2 == 0)
+                out.append(char(over << 4));
+            else if (form.fieldBits == 4)
+                out[out.size() - 1] = char(uchar(out.at(out.size() - 1)) | over);
+            else
+                AppendLe(&out, quint32(over), form.fieldBits / 8);
         }
+        for (int g = first; layout.recordWidths && g < first + kCompressedBlockGlyphs; ++g)
+            out.append(WidthByte(plain, layout, g));
     }
-    for (const QByteArray& code : codes) out.append(code);
+    out.append(data);
     return out;
 }
 

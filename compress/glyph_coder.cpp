@@ -8,40 +8,64 @@ namespace runemill {
 
 namespace {
 
-// Calls decide(context, bit) for every decision of the glyph, in the order
-// the decoder makes them: pixels row by row, left to right.
-template <typename Decide>
-void ForEachDecision(const GlyphLevels& g, Decide decide) {
+// Calls ink(x, y, neighbours, bit) for the ink decision of every pixel, in
+// the order the decoder makes them (row by row, left to right), and
+// level(offset, bit) for the decisions of a gray pixel's level, offset
+// counted from the first context after the ink contexts.
+template <typename Ink, typename Level>
+void ForEachDecision(const GlyphLevels& g, Ink ink, Level level) {
     const int max = g.maxLevel;
     int bits = 0;  // max = 2^bits - 1
     while ((1 << (bits + 1)) <= max + 1) ++bits;
     for (int y = 0; y < g.height; ++y) {
-        const int rowZone = ZoneOf(y, g.height) << 8;
         for (int x = 0; x < g.width; ++x) {
-            const int level = g.At(x, y);
-            int context = rowZone | ZoneOf(x, g.width) << 6;
-            for (int i = 0; i < 6; ++i)
-                context |= (g.At(x + kNeighbours[i].dx, y + kNeighbours[i].dy) != 0) << i;
-            decide(context, level != 0);
-            if (level == 0 || max == 1) continue;
-            context = 0;
+            const int value = g.At(x, y);
+            int neighbours = 0;
+            for (int i = 0; i < kNeighbourBits; ++i)
+                neighbours |= (g.At(x + kNeighbours[i].dx, y + kNeighbours[i].dy) != 0) << i;
+            ink(x, y, neighbours, value != 0);
+            if (value == 0 || max == 1) continue;
+            int full = 0;
             for (int i = 0; i < kFullNeighbours; ++i)
-                context |= (g.At(x + kNeighbours[i].dx, y + kNeighbours[i].dy) == max) << i;
-            decide(kFullContextBase + context, level == max);
-            if (level == max) continue;
-            const int value = level - 1;
+                full |= (g.At(x + kNeighbours[i].dx, y + kNeighbours[i].dy) == max) << i;
+            level(full, value == max);
+            if (value == max) continue;
             int node = 1;
             for (int i = 0; i < bits; ++i) {
-                const int bit = (value >> (bits - 1 - i)) & 1;
+                const int bit = ((value - 1) >> (bits - 1 - i)) & 1;
                 if (i < kLevelTreeBits) {
-                    decide(kLevelTreeBase + node, bit);
+                    level(kLevelTreeOffset + node, bit);
                     node = node * 2 + bit;
                 } else {
-                    decide(kLevelLowBase + i - kLevelTreeBits, bit);
+                    level(kLevelLowOffset + i - kLevelTreeBits, bit);
                 }
             }
         }
     }
+}
+
+// The ink context of a pixel with these neighbours in the grid's band.
+int InkContext(const ContextGrid& grid, const GlyphLevels& g, int x, int y, int neighbours) {
+    const int column = int((int64_t(x) << grid.x) / g.width);
+    const int row = int((int64_t(y) << grid.y) / g.height);
+    return neighbours | column << kNeighbourBits | row << (kNeighbourBits + grid.x);
+}
+
+// Bits that coding these decisions takes at the model value that suits
+// them best; *value gets that value.
+double BestBits(uint64_t zeros, uint64_t ones, int* value) {
+    double best = 0;
+    *value = 7;
+    if (zeros + ones == 0) return 0;
+    for (int v = 0; v < 16; ++v) {
+        const double p0 = kCoderProbabilities[v] / 4096.0;
+        const double bits = -double(zeros) * std::log2(p0) - double(ones) * std::log2(1 - p0);
+        if (v == 0 || bits < best) {
+            best = bits;
+            *value = v;
+        }
+    }
+    return best;
 }
 
 // The binary arithmetic encoder whose decoder docs/file-formats.md gives:
@@ -101,36 +125,81 @@ class Encoder {
 
 }  // namespace
 
-void GlyphCoder::Count(const GlyphLevels& glyph) {
-    ForEachDecision(glyph, [this](int context, int bit) { ++(bit ? ones_ : zeros_)[context]; });
+GlyphCoder::GlyphCoder() {
+    for (int x = 0; x <= kMaxGridShift; ++x) {
+        for (int y = 0; y <= kMaxGridShift && x + y <= kMaxGridShifts; ++y) {
+            grids_.push_back({x, y});
+            inkCounts_.emplace_back(size_t(InkContexts(x, y)));
+        }
+    }
 }
 
-QByteArray GlyphCoder::Train(int contexts) {
-    QByteArray bytes(contexts / 2, '\0');
-    for (int c = 0; c < contexts; ++c) {
-        // The value whose probability codes this context's decisions shortest.
-        double best = 0;
-        int bestValue = 7;
-        for (int v = 0; v < 16; ++v) {
-            const double p0 = kCoderProbabilities[v] / 4096.0;
-            const double bits =
-                -double(zeros_[c]) * std::log2(p0) - double(ones_[c]) * std::log2(1 - p0);
-            if (v == 0 || bits < best) {
-                best = bits;
-                bestValue = v;
+void GlyphCoder::Count(const GlyphLevels& glyph) {
+    // Each pixel counts once in every grid: the band part of its context in
+    // each, worked out once per row and column.
+    const size_t grids = grids_.size();
+    std::vector<int> columns(size_t(glyph.width) * grids), rows(size_t(glyph.height) * grids);
+    for (size_t i = 0; i < grids; ++i) {
+        for (int x = 0; x < glyph.width; ++x)
+            columns[size_t(x) * grids + i] = InkContext(grids_[i], glyph, x, 0, 0);
+        for (int y = 0; y < glyph.height; ++y)
+            rows[size_t(y) * grids + i] = InkContext(grids_[i], glyph, 0, y, 0);
+    }
+    ForEachDecision(
+        glyph,
+        [&](int x, int y, int neighbours, int bit) {
+            const int* column = &columns[size_t(x) * grids];
+            const int* row = &rows[size_t(y) * grids];
+            for (size_t i = 0; i < grids; ++i) {
+                Counts& counts = inkCounts_[i][size_t(neighbours | column[i] | row[i])];
+                ++(bit ? counts.ones : counts.zeros);
             }
+        },
+        [&](int offset, int bit) {
+            ++(bit ? levelCounts_[offset].ones : levelCounts_[offset].zeros);
+        });
+}
+
+QByteArray GlyphCoder::Train(bool grayLevels) {
+    const int levelContexts = grayLevels ? kLevelContexts : 0;
+    double shortest = 0;
+    size_t chosen = 0;
+    for (size_t i = 0; i < grids_.size(); ++i) {
+        int value = 0;
+        double bits = 4.0 * (inkCounts_[i].size() + size_t(levelContexts));
+        for (const Counts& counts : inkCounts_[i])
+            bits += BestBits(counts.zeros, counts.ones, &value);
+        if (i == 0 || bits < shortest) {
+            shortest = bits;
+            chosen = i;
         }
-        model_[c] = uint8_t(bestValue);
-        bytes[c / 2] = char(uchar(bytes.at(c / 2)) | (c % 2 ? bestValue : bestValue << 4));
+    }
+    grid_ = grids_[chosen];
+    std::vector<Counts> counts = inkCounts_[chosen];
+    counts.insert(counts.end(), levelCounts_.begin(), levelCounts_.begin() + levelContexts);
+    model_.assign(counts.size(), 0);
+    QByteArray bytes(int(counts.size() / 2), '\0');
+    for (size_t c = 0; c < counts.size(); ++c) {
+        int value = 0;
+        BestBits(counts[c].zeros, counts[c].ones, &value);
+        model_[c] = uint8_t(value);
+        bytes[int(c / 2)] = char(uchar(bytes.at(int(c / 2))) | (c % 2 ? value : value << 4));
     }
     return bytes;
 }
 
 QByteArray GlyphCoder::Encode(const GlyphLevels& glyph) const {
     Encoder encoder;
-    ForEachDecision(glyph, [&](int context, int bit) {
-        encoder.Code(bit, kCoderProbabilities[model_[context]]);
-    });
+    const size_t levelBase = size_t(InkContexts(grid_.x, grid_.y));
+    ForEachDecision(
+        glyph,
+        [&](int x, int y, int neighbours, int bit) {
+            const int context = InkContext(grid_, glyph, x, y, neighbours);
+            encoder.Code(bit, kCoderProbabilities[model_[size_t(context)]]);
+        },
+        [&](int offset, int bit) {
+            encoder.Code(bit, kCoderProbabilities[model_[levelBase + size_t(offset)]]);
+        });
     return encoder.Finish();
 }
 

@@ -22,20 +22,38 @@ struct GlyphLevels {
     }
 };
 
+// The cell cut into 2^x columns by 2^y rows of bands.
+struct ContextGrid {
+    int x = 0;
+    int y = 0;
+
+    int Byte() const { return x << 4 | y; }
+};
+
 class GlyphCoder {
   public:
-    // Adds a glyph's decisions to the counts the model is trained on.
+    GlyphCoder();
+    // Adds a glyph's decisions to the counts the model is trained on, for
+    // every grid the model may use.
     void Count(const GlyphLevels& glyph);
-    // Picks the model value of each of `contexts` contexts from the counts;
-    // returns the model as the file stores it (two a byte, even context high).
-    QByteArray Train(int contexts);
+    // Picks the grid whose model codes the counted decisions shortest, the
+    // model's own bytes included, then each context's value; returns the
+    // model as the file stores it (two values a byte, even context high).
+    QByteArray Train(bool grayLevels);
+    ContextGrid Grid() const { return grid_; }
     // The coded bytes of a glyph (after Train); a blank glyph gives none.
     QByteArray Encode(const GlyphLevels& glyph) const;
 
   private:
-    std::array<uint64_t, 1088> zeros_{};
-    std::array<uint64_t, 1088> ones_{};
-    std::array<uint8_t, 1088> model_{};
+    struct Counts {
+        uint64_t zeros = 0;
+        uint64_t ones = 0;
+    };
+    std::vector<ContextGrid> grids_;
+    std::vector<std::vector<Counts>> inkCounts_;  // per grid
+    std::array<Counts, 64> levelCounts_{};
+    ContextGrid grid_;
+    std::vector<uint8_t> model_;
 };
 
 }  // namespace runemill

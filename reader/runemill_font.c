@@ -246,36 +246,53 @@ static rmf_status open_checked(rmf_font* font, const uint8_t* data, size_t size,
     return RMF_OK;
 }
 
-/* A compressed file: "RZ", version, flags, the plain file's 9-byte header,
- * the model, the ASCII widths or the code table, the index, the codes. */
-#define RMF_RZ_HEADER 13u
-#define RMF_RZ_MODEL 13u
+/* A compressed file: "RZ", version 2, the index's length form, the model's
+ * grid, the plain file's 9-byte header, the model, the ASCII widths or the
+ * code table, the index, the codes. */
+#define RMF_RZ_HEADER 14u
+#define RMF_RZ_MODEL 14u
 #define RMF_RZ_BLOCK 16u
 
-static size_t model_bytes(rmf_format format) { return format == RMF_FORMAT_1BIT ? 512u : 544u; }
+/* Contexts of the model: 64 neighbour patterns in each of the grid's
+ * 2^(gx + gy) bands, then 64 for the levels of gray formats. */
+static size_t ink_contexts(const rmf_font* font) {
+    return (size_t)64u << (font->grid_x + font->grid_y);
+}
+
+static size_t model_bytes(const rmf_font* font) {
+    return (ink_contexts(font) + (font->format == RMF_FORMAT_1BIT ? 0u : 64u)) / 2u;
+}
 
 static rmf_status open_compressed(rmf_font* font, const uint8_t* head, size_t size, unsigned w_over,
                                   unsigned h_over) {
     int ok = 1;
-    size_t glyphs, tables, entry, at;
+    size_t glyphs, tables, at;
+    unsigned grid_x, grid_y;
     rmf_status status;
     if (size < RMF_RZ_HEADER) return RMF_TRUNCATED;
-    if (head[2] != 1u || head[3] > 2u) return RMF_CORRUPT;
-    status = open_checked(font, head + 4, RMF_LIB_HEADER, w_over, h_over, 1);
+    grid_x = head[4] >> 4;
+    grid_y = head[4] & 15u;
+    if (head[2] != 2u || head[3] > 2u || grid_x > 4u || grid_y > 4u || grid_x + grid_y > 6u)
+        return RMF_CORRUPT;
+    status = open_checked(font, head + 5, RMF_LIB_HEADER, w_over, h_over, 1);
     if (status != RMF_OK) return status;
-    font->kind = kind_of_magic(head[4], head[5]);
+    font->kind = kind_of_magic(head[5], head[6]);
     glyphs = font->code_count + (font->kind == RMF_KIND_STRING ? 0u : RMF_ASCII_COUNT);
-    font->length_bytes = (uint8_t)(1u << head[3]);
+    font->grid_x = (uint8_t)grid_x;
+    font->grid_y = (uint8_t)grid_y;
+    font->length_form = head[3];
     font->index_widths = (uint8_t)(font->kind == RMF_KIND_UNICODE || font->kind == RMF_KIND_STRING);
-    at = RMF_RZ_MODEL + model_bytes(font->format);
+    at = RMF_RZ_MODEL + model_bytes(font);
     font->table_at = at;
     if (!font->index_widths) font->widths_at = at;
     tables = font->kind == RMF_KIND_STRING ? 2u * font->code_count
                                            : (font->index_widths ? 0u : RMF_ASCII_COUNT);
     font->index_at = at + tables;
-    entry = 4u + RMF_RZ_BLOCK * (font->length_bytes + font->index_widths);
+    font->entry_bytes =
+        4u + (head[3] ? 2u : 1u) + (8u << head[3]) + RMF_RZ_BLOCK * font->index_widths;
     font->data_at = add_size(
-        font->index_at, mul_size((glyphs + RMF_RZ_BLOCK - 1u) / RMF_RZ_BLOCK, entry, &ok), &ok);
+        font->index_at,
+        mul_size((glyphs + RMF_RZ_BLOCK - 1u) / RMF_RZ_BLOCK, font->entry_bytes, &ok), &ok);
     font->compressed = 1;
     font->plain_size = expected_length(font, &ok);
     if (!ok || font->data_at > size) {
@@ -329,11 +346,13 @@ rmf_status rmf_open_read(rmf_font* font, rmf_read_fn read, void* context, size_t
     if (status == RMF_OK) {
         font->read = read;
         font->context = context;
-        if (RMF_COMPRESSED && font->compressed &&
-            read(context, RMF_RZ_MODEL, font->model, model_bytes(font->format)) !=
-                model_bytes(font->format)) {
-            memset(font, 0, sizeof *font);
-            return RMF_READ_ERROR;
+        if (RMF_COMPRESSED && font->compressed) {
+            if (model_bytes(font) > RMF_MODEL_BYTES)
+                status = RMF_BAD_ARGUMENT;
+            else if (read(context, RMF_RZ_MODEL, font->model, model_bytes(font)) !=
+                     model_bytes(font))
+                status = RMF_READ_ERROR;
+            if (status != RMF_OK) memset(font, 0, sizeof *font);
         }
     }
     return status;
@@ -354,12 +373,15 @@ static rmf_status fetch(const rmf_font* font, size_t offset, size_t length, uint
     return RMF_OK;
 }
 
-/* Bytes of the string font's code table read at a time. */
-#define RMF_TABLE_CHUNK 32u
+/* The one buffer of a lookup, RMF_SCRATCH bytes: the string font's code
+ * table goes through it, RMF_TABLE_CODES codes a read; so do a compressed
+ * glyph's index entry (at most 4 + 2 + 32 bytes) and then its code. */
+#define RMF_SCRATCH 38u
+#define RMF_TABLE_CODES 16u
 
 /* The glyph number of code: the ASCII block's 95 glyphs first (libraries
  * and the ASCII font), then the records in file order. */
-static rmf_status locate(const rmf_font* font, uint16_t code, size_t* number) {
+static rmf_status locate(const rmf_font* font, uint16_t code, size_t* number, uint8_t* chunk) {
     size_t ascii = font->kind == RMF_KIND_STRING ? 0u : RMF_ASCII_COUNT;
 
     switch (font->kind) {
@@ -377,13 +399,12 @@ static rmf_status locate(const rmf_font* font, uint16_t code, size_t* number) {
             /* The table keeps each code once, at its first occurrence;
              * searching from the start also returns the first entry of a
              * hand-made table that repeats a code. */
-            uint8_t chunk[RMF_TABLE_CHUNK];
             size_t i = 0;
             while (i < font->code_count) {
                 const uint8_t* table;
                 size_t k, n = font->code_count - i;
                 rmf_status status;
-                if (n > RMF_TABLE_CHUNK / 2u) n = RMF_TABLE_CHUNK / 2u;
+                if (n > RMF_TABLE_CODES) n = RMF_TABLE_CODES;
                 status = fetch(font, font->table_at + 2u * i, 2u * n, chunk, &table);
                 if (status != RMF_OK) return status;
                 for (k = 0; k < n; ++k, ++i) {
@@ -428,17 +449,16 @@ static rmf_status locate(const rmf_font* font, uint16_t code, size_t* number) {
 /* P(decision = 0) in 1/4096 of each model value. */
 static const uint16_t rmf_probability[16] = {10,   41,   110,  233,  446,  745,  1184, 1744,
                                              2352, 2912, 3351, 3650, 3863, 3986, 4055, 4086};
-#define RMF_CODE_CHUNK 16u
 
 typedef struct rmf_coder {
     const rmf_font* font;
     const uint8_t* model;
     const uint8_t* bytes; /* the rest of the current chunk */
     size_t at, end;       /* next code byte to fetch; end of the glyph's code */
-    size_t avail;         /* bytes left at `bytes` */
     uint32_t range, code;
-    rmf_status status;
-    uint8_t chunk[RMF_CODE_CHUNK];
+    uint8_t* chunk; /* RMF_SCRATCH bytes */
+    uint8_t avail;  /* bytes left at `bytes` (at most RMF_SCRATCH) */
+    uint8_t status; /* an rmf_status */
 } rmf_coder;
 
 /* The next byte of the glyph's code; 0 past its end. */
@@ -446,14 +466,14 @@ static unsigned next_byte(rmf_coder* c) {
     if (c->avail == 0u) {
         size_t n = c->end - c->at;
         if (n == 0u) return 0u;
-        if (n > RMF_CODE_CHUNK) n = RMF_CODE_CHUNK;
-        c->status = fetch(c->font, c->at, n, c->chunk, &c->bytes);
+        if (n > RMF_SCRATCH) n = RMF_SCRATCH;
+        c->status = (uint8_t)fetch(c->font, c->at, n, c->chunk, &c->bytes);
         if (c->status != RMF_OK) {
             c->end = c->at;
             return 0u;
         }
         c->at += n;
-        c->avail = n;
+        c->avail = (uint8_t)n;
     }
     --c->avail;
     return *c->bytes++;
@@ -486,23 +506,16 @@ static unsigned level_at(const rmf_font* font, const uint8_t* row, unsigned x) {
            ((1u << (1u << shift)) - 1u);
 }
 
-/* The zone of position p in a cell of `size` pixels (half = size / 2). */
-static unsigned zone_of(unsigned p, unsigned size, unsigned half) {
-    return p < 2u ? 0u : p < half ? 1u : p + 2u < size ? 2u : 3u;
-}
-
 /* Decodes the glyph whose code is `length` bytes at `at` into out. */
-static rmf_status decode_glyph(const rmf_font* font, size_t at, size_t length, uint8_t* out) {
+static rmf_status decode_glyph(const rmf_font* font, size_t at, size_t length, uint8_t* out,
+                               uint8_t* scratch) {
     static const uint8_t max_of[5] = {1u, 3u, 15u, 255u, 15u};
     unsigned max = max_of[font->format];
-    unsigned bits = font->format == RMF_FORMAT_2BIT   ? 2u
-                    : font->format == RMF_FORMAT_8BIT ? 8u
-                                                      : 4u;
-    unsigned half_width = font->width / 2u;
     unsigned x, y, i;
     rmf_coder c;
     memset(&c, 0, sizeof c);
     c.font = font;
+    c.chunk = scratch;
     c.model = font->data != NULL ? font->data + RMF_RZ_MODEL : font->model;
     c.at = at;
     c.end = at + length;
@@ -513,21 +526,20 @@ static rmf_status decode_glyph(const rmf_font* font, size_t at, size_t length, u
         uint8_t* row = out + (size_t)y * font->row_bytes;
         const uint8_t* above = y >= 1u ? row - font->row_bytes : NULL;
         const uint8_t* above2 = y >= 2u ? row - 2u * font->row_bytes : NULL;
-        unsigned row_zone = zone_of(y, font->height, font->height / 2u) << 8;
-        /* Which neighbours are not background, slid along the row: w, ww the
-         * pixels one and two to the left, nw, n, ne those above. */
-        unsigned w = 0, ww = 0, nw = 0;
-        unsigned n = level_at(font, above, 0) != 0u;
-        unsigned ne = level_at(font, above, 1) != 0u;
+        unsigned row_band = (unsigned)(((size_t)y << font->grid_y) / font->height)
+                            << (6u + font->grid_x);
+        /* Which neighbours are not background, slid along the row in the
+         * bits of the context: 0 left, 1 above, 2 above left, 3 above right,
+         * 4 two to the left. */
+        unsigned near = (level_at(font, above, 0) != 0u) << 1 | (level_at(font, above, 1) != 0u)
+                                                                    << 3;
         for (x = 0; x < font->width; ++x) {
-            unsigned context = row_zone | zone_of(x, font->width, half_width) << 6 | w | n << 1 |
-                               nw << 2 | ne << 3 | ww << 4 | (level_at(font, above2, x) != 0u) << 5;
+            unsigned context = row_band |
+                               (unsigned)(((size_t)x << font->grid_x) / font->width) << 6 | near |
+                               (level_at(font, above2, x) != 0u) << 5;
             unsigned level = decode_bit(&c, context) ? max : 0u;
-            ww = w;
-            w = level != 0u;
-            nw = n;
-            n = ne;
-            ne = level_at(font, above, x + 2u) != 0u;
+            near = (level != 0u) | (near >> 2 & 2u) | (near << 1 & 4u) | (near << 4 & 16u) |
+                   (level_at(font, above, x + 2u) != 0u) << 3;
             if (level == 0u) continue;
             if (max > 1u) {
                 context = (level_at(font, row, x - 1u) == max) |
@@ -535,11 +547,13 @@ static rmf_status decode_glyph(const rmf_font* font, size_t at, size_t length, u
                           (level_at(font, above, x - 1u) == max) << 2 |
                           (level_at(font, above, x + 1u) == max) << 3 |
                           (level_at(font, row, x - 2u) == max) << 4;
-                if (!decode_bit(&c, 1024u + context)) {
-                    unsigned node = 1u;
+                unsigned levels = (unsigned)ink_contexts(font);
+                if (!decode_bit(&c, levels + context)) {
+                    /* 2, 8 or 4 bits (1 + the value is the level) */
+                    unsigned bits = max == 3u ? 2u : max == 255u ? 8u : 4u, node = 1u;
                     level = 0;
                     for (i = 0; i < bits; ++i) {
-                        unsigned bit = decode_bit(&c, i < 4u ? 1056u + node : 1068u + i);
+                        unsigned bit = decode_bit(&c, levels + (i < 4u ? 32u + node : 44u + i));
                         node = 2u * node + bit;
                         level = 2u * level + bit;
                     }
@@ -555,42 +569,33 @@ static rmf_status decode_glyph(const rmf_font* font, size_t at, size_t length, u
             }
         }
     }
-    return c.status;
+    return (rmf_status)c.status;
 }
 
-/* Reads the index entry of glyph `number`: where its code starts (*at) and
- * its length; *width gets the width byte the index holds (Unicode and string
- * fonts). */
+/* Reads the offset and lengths of the index entry of glyph `number` (one
+ * read into scratch): where its code starts (*code_at) and its length. */
 static rmf_status index_entry(const rmf_font* font, size_t number, size_t* code_at,
-                              size_t* code_length, const uint8_t** width, uint8_t* width_byte) {
-    uint8_t chunk[RMF_TABLE_CHUNK];
+                              size_t* code_length, uint8_t* scratch) {
     const uint8_t* p;
-    size_t per = (size_t)font->length_bytes + font->index_widths;
-    size_t at = font->index_at + (number / RMF_RZ_BLOCK) * (4u + RMF_RZ_BLOCK * per);
-    size_t k = number % RMF_RZ_BLOCK, i = 0, offset, length = 0;
+    unsigned form = font->length_form, base_bytes = form ? 2u : 1u;
+    size_t k = number % RMF_RZ_BLOCK, i, offset, length = 0;
     int ok = 1;
-    rmf_status status = fetch(font, at, 4u, chunk, &p);
+    rmf_status status = fetch(font, font->index_at + (number / RMF_RZ_BLOCK) * font->entry_bytes,
+                              4u + base_bytes + (8u << form), scratch, &p);
     if (status != RMF_OK) return status;
     offset = (size_t)read_le16(p) | (size_t)read_le16(p + 2) << 16;
-    at += 4u;
-    while (i <= k) {
-        size_t n = k + 1u - i, j, b;
-        if (n > RMF_TABLE_CHUNK / per) n = RMF_TABLE_CHUNK / per;
-        status = fetch(font, at, n * per, chunk, &p);
-        if (status != RMF_OK) return status;
-        at += n * per;
-        for (j = 0; j < n; ++j, ++i, p += per) {
-            offset = add_size(offset, length, &ok);
-            for (length = 0, b = font->length_bytes; b > 0u; --b) length = length << 8 | p[b - 1u];
-            if (font->index_widths) {
-                *width_byte = p[per - 1u];
-                *width = width_byte;
-            }
-        }
+    p += 4u + base_bytes;
+    for (i = 0; i <= k; ++i) {
+        /* the base, then what the glyph's nibble, byte or 2 bytes add */
+        offset = add_size(offset, length, &ok);
+        length = form == 0u   ? (p[i / 2u] >> ((i & 1u) ? 0u : 4u)) & 15u
+                 : form == 1u ? p[i]
+                              : read_le16(p + 2u * i);
+        length += form ? read_le16(p - 2) : p[-1];
     }
-    at = add_size(font->data_at, offset, &ok);
-    if (!ok || at > font->size || font->size - at < length) return RMF_CORRUPT;
-    *code_at = at;
+    offset = add_size(font->data_at, offset, &ok);
+    if (!ok || offset > font->size || font->size - offset < length) return RMF_CORRUPT;
+    *code_at = offset;
     *code_length = length;
     return RMF_OK;
 }
@@ -606,6 +611,7 @@ static rmf_status find(const rmf_font* font, uint16_t code, rmf_glyph* glyph, ui
     const uint8_t* bits = NULL;
     const uint8_t* width = NULL;
     uint8_t width_byte = 0;
+    uint8_t scratch[RMF_SCRATCH];
     rmf_status status;
     if (font == NULL || glyph == NULL) return RMF_BAD_ARGUMENT;
     memset(glyph, 0, sizeof *glyph);
@@ -614,7 +620,7 @@ static rmf_status find(const rmf_font* font, uint16_t code, rmf_glyph* glyph, ui
     if (font->compressed && buffer == NULL) return RMF_BAD_ARGUMENT;
     s = font->glyph_bytes;
 
-    status = locate(font, code, &number);
+    status = locate(font, code, &number, scratch);
     if (status != RMF_OK) return status;
     if (font->kind != RMF_KIND_STRING && number < RMF_ASCII_COUNT) {
         bits_at = RMF_ASCII_GLYPHS + number * s;
@@ -629,9 +635,12 @@ static rmf_status find(const rmf_font* font, uint16_t code, rmf_glyph* glyph, ui
     }
     if (RMF_COMPRESSED && font->compressed) {
         size_t length = 0;
-        if (font->index_widths) width_at = 0; /* the index holds it */
-        status = index_entry(font, number, &bits_at, &length, &width, &width_byte);
-        if (status == RMF_OK) status = decode_glyph(font, bits_at, length, buffer);
+        /* Unicode and string fonts: the width bytes end the index entry */
+        if (font->index_widths)
+            width_at = font->index_at + (number / RMF_RZ_BLOCK + 1u) * font->entry_bytes -
+                       RMF_RZ_BLOCK + number % RMF_RZ_BLOCK;
+        status = index_entry(font, number, &bits_at, &length, scratch);
+        if (status == RMF_OK) status = decode_glyph(font, bits_at, length, buffer, scratch);
         bits = buffer;
     }
     if (status == RMF_OK && width_at != 0u) status = fetch(font, width_at, 1u, &width_byte, &width);

@@ -133,14 +133,20 @@ typedef enum rmf_format {
 #define RMF_FLAG_UNDERLINE 0x02u
 #define RMF_FLAG_BOLD 0x04u
 
-/* Bytes of the largest model of a compressed file (1088 contexts, 4 bits
- * each). A firmware that reads plain files only can build the reader with
- * -DRMF_NO_COMPRESSED: compressed files are then refused (RMF_BAD_MAGIC),
- * the decoder is left out and the rmf_font keeps no room for a model. */
+/* Room in the rmf_font for the model of a compressed file opened with
+ * rmf_open_read: by default the largest model (4160 contexts, 4 bits each).
+ * A font in memory (rmf_open) is decoded with the model in place, so a
+ * firmware that opens compressed files only that way can build with
+ * -DRMF_MODEL_BYTES=1; rmf_open_read then refuses a compressed file whose
+ * model does not fit with RMF_BAD_ARGUMENT. A firmware that reads plain
+ * files only can build with -DRMF_NO_COMPRESSED: compressed files are then
+ * refused (RMF_BAD_MAGIC), the decoder is left out and the rmf_font keeps no
+ * room for a model. */
 #ifdef RMF_NO_COMPRESSED
+#undef RMF_MODEL_BYTES
 #define RMF_MODEL_BYTES 1u
-#else
-#define RMF_MODEL_BYTES 544u
+#elif !defined(RMF_MODEL_BYTES)
+#define RMF_MODEL_BYTES 2080u
 #endif
 
 /* An opened font. Filled by rmf_open or rmf_open_read; treat every field
@@ -168,8 +174,11 @@ typedef struct rmf_font {
     /* A compressed file ("RZ", docs/file-formats.md): */
     uint8_t compressed;             /* 1 for a compressed file */
     size_t plain_size;              /* length of the plain file (= size when plain) */
-    uint8_t length_bytes;           /* bytes of a glyph's length in the index */
+    uint8_t length_form;            /* the index's lengths: a base plus a
+                                     * nibble (0), byte (1) or 2 bytes (2) */
     uint8_t index_widths;           /* 1 when the index holds each glyph's width */
+    uint8_t grid_x, grid_y;         /* the model's bands: 2^grid_x x 2^grid_y */
+    size_t entry_bytes;             /* bytes of an index entry (16 glyphs) */
     size_t index_at;                /* the index */
     size_t data_at;                 /* the coded glyphs */
     uint8_t model[RMF_MODEL_BYTES]; /* the model of a compressed file opened
@@ -261,11 +270,13 @@ rmf_status rmf_find_glyph(const rmf_font* font, uint16_t code, rmf_glyph* glyph)
  * Reads once: the first 9 bytes of the file (fewer when the file is shorter;
  * nothing when it is shorter than 2 bytes). The rmf_font keeps what it needs
  * of them; nothing else is kept and the read function is not called again
- * until a lookup. A compressed file costs two more reads: bytes 9-12, then
- * its model, which the rmf_font keeps. RAM: the rmf_font (620 bytes with
- * arm-none-eabi-gcc, 80 when built with RMF_NO_COMPRESSED) and, during the
- * call, a 13-byte buffer on the stack. On failure *font is left with kind
- * RMF_KIND_NONE.
+ * until a lookup. A compressed file costs two more reads: bytes 9-13, then
+ * its model, which the rmf_font keeps. RAM: the rmf_font (2,160 bytes with
+ * arm-none-eabi-gcc, 84 when built with RMF_NO_COMPRESSED or
+ * RMF_MODEL_BYTES=1) and, during the call, a 14-byte buffer on the stack.
+ * A compressed file whose model does not fit the rmf_font (a reader built
+ * with a smaller RMF_MODEL_BYTES) gives RMF_BAD_ARGUMENT. On failure *font
+ * is left with kind RMF_KIND_NONE.
  */
 rmf_status rmf_open_read(rmf_font* font, rmf_read_fn read, void* context, size_t size,
                          unsigned cell_w_override, unsigned cell_h_override);

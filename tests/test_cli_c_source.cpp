@@ -100,8 +100,8 @@ class TestCliCSource : public QObject {
         for (const QString& out : {source, bin})
             QCOMPARE(Run({"ascii", "--width", "8", "--height", "8", "--compress", "-o", out}), 0);
         const QByteArray bytes = ReadAll(bin);
-        QVERIFY(bytes.startsWith("RZ\x01"));
-        QVERIFY(ReadAll(source).contains(QString("const uint8_t z[%1] = {\n    0x52, 0x5a, 0x01,")
+        QVERIFY(bytes.startsWith("RZ\x02"));
+        QVERIFY(ReadAll(source).contains(QString("const uint8_t z[%1] = {\n    0x52, 0x5a, 0x02,")
                                              .arg(bytes.size())
                                              .toLatin1()));
     }

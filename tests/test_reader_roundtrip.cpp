@@ -62,18 +62,25 @@ QByteArray DecodeFromThePage(const QByteArray& f, int g, int n, int w, int h, in
         for (int k = bytes - 1; k >= 0; --k) v = v << 8 | at(i + k);
         return v;
     };
-    const QByteArray magic = f.mid(4, 2);
-    const int format = at(12), model = format == 0 ? 512 : 544, b = 1 << at(3);
+    const QByteArray magic = f.mid(5, 2);
+    const int format = at(13), form = at(3), gx = at(4) >> 4, gy = at(4) & 15;
+    const int inks = 64 << (gx + gy), model = (inks + (format == 0 ? 0 : 64)) / 2;
     const bool widths = magic == "un" || magic == "SS";
-    const qint64 table = magic == "SS" ? 2 * le(8, 2) : widths ? 0 : 95;
-    const qint64 index = 13 + model + table, e = 4 + 16 * (b + (widths ? 1 : 0));
-    const qint64 entry = index + g / 16 * e;
+    const qint64 table = magic == "SS" ? 2 * le(9, 2) : widths ? 0 : 95;
+    const int baseBytes = form == 0 ? 1 : 2, fieldBits = 4 << form;
+    const qint64 index = 14 + model + table, e = 4 + baseBytes + 2 * fieldBits + (widths ? 16 : 0);
+    const qint64 entry = index + g / 16 * e, base = le(entry + 4, baseBytes);
+    const auto field = [&](int k) {
+        const qint64 at4 = entry + 4 + baseBytes;
+        return fieldBits == 4 ? (at(at4 + k / 2) >> (k % 2 ? 0 : 4)) & 15
+                              : le(at4 + k * fieldBits / 8, fieldBits / 8);
+    };
     qint64 code = index + (n + 15) / 16 * e + le(entry, 4), length = 0;
     for (int k = 0; k <= g % 16; ++k) {
         code += length;
-        length = le(entry + 4 + k * (b + widths), b);
-        *width = widths ? at(entry + 4 + k * (b + 1) + b) : g < 95 ? at(13 + model + g) : -1;
+        length = base + field(k);
     }
+    *width = widths ? at(entry + e - 16 + g % 16) : g < 95 ? at(14 + model + g) : -1;
     quint32 range = 0xFFFFFFFF, value = 0;
     qint64 next = 0;
     const auto byte = [&] { return next < length ? at(code + next++) : (++next, 0); };
@@ -81,7 +88,7 @@ QByteArray DecodeFromThePage(const QByteArray& f, int g, int n, int w, int h, in
     const int probability[16] = {10,   41,   110,  233,  446,  745,  1184, 1744,
                                  2352, 2912, 3351, 3650, 3863, 3986, 4055, 4086};
     const auto decide = [&](int c) {
-        const quint32 bound = (range >> 12) * probability[(at(13 + c / 2) >> (c % 2 ? 0 : 4)) & 15];
+        const quint32 bound = (range >> 12) * probability[(at(14 + c / 2) >> (c % 2 ? 0 : 4)) & 15];
         const int bit = value >= bound;
         value -= bit ? bound : 0;
         range = bit ? range - bound : bound;
@@ -93,21 +100,18 @@ QByteArray DecodeFromThePage(const QByteArray& f, int g, int n, int w, int h, in
                                                                                   : 4;
     QVector<int> level(w * h);
     const auto lv = [&](int x, int y) { return x < 0 || y < 0 || x >= w ? 0 : level[y * w + x]; };
-    const auto zone = [](int p, int size) {
-        return p < 2 ? 0 : p < size / 2 ? 1 : p + 2 < size ? 2 : 3;
-    };
     const int dx[6] = {-1, 0, -1, 1, -2, 0}, dy[6] = {0, -1, -1, -1, 0, -2};
     for (int y = 0; y < h; ++y) {
         for (int x = 0; x < w; ++x) {
-            int c = zone(x, w) << 6 | zone(y, h) << 8, f = 0;
+            int c = 64 * ((x << gx) / w + (1 << gx) * ((y << gy) / h)), f = 0;
             for (int i = 0; i < 6; ++i) c |= (lv(x + dx[i], y + dy[i]) > 0) << i;
             for (int i = 0; i < 5; ++i) f |= (lv(x + dx[i], y + dy[i]) == max) << i;
             if (!decide(c)) continue;
             int v = max;
-            if (max > 1 && !decide(1024 + f)) {
+            if (max > 1 && !decide(inks + f)) {
                 int node = 1;
                 for (int i = v = 0; i < bits; ++i) {
-                    const int bit = decide(i < 4 ? 1056 + node : 1068 + i);
+                    const int bit = decide(inks + (i < 4 ? 32 + node : 44 + i));
                     node = 2 * node + bit;
                     v = 2 * v + bit;
                 }
@@ -275,6 +279,76 @@ class ReaderRoundTripTest : public QObject {
                          bits);
                 QCOMPARE(width, glyph.has_width_byte ? int(glyph.width_byte) : -1);
             }
+        }
+    }
+
+    // Each of the index's three length forms, forced by glyphs of noise (8bits, 24 x 24: codes
+    // of about 600 bytes) beside shorter ones: every glyph and width decodes as the plain file
+    // has it.
+    void everyLengthFormReadsBack_data() {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<int>("size");
+        QTest::addColumn<int>("oddNoise");  // bytes of noise in odd glyphs; -1: no noise
+        QTest::addColumn<int>("form");
+        QTest::newRow("nibbles: drawn glyphs") << 0 << 16 << -1 << 0;
+        QTest::newRow("bytes over a base above 255: 100 bytes apart") << 3 << 24 << 476 << 1;
+        QTest::newRow("2 bytes: beside blank glyphs") << 3 << 24 << 0 << 2;
+    }
+    void everyLengthFormReadsBack() {
+        QFETCH(int, format);
+        QFETCH(int, size);
+        QFETCH(int, oddNoise);
+        QFETCH(int, form);
+        ConvertRequest request = ConvertRequest::Defaults(ConvertKind::Unicode);
+        request.startCode = 0x4E00;
+        request.endCode = 0x4E2F;
+        request.width = request.height = size;
+        request.pixFormat = PixelFormat(format);
+        ConvertJob job(request);
+        Refusal refusal = job.Prepare();
+        QVector<int> widths;
+        QByteArray file = job.Run(1, ConvertJob::Progress(), &widths, &refusal);
+        QVERIFY2(!file.isEmpty(), qPrintable(refusal.text));
+        rmf_font plain;
+        rmf_glyph glyph;
+        QCOMPARE(rmf_open(&plain, reinterpret_cast<const uint8_t*>(file.constData()),
+                          size_t(file.size()), 0, 0),
+                 RMF_OK);
+        const int count = 95 + request.endCode - request.startCode + 1;
+        const auto codeOf = [](int number) {
+            return uint16_t(number < 95 ? 0x20 + number : 0x4E00 + number - 95);
+        };
+        quint32 noise = 12345;
+        for (int number = 0; oddNoise >= 0 && number < count; ++number) {
+            QCOMPARE(rmf_find_glyph(&plain, codeOf(number), &glyph), RMF_OK);
+            char* bits = file.data() + (glyph.bits - reinterpret_cast<const uint8_t*>(file.data()));
+            for (size_t i = 0; i < glyph.size; ++i) {
+                noise = noise * 1103515245u + 12345u;
+                bits[i] = number % 2 && int(i) >= oddNoise ? '\0' : char(noise >> 24);
+            }
+        }
+        QString problem;
+        const QByteArray packed =
+            CompressFont(file, GlyphPlacementOf(ConvertKind::Unicode), size, size, &problem);
+        QVERIFY2(packed.startsWith("RZ"), qPrintable(problem));
+        QCOMPARE(int(packed.at(3)), form);
+        rmf_font compressed;
+        QCOMPARE(rmf_open_read(&compressed, ReadBytes, const_cast<QByteArray*>(&packed),
+                               size_t(packed.size()), 0, 0),
+                 RMF_OK);
+        QByteArray bits(int(plain.glyph_bytes), '\0');
+        for (int number = 0; number < count; ++number) {
+            const uint16_t code = codeOf(number);
+            QCOMPARE(rmf_find_glyph(&plain, code, &glyph), RMF_OK);
+            const QByteArray expected(reinterpret_cast<const char*>(glyph.bits), int(glyph.size));
+            const int expectedWidth = glyph.width_byte;
+            QCOMPARE(rmf_read_glyph(&compressed, code, &glyph, Bytes(bits), size_t(bits.size())),
+                     RMF_OK);
+            QVERIFY2(bits == expected, qPrintable(QString::number(code, 16)));
+            QCOMPARE(int(glyph.width_byte), expectedWidth);
+            int width = -1;
+            QCOMPARE(DecodeFromThePage(packed, number, count, size, size, &width), expected);
+            QCOMPARE(width, expectedWidth);
         }
     }
 

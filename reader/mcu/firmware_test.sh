@@ -62,15 +62,23 @@ printf 'AB\346\261\211A\345\255\227' >"$work/text.txt"
 convert string string --text "$work/text.txt" --width 16 --height 16 --point-size 12 --y0 -5
 run_bin string 0041="3 reads, 41 bytes" 5B57="3 reads, 41 bytes"
 
-# Compressed, GB2312 B0A1..B0A4 in 16 x 16 1bits: the 95 ASCII widths at 525,
-# index entries of 4 + 16 bytes from 620, glyph g in entry g / 16. A lookup
-# reads the entry's offset, its lengths up to the glyph's, the code 16 bytes at
-# a time and, for an ASCII glyph, its width byte.
-spi_line() {  # spi_line NAME GLYPH: the reads of glyph number GLYPH
-    entry=$((620 + $1 / 16 * 20))
-    length=$(od -An -tu1 -j$((entry + 4 + $1 % 16)) -N1 "$work/$name.bin" | tr -d ' ')
-    ascii=$(($1 < 95))
-    echo "$((2 + (length + 15) / 16 + ascii)) reads, $((4 + $1 % 16 + 1 + length + ascii)) bytes"
+# Compressed, GB2312 B0A1..B0A4 in 16 x 16 1bits: the model of 64 << (gx + gy)
+# contexts (grid byte 4) from 14, the 95 ASCII widths after it, then index
+# entries of 13 bytes (length form 0: offset, base, 16 nibbles), glyph g in
+# entry g / 16. A lookup reads the entry, the code 38 bytes at a time and, for
+# an ASCII glyph, its width byte.
+byte_at() { od -An -tu1 -j"$1" -N1 "$work/$name.bin" | tr -d ' '; }
+spi_line() {  # spi_line GLYPH: the reads of glyph number GLYPH
+    local grid entry nibbles length ascii=$(($1 < 95))
+    if [ "$(byte_at 3)" != 0 ]; then
+        echo "length form $(byte_at 3), not 0"
+        return
+    fi
+    grid=$(byte_at 4)
+    entry=$((14 + (64 << ((grid >> 4) + (grid & 15))) / 2 + 95 + $1 / 16 * 13))
+    nibbles=$(byte_at $((entry + 5 + $1 % 16 / 2)))
+    length=$(($(byte_at $((entry + 4))) + (nibbles >> ($1 % 2 ? 0 : 4) & 15)))
+    echo "$((1 + (length + 37) / 38 + ascii)) reads, $((13 + length + ascii)) bytes"
 }
 name=gb2312_rz
 convert $name gb2312 --from B0A1 --to B0A4 --width 16 --height 16 --point-size 12 --y0 -5 --compress
