@@ -19,8 +19,8 @@ struct GlyphPlacement {
 
 // Compresses the complete file `plain` of a kind whose glyphs are placed as
 // `placement` says, cell width x height in pixels. Returns an empty array and
-// sets *problem when the kind has no glyphs (a 108-byte header) or the
-// length of `plain` does not match its header.
+// sets *problem when it cannot, e.g. for a kind without glyphs (a 108-byte
+// header) or a `plain` whose length does not match its header.
 QByteArray CompressFont(const QByteArray& plain, const GlyphPlacement& placement, int width,
                         int height, QString* problem);
 
