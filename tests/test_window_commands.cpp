@@ -243,10 +243,12 @@ class WindowCommandsTest : public QObject, private WindowFixture {
         run(c.command, target, text);
         limit.rlim_cur = RLIM_INFINITY;
         setrlimit(RLIMIT_FSIZE, &limit);
-        QStringList expected;
+        QStringList expected, shown = answerer->messages();
         for (const QString& m : c.messages)
             expected << (m.contains("%1") ? m.arg(m.contains("UTF-8") ? text : target) : m);
-        QCOMPARE(answerer->messages(), expected);
+        // The file dialog returns "dir/./name" as given or cleaned, depending on when its
+        // folder finished loading.
+        QCOMPARE(shown.replaceInStrings("/./", "/"), expected.replaceInStrings("/./", "/"));
         QCOMPARE(answerer->fileDialogs().size(), c.dialogs);
         QCOMPARE(ReadAll(path("old.bin")), QByteArray("old"));
         if (c.text) QCOMPARE(ReadAll(text), QByteArray(c.text));
