@@ -15,8 +15,9 @@ echo 'QT.global_private.disabled_features = system-zlib' > "$qt/mkspecs/qmodule.
 echo 'QT.core.enabled_features = cborstreamwriter regularexpression doubleconversion' > "$qt/mkspecs/modules/qt_lib_core.pri"
 echo 'QT.gui_private.enabled_features = harfbuzz png jpeg freetype system-freetype textmarkdownreader' \
     > "$qt/mkspecs/modules/qt_lib_gui_private.pri"
-echo "g++ -static main.obj -o runemill.exe $qt/lib/libQt5Widgets.a -lkernel32 -lstdc++" > "$work/link.txt"
-echo "g++ -static main.obj -o runemill-cli.exe -lbrotlidec" > "$work/link-unknown.txt"
+echo "g++ -static main.obj -o runemill.exe librunemill_window.a ../render/librunemill_render.a \
+    $qt/lib/libQt5Widgets.a -lkernel32 -lstdc++" > "$work/link.txt"
+echo "g++ -static main.obj -o runemill-cli.exe libbrotlidec.a" > "$work/link-unknown.txt"
 grep -vx '== md4c' "$1/windows/NOTICES.txt" > "$work/no-md4c.txt"
 
 status=0

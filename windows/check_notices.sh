@@ -34,6 +34,7 @@ linked_section() {  # linked_section <library name without lib and .a>
         stdc++ | gcc | gcc_eh | gcc_s | quadmath | ssp) echo "GCC runtime" ;;
         pthread | winpthread | mingw32 | mingwex | moldname | msvcrt | ucrt* | m) echo "MinGW-w64 runtime and winpthreads" ;;
         Qt5* | q*) echo Qt ;;  # Qt's modules and plugins (qwindows, qoffscreen, qico, ...)
+        runemill_*) echo Runemill ;;  # our own static libraries (core, window, reader, ...)
         *) [[ $WINDOWS_LIBS == *" ${1,,} "* ]] || echo "UNKNOWN $1" ;;
     esac
 }
@@ -49,7 +50,7 @@ prl_files=$(find "$qt/lib" "$qt/plugins" -name '*.prl' 2>/dev/null || true)
 [ -n "$prl_files" ] || { echo "check_notices: no .prl files under $qt/lib: not a static Qt" >&2; exit 1; }
 # shellcheck disable=SC2086
 libraries=$( (sed -n 's/^QMAKE_PRL_LIBS *= *//p' $prl_files; cat "$@" </dev/null) | tr ' ' '\n' |
-    sed -n -e 's/^-l\(.*\)/\1/p' -e 's/^.*\/lib\([^/]*\)\.a$/\1/p' | sort -u)
+    sed -n -e 's/^-l\(.*\)/\1/p' -e 's/^\(.*\/\)\{0,1\}lib\([^/]*\)\.a$/\2/p' | sort -u)
 while read -r library; do
     [ -n "$library" ] || continue
     section=$(linked_section "$library")
