@@ -59,6 +59,7 @@ struct KindDescription {
     const char* headerText;  // what a 108-byte header stores at byte 9; null for the others
     StartLog log;
     const char* completion;  // the message a finished run shows
+    const char* help;        // runemill-cli's help on it; kinds in a row with one text share a line
 };
 
 // The row of `kind`; the first row for a value the table does not hold.
