@@ -193,6 +193,7 @@ void FontPlan::AppendRecord(int code, const QString& text, qint64* widthOffset) 
     *widthOffset += kUnicodeRecordWidthBytes + bytesPerGlyph_;
 }
 
+// One record per UTF-16 unit of the range.
 void FontPlan::AddCodeRecords() {
     qint64 widthOffset = recordsOffset_;
     for (int code = startCode_; code <= endCode_; ++code)

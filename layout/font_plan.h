@@ -37,7 +37,8 @@ struct GlyphSlot {
 class FontPlan {
   public:
     // A library (GB2312, BIG5, GBK, Unicode) or the ASCII font (which ignores
-    // the codes). Checks the range in the window's order and wording, then
+    // the codes), laid out as the kind table's row of `kind` places its
+    // glyphs and rows. Checks the range in the window's order and wording, then
     // the cell and the size; on failure returns an invalid plan and sets *refusal.
     // The string font and the headers give an invalid plan and no refusal.
     // Texts are decoded with the encoding's codec; where Qt has none they are
