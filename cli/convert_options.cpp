@@ -3,6 +3,7 @@
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QThread>
+#include <algorithm>
 #include <climits>
 
 #include "cli/c_source.h"
@@ -17,18 +18,34 @@ namespace {
 
 constexpr int kMaxPointSize = 100000;
 
-const char kDescription[] =
+const char kIntroduction[] =
     "Writes the font files of the Runemill window from a build script, byte for byte\n"
     "as the window writes them with the same settings. Every default is the window's\n"
-    "state right after start.\n"
-    "\n"
-    "Kinds:\n"
-    "  gb2312, big5, gbk, unicode  a library (Convert all with that encoding)\n"
-    "  ascii                       the variable-width ASCII font (Convert ASCII)\n"
-    "  string                      the characters of a UTF-8 text file (Convert string)\n"
-    "  chip, ttf                   the 108-byte font chip or TTF header; appended to -o\n"
-    "\n"
-    "Exit status: 0 done, 1 bad input, 2 the output could not be written.";
+    "state right after start.\n";
+const char kExitStatus[] = "Exit status: 0 done, 1 bad input, 2 the output could not be written.";
+
+// "Kinds:" and a line per help text of the kind table: the names of the
+// kinds that share it (neighbours in the table), then the text in a column.
+QString KindsParagraph() {
+    QStringList names;
+    QStringList texts;
+    for (const KindDescription& kind : KindTable()) {
+        const QString text = QLatin1String(kind.help);
+        if (!texts.isEmpty() && texts.last() == text) {
+            names.last() += QStringLiteral(", ") + QLatin1String(kind.name);
+        } else {
+            names << QLatin1String(kind.name);
+            texts << text;
+        }
+    }
+    int width = 0;
+    for (const QString& name : names) width = std::max(width, int(name.size()));
+    QString paragraph = QStringLiteral("Kinds:\n");
+    for (int i = 0; i < names.size(); ++i)
+        paragraph += QStringLiteral("  ") + names.at(i).leftJustified(width + 2) + texts.at(i) +
+                     QLatin1Char('\n');
+    return paragraph;
+}
 
 // "gb2312, big5, ..., ttf": what the kind argument takes.
 QString KindList() {
@@ -238,7 +255,9 @@ void AddConvertOptions(QCommandLineParser& parser) {
         starts << range(kind, true);
         ends << range(kind, false);
     }
-    parser.setApplicationDescription(QString::fromLatin1(kDescription));
+    parser.setApplicationDescription(QString::fromLatin1(kIntroduction) + QLatin1Char('\n') +
+                                     KindsParagraph() + QLatin1Char('\n') +
+                                     QString::fromLatin1(kExitStatus));
     parser.addPositionalArgument(QStringLiteral("convert"), QStringLiteral("The command."),
                                  QStringLiteral("convert"));
     parser.addPositionalArgument(QStringLiteral("kind"),

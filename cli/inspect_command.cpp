@@ -173,6 +173,9 @@ bool IsHeader(const rmf_font& font) {
     return font.kind == RMF_KIND_CHIP || font.kind == RMF_KIND_TTF;
 }
 
+// The kind as the C reader tells it from the magic, not looked up in the kind
+// table from the file's bytes: inspect shows what the reader made of a file,
+// so a reader that mistook a kind must show here.
 QString KindText(rmf_kind kind) {
     switch (kind) {
         case RMF_KIND_GB2312:

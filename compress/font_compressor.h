@@ -6,16 +6,9 @@
 #include <QByteArray>
 #include <QString>
 
-namespace runemill {
+#include "layout/kind_table.h"
 
-// Where the plain file of a kind keeps its glyphs, and so what its compressed
-// form keeps besides them: a column of the kind table (convert_request.cpp).
-struct GlyphPlacement {
-    bool asciiBlock = false;    // 95 width bytes and 95 glyphs after the header
-    bool records = false;       // one glyph per code after the ASCII block or code table
-    bool recordWidths = false;  // a width byte in front of each record's glyph
-    bool codeTable = false;     // a count, a tag and the codes after the header (string font)
-};
+namespace runemill {
 
 // Compresses the complete file `plain` of a kind whose glyphs are placed as
 // `placement` says, cell width x height in pixels. Returns an empty array and

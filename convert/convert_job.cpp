@@ -26,11 +26,11 @@ Refusal ConvertJob::Prepare() {
     if (IsHeaderKind(kind)) {
         if (Refusal refusal = CodecRefusal(kind)) return refusal;
         const ChipHeaderFields fields = request_.HeaderFields();
-        header_ = kind == ConvertKind::Ttf ? TtfFontHeader(fields) : ChipFontHeader(fields);
+        header_ = ChipFontHeader(fields, kind);
         return Refusal();
     }
     Refusal refusal;
-    plan_ = kind == ConvertKind::String
+    plan_ = GlyphPlacementOf(kind).codeTable
                 ? FontPlan::ForString(request_.Cell(), request_.text, &refusal)
                 : FontPlan::ForLibrary(kind, request_.Cell(), request_.startCode, request_.endCode,
                                        &refusal);
@@ -48,9 +48,10 @@ QStringList ConvertJob::StartLines() const {
             return {MaxPageLine(start, end)};
         case StartLog::UnicodeRange:
             return UnicodeLines(start, end);
-        case StartLog::Header:
-            return ChipHeaderLines(request_.HeaderFields(), header_,
-                                   request_.kind == ConvertKind::Ttf);
+        case StartLog::ChipHeader:
+            return ChipHeaderLines(request_.HeaderFields(), header_, false);
+        case StartLog::TtfHeader:
+            return ChipHeaderLines(request_.HeaderFields(), header_, true);
         case StartLog::None:
             break;
     }
@@ -58,8 +59,9 @@ QStringList ConvertJob::StartLines() const {
 }
 
 QStringList ConvertJob::FinalLines(const QVector<int>& widths) const {
-    if (request_.kind != ConvertKind::Gbk) return StartLines();
     // The width list, a C initialiser, replaces the whole log.
+    const RowLayout* rows = DescriptionOf(request_.kind).rows;
+    if (!rows || !rows->listsWidths) return StartLines();
     GbkWidthList list;
     for (int i = 0; i < plan_.slotCount() && i < widths.size(); ++i)
         list.AddIfListed(plan_, plan_.slot(i), widths.at(i));

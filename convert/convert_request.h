@@ -8,45 +8,14 @@
 #include <QStringList>
 #include <QVector>
 
-#include "compress/font_compressor.h"
 #include "layout/chip_header.h"
-#include "layout/convert_kind.h"
 #include "layout/font_plan.h"
+#include "layout/kind_table.h"
 #include "layout/layout_constants.h"
 #include "render/glyph_drawer.h"
 #include "render/start_values.h"
 
 namespace runemill {
-
-struct CodeRange {
-    int start = -1;  // -1: the kind has no code range
-    int end = -1;
-};
-
-// The range the code fields hold when the kind's encoding is chosen; the
-// two headers read the fields as they are at start-up (the GB2312 range).
-CodeRange DefaultRange(ConvertKind kind);
-// The Encoding a library's codes decode with; -1 for the other kinds.
-int EncodingOf(ConvertKind kind);
-// Where the kind's file keeps its glyphs, which its compressed form follows.
-GlyphPlacement GlyphPlacementOf(ConvertKind kind);
-
-// Every kind, in this order: the names KindName gives them are
-// "gb2312", "big5", "gbk", "unicode", "ascii", "string", "chip", "ttf".
-QVector<ConvertKind> AllKinds();
-QString KindName(ConvertKind kind);
-bool KindFromName(const QString& name, ConvertKind* kind);  // case ignored
-bool IsHeaderKind(ConvertKind kind);  // a 108-byte font description, no glyphs
-
-// The lines the log opens a run with: the GB2312 page line, the BIG5 and GBK
-// page bounds, the Unicode start, end and count, the header's fields; none.
-enum class StartLog { None, Page, MaxPage, UnicodeRange, Header };
-StartLog StartLogOf(ConvertKind kind);
-// "GB2312 Font Lib ok", ..., "Font bin ok".
-QString CompletionTextOf(ConvertKind kind);
-// The library the window's encoding combo box chooses at `index`; GB2312
-// for an index it does not list.
-ConvertKind KindOfEncoding(int index);
 
 struct ConvertRequest {
     ConvertKind kind = ConvertKind::Gb2312;

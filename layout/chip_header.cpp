@@ -27,14 +27,14 @@ void PutText(uchar* out, const QByteArray& text, int maxBytes) {
 
 }  // namespace
 
-QByteArray ChipFontHeader(const ChipHeaderFields& fields, ChipHeaderKind kind) {
+QByteArray ChipFontHeader(const ChipHeaderFields& fields, ConvertKind kind) {
     QTextCodec* codec = QTextCodec::codecForName("gbk");
     if (!codec) return QByteArray();
 
     uchar out[kChipHeaderSize];
     std::memset(out, kChipHeaderFill, sizeof out);
-    const bool ttf = kind == ChipHeaderKind::Ttf;
-    const char* magic = ttf ? kTtfMagic : kChipMagic;
+    const KindDescription& description = DescriptionOf(kind);
+    const char* magic = description.magic;
     out[0] = uchar(magic[0]);
     out[1] = uchar(magic[1]);
     out[2] = uchar(fields.width & 0xFF);
@@ -43,8 +43,7 @@ QByteArray ChipFontHeader(const ChipHeaderFields& fields, ChipHeaderKind kind) {
     PutLe16(out + 6, fields.endCode);
     out[8] = uchar(NormalizePixelFormat(fields.pixFormat));
 
-    const QByteArray text =
-        codec->fromUnicode(QString::fromLatin1(ttf ? kTtfHeaderText : kChipPartNumber));
+    const QByteArray text = codec->fromUnicode(QString::fromLatin1(description.headerText));
     PutText(out + kChipTextOffset, text, kChipTextMaxBytes);
 
     uchar flags = kChipFlagsBase;
@@ -65,10 +64,6 @@ QByteArray ChipFontHeader(const ChipHeaderFields& fields, ChipHeaderKind kind) {
     return QByteArray(reinterpret_cast<const char*>(out), kChipHeaderSize);
 }
 
-QByteArray TtfFontHeader(const ChipHeaderFields& fields) {
-    return ChipFontHeader(fields, ChipHeaderKind::Ttf);
-}
-
 QString AppendHeaderProblem(const QString& path) {
     const QFileInfo info(path);
     if (!info.isFile() || info.size() == 0) return QString();
@@ -79,7 +74,9 @@ QString AppendHeaderProblem(const QString& path) {
     if (!file.open(QIODevice::ReadOnly)) return QString();  // the append reports it
     for (qint64 at = 0; at < info.size(); at += kChipHeaderSize) {
         const QByteArray magic = file.seek(at) ? file.read(2) : QByteArray();
-        if (magic != QByteArray(kChipMagic, 2) && magic != QByteArray(kTtfMagic, 2))
+        ConvertKind kind;
+        if (magic.size() != 2 || !KindFromMagic(magic.at(0), magic.at(1), &kind) ||
+            !IsHeaderKind(kind))
             return problem.arg(path);
     }
     return QString();

@@ -5,13 +5,12 @@
 #include <QByteArray>
 #include <QString>
 
+#include "layout/kind_table.h"
 #include "layout/layout_constants.h"
 #include "render/packers.h"
 #include "render/start_values.h"
 
 namespace runemill {
-
-enum class ChipHeaderKind { FontChip, Ttf };
 
 // The settings a header describes, read from the window by its caller.
 struct ChipHeaderFields {
@@ -29,11 +28,11 @@ struct ChipHeaderFields {
     QString family;
 };
 
-// 108 bytes: 0xFF everywhere but the fields. Texts are encoded with the "gbk"
-// codec; without it the result is empty and the caller reports that.
-QByteArray ChipFontHeader(const ChipHeaderFields& fields,
-                          ChipHeaderKind kind = ChipHeaderKind::FontChip);
-QByteArray TtfFontHeader(const ChipHeaderFields& fields);
+// The 108 bytes of the header kind `kind` (chip or ttf): 0xFF everywhere but
+// the fields; its magic and text come from the kind table. Texts are encoded
+// with the "gbk" codec; without it the result is empty and the caller
+// reports that.
+QByteArray ChipFontHeader(const ChipHeaderFields& fields, ConvertKind kind);
 
 // Why a header must not be appended to the file at `path`, or an empty string:
 // a regular file that is not made of whole headers only (each 108 bytes that

@@ -15,21 +15,6 @@
 
 namespace runemill {
 
-// A two-byte row holds the cells [lowFirst, lowFirst + lowCount) and then
-// [highFirst, highFirst + highCount), with no gap between the two runs.
-struct FontPlan::RowLayout {
-    int encoding;
-    const char* magic;
-    int minStart;
-    int maxEnd;
-    int lowFirst;
-    int lowCount;
-    int highFirst;
-    int highCount;
-    bool fullWidthRowLeft;  // row 0xA3 is drawn left-aligned
-    bool listsWidths;       // row 0xA3 cells >= 0xA0 are measured for the width list
-};
-
 namespace {
 
 void PutLe16(uchar* out, int value) { qToLittleEndian(quint16(value), out); }
@@ -41,82 +26,42 @@ void PutMagic(uchar* out, const char* magic) {
 
 }  // namespace
 
-const FontPlan::RowLayout* FontPlan::RowLayoutOf(ConvertKind kind) {
-    static const RowLayout gb2312 = {kEncodingGb2312,
-                                     kGb2312Magic,
-                                     kGb2312MinStart,
-                                     kGb2312MaxEnd,
-                                     kGb2312FirstCell,
-                                     kGb2312CellsPerRow,
-                                     0,
-                                     0,
-                                     true,
-                                     false};
-    static const RowLayout big5 = {kEncodingBig5,
-                                   kBig5Magic,
-                                   kBig5MinStart,
-                                   kBig5MaxEnd,
-                                   kBig5LowFirstCell,
-                                   kBig5LowCellCount,
-                                   kBig5HighFirstCell,
-                                   kBig5CellsPerRow - kBig5LowCellCount,
-                                   false,
-                                   false};
-    static const RowLayout gbk = {kEncodingGbk,
-                                  kGbkMagic,
-                                  kGbkMinStart,
-                                  kGbkMaxEnd,
-                                  kGbkLowFirstCell,
-                                  kGbkLowCellCount,
-                                  kGbkHighFirstCell,
-                                  kGbkCellsPerRow - kGbkLowCellCount,
-                                  true,
-                                  true};
-    switch (kind) {
-        case ConvertKind::Gb2312:
-            return &gb2312;
-        case ConvertKind::Big5:
-            return &big5;
-        case ConvertKind::Gbk:
-            return &gbk;
-        default:
-            return nullptr;
-    }
-}
-
 int FontPlan::spaceWidth() const { return cell_.width / std::max(cell_.spaceDivisor, 1); }
 
 FontPlan FontPlan::ForLibrary(ConvertKind kind, const CellSettings& cell, int startCode,
                               int endCode, Refusal* refusalOut) {
     if (refusalOut) *refusalOut = Refusal();
+    const KindDescription& description = DescriptionOf(kind);
+    // The string font is planned by ForString; a header has no plan.
+    if (!description.glyphs.asciiBlock) return FontPlan();
     FontPlan plan;
     plan.kind_ = kind;
     plan.cell_ = cell;
     plan.cell_.pixFormat = NormalizePixelFormat(cell.pixFormat);
 
-    const RowLayout* layout = RowLayoutOf(kind);
+    const RowLayout* rows = description.rows;
     Refusal refusal;
-    if (layout) {
+    if (rows) {
         // Start before end, as the window reports them; whole rows are written.
-        if (startCode < layout->minStart) {
-            refusal = Refusal::CodeOutOfRange(true, layout->minStart);
-        } else if (endCode > layout->maxEnd) {
-            refusal = Refusal::CodeOutOfRange(false, layout->maxEnd);
+        if (startCode < rows->limits.start) {
+            refusal = Refusal::CodeOutOfRange(true, rows->limits.start);
+        } else if (endCode > rows->limits.end) {
+            refusal = Refusal::CodeOutOfRange(false, rows->limits.end);
         } else if (endCode < startCode) {
             refusal = Refusal::StartAfterEndCode();
         } else {
             plan.startCode_ = startCode;
             plan.endCode_ = endCode;
             plan.rows_ = (endCode >> 8) - (startCode >> 8) + 1;
-            plan.cellsPerRow_ = layout->lowCount + layout->highCount;
+            plan.cellsPerRow_ = rows->cellsPerRow();
+            plan.records_ = plan.rows_ * plan.cellsPerRow_;
         }
-    } else if (kind == ConvertKind::Unicode) {
-        // Codes are unsigned 16-bit values.
+    } else if (description.glyphs.records) {
+        // One record per code; codes are unsigned 16-bit values.
         plan.startCode_ = startCode & 0xFFFF;
         plan.endCode_ = endCode & 0xFFFF;
         if (plan.startCode_ > plan.endCode_) refusal = Refusal::StartAfterEndCode();
-    } else if (kind != ConvertKind::Ascii) {
-        return FontPlan();  // the string font is planned by ForString; a header has no plan
+        plan.records_ = plan.endCode_ - plan.startCode_ + 1;
     }
     if (refusal) {
         if (refusalOut) *refusalOut = refusal;
@@ -125,10 +70,10 @@ FontPlan FontPlan::ForLibrary(ConvertKind kind, const CellSettings& cell, int st
     if (!plan.CheckCellAndSize(refusalOut)) return FontPlan();
 
     plan.AddAsciiBlock();
-    if (layout) {
-        plan.AddTwoByteRows(*layout);
-    } else if (kind == ConvertKind::Unicode) {
-        plan.AddUnicodeRecords();
+    if (rows) {
+        plan.AddTwoByteRows(*rows);
+    } else if (description.glyphs.records) {
+        plan.AddCodeRecords();
     }
     plan.valid_ = true;
     return plan;
@@ -149,6 +94,7 @@ FontPlan FontPlan::ForString(const CellSettings& cell, const QString& text, Refu
         seen[unit] = true;
         plan.units_.append(unit);
     }
+    plan.records_ = plan.units_.size();
     if (plan.units_.isEmpty()) return FontPlan();  // nothing to write, nothing to report
     if (!plan.CheckCellAndSize(refusal)) return FontPlan();
 
@@ -175,30 +121,14 @@ bool FontPlan::CheckCellAndSize(Refusal* refusalOut) {
     bytesPerGlyph_ = BytesPerGlyph(cell_.pixFormat, cell_.width, cell_.height);
     bool tooLarge = bytesPerGlyph_ > kMaxFileSize;
     if (!tooLarge) {
-        const qint64 s = bytesPerGlyph_;
-        const qint64 asciiBlockEnd = kAsciiGlyphsOffset + kAsciiCount * s;
-        switch (kind_) {
-            case ConvertKind::Gb2312:
-            case ConvertKind::Big5:
-            case ConvertKind::Gbk:
-                fileSize_ = asciiBlockEnd + qint64(rows_) * cellsPerRow_ * s;
-                break;
-            case ConvertKind::Unicode:
-                fileSize_ = asciiBlockEnd +
-                            (qint64(endCode_) - startCode_ + 1) * (kUnicodeRecordWidthBytes + s);
-                break;
-            case ConvertKind::Ascii:
-                fileSize_ = asciiBlockEnd;
-                break;
-            case ConvertKind::String:
-                fileSize_ =
-                    kStringTableOffset +
-                    qint64(units_.size()) * (kStringCodeBytes + kUnicodeRecordWidthBytes + s);
-                break;
-            case ConvertKind::Chip:
-            case ConvertKind::Ttf:
-                break;  // never planned
-        }
+        // The records follow the ASCII block, or the string font's code table.
+        const GlyphPlacement& glyphs = DescriptionOf(kind_).glyphs;
+        recordsOffset_ = glyphs.asciiBlock
+                             ? kAsciiGlyphsOffset + kAsciiCount * bytesPerGlyph_
+                             : kStringTableOffset + qint64(records_) * kStringCodeBytes;
+        const qint64 recordBytes =
+            (glyphs.recordWidths ? kUnicodeRecordWidthBytes : 0) + bytesPerGlyph_;
+        fileSize_ = recordsOffset_ + records_ * recordBytes;
         tooLarge = fileSize_ > kMaxFileSize;
     }
     if (tooLarge) {
@@ -210,9 +140,7 @@ bool FontPlan::CheckCellAndSize(Refusal* refusalOut) {
 }
 
 void FontPlan::AddAsciiBlock() {
-    const int encodingSlots =
-        kind_ == ConvertKind::Unicode ? endCode_ - startCode_ + 1 : rows_ * cellsPerRow_;
-    slots_.reserve(kAsciiCount + encodingSlots);
+    slots_.reserve(kAsciiCount + records_);
     asciiSlots_ = kAsciiCount;
     for (int i = 0; i < kAsciiCount; ++i) {
         GlyphSlot slot;
@@ -228,13 +156,13 @@ void FontPlan::AddAsciiBlock() {
 }
 
 void FontPlan::AddTwoByteRows(const RowLayout& layout) {
-    QTextCodec* codec = CodecFor(layout.encoding);
+    QTextCodec* codec = CodecFor(DescriptionOf(kind_).encoding);
     int cells[kGbkCellsPerRow];  // GBK has the widest rows
     int cellCount = 0;
     for (int c = 0; c < layout.lowCount; ++c) cells[cellCount++] = layout.lowFirst + c;
     for (int c = 0; c < layout.highCount; ++c) cells[cellCount++] = layout.highFirst + c;
 
-    qint64 glyphOffset = kAsciiGlyphsOffset + kAsciiCount * bytesPerGlyph_;
+    qint64 glyphOffset = recordsOffset_;
     const int firstRow = startCode_ >> 8;
     for (int row = firstRow; row < firstRow + rows_; ++row) {
         const bool fullWidthRow = row == kFullWidthRow;
@@ -265,49 +193,30 @@ void FontPlan::AppendRecord(int code, const QString& text, qint64* widthOffset) 
     *widthOffset += kUnicodeRecordWidthBytes + bytesPerGlyph_;
 }
 
-void FontPlan::AddUnicodeRecords() {
-    qint64 widthOffset = kAsciiGlyphsOffset + kAsciiCount * bytesPerGlyph_;
+// One record per UTF-16 unit of the range.
+void FontPlan::AddCodeRecords() {
+    qint64 widthOffset = recordsOffset_;
     for (int code = startCode_; code <= endCode_; ++code)
         AppendRecord(code, CodeToChar(kEncodingUnicode, code), &widthOffset);  // code 0 draws ""
 }
 
 void FontPlan::AddStringRecords() {
-    const int count = units_.size();
-    slots_.reserve(count);
-    qint64 widthOffset = kStringTableOffset + qint64(kStringCodeBytes) * count;
+    slots_.reserve(records_);
+    qint64 widthOffset = recordsOffset_;
     // A space is drawn like any other unit.
-    for (int k = 0; k < count; ++k)
+    for (int k = 0; k < records_; ++k)
         AppendRecord(units_.at(k), QString(QChar(units_.at(k))), &widthOffset);
 }
 
 void FontPlan::WriteFixedBytes(uchar* out) const {
     if (!valid_) return;
-    const char* magic = nullptr;
-    switch (kind_) {
-        case ConvertKind::Gb2312:
-        case ConvertKind::Big5:
-        case ConvertKind::Gbk:
-            magic = RowLayoutOf(kind_)->magic;
-            break;
-        case ConvertKind::Unicode:
-            magic = kUnicodeMagic;
-            break;
-        case ConvertKind::Ascii:
-            magic = kAsciiMagic;
-            break;
-        case ConvertKind::String:
-            magic = kStringMagic;
-            break;
-        case ConvertKind::Chip:
-        case ConvertKind::Ttf:
-            return;  // never planned
-    }
-    PutMagic(out + kHeaderMagicOffset, magic);
+    const KindDescription& description = DescriptionOf(kind_);
+    PutMagic(out + kHeaderMagicOffset, description.magic);
     out[kHeaderWidthOffset] = uchar(cell_.width & 0xFF);
     out[kHeaderHeightOffset] = uchar(cell_.height & 0xFF);
     out[kHeaderPixFormatOffset] = uchar(cell_.pixFormat);
 
-    if (kind_ == ConvertKind::String) {
+    if (description.glyphs.codeTable) {
         PutLe16(out + kStringCountOffset, units_.size());
         PutMagic(out + kStringTagOffset, kStringUnitsTag);
         uchar* table = out + kStringTableOffset;
@@ -317,11 +226,12 @@ void FontPlan::WriteFixedBytes(uchar* out) const {
         }
         return;
     }
-    if (kind_ == ConvertKind::Ascii) {
-        std::memset(out + kHeaderStartCodeOffset, kAsciiNoCode, 4);
-    } else {
+    // The range names the codes of the records; the ASCII font has none.
+    if (description.glyphs.records) {
         PutLe16(out + kHeaderStartCodeOffset, startCode_);
         PutLe16(out + kHeaderEndCodeOffset, endCode_);
+    } else {
+        std::memset(out + kHeaderStartCodeOffset, kAsciiNoCode, 4);
     }
     out[kAsciiWidthsOffset] = uchar(spaceWidth() & 0xFF);
 }

@@ -8,7 +8,7 @@
 #include <QtGlobal>
 #include <functional>
 
-#include "layout/convert_kind.h"
+#include "layout/kind_table.h"
 #include "layout/refusal.h"
 #include "render/packers.h"
 #include "render/start_values.h"
@@ -37,7 +37,8 @@ struct GlyphSlot {
 class FontPlan {
   public:
     // A library (GB2312, BIG5, GBK, Unicode) or the ASCII font (which ignores
-    // the codes). Checks the range in the window's order and wording, then
+    // the codes), laid out as the kind table's row of `kind` places its
+    // glyphs and rows. Checks the range in the window's order and wording, then
     // the cell and the size; on failure returns an invalid plan and sets *refusal.
     // The string font and the headers give an invalid plan and no refusal.
     // Texts are decoded with the encoding's codec; where Qt has none they are
@@ -81,13 +82,10 @@ class FontPlan {
     void WriteFixedBytes(uchar* out) const;
 
   private:
-    struct RowLayout;  // what differs between the GB2312, BIG5 and GBK rows
-    static const RowLayout* RowLayoutOf(ConvertKind kind);
-
     bool CheckCellAndSize(Refusal* refusal);
     void AddAsciiBlock();
     void AddTwoByteRows(const RowLayout& layout);
-    void AddUnicodeRecords();
+    void AddCodeRecords();
     void AddStringRecords();
     void AppendRecord(int code, const QString& text, qint64* widthOffset);
 
@@ -99,6 +97,8 @@ class FontPlan {
     int rows_ = 0;
     int cellsPerRow_ = 0;
     int asciiSlots_ = 0;
+    int records_ = 0;           // glyphs after the ASCII block or the code table
+    qint64 recordsOffset_ = 0;  // where the first of them begins
     qint64 bytesPerGlyph_ = 0;
     qint64 fileSize_ = 0;
     QVector<ushort> units_;  // string font: the code table

@@ -15,9 +15,9 @@ void GbkWidthList::Add(int cell, int width) {
 bool GbkWidthList::AddIfListed(const FontPlan& plan, const GlyphSlot& slot, int width) {
     const int row = slot.code >> 8;
     const int cell = slot.code & 0xFF;
-    if (plan.kind() != ConvertKind::Gbk || row != kFullWidthRow || cell < kGbkWidthListFirstCell) {
+    const RowLayout* rows = DescriptionOf(plan.kind()).rows;
+    if (!rows || !rows->listsWidths || row != kFullWidthRow || cell < kGbkWidthListFirstCell)
         return false;
-    }
     Add(cell, width);
     return true;
 }

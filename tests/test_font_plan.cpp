@@ -193,7 +193,7 @@ class TestFontPlan : public QObject {
         ChipHeaderFields f{12, 10, 0xB0A1, 0xC1F7, kFormat4Bit, true, false, true, 300, -3, 5, {}};
         f.family = QString(75, 'm');
         QTest::newRow("chip, W 12 H 10, x0 -3 y0 5, 300 pt")
-            << ChipFontHeader(f)
+            << ChipFontHeader(f, ConvertKind::Chip)
             << QByteArray::fromHex(
                    "5a510c0a a1b0f7c1 02 5a51374d52504534 4b4843 00 ffffffffff"
                    "85 2c fd 05 ffff") +
@@ -201,7 +201,7 @@ class TestFontPlan : public QObject {
         f = {20,    12, 0x8140, 0xFEBF, kFormatArgb4444, false, true,
              false, 12, 7,      -7,     QString(76, 'm')};
         QTest::newRow("ttf, W 20 H 12, x0 7 y0 -7, family cut")
-            << TtfFontHeader(f)
+            << ChipFontHeader(f, ConvertKind::Ttf)
             << QByteArray::fromHex(
                    "5446140c 4081bffe 04 4b5637313034205454462046 6f6e74 00 ff"
                    "82 0c 07 f9 ffff") +

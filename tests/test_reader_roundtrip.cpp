@@ -4,6 +4,7 @@
 #include <QtTest>
 #include <cstring>
 
+#include "compress/font_compressor.h"
 #include "convert/convert_job.h"
 #include "convert/convert_request.h"
 #include "layout/font_plan.h"
