@@ -6,46 +6,17 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include "cli_runner.h"
 #include "modal_answerer.h"
 #include "render/font_families.h"
 #include "window_access.h"
 
 namespace {
 
-const char kFontFile[] = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
 const char kZenHei[] = "/usr/share/fonts/truetype/wqy/wqy-zenhei.ttc";
 const qint64 kDejaVuSize = 759720;
 // DejaVu Sans cut at 700,000 bytes: the first table it lists that runs past the cut.
 const char kCutShort[] = "its 'post' table runs to byte 758336, past the end of its 700000 bytes";
-
-struct Outcome {
-    int status = -1;
-    QByteArray out, err;
-};
-
-QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void WriteAll(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-}
-
-// Runs the program without a display and without a platform named; `fontConfig`, when given,
-// is the only font configuration it sees.
-Outcome Run(const QStringList& arguments, const QString& fontConfig = QString()) {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    if (!fontConfig.isEmpty()) environment.insert(QStringLiteral("FONTCONFIG_FILE"), fontConfig);
-    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
-        environment.remove(QLatin1String(name));
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(RUNEMILL_CLI_PATH), arguments);
-    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit) return {};
-    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
-}
 
 // Sets the window as the options say (--fit presses Fit last), presses the kind's button and
 // returns its log's lines, after the line of Fit.
@@ -98,17 +69,8 @@ QStringList RunWindow(const QStringList& arguments, const QString& output) {
 
 }  // namespace
 
-class TestCli : public QObject {
+class TestCli : public QObject, private CliFixture {
     Q_OBJECT
-
-  private:
-    QTemporaryDir dir;
-    QString Path(const QString& name) const { return dir.filePath(name); }
-
-    // Splits a row's arguments; "@" stands for the test folder.
-    QStringList Expand(QString arguments) const {
-        return arguments.replace(QLatin1Char('@'), dir.path() + QLatin1Char('/')).split(' ');
-    }
 
   private slots:
     // Every kind; the bytes themselves are test_golden's and test_font_plan's.
@@ -123,7 +85,7 @@ class TestCli : public QObject {
         QTest::newRow("gbk") << "gbk --from A2A0 --to A3FE --width 16 --height 16 --limit 100 --space 4 "
                                 "--reverse-y" << 7;  // row A3's width list
         QTest::newRow("unicode") << "unicode --from 0041 --to 005A --width 20 --height 20 --format 8bits --y0 "
-                                    "-13 --point-size 14 --underline --font-file " + QString(kFontFile) << 3;
+                                    "-13 --point-size 14 --underline --font-file " + QString(kDejaVuSans) << 3;
         QTest::newRow("ascii") << "ascii --width 12 --height 16 --format aRGB4444 --bold" << 0;
         QTest::newRow("string") << "string --text @text.txt --width 16 --height 16 --format 2bits --y0 -2" << 0;
         // A header is appended to the older file "head".
@@ -143,23 +105,23 @@ class TestCli : public QObject {
     void sameBytesAsWindow() {
         QFETCH(QString, arguments);
         QFETCH(int, lines);
-        if (arguments.contains(kFontFile) && !QFile::exists(kFontFile)) QSKIP("no DejaVu Sans");
-        WriteAll(Path("text.txt"), QStringLiteral("Hello 汉字  hello\n  again!\n").toUtf8());
-        const QStringList options = Expand(arguments);
+        if (arguments.contains(kDejaVuSans) && !QFile::exists(kDejaVuSans)) QSKIP("no DejaVu Sans");
+        QVERIFY(
+            WriteAll(Path("text.txt"), QStringLiteral("Hello 汉字  hello\n  again!\n").toUtf8()));
+        const QStringList options = Args(arguments);
         const QString window = Path(options[0] + "-window.bin"), cli = Path(options[0] + ".bin");
-        WriteAll(window, "head");
+        QVERIFY(WriteAll(window, "head"));
         const QStringList log = RunWindow(options, window);
         // No progress bar when not a terminal; --fit prints what the window's Fit logs.
         const QStringList fitLines = log.filter(QRegularExpression("^Fit: "));
         QCOMPARE(fitLines.size(), int(options.contains("--fit")));
         const QString fitLine = fitLines.isEmpty() ? "" : "fit: " + fitLines[0].mid(5) + '\n';
         // "head" holds no headers: the command line appends to it only when told to.
-        QStringList anyway;
-        if (options[0] == "chip" || options[0] == "ttf") anyway << "--append-anyway";
+        const bool header = options[0] == "chip" || options[0] == "ttf";
         for (const char* jobs : {"1", "2"}) {
-            WriteAll(cli, "head");
-            const Outcome run = Run(QStringList{"convert"} + options + anyway +
-                                    QStringList{"-o", cli, "--jobs", jobs});
+            QVERIFY(WriteAll(cli, "head"));
+            const CliOutcome run = Run("convert " + arguments + (header ? " --append-anyway" : "") +
+                                       " -o " + cli + " --jobs " + jobs);
             QCOMPARE(QString::fromUtf8(run.err), fitLine);
             QCOMPARE(run.status, 0);
             const QByteArray bytes = ReadAll(cli);
@@ -247,20 +209,19 @@ class TestCli : public QObject {
     void badInput() {
         QFETCH(QString, arguments);
         QFETCH(QString, line);
-        WriteAll(Path("old.bin"), "old bytes");
         for (const char* name : {"x.c", "x.h", "x.bin", "link.bin"}) QFile::remove(Path(name));
-        WriteAll(Path("gbk.txt"), "ok\xbb\xb6\xd3\xad");  // "ok欢迎" in GBK
-        WriteAll(Path("ui.h"), "ui");
+        QVERIFY(WriteAll(Path("old.bin"), "old bytes") && WriteAll(Path("ui.h"), "ui"));
+        QVERIFY(WriteAll(Path("gbk.txt"), "ok\xbb\xb6\xd3\xad"));  // "ok欢迎" in GBK
         QCOMPARE(link(QFile::encodeName(Path("old.bin")), QFile::encodeName(Path("link.bin"))), 0);
         if (!QFileInfo::exists(Path("fifo")))
             QCOMPARE(mkfifo(QFile::encodeName(Path("fifo")), 0600), 0);
-        if (arguments.contains("cut.ttf") && QFileInfo(kFontFile).size() != kDejaVuSize)
+        if (arguments.contains("cut.ttf") && QFileInfo(kDejaVuSans).size() != kDejaVuSize)
             QSKIP("not the DejaVu Sans of 759,720 bytes");
-        WriteAll(Path("cut.ttf"), ReadAll(kFontFile).left(700000));
-        const Outcome run = Run(
-            Expand("convert " + arguments + (arguments.contains(" -o ") ? "" : " -o @old.bin")));
+        QVERIFY(WriteAll(Path("cut.ttf"), ReadAll(kDejaVuSans).left(700000)));
+        const CliOutcome run =
+            Run("convert " + arguments + (arguments.contains(" -o ") ? "" : " -o @old.bin"));
         QCOMPARE(run.status, line.contains("cannot write") ? 2 : 1);
-        QCOMPARE(QString::fromUtf8(run.err), "runemill-cli: " + Expand(line).join(' ') + '\n');
+        QCOMPARE(QString::fromUtf8(run.err), "runemill-cli: " + Args(line).join(' ') + '\n');
         QCOMPARE(run.out, QByteArray());
         QCOMPARE(ReadAll(Path("old.bin")) + ReadAll(Path("ui.h")), QByteArray("old bytesui"));
         QVERIFY(!QFileInfo("/dev/full").isFile());
@@ -277,8 +238,8 @@ class TestCli : public QObject {
     void fileAloneOnStdout() {
         QFETCH(QString, arguments);
         QFile::remove(Path("piped.bin"));
-        const Outcome file = Run(Expand("convert " + arguments + " -o @piped.bin"));
-        const Outcome piped = Run(Expand("convert " + arguments + " -o /dev/stdout"));
+        const CliOutcome file = Run("convert " + arguments + " -o @piped.bin");
+        const CliOutcome piped = Run("convert " + arguments + " -o /dev/stdout");
         QCOMPARE(QVector<int>({file.status, piped.status}), QVector<int>({0, 0}));
         QVERIFY(!file.out.isEmpty());
         QCOMPARE(piped.out.toHex(), ReadAll(Path("piped.bin")).toHex());
@@ -290,24 +251,24 @@ class TestCli : public QObject {
     void headerAppendedToHeadersOnly() {
         QFile::remove(Path("headers.bin"));
         const QString font = Path("font.bin");
-        QCOMPARE(Run(Expand("convert ascii --width 8 --height 8 -o @font.bin")).status, 0);
+        QCOMPARE(Run("convert ascii --width 8 --height 8 -o @font.bin").status, 0);
         const QByteArray fontBytes = ReadAll(font);
         QCOMPARE(fontBytes.size(), 864);
-        const Outcome refused = Run(Expand("convert ttf -o @font.bin"));
+        const CliOutcome refused = Run("convert ttf -o @font.bin");
         QCOMPARE(refused.status, 1);
         QVERIFY2(refused.err.contains(": --output: " + font.toUtf8() + " is not a file of 108"),
                  refused.err.constData());
         QCOMPARE(ReadAll(font), fontBytes);
         for (const char* kind : {"chip", "ttf", "chip"})
-            QCOMPARE(Run(Expand(QString("convert %1 -o @headers.bin").arg(kind))).status, 0);
+            QCOMPARE(Run(QString("convert %1 -o @headers.bin").arg(kind)).status, 0);
         QCOMPARE(ReadAll(Path("headers.bin")).size(), 3 * 108);
-        QCOMPARE(Run(Expand("convert ttf --append-anyway -o @font.bin")).status, 0);
+        QCOMPARE(Run("convert ttf --append-anyway -o @font.bin").status, 0);
         QCOMPARE(ReadAll(font).left(864), fontBytes);
         QCOMPARE(ReadAll(font).mid(864, 2), QByteArray("TF"));
     }
 
     void versionIsTheProjectVersion() {
-        const Outcome run = Run({"--version"});
+        const CliOutcome run = Run("--version");
         QCOMPARE(run.out + run.err + char('0' + run.status),
                  QByteArray("runemill-cli " RUNEMILL_VERSION "\n0"));
     }
@@ -316,16 +277,10 @@ class TestCli : public QObject {
     // fonts have: with only the chosen face visible to fontconfig, the bytes stay the same.
     void bytesOnlyFromTheChosenFace() {
         if (!QFileInfo::exists(kZenHei)) QSKIP("WenQuanYi Zen Hei is not installed");
-        QVERIFY(QDir(dir.path()).mkpath("only"));
-        QVERIFY(QFile::link(kZenHei, Path("only/wqy-zenhei.ttc")));
-        WriteAll(Path("fonts.conf"), QString("<?xml version=\"1.0\"?><fontconfig><dir>%1</dir>"
-                                             "<cachedir>%2</cachedir></fontconfig>")
-                                         .arg(Path("only"), Path("cache"))
-                                         .toUtf8());
-        const QStringList options =
-            Expand("convert big5 --from A440 --to A4FF --width 16 --height 16 --quiet");
-        QCOMPARE(Run(options + QStringList{"-o", Path("all.bin")}).status, 0);
-        QCOMPARE(Run(options + QStringList{"-o", Path("one.bin")}, Path("fonts.conf")).status, 0);
+        const QString big5 =
+            "convert big5 --from A440 --to A4FF --width 16 --height 16 --quiet -o @";
+        QCOMPARE(Run(big5 + "all.bin").status, 0);
+        QCOMPARE(Run(big5 + "one.bin", FontConfig("only", {kZenHei})).status, 0);
         QCOMPARE(ReadAll(Path("one.bin")).toHex(), ReadAll(Path("all.bin")).toHex());
     }
 
@@ -358,12 +313,12 @@ class TestCli : public QObject {
             bdf << "ENDCHAR";
             text += QChar(glyphs[g].first);
         }
-        WriteAll(Path("pixel.bdf"), (bdf.join('\n') + "\nENDFONT\n").toLatin1());
-        WriteAll(Path("pixel.txt"), text.toUtf8());
+        QVERIFY(WriteAll(Path("pixel.bdf"), (bdf.join('\n') + "\nENDFONT\n").toLatin1()));
+        QVERIFY(WriteAll(Path("pixel.txt"), text.toUtf8()));
         const QString convert =
             "convert string --text @pixel.txt --font-file @pixel.bdf --width 12 "
             "--render crisp --fit -o @pixel.bin --height ";
-        const Outcome run = Run(Expand(convert + "12 --format 8bits"));
+        const CliOutcome run = Run(convert + "12 --format 8bits");
         QCOMPARE(run.status, 0);
         QCOMPARE(QString::fromUtf8(run.err),
                  QString("fit: 7.5 pt (10 px), y0 -4, x0 0; all 3 glyphs fit\n"));
@@ -380,7 +335,7 @@ class TestCli : public QObject {
             QCOMPARE(cell.toHex(), expected.toHex());
         }
         // 7 rows high: "A", 8 rows at the font's one size, fits at no size and is named.
-        const Outcome narrow = Run(Expand(convert + "7"));
+        const CliOutcome narrow = Run(convert + "7");
         QCOMPARE(narrow.status, 0);
         QVERIFY2(narrow.err.startsWith("fit: 7.5 pt (10 px), ") &&
                      narrow.err.endsWith("; 1 of 3 glyphs fit at no size: A\n"),
@@ -390,18 +345,18 @@ class TestCli : public QObject {
     // A character the chosen face lacks is drawn by the first fallback face that has it, as that
     // face alone draws it; without fallbacks it is blank. --face 2 draws the family of face 2.
     void fallbackFontsDrawWhatTheFaceLacks() {
-        if (!QFileInfo::exists(kZenHei) || !QFileInfo::exists(kFontFile)) QSKIP("fonts missing");
-        WriteAll(Path("mixed.txt"), QStringLiteral("A中").toUtf8());
+        if (!QFileInfo::exists(kZenHei) || !QFileInfo::exists(kDejaVuSans)) QSKIP("fonts missing");
+        QVERIFY(WriteAll(Path("mixed.txt"), QStringLiteral("A中").toUtf8()));
         // The records of "A" and "中": 9 + 2 * 2 bytes of header and table, then 1 + 16 * 16 each.
         auto records = [this](const QStringList& fonts) {
-            const Outcome run =
-                Run(Expand("convert string --text @mixed.txt --width 16 --height 16 "
-                           "--format 8bits --render crisp --point-size 12 -o @mixed.bin") +
-                    fonts);
+            const CliOutcome run =
+                RunCli(Args("convert string --text @mixed.txt --width 16 --height 16 --format "
+                            "8bits --render crisp --point-size 12 -o @mixed.bin") +
+                       fonts);
             const QByteArray file = run.status == 0 ? ReadAll(Path("mixed.bin")) : QByteArray();
             return QPair<QByteArray, QByteArray>{file.mid(13, 257), file.mid(13 + 257, 257)};
         };
-        const QStringList dejaVu{"--font-file", kFontFile};
+        const QStringList dejaVu{"--font-file", kDejaVuSans};
         const QString sharpFace = kZenHei + QString(":2");
         const auto alone = records(dejaVu);
         const auto withSharp = records(dejaVu + QStringList{"--fallback-font", sharpFace});

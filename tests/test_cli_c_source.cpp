@@ -6,38 +6,22 @@
 #include <QtTest>
 #include <csignal>
 
-namespace {
+#include "cli_runner.h"
 
-// Runs runemill-cli convert; returns its exit status.
-int Run(const QStringList& arguments) {
-    return QProcess::execute(QStringLiteral(RUNEMILL_CLI_PATH), QStringList{"convert"} + arguments);
-}
-
-QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-}  // namespace
-
-class TestCliCSource : public QObject {
+class TestCliCSource : public QObject, private CliFixture {
     Q_OBJECT
 
-    QTemporaryDir dir;
-    QStringList font;  // a string font whose last byte, the full block's corner, is not 0
+    // A string font whose last byte, the full block's corner, is not 0.
+    const QString font =
+        "convert string --width 10 --height 6 --format 8bits --point-size 30 "
+        "--y0 0 --text @text.txt";
     QByteArray bin;
 
   private slots:
     void initTestCase() {
-        QFile text(dir.filePath("text.txt"));  // F█
-        QVERIFY(text.open(QIODevice::WriteOnly) && text.write("F\xe2\x96\x88") == 4 &&
-                text.flush());
-        font =
-            QString("string --width 10 --height 6 --format 8bits --point-size 30 --y0 0 --text %1")
-                .arg(text.fileName())
-                .split(' ');
-        QCOMPARE(Run(font + QStringList{"-o", dir.filePath("font.bin")}), 0);
-        bin = ReadAll(dir.filePath("font.bin"));
+        QVERIFY(WriteAll(Path("text.txt"), "F\xe2\x96\x88"));  // F█
+        QCOMPARE(Run(font + " -o @font.bin").status, 0);
+        bin = ReadAll(Path("font.bin"));
         QCOMPARE(bin.size(), 9 + 2 * (2 + 1 + 60));
         QVERIFY(bin.endsWith('\xff'));
     }
@@ -56,10 +40,10 @@ class TestCliCSource : public QObject {
     void names() {
         QFETCH(QString, symbolOption);
         QFETCH(QString, symbol);
-        const QString file = dir.filePath(QTest::currentDataTag()), header = file.chopped(1) + 'h';
-        QStringList options = font + QStringList{"-o", file};
+        const QString file = Path(QTest::currentDataTag()), header = file.chopped(1) + 'h';
+        QStringList options = Args(font) << "-o" << file;
         if (!symbolOption.isEmpty()) options << "--symbol" << symbolOption;
-        QCOMPARE(Run(options), 0);
+        QCOMPARE(RunCli(options).status, 0);
         const QByteArray source = ReadAll(file), name = symbol.toLatin1(),
                          count = QByteArray::number(bin.size());
         QVERIFY(source.contains("#include \"" + QFileInfo(header).fileName().toUtf8() + "\"\n"));
@@ -77,33 +61,30 @@ class TestCliCSource : public QObject {
     // temporary file left.
     void oldPairKeptWhenTheDiskFills() {
         QVERIFY(QDir(dir.path()).mkpath("full"));
-        const QString source = dir.filePath("full/font.c"), header = dir.filePath("full/font.h");
-        for (const QString& path : {source, header}) {
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("old") == 3);
-        }
+        const QString source = Path("full/font.c"), header = Path("full/font.h");
+        QVERIFY(WriteAll(source, "old") && WriteAll(header, "old"));
         std::signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails instead of ending the run
         rlimit limit{4096, RLIM_INFINITY};
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
-        const int status = Run({"ascii", "--width", "8", "--height", "8", "-o", source});
+        const int status = Run("convert ascii --width 8 --height 8 -o @full/font.c").status;
         limit.rlim_cur = RLIM_INFINITY;
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
         QCOMPARE(status, 2);
         QCOMPARE(ReadAll(source) + ReadAll(header), QByteArray("oldold"));
-        QCOMPARE(QDir(dir.filePath("full")).entryList(QDir::Files),
-                 QStringList({"font.c", "font.h"}));
+        QCOMPARE(QDir(Path("full")).entryList(QDir::Files), QStringList({"font.c", "font.h"}));
     }
 
     // With --compress the array holds the compressed file, as the .bin does.
     void compressed() {
-        const QString source = dir.filePath("z.c"), bin = dir.filePath("z.bin");
-        for (const QString& out : {source, bin})
-            QCOMPARE(Run({"ascii", "--width", "8", "--height", "8", "--compress", "-o", out}), 0);
-        const QByteArray bytes = ReadAll(bin);
+        for (const char* out : {"z.c", "z.bin"})
+            QCOMPARE(
+                Run(QString("convert ascii --width 8 --height 8 --compress -o @") + out).status, 0);
+        const QByteArray bytes = ReadAll(Path("z.bin"));
         QVERIFY(bytes.startsWith("RZ\x02"));
-        QVERIFY(ReadAll(source).contains(QString("const uint8_t z[%1] = {\n    0x52, 0x5a, 0x02,")
-                                             .arg(bytes.size())
-                                             .toLatin1()));
+        QVERIFY(ReadAll(Path("z.c"))
+                    .contains(QString("const uint8_t z[%1] = {\n    0x52, 0x5a, 0x02,")
+                                  .arg(bytes.size())
+                                  .toLatin1()));
     }
 };
 

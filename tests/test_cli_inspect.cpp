@@ -3,42 +3,16 @@
 #include <QtGui>
 #include <QtTest>
 
-namespace {
+#include "cli_runner.h"
 
-struct Outcome {
-    int status = -1;
-    QByteArray out, err;
-};
-
-Outcome Run(const QStringList& arguments) {
-    QProcess process;
-    process.start(QStringLiteral(RUNEMILL_CLI_PATH), arguments);
-    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit) return {};
-    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
-}
-
-}  // namespace
-
-class TestCliInspect : public QObject {
+class TestCliInspect : public QObject, private CliFixture {
     Q_OBJECT
 
-  private:
-    QTemporaryDir dir;
-    QString Path(const QString& name) const { return dir.filePath(name); }
-
-    QByteArray ReadAll(const QString& name) const {
-        QFile file(Path(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
-    void WriteAll(const QString& name, const QByteArray& bytes) const {
-        QFile file(Path(name));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-    }
+    QByteArray Read(const QString& name) const { return ReadAll(Path(name)); }
 
   private slots:
     void initTestCase() {
-        WriteAll("text.txt", QStringLiteral("AB汉A").toUtf8());
+        QVERIFY(WriteAll(Path("text.txt"), QStringLiteral("AB汉A").toUtf8()));
         const QString small = " --width 8 --height 10 --point-size 7 --y0 0";
         // A header kind appends to its file.
         for (const QString& line : QStringList{
@@ -47,23 +21,21 @@ class TestCliInspect : public QObject {
                  "gbk.bin gbk --from 8140 --to 81FE --width 12 --height 10 --format 4bits "
                  "--point-size 9 --y0 0",
                  "ascii.bin ascii --width 8 --height 6 --format aRGB4444",
-                 "string.bin string --text " + Path("text.txt") + small,
+                 "string.bin string --text @text.txt" + small,
                  "headers.bin chip --from B0A1 --to B0FE --width 8 --height 12 --format 4bits "
                  "--bold --underline --point-size 9 --x0 2 --y0 -3",
                  "headers.bin ttf --width 16 --height 12 --italic",
                  "wide.bin ascii --width 256 --height 8"}) {
-            const QStringList options = line.split(' ');  // the file, then the options
-            const Outcome run =
-                Run(QStringList{"convert", "--quiet", "-o", Path(options[0])} + options.mid(1));
+            const CliOutcome run = Run("convert --quiet -o @" + line);  // the file, the options
             QVERIFY2(run.status == 0, run.err.constData());
         }
-        const QByteArray gb = ReadAll("gb.bin");  // 1994 bytes; broken copies of it:
-        WriteAll("magic.bin", 'X' + gb.mid(1));
-        WriteAll("short.bin", gb.left(1993));
+        const QByteArray gb = Read("gb.bin");  // 1994 bytes; broken copies of it:
+        QVERIFY(WriteAll(Path("magic.bin"), 'X' + gb.mid(1)));
+        QVERIFY(WriteAll(Path("short.bin"), gb.left(1993)));
         // By hand: an 8bits string font of "A" in 32 x 8 whose pixel i is gray i, every level once.
         QByteArray gray = QByteArray::fromHex("5353200801 00554e03 4100 20");
         for (int i = 0; i < 256; ++i) gray += char(i);
-        WriteAll("gray.bin", gray);
+        QVERIFY(WriteAll(Path("gray.bin"), gray));
         QFile huge(Path("huge.bin"));  // sparse: 2 GiB of zeros cost no disk
         QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(qint64(1) << 31));
     }
@@ -113,8 +85,7 @@ class TestCliInspect : public QObject {
 
     void inspect() {
         QFETCH(QString, lines);
-        QStringList options = QString::fromLatin1(QTest::currentDataTag()).split(' ');
-        const Outcome run = Run(QStringList{"inspect", Path(options.takeFirst())} + options);
+        const CliOutcome run = Run(QString("inspect @") + QTest::currentDataTag());
         QString printed = run.out + (run.err.isEmpty() ? QByteArray() : '!' + run.err);
         QCOMPARE(printed.trimmed().replace('\n', '|').replace(dir.path() + '/', "@"), lines);
         QCOMPARE(run.status, lines.contains('!') ? 1 : 0);
@@ -125,34 +96,34 @@ class TestCliInspect : public QObject {
     void compressedAsPlain() {
         QList<QStringList> printed;
         for (const QString name : {"gb", "gbz"}) {
-            const Outcome summary = Run({"inspect", Path(name + ".bin")});
-            const Outcome glyphs = Run(
-                {"inspect", Path(name + ".bin"), "--glyph", "B0A1", "--png", Path(name + ".png")});
+            const CliOutcome summary = Run("inspect @" + name + ".bin");
+            const CliOutcome glyphs =
+                Run(QString("inspect @%1.bin --glyph B0A1 --png @%1.png").arg(name));
             QCOMPARE(summary.status + glyphs.status, 0);
             printed << QString(summary.out + glyphs.out).replace(name + ".", "x.").split('\n');
         }
-        const qint64 size = ReadAll("gbz.bin").size();
+        const qint64 size = Read("gbz.bin").size();
         QCOMPARE(printed[0].takeAt(5), "length: 1994 bytes, right for its header");
         QCOMPARE(printed[1].takeAt(5), QString("length: %1 bytes, right for its index").arg(size));
         QCOMPARE(printed[1].takeAt(5), QString("compressed: ratio %1, the plain file is 1994 bytes")
                                            .arg(1994.0 / double(size), 0, 'f', 2));
         QCOMPARE(printed[1], printed[0]);
-        QCOMPARE(ReadAll("gbz.png"), ReadAll("gb.png"));
+        QCOMPARE(Read("gbz.png"), Read("gb.png"));
     }
 
     void sheet() {
         // 189 glyphs, 16 to a row: 16 * (8 + 1) + 1 by 12 * (10 + 1) + 1 pixels.
         // A sheet that cannot be written, or would overwrite the font, is a failure.
-        const QByteArray font = ReadAll("gb.bin");
-        QCOMPARE(Run({"inspect", Path("gb.bin"), "--png", "/dev/full"}).err,
+        const QByteArray font = Read("gb.bin");
+        QCOMPARE(Run("inspect @gb.bin --png /dev/full").err,
                  "runemill-cli: --png: cannot write /dev/full: No space left on device\n");
-        QCOMPARE(Run({"inspect", Path("gb.bin"), "--png", Path("gb.bin")}).status, 1);
-        QCOMPARE(ReadAll("gb.bin"), font);
-        QCOMPARE(Run({"inspect", Path("gb.bin"), "--png", Path("gb.png")}).status, 0);
+        QCOMPARE(Run("inspect @gb.bin --png @gb.bin").status, 1);
+        QCOMPARE(Read("gb.bin"), font);
+        QCOMPARE(Run("inspect @gb.bin --png @gb.png").status, 0);
         const QImage image(Path("gb.png"));
         QCOMPARE(image.size(), QSize(145, 133));
         // B0A1: cell 95 (row 5, column 15) at 1 + 15 * 9, 1 + 5 * 11; packed at 104 + 95 * 10.
-        const QByteArray glyph = ReadAll("gb.bin").mid(1054, 10);
+        const QByteArray glyph = Read("gb.bin").mid(1054, 10);
         QVERIFY(glyph.count('\0') < 10);  // it has ink
         for (int i = 0; i < 80; ++i)      // white ink on black
             QCOMPARE(image.pixel(136 + i % 8, 56 + i / 8),

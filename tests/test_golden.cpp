@@ -6,14 +6,7 @@
 #include <QCryptographicHash>
 #include <QtTest>
 
-namespace {
-
-QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-}  // namespace
+#include "cli_runner.h"
 
 class TestGolden : public QObject {
     Q_OBJECT
@@ -48,12 +41,11 @@ class TestGolden : public QObject {
         const QString output = dir.filePath(QTest::currentDataTag());
         for (QString& word : arguments) word.replace("@font", font).replace("@dir", golden);
         const bool device = arguments[0] == "ascii" || arguments[0] == "string";
-        QProcess cli;
-        cli.start(RUNEMILL_CLI_PATH,
-                  QStringList{"convert"} + arguments +
-                      QStringList{"-o", device ? "/dev/stdout" : output, "--quiet"});
-        QVERIFY(cli.waitForFinished(60000) && cli.exitCode() == 0);
-        const QByteArray made = device ? cli.readAllStandardOutput() : ReadAll(output),
+        const CliOutcome run =
+            RunCli(QStringList{"convert"} + arguments +
+                   QStringList{"-o", device ? "/dev/stdout" : output, "--quiet"});
+        QVERIFY2(run.status == 0, run.err.constData());
+        const QByteArray made = device ? run.out : ReadAll(output),
                          kept = ReadAll(golden + '/' + QTest::currentDataTag());
         int first = 0;  // the offset of the first byte that differs
         while (first < made.size() && first < kept.size() && made.at(first) == kept.at(first))

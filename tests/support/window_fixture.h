@@ -12,16 +12,9 @@
 #include "app/form/main_window_ui.h"
 #include "app/main_window.h"
 #include "modal_answerer.h"
+#include "test_files.h"
 #include "window_access.h"
 
-inline QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-inline bool WriteAll(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 // A 16 x 16 "1bits" glyph (32 bytes) with ink.
 inline bool Inked(const QByteArray& bytes, int glyph) {
     return glyph + 32 <= bytes.size() && bytes.mid(glyph, 32) != QByteArray(32, '\0');

@@ -1,0 +1,57 @@
+// runemill-cli as the tests run it: headless, its exit status, stdout and stderr collected, and
+// command lines written as one string in which "@" stands for the test's own folder.
+#pragma once
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "test_files.h"
+
+struct CliOutcome {
+    int status = -1;  // -1: it crashed or did not finish
+    QByteArray out, err;
+};
+
+// With no display and no platform named; `fontConfig`, when given, is the only font
+// configuration it sees.
+inline CliOutcome RunCli(const QStringList& arguments, const QString& fontConfig = QString()) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    if (!fontConfig.isEmpty()) environment.insert(QStringLiteral("FONTCONFIG_FILE"), fontConfig);
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+        environment.remove(QLatin1String(name));
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(RUNEMILL_CLI_PATH), arguments);
+    if (!process.waitForFinished(300000) || process.exitStatus() != QProcess::NormalExit) return {};
+    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+class CliFixture {
+  protected:
+    QTemporaryDir dir;
+
+    QString Path(const QString& name) const { return dir.filePath(name); }
+    // A command line split at its spaces, "@" replaced by the folder and a slash.
+    QStringList Args(QString line) const {
+        return line.replace(QLatin1Char('@'), dir.path() + QLatin1Char('/'))
+            .split(QLatin1Char(' '));
+    }
+    CliOutcome Run(const QString& line, const QString& fontConfig = QString()) const {
+        return RunCli(Args(line), fontConfig);
+    }
+
+    // A font configuration, `name`.conf, that installs exactly the files given (copied into the
+    // folder `name`) and keeps its cache beside them.
+    QString FontConfig(const QString& name, const QStringList& installed) const {
+        const QString fonts = Path(name), config = Path(name + ".conf");
+        QDir().mkpath(fonts);
+        for (const QString& file : installed)
+            QFile::copy(file, fonts + '/' + QFileInfo(file).fileName());
+        const QString xml =
+            "<?xml version=\"1.0\"?><fontconfig><dir>%1</dir>"
+            "<cachedir>%1.cache</cachedir></fontconfig>\n";
+        return WriteAll(config, xml.arg(fonts).toUtf8()) ? config : QString();
+    }
+};
