@@ -139,6 +139,52 @@ QByteArray DecodeFromThePage(const QByteArray& f, int g, int n, int w, int h, in
     return out;
 }
 
+// The C reader on a file, in memory or through its read callback.
+rmf_status Open(rmf_font* font, const QByteArray& file, bool callback = false) {
+    const rmf_read_fn read = [](void* context, size_t offset, uint8_t* out, size_t n) {
+        std::memcpy(out, static_cast<const QByteArray*>(context)->constData() + offset, n);
+        return n;
+    };
+    return callback ? rmf_open_read(font, read, const_cast<QByteArray*>(&file), size_t(file.size()),
+                                    0, 0)
+                    : rmf_open(font, reinterpret_cast<const uint8_t*>(file.constData()),
+                               size_t(file.size()), 0, 0);
+}
+
+// The glyph of `code` read into `bits`, which holds one glyph.
+rmf_status Read(const rmf_font& font, int code, rmf_glyph* glyph, QByteArray& bits) {
+    return rmf_read_glyph(&font, uint16_t(code), glyph, reinterpret_cast<uint8_t*>(bits.data()),
+                          size_t(bits.size()));
+}
+
+// The compressed form of `file` (W x H) gives each glyph of `codes` (in file order) and its width
+// byte as the plain file has them: in memory, through the read callback and decoded from the page
+// alone. The codes of `absent` are not found.
+void CompressedReadsAsPlain(const QByteArray& file, const QByteArray& packed,
+                            const QVector<int>& codes, const QList<int>& absent, int w, int h) {
+    rmf_font plain, compressed[2];
+    rmf_glyph plainGlyph, glyph;
+    QCOMPARE(Open(&plain, file), RMF_OK);
+    QCOMPARE(Open(&compressed[0], packed), RMF_OK);
+    QCOMPARE(Open(&compressed[1], packed, true), RMF_OK);
+    QByteArray plainBits(int(plain.glyph_bytes), '\0'), bits = plainBits;
+    for (int number = 0; number < codes.size(); ++number) {
+        const int code = codes[number];
+        QCOMPARE(Read(plain, code, &plainGlyph, plainBits), RMF_OK);
+        for (const rmf_font& font : compressed) {
+            QCOMPARE(Read(font, code, &glyph, bits), RMF_OK);
+            QVERIFY2(bits == plainBits, qPrintable(QString::number(code, 16)));
+            QCOMPARE(glyph.has_width_byte, plainGlyph.has_width_byte);
+            QCOMPARE(glyph.width_byte, plainGlyph.width_byte);
+        }
+        int width = -1;
+        QCOMPARE(DecodeFromThePage(packed, number, codes.size(), w, h, &width), plainBits);
+        QCOMPARE(width, glyph.has_width_byte ? int(glyph.width_byte) : -1);
+    }
+    for (const rmf_font& font : compressed)
+        for (const int code : absent) QCOMPARE(Read(font, code, &glyph, bits), RMF_NOT_FOUND);
+}
+
 }  // namespace
 
 class ReaderRoundTripTest : public QObject {
@@ -196,7 +242,7 @@ class ReaderRoundTripTest : public QObject {
         const auto* data = reinterpret_cast<const uint8_t*>(file.constData());
         rmf_font opened;
         rmf_glyph glyph;
-        QCOMPARE(rmf_open(&opened, data, size_t(file.size()), 0, 0), RMF_OK);
+        QCOMPARE(Open(&opened, file), RMF_OK);
         const PageReader page{file};
         int widthAt = 0;
         for (const int code : absent) {
@@ -244,43 +290,13 @@ class ReaderRoundTripTest : public QObject {
         }
         QVERIFY2(inkedGlyphs > plan.slotCount() / 2, "most glyphs should carry ink");
 
-        // The compressed file, as the job writes it for the kind, gives every glyph and width
-        // byte of the plain one, in memory and through the read callback.
+        // The compressed file, as the job writes it for the kind, reads as the plain one.
         request.compress = true;
         const QByteArray packed = ConvertJob(request).FileBytes(file, &refusal);
         QVERIFY2(packed.startsWith("RZ"), qPrintable(refusal.text));
-        rmf_font compressed[2];
-        QCOMPARE(rmf_open(&compressed[0], reinterpret_cast<const uint8_t*>(packed.constData()),
-                          size_t(packed.size()), 0, 0),
-                 RMF_OK);
-        QCOMPARE(rmf_open_read(&compressed[1], ReadBytes, const_cast<QByteArray*>(&packed),
-                               size_t(packed.size()), 0, 0),
-                 RMF_OK);
-        QByteArray plainBits(int(plan.bytesPerGlyph()), '\0'), bits = plainBits;
-        rmf_glyph plainGlyph;
-        for (const rmf_font& font : compressed) {
-            for (const int code : absent)
-                QCOMPARE(
-                    rmf_read_glyph(&font, uint16_t(code), &glyph, Bytes(bits), size_t(bits.size())),
-                    RMF_NOT_FOUND);
-            for (const GlyphSlot& slot : plan.glyphSlots()) {
-                const uint16_t code = uint16_t(slot.code);
-                QCOMPARE(rmf_read_glyph(&opened, code, &plainGlyph, Bytes(plainBits),
-                                        size_t(plainBits.size())),
-                         RMF_OK);
-                QCOMPARE(rmf_read_glyph(&font, code, &glyph, Bytes(bits), size_t(bits.size())),
-                         RMF_OK);
-                QVERIFY2(bits == plainBits, qPrintable(QString::number(code, 16)));
-                QCOMPARE(glyph.has_width_byte, plainGlyph.has_width_byte);
-                QCOMPARE(glyph.width_byte, plainGlyph.width_byte);
-                int width = -1;
-                const int number = int(&slot - plan.glyphSlots().data());
-                QCOMPARE(DecodeFromThePage(packed, number, plan.slotCount(), cell.width,
-                                           cell.height, &width),
-                         bits);
-                QCOMPARE(width, glyph.has_width_byte ? int(glyph.width_byte) : -1);
-            }
-        }
+        QVector<int> codes;
+        for (const GlyphSlot& slot : plan.glyphSlots()) codes << slot.code;
+        CompressedReadsAsPlain(file, packed, codes, absent, cell.width, cell.height);
     }
 
     // Each of the index's three length forms, forced by glyphs of noise (8bits, 24 x 24: codes
@@ -312,9 +328,7 @@ class ReaderRoundTripTest : public QObject {
         QVERIFY2(!file.isEmpty(), qPrintable(refusal.text));
         rmf_font plain;
         rmf_glyph glyph;
-        QCOMPARE(rmf_open(&plain, reinterpret_cast<const uint8_t*>(file.constData()),
-                          size_t(file.size()), 0, 0),
-                 RMF_OK);
+        QCOMPARE(Open(&plain, file), RMF_OK);
         const int count = 95 + request.endCode - request.startCode + 1;
         const auto codeOf = [](int number) {
             return uint16_t(number < 95 ? 0x20 + number : 0x4E00 + number - 95);
@@ -333,32 +347,9 @@ class ReaderRoundTripTest : public QObject {
             CompressFont(file, GlyphPlacementOf(ConvertKind::Unicode), size, size, &problem);
         QVERIFY2(packed.startsWith("RZ"), qPrintable(problem));
         QCOMPARE(int(packed.at(3)), form);
-        rmf_font compressed;
-        QCOMPARE(rmf_open_read(&compressed, ReadBytes, const_cast<QByteArray*>(&packed),
-                               size_t(packed.size()), 0, 0),
-                 RMF_OK);
-        QByteArray bits(int(plain.glyph_bytes), '\0');
-        for (int number = 0; number < count; ++number) {
-            const uint16_t code = codeOf(number);
-            QCOMPARE(rmf_find_glyph(&plain, code, &glyph), RMF_OK);
-            const QByteArray expected(reinterpret_cast<const char*>(glyph.bits), int(glyph.size));
-            const int expectedWidth = glyph.width_byte;
-            QCOMPARE(rmf_read_glyph(&compressed, code, &glyph, Bytes(bits), size_t(bits.size())),
-                     RMF_OK);
-            QVERIFY2(bits == expected, qPrintable(QString::number(code, 16)));
-            QCOMPARE(int(glyph.width_byte), expectedWidth);
-            int width = -1;
-            QCOMPARE(DecodeFromThePage(packed, number, count, size, size, &width), expected);
-            QCOMPARE(width, expectedWidth);
-        }
-    }
-
-  private:
-    static uint8_t* Bytes(QByteArray& bytes) { return reinterpret_cast<uint8_t*>(bytes.data()); }
-    static size_t ReadBytes(void* context, size_t offset, uint8_t* out, size_t n) {
-        const QByteArray* file = static_cast<const QByteArray*>(context);
-        std::memcpy(out, file->constData() + offset, n);
-        return n;
+        QVector<int> codes;
+        for (int number = 0; number < count; ++number) codes << codeOf(number);
+        CompressedReadsAsPlain(file, packed, codes, {}, size, size);
     }
 };
 
