@@ -1,10 +1,7 @@
 // runemill-cli convert -o FILE.c: the array named from --symbol or the file name, its header beside
 // it, every byte of the .bin, and a failed write. (test_cli's badInput has the refusals of C
 // source.)
-#include <sys/resource.h>
-
 #include <QtTest>
-#include <csignal>
 
 #include "cli_runner.h"
 
@@ -63,12 +60,9 @@ class TestCliCSource : public QObject, private CliFixture {
         QVERIFY(QDir(dir.path()).mkpath("full"));
         const QString source = Path("full/font.c"), header = Path("full/font.h");
         QVERIFY(WriteAll(source, "old") && WriteAll(header, "old"));
-        std::signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails instead of ending the run
-        rlimit limit{4096, RLIM_INFINITY};
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
+        QVERIFY(LimitFileSize(4096));
         const int status = Run("convert ascii --width 8 --height 8 -o @full/font.c").status;
-        limit.rlim_cur = RLIM_INFINITY;
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
+        QVERIFY(LimitFileSize(0));
         QCOMPARE(status, 2);
         QCOMPARE(ReadAll(source) + ReadAll(header), QByteArray("oldold"));
         QCOMPARE(QDir(Path("full")).entryList(QDir::Files), QStringList({"font.c", "font.h"}));
