@@ -7,9 +7,8 @@
 #include <QtWidgets>
 
 #include "cli_runner.h"
-#include "modal_answerer.h"
 #include "render/font_families.h"
-#include "window_access.h"
+#include "window_fixture.h"
 
 namespace {
 
@@ -21,8 +20,8 @@ const char kCutShort[] = "its 'post' table runs to byte 758336, past the end of 
 // Sets the window as the options say (--fit presses Fit last), presses the kind's button and
 // returns its log's lines, after the line of Fit.
 QStringList RunWindow(const QStringList& arguments, const QString& output) {
-    MainWindow window;
-    ModalAnswerer answerer;
+    WindowFixture f;
+    f.open();
     const QStringList options = QStringList{"--kind"} + arguments;
     const QStringList controls =
         QStringLiteral(  // the options and the controls they set
@@ -33,10 +32,10 @@ QStringList RunWindow(const QStringList& arguments, const QString& output) {
             "horizontalScrollBar --y0 verticalScrollBar --render checkBox_Crisp --compress "
             "checkBox_Compress")
             .split(' ');
-    QFont& font = MainWindowTestAccess::currentFont(window);
+    QFont& font = MainWindowTestAccess::currentFont(*f.window);
     for (int i = 0; i < options.size(); ++i) {
         const QString option = options.at(i), value = options.value(i + 1);
-        QWidget* control = window.findChild<QWidget*>(controls.value(controls.indexOf(option) + 1));
+        QWidget* control = f.w<QWidget>(qPrintable(controls.value(controls.indexOf(option) + 1)));
         if (auto* field = qobject_cast<QLineEdit*>(control)) field->setText(value);
         if (auto* box = qobject_cast<QCheckBox*>(control)) box->setChecked(true);
         // The lists show "GBK", "aRGB4444", "1/4", "R 90 Degree"; ascii .. ttf keep GB2312.
@@ -50,21 +49,19 @@ QStringList RunWindow(const QStringList& arguments, const QString& output) {
         QString family;  // a font file as a drop loads it
         if (option == "--font-file" && runemill::LoadFontFile(value, 0, &family).isEmpty())
             font.setFamily(family);
-        if (option == "--text") answerer.QueueFile(value);
+        if (option == "--text") f.answerer->QueueFile(value);
     }
-    auto* logView = window.findChild<QTextEdit*>("textEdit");
     QStringList fitLines;  // a run empties the log
     if (options.contains("--fit")) {
-        window.findChild<QPushButton*>("pushButton_Fit")->click();
-        fitLines = logView->toPlainText().split('\n').filter(QRegularExpression("^Fit: "));
+        f.w<QPushButton>("pushButton_Fit")->click();
+        fitLines = f.log().split('\n').filter(QRegularExpression("^Fit: "));
     }
-    answerer.QueueFile(output);
+    f.answerer->QueueFile(output);
     const int other = QStringList{"ascii", "string", "chip", "ttf"}.indexOf(arguments.first());
     const QStringList buttons{"pushButton_MakeFont", "pushButton_Ascii", "pushButton_String",
                               "pushButton", "pushButton_2"};
-    window.findChild<QPushButton*>(buttons.at(other + 1))->click();
-    return fitLines + logView->toPlainText().split(QRegularExpression(QStringLiteral("[\r\n]+")),
-                                                   Qt::SkipEmptyParts);
+    f.w<QPushButton>(qPrintable(buttons.at(other + 1)))->click();
+    return fitLines + f.log().split(QRegularExpression("[\r\n]+"), Qt::SkipEmptyParts);
 }
 
 }  // namespace

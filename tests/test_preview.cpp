@@ -21,8 +21,7 @@ class PreviewTest : public QObject, private WindowFixture {
     // A font file dropped on the window becomes the current font; a file that is no font, a FIFO
     // or a font cut short is named in a message and changes nothing.
     void droppedFontFile() {
-        const QString dejaVu = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
-        if (!QFileInfo::exists(dejaVu)) QSKIP("no DejaVu Sans");
+        if (!QFileInfo::exists(kDejaVuSans)) QSKIP("no DejaVu Sans");
         QTemporaryFile notAFont;  // empty
         QVERIFY(notAFont.open());
         auto drop = [this](const QString& path) {
@@ -39,7 +38,7 @@ class PreviewTest : public QObject, private WindowFixture {
         // A FIFO would block the window until written to; a font cut short draws wrong glyphs.
         const QString fifo = dir->filePath("fifo"), cut = dir->filePath("cut.ttf");
         QCOMPARE(mkfifo(QFile::encodeName(fifo), 0600), 0);
-        QVERIFY(WriteAll(cut, ReadAll(dejaVu).left(700000)));
+        QVERIFY(WriteAll(cut, ReadAll(kDejaVuSans).left(700000)));
         const QImage before = MainWindowTestAccess::glyphImage(*window).copy();
         for (const QString& path : {notAFont.fileName(), fifo, cut}) drop(path);
         QCOMPARE(answerer->messages().mid(0, 2),
@@ -47,7 +46,7 @@ class PreviewTest : public QObject, private WindowFixture {
                               fifo + " is not a regular file"}));
         QVERIFY(answerer->messages().value(2).startsWith(cut + " is cut short: "));
         QCOMPARE(w<QLineEdit>("lineEdit_FontInformation")->text(), QStringLiteral("宋体-20-常规"));
-        drop(dejaVu);
+        drop(kDejaVuSans);
         QCOMPARE(w<QLineEdit>("lineEdit_FontInformation")->text(),
                  QStringLiteral("DejaVu Sans-20-常规"));
         QVERIFY(MainWindowTestAccess::glyphImage(*window) != before);  // the preview is redrawn
@@ -91,8 +90,7 @@ class PreviewTest : public QObject, private WindowFixture {
     // check) and draw in a cell of the current size, as "View" does: both views centred in their
     // 501 x 502 area.
     void scrollBarsSetOffsetsAndLog() {
-        set("lineEdit_W", "20");
-        set("lineEdit_H", "12");
+        setCell("20", "12");
         w<QScrollBar>("horizontalScrollBar")->setValue(50);
         QCOMPARE(MainWindowTestAccess::glyphImage(*window).size(), QSize(20, 12));
         set("lineEdit_W", "24");

@@ -2,10 +2,7 @@
 // 108-byte headers, and what a refusal or a failed write of any command (Convert all too) leaves.
 // Their bytes, and the header's log lines, are the core's (test_font_plan, test_golden, test_cli's
 // window = CLI check); here: messages, dialogs, progress, buttons, the check box and lastDir.
-#include <sys/resource.h>
-
 #include <QtTest>
-#include <csignal>
 
 #include "window_fixture.h"
 
@@ -36,10 +33,6 @@ Q_DECLARE_METATYPE(Failure)
 class WindowCommandsTest : public QObject, private WindowFixture {
     Q_OBJECT
 
-    void setCell(const QString& width, const QString& height) {
-        set("lineEdit_W", width);
-        set("lineEdit_H", height);
-    }
     // Clicks a command; Convert string first asks for its text file.
     void run(Command command, const QString& target, const QString& text = QString()) {
         if (command == kString) answerer->QueueFile(text);
@@ -237,12 +230,9 @@ class WindowCommandsTest : public QObject, private WindowFixture {
         const QString target =
             c.target.isEmpty() || c.target.startsWith('/') ? c.target : path(c.target);
         const QString text = c.text ? textFile(c.text) : QString();
-        rlimit limit{c.fileLimit ? rlim_t(c.fileLimit) : RLIM_INFINITY, RLIM_INFINITY};
-        std::signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails instead of ending the test
-        setrlimit(RLIMIT_FSIZE, &limit);
+        QVERIFY(LimitFileSize(c.fileLimit));
         run(c.command, target, text);
-        limit.rlim_cur = RLIM_INFINITY;
-        setrlimit(RLIMIT_FSIZE, &limit);
+        QVERIFY(LimitFileSize(0));
         QStringList expected, shown = answerer->messages();
         for (const QString& m : c.messages)
             expected << (m.contains("%1") ? m.arg(m.contains("UTF-8") ? text : target) : m);

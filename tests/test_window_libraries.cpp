@@ -33,8 +33,7 @@ class WindowLibrariesTest : public QObject, private WindowFixture {
   private slots:
     void init() {
         open();
-        set("lineEdit_W", "16");
-        set("lineEdit_H", "16");
+        setCell("16", "16");
     }
     void cleanup() { close(); }
 

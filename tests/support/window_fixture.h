@@ -60,6 +60,10 @@ class WindowFixture {
     }
     void set(const char* lineEdit, const QString& text) { w<QLineEdit>(lineEdit)->setText(text); }
     void pick(const char* comboBox, int index) { w<QComboBox>(comboBox)->setCurrentIndex(index); }
+    void setCell(const QString& width, const QString& height) {
+        set("lineEdit_W", width);
+        set("lineEdit_H", height);
+    }
     void setLeft(bool on) { w<QCheckBox>("checkBox_Left")->setChecked(on); }
     bool left() { return w<QCheckBox>("checkBox_Left")->isChecked(); }
     QString path(const QString& name) const { return dir->filePath(name); }
