@@ -8,11 +8,10 @@
 
 #include "cli_runner.h"
 
-class TestGolden : public QObject {
+class TestGolden : public QObject, private CliFixture {
     Q_OBJECT
     const QString golden = QStringLiteral(RUNEMILL_GOLDEN_DIR);
     QString font;
-    QTemporaryDir dir;
     QList<QStringList> files;  // each file and the arguments that write it
 
   private slots:
@@ -38,7 +37,7 @@ class TestGolden : public QObject {
     }
     void sameBytes() {
         QFETCH(QStringList, arguments);
-        const QString output = dir.filePath(QTest::currentDataTag());
+        const QString output = Path(QTest::currentDataTag());
         for (QString& word : arguments) word.replace("@font", font).replace("@dir", golden);
         const bool device = arguments[0] == "ascii" || arguments[0] == "string";
         const CliOutcome run =
