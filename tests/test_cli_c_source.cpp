@@ -70,15 +70,13 @@ class TestCliCSource : public QObject, private CliFixture {
 
     // With --compress the array holds the compressed file, as the .bin does.
     void compressed() {
-        for (const char* out : {"z.c", "z.bin"})
-            QCOMPARE(
-                Run(QString("convert ascii --width 8 --height 8 --compress -o @") + out).status, 0);
+        for (const QString out : {"@z.c", "@z.bin"})
+            QCOMPARE(Run("convert ascii --width 8 --height 8 --compress -o " + out).status, 0);
         const QByteArray bytes = ReadAll(Path("z.bin"));
         QVERIFY(bytes.startsWith("RZ\x02"));
         QVERIFY(ReadAll(Path("z.c"))
-                    .contains(QString("const uint8_t z[%1] = {\n    0x52, 0x5a, 0x02,")
-                                  .arg(bytes.size())
-                                  .toLatin1()));
+                    .contains("const uint8_t z[" + QByteArray::number(bytes.size()) +
+                              "] = {\n    0x52, 0x5a, 0x02,"));
     }
 };
 

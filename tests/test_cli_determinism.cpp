@@ -52,10 +52,8 @@ class TestCliDeterminism : public QObject, private CliFixture {
     // The start-up face draws the fullwidth forms it has whatever a worker meets first, and
     // leaves blank the Arabic presentation forms it lacks.
     void fullwidthFormsDrawn() {
-        QCOMPARE(Run("convert unicode --from FB00 --to FFFF --width 12 --height 14 --jobs 2 -o "
-                     "@fb.bin")
-                     .status,
-                 0);
+        const QString fb = "convert unicode --from FB00 --to FFFF --width 12 --height 14 --jobs 2";
+        QCOMPARE(Run(fb + " -o @fb.bin").status, 0);
         QVERIFY2(Run("inspect @fb.bin --glyph FF21").out.contains('#'), "Ａ is blank");
         QVERIFY2(!Run("inspect @fb.bin --glyph FE8D").out.contains('#'),
                  "ﺍ, which the face lacks, has ink");
