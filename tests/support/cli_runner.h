@@ -34,10 +34,7 @@ class CliFixture {
 
     QString Path(const QString& name) const { return dir.filePath(name); }
     // A command line split at its spaces, "@" replaced by the folder and a slash.
-    QStringList Args(QString line) const {
-        return line.replace(QLatin1Char('@'), dir.path() + QLatin1Char('/'))
-            .split(QLatin1Char(' '));
-    }
+    QStringList Args(QString line) const { return line.replace('@', dir.path() + '/').split(' '); }
     CliOutcome Run(const QString& line, const QString& fontConfig = QString()) const {
         return RunCli(Args(line), fontConfig);
     }
