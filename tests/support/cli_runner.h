@@ -15,8 +15,9 @@ struct CliOutcome {
 };
 
 // With no display and no platform named; `fontConfig`, when given, is the only font
-// configuration it sees.
+// configuration it sees (a missing one fails the run).
 inline CliOutcome RunCli(const QStringList& arguments, const QString& fontConfig = QString()) {
+    if (!fontConfig.isEmpty() && !QFileInfo::exists(fontConfig)) return {};
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     if (!fontConfig.isEmpty()) environment.insert(QStringLiteral("FONTCONFIG_FILE"), fontConfig);
     for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
@@ -40,15 +41,18 @@ class CliFixture {
     }
 
     // A font configuration, `name`.conf, that installs exactly the files given (copied into the
-    // folder `name`) and keeps its cache beside them.
+    // folder `name`) and keeps its cache beside them; missing when it could not be made.
     QString FontConfig(const QString& name, const QStringList& installed) const {
         const QString fonts = Path(name), config = Path(name + ".conf");
-        QDir().mkpath(fonts);
-        for (const QString& file : installed)
-            QFile::copy(file, fonts + '/' + QFileInfo(file).fileName());
+        bool made = QDir().mkpath(fonts) && (!QFile::exists(config) || QFile::remove(config));
+        for (const QString& file : installed) {
+            const QString copy = fonts + '/' + QFileInfo(file).fileName();
+            made = made && (QFile::exists(copy) || QFile::copy(file, copy));
+        }
         const QString xml =
             "<?xml version=\"1.0\"?><fontconfig><dir>%1</dir>"
             "<cachedir>%1.cache</cachedir></fontconfig>\n";
-        return WriteAll(config, xml.arg(fonts).toUtf8()) ? config : QString();
+        if (made) WriteAll(config, xml.arg(fonts).toUtf8());
+        return config;
     }
 };
