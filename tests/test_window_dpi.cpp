@@ -113,7 +113,8 @@ class WindowDpiTest : public QObject {
         if (at96.isEmpty()) at96 = RunAt(96, true);
         QStringList run = dpi == 96 ? at96 : RunAt(dpi, scaled);
         QVERIFY(run.size() >= 2);
-        QCOMPARE(run.takeLast(), at96.last());
+        const QString bytes = run.takeLast();  // the 96 dpi run is what the others must give
+        if (dpi != 96) QCOMPARE(bytes, at96.last());
         QCOMPARE(run.takeFirst().toDouble(), scaled ? dpi / 96.0 : 1.0);
         if (scaled)
             QVERIFY2(run.isEmpty(), qPrintable(run.join("; ")));
