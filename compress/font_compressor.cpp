@@ -11,69 +11,20 @@ namespace runemill {
 
 namespace {
 
-// Where the glyphs of a plain file are, by glyph number: the ASCII block
-// first (where the kind has one), then the records in file order.
-struct PlainLayout {
-    bool asciiBlock = true;     // libraries and the ASCII font
-    bool recordWidths = false;  // Unicode and string fonts: a width byte per record
-    bool stringFont = false;
-    qint64 glyphBytes = 0;
-    qint64 count = 0;      // glyphs, the ASCII block included
-    qint64 recordsAt = 0;  // first record after the ASCII block / code table
-
-    qint64 GlyphAt(qint64 g) const {
-        if (asciiBlock && g < kAsciiCount) return kAsciiGlyphsOffset + g * glyphBytes;
-        const qint64 r = asciiBlock ? g - kAsciiCount : g;
-        return recordsAt + r * (glyphBytes + (recordWidths ? 1 : 0)) + (recordWidths ? 1 : 0);
-    }
-};
-
 bool MagicIs(const QByteArray& bytes, const char (&magic)[2]) {
     return bytes.size() >= 2 && bytes.at(0) == magic[0] && bytes.at(1) == magic[1];
 }
 
-// Reads the plain file's layout from its kind's placement, its header and its length.
-bool ReadLayout(const QByteArray& plain, const GlyphPlacement& placement, int width, int height,
-                PlainLayout* l, QString* problem) {
-    if (!placement.asciiBlock && !placement.records) {
-        *problem = QStringLiteral("only font files with glyphs can be compressed");
-        return false;
-    }
-    if (plain.size() < kLibraryHeaderSize || uchar(plain.at(kHeaderPixFormatOffset)) > 4 ||
-        width < 1 || height < 1) {
-        *problem = QStringLiteral("the font file has no valid header");
-        return false;
-    }
-    const bool string = placement.codeTable;
-    l->glyphBytes = BytesPerGlyph(plain.at(kHeaderPixFormatOffset), width, height);
-    l->stringFont = string;
-    l->asciiBlock = placement.asciiBlock;
-    l->recordWidths = placement.recordWidths;
-    const qint64 size = plain.size();
-    const qint64 record = l->glyphBytes + (l->recordWidths ? 1 : 0);
-    qint64 rest = 0;
-    if (string) {
-        const qint64 count = (size - kStringTableOffset) / (record + kStringCodeBytes);
-        l->recordsAt = kStringTableOffset + count * kStringCodeBytes;
-        l->count = count;
-        rest = size - l->recordsAt - count * record;
-    } else {
-        l->recordsAt = kAsciiGlyphsOffset + kAsciiCount * l->glyphBytes;
-        const qint64 records = placement.records ? (size - l->recordsAt) / record : 0;
-        l->count = kAsciiCount + records;
-        rest = size - l->recordsAt - records * record;
-    }
-    if (size < l->recordsAt || rest != 0) {
-        *problem = QStringLiteral("the font file's length does not match its header");
-        return false;
-    }
+// Why `plain` cannot be compressed as `plan` lays it out; empty when it can.
+QString PlanProblem(const QByteArray& plain, const FontPlan& plan) {
+    if (!plan.isValid()) return QStringLiteral("only font files with glyphs can be compressed");
+    if (plain.size() != plan.fileSize())
+        return QStringLiteral("the font file's length does not match its header");
     // The header keeps the low 16 bits of the count, and a reader counts the
     // index's entries from it.
-    if (string && l->count > 0xFFFF) {
-        *problem = QStringLiteral("a string font of more than 65535 characters");
-        return false;
-    }
-    return true;
+    if (DescriptionOf(plan.kind()).glyphs.codeTable && plan.slotCount() > 0xFFFF)
+        return QStringLiteral("a string font of more than 65535 characters");
+    return QString();
 }
 
 // The pixel levels of the packed glyph at `bits`; false when an aRGB4444
@@ -118,11 +69,9 @@ void AppendLe(QByteArray* out, quint32 value, int bytes) {
     for (int i = 0; i < bytes; ++i) out->append(char((value >> (8 * i)) & 0xFF));
 }
 
-// The width byte of glyph g in a Unicode or string font (0 past the last).
-char WidthByte(const QByteArray& plain, const PlainLayout& layout, int g) {
-    if (g >= layout.count) return '\0';
-    if (layout.asciiBlock && g < kAsciiCount) return plain.at(kAsciiWidthsOffset + g);
-    return plain.at(int(layout.GlyphAt(g) - 1));
+// The width byte of glyph g (0 past the last).
+char WidthByte(const QByteArray& plain, const FontPlan& plan, int g) {
+    return g < plan.slotCount() ? plain.at(int(plan.slot(g).widthOffset)) : '\0';
 }
 
 // The base of the lengths of the block starting at glyph `first` in `form`.
@@ -161,28 +110,29 @@ int ShortestLengthForm(const QVector<QByteArray>& codes) {
 
 bool IsCompressedFont(const QByteArray& bytes) { return MagicIs(bytes, kCompressedMagic); }
 
-QByteArray CompressFont(const QByteArray& plain, const GlyphPlacement& placement, int width,
-                        int height, QString* problem) {
-    PlainLayout layout;
-    if (!ReadLayout(plain, placement, width, height, &layout, problem)) return QByteArray();
-    const int format = plain.at(kHeaderPixFormatOffset);
+QByteArray CompressFont(const QByteArray& plain, const FontPlan& plan, QString* problem) {
+    *problem = PlanProblem(plain, plan);
+    if (!problem->isEmpty()) return QByteArray();
+    const GlyphPlacement& placement = DescriptionOf(plan.kind()).glyphs;
+    const CellSettings& cell = plan.cell();
+    const int format = cell.pixFormat;
     const uchar* bytes = reinterpret_cast<const uchar*>(plain.constData());
 
     // Two passes over the glyphs, one level per pixel of one glyph at a time:
     // the counts that train the model, then the codes.
     GlyphLevels glyph;
     GlyphCoder coder;
-    for (int g = 0; g < int(layout.count); ++g) {
-        if (!ReadLevels(bytes + layout.GlyphAt(g), format, width, height, &glyph)) {
+    for (const GlyphSlot& slot : plan.glyphSlots()) {
+        if (!ReadLevels(bytes + slot.glyphOffset, format, cell.width, cell.height, &glyph)) {
             *problem = QStringLiteral("an aRGB4444 pixel holds different nibbles");
             return QByteArray();
         }
         coder.Count(glyph);
     }
     const QByteArray model = coder.Train(format != kFormat1Bit);
-    QVector<QByteArray> codes(int(layout.count));
+    QVector<QByteArray> codes(plan.slotCount());
     for (int g = 0; g < codes.size(); ++g) {
-        ReadLevels(bytes + layout.GlyphAt(g), format, width, height, &glyph);
+        ReadLevels(bytes + plan.slot(g).glyphOffset, format, cell.width, cell.height, &glyph);
         codes[g] = coder.Encode(glyph);
     }
     const int formNumber = ShortestLengthForm(codes);
@@ -199,9 +149,9 @@ QByteArray CompressFont(const QByteArray& plain, const GlyphPlacement& placement
     out.append(char(coder.Grid().Byte()));
     out.append(plain.left(kLibraryHeaderSize));
     out.append(model);
-    if (layout.stringFont)
-        out.append(plain.mid(kStringTableOffset, int(layout.count) * kStringCodeBytes));
-    else if (!layout.recordWidths)
+    if (placement.codeTable)
+        out.append(plain.mid(kStringTableOffset, codes.size() * kStringCodeBytes));
+    else if (!placement.recordWidths)
         out.append(plain.mid(kAsciiWidthsOffset, kAsciiCount));
     QByteArray data;
     for (int first = 0; first < codes.size(); first += kCompressedBlockGlyphs) {
@@ -222,8 +172,8 @@ QByteArray CompressFont(const QByteArray& plain, const GlyphPlacement& placement
             else
                 AppendLe(&out, quint32(over), form.fieldBits / 8);
         }
-        for (int g = first; layout.recordWidths && g < first + kCompressedBlockGlyphs; ++g)
-            out.append(WidthByte(plain, layout, g));
+        for (int g = first; placement.recordWidths && g < first + kCompressedBlockGlyphs; ++g)
+            out.append(WidthByte(plain, plan, g));
     }
     out.append(data);
     return out;

@@ -6,16 +6,15 @@
 #include <QByteArray>
 #include <QString>
 
-#include "layout/kind_table.h"
+#include "layout/font_plan.h"
 
 namespace runemill {
 
-// Compresses the complete file `plain` of a kind whose glyphs are placed as
-// `placement` says, cell width x height in pixels. Returns an empty array and
+// Compresses the complete file `plain` that `plan` lays out: its glyphs and
+// width bytes are where the plan's slots put them. Returns an empty array and
 // sets *problem when it cannot, e.g. for a kind without glyphs (a 108-byte
-// header) or a `plain` whose length does not match its header.
-QByteArray CompressFont(const QByteArray& plain, const GlyphPlacement& placement, int width,
-                        int height, QString* problem);
+// header, which has no valid plan) or a `plain` of another length.
+QByteArray CompressFont(const QByteArray& plain, const FontPlan& plan, QString* problem);
 
 // Whether `bytes` begin like a compressed file.
 bool IsCompressedFont(const QByteArray& bytes);

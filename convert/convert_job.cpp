@@ -95,8 +95,7 @@ QByteArray ConvertJob::FileBytes(const QByteArray& plain, Refusal* refusal) cons
     *refusal = Refusal();
     if (!request_.compress) return plain;
     QString problem;
-    const QByteArray compressed = CompressFont(plain, GlyphPlacementOf(request_.kind),
-                                               request_.width, request_.height, &problem);
+    const QByteArray compressed = CompressFont(plain, plan_, &problem);
     if (compressed.isEmpty()) *refusal = Refusal::CannotCompress(problem);
     return compressed;
 }
