@@ -35,30 +35,30 @@ constexpr char kHeaderHelp[] = "the 108-byte font chip or TTF header; appended t
 // The one description of every kind: runemill-cli, the window and the core read it.
 const KindDescription kKinds[] = {
     {"gb2312", ConvertKind::Gb2312, kGb2312Magic, kGb2312Range, kEncodingGb2312, kEncodingGb2312,
-     false, kLibraryGlyphs, &kGb2312Rows, nullptr,
+     kLibraryGlyphs, &kGb2312Rows, nullptr,
      StartLog::Page, "GB2312 Font Lib ok", kLibraryHelp},
     {"big5", ConvertKind::Big5, kBig5Magic, {0xA140, 0xF9FF}, kEncodingBig5, kEncodingBig5,
-     false, kLibraryGlyphs, &kBig5Rows, nullptr,
+     kLibraryGlyphs, &kBig5Rows, nullptr,
      StartLog::MaxPage, "BIG5 Font Lib ok", kLibraryHelp},
     {"gbk", ConvertKind::Gbk, kGbkMagic, {0x8140, 0xFEBF}, kEncodingGbk, kEncodingGbk,
-     false, kLibraryGlyphs, &kGbkRows, nullptr,
+     kLibraryGlyphs, &kGbkRows, nullptr,
      StartLog::MaxPage, "GBK Font Lib ok", kLibraryHelp},
     {"unicode", ConvertKind::Unicode, kUnicodeMagic, {0x4E00, 0x9FA5}, -1, kEncodingUnicode,
-     false, kUnicodeGlyphs, nullptr, nullptr,
+     kUnicodeGlyphs, nullptr, nullptr,
      StartLog::UnicodeRange, "UniCode Font Lib ok", kLibraryHelp},
     {"ascii", ConvertKind::Ascii, kAsciiMagic, {}, -1, -1,
-     false, kAsciiGlyphs, nullptr, nullptr,
+     kAsciiGlyphs, nullptr, nullptr,
      StartLog::None, "UniCode Font Lib ok",
      "the variable-width ASCII font (Convert ASCII)"},
     {"string", ConvertKind::String, kStringMagic, {}, -1, -1,
-     false, kStringGlyphs, nullptr, nullptr,
+     kStringGlyphs, nullptr, nullptr,
      StartLog::None, "String Font bin ok",
      "the characters of a UTF-8 text file (Convert string)"},
     {"chip", ConvertKind::Chip, kChipMagic, kGb2312Range, -1, -1,
-     true, kNoGlyphs, nullptr, kChipPartNumber,
+     kNoGlyphs, nullptr, kChipPartNumber,
      StartLog::ChipHeader, "Font bin ok", kHeaderHelp},
     {"ttf", ConvertKind::Ttf, kTtfMagic, kGb2312Range, -1, -1,
-     true, kNoGlyphs, nullptr, kTtfHeaderText,
+     kNoGlyphs, nullptr, kTtfHeaderText,
      StartLog::TtfHeader, "Font bin ok", kHeaderHelp},
 };
 // clang-format on
@@ -108,7 +108,8 @@ bool KindFromMagic(char a, char b, ConvertKind* kind) {
     return false;
 }
 
-bool IsHeaderKind(ConvertKind kind) { return DescriptionOf(kind).header; }
+// A 108-byte header is the kind with a header text.
+bool IsHeaderKind(ConvertKind kind) { return DescriptionOf(kind).headerText != nullptr; }
 
 StartLog StartLogOf(ConvertKind kind) { return DescriptionOf(kind).log; }
 

@@ -53,7 +53,6 @@ struct KindDescription {
     CodeRange range;    // the code fields when the kind is chosen
     int encoding;       // the Encoding its codes decode with; -1: none
     int formIndex;      // its place in the window's encoding combo box; -1: not there
-    bool header;        // a 108-byte font description, no glyphs
     GlyphPlacement glyphs;
     const RowLayout* rows;   // a two-byte library's rows; null for the other kinds
     const char* headerText;  // what a 108-byte header stores at byte 9; null for the others
