@@ -44,11 +44,12 @@ void ForEachDecision(const GlyphLevels& g, Ink ink, Level level) {
     }
 }
 
-// The ink context of a pixel with these neighbours in the grid's band.
-int InkContext(const ContextGrid& grid, const GlyphLevels& g, int x, int y, int neighbours) {
-    const int column = int((int64_t(x) << grid.x) / g.width);
-    const int row = int((int64_t(y) << grid.y) / g.height);
-    return neighbours | column << kNeighbourBits | row << (kNeighbourBits + grid.x);
+// The band part of the ink context of column x and row y in a W x H cell.
+int ColumnBand(const ContextGrid& grid, int x, int width) {
+    return int((int64_t(x) << grid.x) / width) << kNeighbourBits;
+}
+int RowBand(const ContextGrid& grid, int y, int height) {
+    return int((int64_t(y) << grid.y) / height) << (kNeighbourBits + grid.x);
 }
 
 // Bits that coding these decisions takes at the model value that suits
@@ -134,22 +135,30 @@ GlyphCoder::GlyphCoder() {
     }
 }
 
-void GlyphCoder::Count(const GlyphLevels& glyph) {
-    // Each pixel counts once in every grid: the band part of its context in
-    // each, worked out once per row and column.
+void GlyphCoder::MakeBands(int width, int height) {
+    if (width == bandsWidth_ && height == bandsHeight_) return;
+    bandsWidth_ = width;
+    bandsHeight_ = height;
     const size_t grids = grids_.size();
-    std::vector<int> columns(size_t(glyph.width) * grids), rows(size_t(glyph.height) * grids);
+    columnBands_.resize(size_t(width) * grids);
+    rowBands_.resize(size_t(height) * grids);
     for (size_t i = 0; i < grids; ++i) {
-        for (int x = 0; x < glyph.width; ++x)
-            columns[size_t(x) * grids + i] = InkContext(grids_[i], glyph, x, 0, 0);
-        for (int y = 0; y < glyph.height; ++y)
-            rows[size_t(y) * grids + i] = InkContext(grids_[i], glyph, 0, y, 0);
+        for (int x = 0; x < width; ++x)
+            columnBands_[size_t(x) * grids + i] = ColumnBand(grids_[i], x, width);
+        for (int y = 0; y < height; ++y)
+            rowBands_[size_t(y) * grids + i] = RowBand(grids_[i], y, height);
     }
+}
+
+void GlyphCoder::Count(const GlyphLevels& glyph) {
+    // Each pixel counts once in every grid.
+    MakeBands(glyph.width, glyph.height);
+    const size_t grids = grids_.size();
     ForEachDecision(
         glyph,
         [&](int x, int y, int neighbours, int bit) {
-            const int* column = &columns[size_t(x) * grids];
-            const int* row = &rows[size_t(y) * grids];
+            const int* column = &columnBands_[size_t(x) * grids];
+            const int* row = &rowBands_[size_t(y) * grids];
             for (size_t i = 0; i < grids; ++i) {
                 Counts& counts = inkCounts_[i][size_t(neighbours | column[i] | row[i])];
                 ++(bit ? counts.ones : counts.zeros);
@@ -174,6 +183,7 @@ QByteArray GlyphCoder::Train(bool grayLevels) {
             chosen = i;
         }
     }
+    chosen_ = chosen;
     grid_ = grids_[chosen];
     std::vector<Counts> counts = inkCounts_[chosen];
     counts.insert(counts.end(), levelCounts_.begin(), levelCounts_.begin() + levelContexts);
@@ -194,7 +204,10 @@ QByteArray GlyphCoder::Encode(const GlyphLevels& glyph) const {
     ForEachDecision(
         glyph,
         [&](int x, int y, int neighbours, int bit) {
-            const int context = InkContext(grid_, glyph, x, y, neighbours);
+            // Counted glyphs all have one cell size, so the bands are there.
+            const size_t grids = grids_.size();
+            const int context = neighbours | columnBands_[size_t(x) * grids + chosen_] |
+                                rowBands_[size_t(y) * grids + chosen_];
             encoder.Code(bit, kCoderProbabilities[model_[size_t(context)]]);
         },
         [&](int offset, int bit) {

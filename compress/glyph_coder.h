@@ -41,7 +41,8 @@ class GlyphCoder {
     // model as the file stores it (two values a byte, even context high).
     QByteArray Train(bool grayLevels);
     ContextGrid Grid() const { return grid_; }
-    // The coded bytes of a glyph (after Train); a blank glyph gives none.
+    // The coded bytes of a glyph of the counted glyphs' size (after Train); a
+    // blank glyph gives none.
     QByteArray Encode(const GlyphLevels& glyph) const;
 
   private:
@@ -49,9 +50,18 @@ class GlyphCoder {
         uint64_t zeros = 0;
         uint64_t ones = 0;
     };
+    // The band part of the ink context of each column and row in every grid
+    // (column x of grid i at x * grids + i), for cells of bandsWidth_ x bandsHeight_.
+    void MakeBands(int width, int height);
+
     std::vector<ContextGrid> grids_;
     std::vector<std::vector<Counts>> inkCounts_;  // per grid
     std::array<Counts, 64> levelCounts_{};
+    int bandsWidth_ = 0;
+    int bandsHeight_ = 0;
+    std::vector<int> columnBands_;
+    std::vector<int> rowBands_;
+    size_t chosen_ = 0;  // the grid Train picked
     ContextGrid grid_;
     std::vector<uint8_t> model_;
 };
