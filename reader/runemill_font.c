@@ -581,7 +581,7 @@ static rmf_status index_entry(const rmf_font* font, size_t number, size_t* code_
     size_t k = number % RMF_RZ_BLOCK, i, offset, length = 0;
     int ok = 1;
     rmf_status status = fetch(font, font->index_at + (number / RMF_RZ_BLOCK) * font->entry_bytes,
-                              4u + base_bytes + (8u << form), scratch, &p);
+                              font->entry_bytes - RMF_RZ_BLOCK * font->index_widths, scratch, &p);
     if (status != RMF_OK) return status;
     offset = (size_t)read_le16(p) | (size_t)read_le16(p + 2) << 16;
     p += 4u + base_bytes;
