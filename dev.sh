@@ -106,7 +106,8 @@ compile() {  # compile <dir> [target...]; no target: all of them
 }
 
 check_format() {  # every C and C++ source as .clang-format lays it out
-    find app cli compress convert generators layout output preview render reader tests bench tools \
+    find app cli compress convert generators layout output preview render reader targets tests \
+        bench tools \
         -name '*.cpp' -o -name '*.h' -o -name '*.c' | xargs clang-format --dry-run -Werror
 }
 

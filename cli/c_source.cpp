@@ -56,19 +56,6 @@ bool IsReserved(const QString& name) {
     return reserved.match(name).hasMatch();
 }
 
-// Why `name` cannot name the array, or an empty string.
-QString SymbolProblem(const QString& name) {
-    if (!IsCIdentifier(name)) {
-        return QStringLiteral(
-                   "'%1' is not a C identifier (letters, digits and _, not starting with a digit)")
-            .arg(name);
-    }
-    if (IsKeyword(name)) return QStringLiteral("'%1' is a C or C++ keyword").arg(name);
-    if (IsReserved(name))
-        return QStringLiteral("'%1' is reserved by C or its standard headers").arg(name);
-    return QString();
-}
-
 // What `#include "..."` can hold portably: no quote, apostrophe, backslash or
 // control character.
 bool IsHeaderName(const QString& name) {
@@ -86,6 +73,18 @@ QString HeaderGuard(const QString& symbol) {
 }
 
 }  // namespace
+
+QString SymbolProblem(const QString& name) {
+    if (!IsCIdentifier(name)) {
+        return QStringLiteral(
+                   "'%1' is not a C identifier (letters, digits and _, not starting with a digit)")
+            .arg(name);
+    }
+    if (IsKeyword(name)) return QStringLiteral("'%1' is a C or C++ keyword").arg(name);
+    if (IsReserved(name))
+        return QStringLiteral("'%1' is reserved by C or its standard headers").arg(name);
+    return QString();
+}
 
 bool IsCSourcePath(const QString& path) {
     return path.endsWith(QLatin1String(".c"), Qt::CaseInsensitive);
@@ -147,7 +146,8 @@ CSourceTexts MakeCSource(const QByteArray& bytes, const QString& symbol,
 void AddCSourceOptions(QCommandLineParser& parser) {
     parser.addOption({QStringLiteral("symbol"),
                       QStringLiteral("With -o FILE.c: name of the C array (default: the file "
-                                     "name); its length is NAME_size."),
+                                     "name); its length is NAME_size. With --for lvgl, u8g2 or "
+                                     "gfx: the font's C name."),
                       QStringLiteral("NAME")});
 }
 

@@ -29,6 +29,10 @@ QString CHeaderPath(const QString& sourcePath);
 // ("fonts/my-font 16.c" -> "my_font_16", "16x16.c" -> "_16x16").
 QString SymbolFromPath(const QString& path);
 
+// Why `name` cannot name a C array or font (not an identifier, a keyword, a
+// reserved name); empty when it can.
+QString SymbolProblem(const QString& name);
+
 // `symbol` holds `bytes`; `headerName` is the file name the .c includes.
 CSourceTexts MakeCSource(const QByteArray& bytes, const QString& symbol, const QString& headerName);
 

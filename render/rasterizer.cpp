@@ -130,6 +130,15 @@ const GlyphRasterizer::Face& GlyphRasterizer::FaceFor(const QString& text, QStri
     return chosen;
 }
 
+int BaselineRow(QFont font, const RenderOptions& options, int height) {
+    font.setWeight(options.bold ? QFont::Bold : QFont::Normal);
+    font.setStyle(options.italic ? QFont::StyleItalic : QFont::StyleNormal);
+    const QFontMetrics metrics = CanvasMetrics(DrawingFont(font, options.crisp));
+    const qint64 row =
+        (CanvasHeight(height) - metrics.height()) / 2 + metrics.ascent() + qint64(options.y0);
+    return int(qBound(qint64(INT_MIN), row, qint64(INT_MAX)));
+}
+
 QImage MakeGlyphImage(int width, int height) {
     QImage glyph(std::max(width, 0), std::max(height, 0), QImage::Format_ARGB32);
     glyph.fill(kGround);
