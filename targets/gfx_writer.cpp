@@ -117,7 +117,7 @@ QByteArray WriteGfx(const TargetFont& font, const QString& symbol, QString* prob
         const qint64 perGlyph = qMax<qint64>(1, bitmap.size() / font.glyphs.size());
         *problem = QStringLiteral(
                        "an Adafruit GFX font's bitmap holds at most 65,535 bytes; these "
-                       "%1 glyphs take %2: about %3 glyphs of this cell fit, so choose "
+                       "%1 glyphs take %2 bytes: about %3 glyphs of this cell fit, so choose "
                        "a shorter range, a string font or a smaller cell")
                        .arg(font.glyphs.size())
                        .arg(bitmap.size())
