@@ -9,17 +9,17 @@ namespace {
 
 const TargetDescription kTargets[] = {
     {OutputTarget::Bin, "bin", nullptr, nullptr, false, false, true,
-     "Runemill's own font file (the default); -o FILE.c writes it as a C array"},
+     "Runemill's own font file (the default); -o FILE.c writes it as a C array", ".bin"},
     {OutputTarget::LvglC, "lvgl", ".c", "LVGL C font (*.c)", true, false, true,
-     "an LVGL C font (lv_font_t), 1 to 8 bits a pixel, -o FILE.c"},
+     "an LVGL C font (lv_font_t), 1 to 8 bits a pixel, -o FILE.c", "LVGL .c"},
     {OutputTarget::LvglBin, "lvgl-bin", ".bin", "LVGL binary font (*.bin)", false, false, false,
-     "an LVGL binary font for its run-time loader, -o FILE.bin"},
+     "an LVGL binary font for its run-time loader, -o FILE.bin", "LVGL .bin"},
     {OutputTarget::U8g2, "u8g2", ".c", "u8g2 font (*.c)", true, true, false,
-     "a u8g2 font as a C array, 1 bit a pixel, -o FILE.c"},
+     "a u8g2 font as a C array, 1 bit a pixel, -o FILE.c", "u8g2 .c"},
     {OutputTarget::Gfx, "gfx", ".h", "Adafruit GFX font (*.h)", true, true, false,
-     "an Adafruit GFX font (GFXfont), 1 bit a pixel, -o FILE.h"},
+     "an Adafruit GFX font (GFXfont), 1 bit a pixel, -o FILE.h", "GFX .h"},
     {OutputTarget::Bdf, "bdf", ".bdf", "BDF font (*.bdf)", false, true, false,
-     "a BDF 2.1 bitmap font, 1 bit a pixel, -o FILE.bdf; --font-file reads it back"},
+     "a BDF 2.1 bitmap font, 1 bit a pixel, -o FILE.bdf; --font-file reads it back", "BDF .bdf"},
 };
 
 // "an LVGL C font" without the details after the first comma.

@@ -23,6 +23,7 @@ struct TargetDescription {
     bool oneBit;         // 1bits only
     bool compresses;     // takes --compress
     const char* help;    // runemill-cli's help on it
+    const char* item;    // the window\'s item for it
 };
 
 // Every target, the .bin first.
