@@ -199,6 +199,7 @@ case "${1:-}" in
         bench runemill_window_bench build/bench/runemill_window_bench
         bench runemill_reader_bench build/reader/runemill_reader_bench
         bench cli_bench bench/cli_bench.sh build/cli/runemill-cli
+        bench targets_bench bench/targets_bench.sh build/cli/runemill-cli
         ;;
     package)
         install_missing "${RUN_PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}"

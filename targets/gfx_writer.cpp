@@ -5,6 +5,7 @@
 // box is trimmed to its ink and placed from the pen on the baseline:
 // xOffset is its first column, yOffset its top row less the baseline row.
 #include <QtGlobal>
+#include <cstdio>
 
 #include "targets/target_font.h"
 
@@ -95,23 +96,25 @@ QByteArray WriteGfx(const TargetFont& font, const QString& symbol, QString* prob
     const int h = font.height;
     QByteArray bitmap;
     QByteArray table;
+    table.reserve(int(last - first + 1) * 40);
+    char line[96];
     int next = 0;  // index of the glyph for code `first + entries`
     for (uint code = first; code <= last; ++code) {
         const bool has = next < font.glyphs.size() && font.glyphs.at(next).code == code;
         const int offset = bitmap.size();
         if (!has) {
-            table += "    {" + QByteArray::number(offset) + ", 0, 0, 0, 0, 0},\n";
+            table.append(line,
+                         std::snprintf(line, sizeof line, "    {%d, 0, 0, 0, 0, 0},\n", offset));
             continue;
         }
         const TargetGlyph& glyph = font.glyphs.at(next++);
         const InkBox box = InkOf(glyph.levels, w, h);
         AppendBits(&bitmap, glyph.levels, w, box);
         const int yOffset = box.height ? box.top - font.baseline : 0;
-        table += "    {" + QByteArray::number(offset) + ", " + QByteArray::number(box.width) +
-                 ", " + QByteArray::number(box.height) + ", " +
-                 QByteArray::number(qBound(0, glyph.advance, 255)) + ", " +
-                 QByteArray::number(box.left) + ", " + QByteArray::number(yOffset) + "},  // " +
-                 CodeText(code) + '\n';
+        table.append(line,
+                     std::snprintf(line, sizeof line, "    {%d, %d, %d, %d, %d, %d},  // U+%04X\n",
+                                   offset, box.width, box.height, qBound(0, glyph.advance, 255),
+                                   box.left, yOffset, code));
     }
     if (bitmap.size() > kMaxBitmapBytes) {
         const qint64 perGlyph = qMax<qint64>(1, bitmap.size() / font.glyphs.size());
@@ -133,9 +136,12 @@ QByteArray WriteGfx(const TargetFont& font, const QString& symbol, QString* prob
     out += "// Include it after Adafruit_GFX.h, which declares GFXglyph, GFXfont and PROGMEM.\n";
     out += "#pragma once\n\n";
     out += "const uint8_t " + name + "Bitmaps[] PROGMEM = {";
+    static const char hex[] = "0123456789ABCDEF";
     for (int i = 0; i < bitmap.size(); ++i) {
+        const auto byte = uchar(bitmap.at(i));
         out += i % 12 == 0 ? "\n    " : " ";
-        out += Hex(uchar(bitmap.at(i)), 2) + ',';
+        const char item[] = {'0', 'x', hex[byte >> 4], hex[byte & 15], ','};
+        out.append(item, 5);
     }
     if (bitmap.isEmpty()) out += "0x00";
     out += "\n};\n\n";
