@@ -3,6 +3,7 @@
 // each a 32-bit little-endian size (the whole table) and a 4-letter tag.
 #include <QtEndian>
 #include <algorithm>
+#include <climits>
 
 #include "targets/lvgl_glyphs.h"
 #include "targets/target_font.h"
@@ -65,7 +66,7 @@ FieldBits ChooseFieldBits(const lvgl::Font& laid) {
         bits.offset = std::max({bits.offset, SignedBits(glyph.offsetX), SignedBits(glyph.offsetY)});
         bits.size =
             std::max({bits.size, UnsignedBits(glyph.boxWidth), UnsignedBits(glyph.boxHeight)});
-        if (glyph.code == 0) continue;  // number 0 and blank numbers take any advance
+        if (&glyph == &laid.glyphs.first()) continue;  // number 0 takes no advance
         maxAdvance = std::max(maxAdvance, glyph.advance);
         if (firstAdvance < 0) firstAdvance = glyph.advance;
         oneAdvance = oneAdvance && glyph.advance == firstAdvance;
@@ -80,12 +81,13 @@ FieldBits ChooseFieldBits(const lvgl::Font& laid) {
 
 QByteArray Head(const TargetFont& font, const lvgl::Font& laid, const FieldBits& bits,
                 bool longOffsets) {
-    int minY = 0, maxY = 0;
+    int minY = INT_MAX, maxY = INT_MIN;
     for (const lvgl::Glyph& glyph : laid.glyphs)
         if (glyph.boxHeight > 0) {
             minY = std::min(minY, glyph.offsetY);
             maxY = std::max(maxY, glyph.offsetY + glyph.boxHeight);
         }
+    if (minY > maxY) minY = maxY = 0;  // no ink at all
     QByteArray body(kHeadSize - 8, '\0');
     Put(&body, 0, quint32(1));               // version
     Put(&body, 4, quint16(3));               // tables after head: cmap, loca, glyf

@@ -1,6 +1,7 @@
 // LVGL's C font: a lv_font_t over lv_font_fmt_txt_dsc_t, the same source for
 // LVGL 8.3 and LVGL 9 (every structure is filled by member names).
 #include <QRegularExpression>
+#include <cstdio>
 
 #include "targets/lvgl_glyphs.h"
 #include "targets/target_font.h"
@@ -17,10 +18,9 @@ constexpr int kBytesPerLine = 16;
 constexpr int kSmallBitmapIndexLimit = 1 << 20;
 constexpr int kSmallAdvanceLimit = 4095;  // sixteenths of a pixel in 12 bits
 
-QByteArray Hex(uint value) { return "0x" + QByteArray::number(value, 16); }
-
 QByteArray CodeComment(uint code) {
-    return "/* U+" + QByteArray::number(code, 16).toUpper().rightJustified(4, '0') + " */";
+    char text[24];
+    return QByteArray(text, std::snprintf(text, sizeof text, "/* U+%04X */", code));
 }
 
 bool FitsSmallDescription(const lvgl::Glyph& glyph, int bitmapIndex) {
@@ -30,10 +30,14 @@ bool FitsSmallDescription(const lvgl::Glyph& glyph, int bitmapIndex) {
            fitsInt8(glyph.offsetY);
 }
 
+// Bytes as C initialisers, kBytesPerLine a line.
 void AppendBytes(QByteArray* out, const QByteArray& bytes) {
+    static const char kDigits[] = "0123456789abcdef";
     for (int i = 0; i < bytes.size(); ++i) {
-        *out += (i % kBytesPerLine == 0) ? "\n    " : " ";
-        *out += Hex(quint8(bytes[i])) + ',';
+        const quint8 byte = quint8(bytes[i]);
+        const char item[] = {' ', '0', 'x', kDigits[byte >> 4], kDigits[byte & 15], ','};
+        if (i % kBytesPerLine == 0) out->append("\n   ", 4);
+        out->append(item, sizeof item);
     }
 }
 
@@ -73,6 +77,52 @@ QByteArray Header(const TargetFont& font, const QString& symbol, bool compress, 
     return out;
 }
 
+void AppendCmaps(QByteArray* out, const lvgl::Font& laid, const QByteArray& id) {
+    QByteArray cmaps;
+    for (int i = 0; i < laid.cmaps.size(); ++i) {
+        const lvgl::Cmap& cmap = laid.cmaps[i];
+        QByteArray list = "NULL";
+        if (cmap.type == lvgl::kCmapSparseTiny) {
+            list = id + "_codes_" + QByteArray::number(i);
+            *out += "\nstatic const uint16_t " + list + "[] = {";
+            for (int k = 0; k < cmap.offsets.size(); ++k) {
+                char item[16];
+                *out += (k % kBytesPerLine == 0) ? "\n    " : " ";
+                out->append(item, std::snprintf(item, sizeof item, "0x%x,", cmap.offsets[k]));
+            }
+            *out += "\n};\n";
+        }
+        cmaps += "    {.range_start = 0x" + QByteArray::number(cmap.rangeStart, 16) +
+                 ", .range_length = " + QByteArray::number(cmap.rangeLength) +
+                 ", .glyph_id_start = " + QByteArray::number(cmap.firstGlyph) +
+                 ", .unicode_list = " + list + ", .glyph_id_ofs_list = NULL, .list_length = " +
+                 QByteArray::number(cmap.offsets.size()) + ", .type = " +
+                 (cmap.type == lvgl::kCmapSparseTiny ? "LV_FONT_FMT_TXT_CMAP_SPARSE_TINY"
+                                                     : "LV_FONT_FMT_TXT_CMAP_FORMAT0_TINY") +
+                 "},\n";
+    }
+    *out += "\nstatic const lv_font_fmt_txt_cmap_t " + id + "_cmaps[] = {\n" + cmaps + "};\n";
+}
+
+void AppendDescriptors(QByteArray* out, const lvgl::Font& laid, const QByteArray& id, int bpp,
+                       bool compress) {
+    *out += "\nstatic const lv_font_fmt_txt_dsc_t " + id + "_dsc = {\n    .glyph_bitmap = " + id +
+            "_bitmap,\n    .glyph_dsc = " + id + "_glyphs,\n    .cmaps = " + id +
+            "_cmaps,\n    .kern_dsc = NULL,\n    .kern_scale = 0,\n    .cmap_num = " +
+            QByteArray::number(laid.cmaps.size()) + ",\n    .bpp = " + QByteArray::number(bpp) +
+            ",\n    .kern_classes = 0,\n    .bitmap_format = " +
+            (compress ? "LV_FONT_FMT_TXT_COMPRESSED" : "LV_FONT_FMT_TXT_PLAIN") + ",\n};\n";
+    *out += "\nconst lv_font_t " + id +
+            " = {\n    .get_glyph_dsc = lv_font_get_glyph_dsc_fmt_txt,\n"
+            "    .get_glyph_bitmap = lv_font_get_bitmap_fmt_txt,\n    .line_height = " +
+            QByteArray::number(laid.lineHeight) +
+            ",\n    .base_line = " + QByteArray::number(laid.baseLine) +
+            ",\n    .subpx = LV_FONT_SUBPX_NONE,\n    .underline_position = " +
+            QByteArray::number(laid.underlinePosition) +
+            ",\n    .underline_thickness = " + QByteArray::number(laid.underlineThickness) +
+            ",\n    .dsc = &" + id + "_dsc,\n};\n";
+}
+
 }  // namespace
 
 QByteArray WriteLvglC(const TargetFont& font, const QString& symbol, bool compress,
@@ -95,81 +145,53 @@ QByteArray WriteLvglC(const TargetFont& font, const QString& symbol, bool compre
     const QByteArray id = symbol.toUtf8();
 
     // Each glyph's bitmap starts on a byte; compressed or packed at bpp bits.
-    QByteArray bitmap =
-        "/* Each glyph's box, row by row from the top, " + QByteArray::number(font.bpp) +
-        " bits a pixel" + (compress ? ", in LVGL's compressed form" : "") +
-        ". */\nstatic LV_ATTRIBUTE_LARGE_CONST const uint8_t " + id + "_bitmap[] = {";
-    QByteArray glyphs =
-        "\n/* Number 0 is no glyph; a blank number follows a range whose next "
-        "code is missing. */\nstatic const lv_font_fmt_txt_glyph_dsc_t " +
-        id + "_glyphs[] = {\n";
+    QVector<QByteArray> bitmaps(laid.glyphs.size());
+    QVector<int> bitmapIndexes(laid.glyphs.size());
     int bitmapSize = 0;
     bool large = false;
-    for (const lvgl::Glyph& glyph : laid.glyphs) {
+    for (int i = 0; i < laid.glyphs.size(); ++i) {
+        const lvgl::Glyph& glyph = laid.glyphs[i];
+        if (!glyph.levels.isEmpty())
+            bitmaps[i] = compress ? lvgl::CompressLevels(glyph.levels, glyph.boxWidth,
+                                                         glyph.boxHeight, font.bpp)
+                                  : lvgl::PackLevels(glyph.levels, font.bpp);
+        bitmapIndexes[i] = bitmapSize;
         large = large || !FitsSmallDescription(glyph, bitmapSize);
-        glyphs += "    {.bitmap_index = " + QByteArray::number(bitmapSize) +
-                  ", .adv_w = " + QByteArray::number(glyph.advance * 16) +
-                  ", .box_w = " + QByteArray::number(glyph.boxWidth) +
-                  ", .box_h = " + QByteArray::number(glyph.boxHeight) +
-                  ", .ofs_x = " + QByteArray::number(glyph.offsetX) +
-                  ", .ofs_y = " + QByteArray::number(glyph.offsetY) + "},";
-        if (glyph.code != 0) glyphs += ' ' + CodeComment(glyph.code);
-        glyphs += '\n';
-        if (glyph.levels.isEmpty()) continue;
-        const QByteArray bytes =
-            compress ? lvgl::CompressLevels(glyph.levels, glyph.boxWidth, glyph.boxHeight, font.bpp)
-                     : lvgl::PackLevels(glyph.levels, font.bpp);
-        bitmap += "\n    " + CodeComment(glyph.code);
-        AppendBytes(&bitmap, bytes);
-        bitmapSize += bytes.size();
-    }
-    // The decompressor may read one byte past a glyph's code; an empty array is no C.
-    if (compress || bitmapSize == 0) bitmap += "\n    0x00,";
-    bitmap += "\n};\n";
-    glyphs += "};\n";
-
-    QByteArray cmaps;
-    QByteArray lists;
-    for (int i = 0; i < laid.cmaps.size(); ++i) {
-        const lvgl::Cmap& cmap = laid.cmaps[i];
-        QByteArray list = "NULL";
-        if (cmap.type == lvgl::kCmapSparseTiny) {
-            list = id + "_codes_" + QByteArray::number(i);
-            lists += "\nstatic const uint16_t " + list + "[] = {";
-            for (int k = 0; k < cmap.offsets.size(); ++k) {
-                lists += (k % kBytesPerLine == 0) ? "\n    " : " ";
-                lists += Hex(cmap.offsets[k]) + ',';
-            }
-            lists += "\n};\n";
-        }
-        cmaps += "    {.range_start = " + Hex(cmap.rangeStart) +
-                 ", .range_length = " + QByteArray::number(cmap.rangeLength) +
-                 ", .glyph_id_start = " + QByteArray::number(cmap.firstGlyph) +
-                 ", .unicode_list = " + list + ", .glyph_id_ofs_list = NULL, .list_length = " +
-                 QByteArray::number(cmap.offsets.size()) + ", .type = " +
-                 (cmap.type == lvgl::kCmapSparseTiny ? "LV_FONT_FMT_TXT_CMAP_SPARSE_TINY"
-                                                     : "LV_FONT_FMT_TXT_CMAP_FORMAT0_TINY") +
-                 "},\n";
+        bitmapSize += bitmaps[i].size();
     }
 
     QByteArray out = Header(font, symbol, compress, large);
-    out += '\n' + bitmap + glyphs + lists;
-    out += "\nstatic const lv_font_fmt_txt_cmap_t " + id + "_cmaps[] = {\n" + cmaps + "};\n";
-    out += "\nstatic const lv_font_fmt_txt_dsc_t " + id + "_dsc = {\n    .glyph_bitmap = " + id +
-           "_bitmap,\n    .glyph_dsc = " + id + "_glyphs,\n    .cmaps = " + id +
-           "_cmaps,\n    .kern_dsc = NULL,\n    .kern_scale = 0,\n    .cmap_num = " +
-           QByteArray::number(laid.cmaps.size()) + ",\n    .bpp = " + QByteArray::number(font.bpp) +
-           ",\n    .kern_classes = 0,\n    .bitmap_format = " +
-           (compress ? "LV_FONT_FMT_TXT_COMPRESSED" : "LV_FONT_FMT_TXT_PLAIN") + ",\n};\n";
-    out += "\nconst lv_font_t " + id +
-           " = {\n    .get_glyph_dsc = lv_font_get_glyph_dsc_fmt_txt,\n"
-           "    .get_glyph_bitmap = lv_font_get_bitmap_fmt_txt,\n    .line_height = " +
-           QByteArray::number(laid.lineHeight) +
-           ",\n    .base_line = " + QByteArray::number(laid.baseLine) +
-           ",\n    .subpx = LV_FONT_SUBPX_NONE,\n    .underline_position = " +
-           QByteArray::number(laid.underlinePosition) +
-           ",\n    .underline_thickness = " + QByteArray::number(laid.underlineThickness) +
-           ",\n    .dsc = &" + id + "_dsc,\n};\n";
+    out.reserve(out.size() + 6 * bitmapSize + 140 * laid.glyphs.size() + 4096);
+    out += "\n/* Each glyph's box, row by row from the top, " + QByteArray::number(font.bpp) +
+           " bits a pixel" + (compress ? ", in LVGL's compressed form" : "") +
+           ". */\nstatic LV_ATTRIBUTE_LARGE_CONST const uint8_t " + id + "_bitmap[] = {";
+    for (int i = 0; i < laid.glyphs.size(); ++i) {
+        if (bitmaps[i].isEmpty()) continue;
+        out += "\n    " + CodeComment(laid.glyphs[i].code);
+        AppendBytes(&out, bitmaps[i]);
+    }
+    // The decompressor may read one byte past a glyph's code; an empty array is no C.
+    if (compress || bitmapSize == 0) out += "\n    0x00,";
+    out += "\n};\n";
+
+    out +=
+        "\n/* Number 0 is no glyph; a blank number follows a range whose next code is "
+        "missing. */\nstatic const lv_font_fmt_txt_glyph_dsc_t " +
+        id + "_glyphs[] = {\n";
+    for (int i = 0; i < laid.glyphs.size(); ++i) {
+        const lvgl::Glyph& glyph = laid.glyphs[i];
+        char line[200];
+        out.append(line, std::snprintf(line, sizeof line,
+                                       "    {.bitmap_index = %d, .adv_w = %d, .box_w = %d, "
+                                       ".box_h = %d, .ofs_x = %d, .ofs_y = %d},",
+                                       bitmapIndexes[i], glyph.advance * 16, glyph.boxWidth,
+                                       glyph.boxHeight, glyph.offsetX, glyph.offsetY));
+        if (glyph.code != 0) out += ' ' + CodeComment(glyph.code);
+        out += '\n';
+    }
+    out += "};\n";
+    AppendCmaps(&out, laid, id);
+    AppendDescriptors(&out, laid, id, font.bpp, compress);
     return out;
 }
 

@@ -169,6 +169,12 @@ Font LayOut(const TargetFont& font, CmapCosts costs, QString* problem) {
         if (segment.range && nextCodeMissing) out.glyphs.append(Glyph());
         out.cmaps.append(cmap);
     }
+    // A blank number advances as every glyph does where they all advance
+    // alike, so that the binary font can leave out the advances.
+    const int oneAdvance = font.glyphs.first().advance;
+    if (std::all_of(font.glyphs.cbegin(), font.glyphs.cend(),
+                    [&](const TargetGlyph& glyph) { return glyph.advance == oneAdvance; }))
+        for (int i = 1; i < out.glyphs.size(); ++i) out.glyphs[i].advance = oneAdvance;
     if (out.glyphs.size() - 1 > kMaxGlyphNumber) {
         if (problem)
             *problem = QStringLiteral(
@@ -183,12 +189,17 @@ Font LayOut(const TargetFont& font, CmapCosts costs, QString* problem) {
 }
 
 void BitWriter::Put(uint value, int bits) {
-    for (int bit = bits - 1; bit >= 0; --bit) {
-        const int used = int(bits_ & 7);
-        if (used == 0) bytes_.append('\0');
-        if ((value >> bit) & 1u) bytes_.data()[bytes_.size() - 1] |= char(0x80 >> used);
-        ++bits_;
+    pending_ = pending_ << bits | (value & ((quint64(1) << bits) - 1));
+    pendingBits_ += bits;
+    while (pendingBits_ >= 8) {
+        pendingBits_ -= 8;
+        bytes_.append(char(pending_ >> pendingBits_));
     }
+}
+
+QByteArray BitWriter::Bytes() const {
+    if (pendingBits_ == 0) return bytes_;
+    return bytes_ + char(pending_ << (8 - pendingBits_));
 }
 
 QByteArray PackLevels(const QByteArray& levels, int bpp) {

@@ -61,16 +61,17 @@ struct CmapCosts {
 // request does not fit LVGL's font.
 Font LayOut(const TargetFont& font, CmapCosts costs, QString* problem);
 
-// Bits written most significant first into bytes padded with zero bits.
+// Bits written most significant first into bytes, the last one padded with
+// zero bits.
 class BitWriter {
   public:
-    void Put(uint value, int bits);
-    qint64 BitCount() const { return bits_; }
-    const QByteArray& Bytes() const { return bytes_; }
+    void Put(uint value, int bits);  // the low `bits` bits of value, up to 32
+    QByteArray Bytes() const;
 
   private:
     QByteArray bytes_;
-    qint64 bits_ = 0;
+    quint64 pending_ = 0;  // the low pendingBits_ bits are not yet in bytes_
+    int pendingBits_ = 0;
 };
 
 // A box's levels at bpp bits each, rows not padded, the last byte padded.
