@@ -149,9 +149,10 @@ Font LayOut(const TargetFont& font, CmapCosts costs, QString* problem) {
     Font out;
     out.lineHeight = font.height;
     out.baseLine = font.height - font.baseline;
-    // Both are 8-bit fields of lv_font_t: half the rows below the baseline, and
-    // a sixteenth of the line.
-    out.underlinePosition = -std::min(127, (out.baseLine + 1) / 2);
+    // Both are 8-bit fields of lv_font_t. LVGL draws the underline from
+    // underlinePosition rows above the baseline (negative: below): halfway down
+    // the rows below it, and a sixteenth of the line thick.
+    out.underlinePosition = -std::min(127, out.baseLine / 2);
     out.underlineThickness = std::min(127, std::max(1, font.height / 16));
     out.glyphs.append(Glyph());  // number 0: no glyph
     for (const Segment& segment : segments) {
