@@ -4,6 +4,7 @@
 #include <QRegularExpression>
 #include <QVector>
 #include <QtEndian>
+#include <functional>
 
 namespace {
 
@@ -12,7 +13,23 @@ struct Described {
     qint64 advance16 = 0;
     int boxW = 0, boxH = 0, ofsX = 0, ofsY = 0;
     qint64 bitmapBit = 0;  // where its bitmap starts in `bitmap`, in bits
+    qint64 number = 0;     // its glyph number
 };
+
+// LVGL 8 also takes the code just past a range as the range's, to the glyph
+// number just past it: that number must draw that code's glyph, or nothing
+// where the font lacks the code. `pastRanges` holds (code, number) pairs.
+bool PastRangesDrawRight(const QMap<uint, Described>& glyphs,
+                         const QVector<QPair<qint64, qint64>>& pastRanges,
+                         const std::function<Described(qint64)>& byNumber) {
+    for (const auto& past : pastRanges) {
+        const Described g = byNumber(past.second);
+        if (glyphs.contains(uint(past.first)) ? glyphs[uint(past.first)].number != past.second
+                                              : g.number < 0 || g.boxW * g.boxH != 0)
+            return false;
+    }
+    return true;
+}
 
 struct Decoder {
     QByteArray bitmap;
@@ -213,7 +230,21 @@ DecodedFont ReadLvglCForTest(const QByteArray& cSource, int w, int h) {
         ParseStructs(Initialiser(source, QStringLiteral("lv_font_fmt_txt_cmap_t")));
     if (cmaps.size() != Number(dsc.value(QStringLiteral("cmap_num")), &ok)) return DecodedFont();
 
+    const auto byNumber = [&](qint64 id) {
+        Described g;
+        g.number = id > 0 && id < descs.size() ? id : -1;
+        if (g.number < 0) return g;
+        const Fields& d = descs[int(id)];
+        g.advance16 = Number(d.value(QStringLiteral("adv_w")), &ok);
+        g.boxW = int(Number(d.value(QStringLiteral("box_w")), &ok));
+        g.boxH = int(Number(d.value(QStringLiteral("box_h")), &ok));
+        g.ofsX = int(Number(d.value(QStringLiteral("ofs_x")), &ok));
+        g.ofsY = int(Number(d.value(QStringLiteral("ofs_y")), &ok));
+        g.bitmapBit = 8 * Number(d.value(QStringLiteral("bitmap_index")), &ok);
+        return g;
+    };
     QMap<uint, Described> glyphs;
+    QVector<QPair<qint64, qint64>> pastRanges;
     for (const Fields& cmap : cmaps) {
         const qint64 start = Number(cmap.value(QStringLiteral("range_start")), &ok);
         const qint64 length = Number(cmap.value(QStringLiteral("range_length")), &ok);
@@ -226,25 +257,19 @@ DecodedFont ReadLvglCForTest(const QByteArray& cSource, int w, int h) {
                 return DecodedFont();
         } else if (type == 2) {
             for (qint64 i = 0; i < length; ++i) offsets.append(i);
+            pastRanges.append({start + length, first + length});
         } else {
             return DecodedFont();
         }
         for (int i = 0; i < offsets.size(); ++i) {
             const qint64 id = first + i;
-            if (offsets[i] >= length || id <= 0 || id >= descs.size() ||
-                glyphs.contains(uint(start + offsets[i])))
+            const Described g = byNumber(id);
+            if (offsets[i] >= length || g.number < 0 || glyphs.contains(uint(start + offsets[i])))
                 return DecodedFont();
-            const Fields& d = descs[int(id)];
-            Described g;
-            g.advance16 = Number(d.value(QStringLiteral("adv_w")), &ok);
-            g.boxW = int(Number(d.value(QStringLiteral("box_w")), &ok));
-            g.boxH = int(Number(d.value(QStringLiteral("box_h")), &ok));
-            g.ofsX = int(Number(d.value(QStringLiteral("ofs_x")), &ok));
-            g.ofsY = int(Number(d.value(QStringLiteral("ofs_y")), &ok));
-            g.bitmapBit = 8 * Number(d.value(QStringLiteral("bitmap_index")), &ok);
             glyphs.insert(uint(start + offsets[i]), g);
         }
     }
+    if (!PastRangesDrawRight(glyphs, pastRanges, byNumber)) return DecodedFont();
     return ok ? Draw(font, glyphs, w, h) : DecodedFont();
 }
 
@@ -273,7 +298,26 @@ DecodedFont ReadLvglBinForTest(const QByteArray& file, int w, int h) {
     const quint32 glyphCount = At<quint32>(file, locaStart + 8, &ok);
     if (!ok) return DecodedFont();
 
+    const auto byNumber = [&](qint64 id) {
+        Described g;
+        g.number = id > 0 && id < glyphCount ? id : -1;
+        if (g.number < 0) return g;
+        const qint64 entry = locaStart + 12 + id * (locaFormat ? 4 : 2);
+        const qint64 at = glyfStart + (locaFormat ? qint64(At<quint32>(file, entry, &ok))
+                                                  : qint64(At<quint16>(file, entry, &ok)));
+        Bits bits{file, 8 * at};
+        g.advance16 = advanceBits ? bits.Take(advanceBits) : uint(defaultAdvance);
+        if (advanceFormat == 0) g.advance16 *= 16;
+        g.ofsX = bits.TakeSigned(xyBits);
+        g.ofsY = bits.TakeSigned(xyBits);
+        g.boxW = int(bits.Take(whBits));
+        g.boxH = int(bits.Take(whBits));
+        g.bitmapBit = bits.pos;
+        if (bits.failed) g.number = -1;
+        return g;
+    };
     QMap<uint, Described> glyphs;
+    QVector<QPair<qint64, qint64>> pastRanges;
     const quint32 cmapCount = At<quint32>(file, cmapStart + 8, &ok);
     for (quint32 c = 0; ok && c < cmapCount; ++c) {
         const qint64 sub = cmapStart + 12 + 16 * qint64(c);
@@ -285,26 +329,15 @@ DecodedFont ReadLvglBinForTest(const QByteArray& file, int w, int h) {
         const int type = At<quint8>(file, sub + 14, &ok);
         if (type != 2 && type != 3) return DecodedFont();
         const int count = type == 2 ? length : entries;
+        if (type == 2) pastRanges.append({qint64(start) + length, first + length});
         for (int i = 0; ok && i < count; ++i) {
             const int offset = type == 2 ? i : At<quint16>(file, data + 2 * i, &ok);
-            const quint32 id = quint32(first + i);
-            if (offset >= length || id == 0 || id >= glyphCount || glyphs.contains(start + offset))
+            const Described g = byNumber(first + i);
+            if (offset >= length || g.number < 0 || glyphs.contains(start + offset))
                 return DecodedFont();
-            const qint64 entry = locaStart + 12 + qint64(id) * (locaFormat ? 4 : 2);
-            const qint64 at = glyfStart + (locaFormat ? qint64(At<quint32>(file, entry, &ok))
-                                                      : qint64(At<quint16>(file, entry, &ok)));
-            Bits bits{file, 8 * at};
-            Described g;
-            g.advance16 = advanceBits ? bits.Take(advanceBits) : uint(defaultAdvance);
-            if (advanceFormat == 0) g.advance16 *= 16;
-            g.ofsX = bits.TakeSigned(xyBits);
-            g.ofsY = bits.TakeSigned(xyBits);
-            g.boxW = int(bits.Take(whBits));
-            g.boxH = int(bits.Take(whBits));
-            g.bitmapBit = bits.pos;
-            if (bits.failed) return DecodedFont();
             glyphs.insert(start + uint(offset), g);
         }
     }
+    if (!PastRangesDrawRight(glyphs, pastRanges, byNumber)) return DecodedFont();
     return ok ? Draw(font, glyphs, w, h) : DecodedFont();
 }
