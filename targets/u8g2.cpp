@@ -167,7 +167,10 @@ QByteArray CArray(const TargetFont& font, const QString& symbol, const QByteArra
          "#endif\n#endif\n#include <stdint.h>\n\n"
          "#ifndef U8G2_FONT_SECTION\n#ifdef __AVR__\n"
          "#error \"u8g2.h must be on the include path: on AVR a font lives in program memory\"\n"
-         "#endif\n#define U8G2_FONT_SECTION(name)\n#endif\n\n";
+         "#endif\n#define U8G2_FONT_SECTION(name)\n#endif\n\n"
+         // Compiled as C++ (a header included in a sketch), a const array would
+         // otherwise be private to its file.
+         "#ifdef __cplusplus\nextern \"C\"\n#endif\n";
     c += "const uint8_t " + name + "[" + QByteArray::number(bytes.size()) +
          "] U8G2_FONT_SECTION(\"" + name + "\") = {";
     static const char hex[] = "0123456789ABCDEF";
