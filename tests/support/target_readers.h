@@ -4,11 +4,10 @@
 #pragma once
 
 #include "decoded_font.h"
+#include "lvgl_reader.h"  // ReadLvglCForTest, ReadLvglBinForTest
+#include "u8g2_reader.h"  // ReadU8g2ForTest
 
 // BDF 2.1: the baseline is FONT_ASCENT rows below the cell's top.
 DecodedFont ReadBdfForTest(const QByteArray& bdf, int w, int h);
 // An Adafruit GFX header: the format keeps no baseline; the header's first comment names it.
 DecodedFont ReadGfxForTest(const QByteArray& header, int w, int h);
-DecodedFont ReadLvglCForTest(const QByteArray& cSource, int w, int h);
-DecodedFont ReadLvglBinForTest(const QByteArray& bytes, int w, int h);
-DecodedFont ReadU8g2ForTest(const QByteArray& cSource, int w, int h);
