@@ -38,6 +38,11 @@ best() {
     echo "$best"
 }
 
+# flash <what> <bytes>: a second line under the target's.
+flash() {
+    printf '%-17s %s\n' "" "flash: $1 = $2 bytes ($(echo "$2 / $glyphs" | bc -l | cut -c1-5) a glyph)"
+}
+
 seconds() { printf '%d.%02d' $(($1 / 1000)) $(($1 / 10 % 100)); }
 
 for last in F7FE BFFE; do
@@ -68,12 +73,21 @@ for format in 1bits 4bits; do
         size=$(stat -c %s "$out")
         printf '%-10s %-6s %8s %7.2f %10d %8.1f\n' "$name" "$format" "$(seconds "$result")" \
             "$(echo "$result / $reference" | bc -l)" "$size" "$(echo "$size / $glyphs" | bc -l)"
-        if [[ $name == gfx ]]; then  # the header's text is not what the firmware keeps
-            bitmap=$(sed -n '/Bitmaps\[\]/,/^};/p' "$out" | grep -o '0x' | wc -l)
-            entries=$(sed -n '/Glyphs\[\]/,/^};/p' "$out" | grep -c '^    {')
-            printf '%-10s %-6s %s\n' "" "" "flash: bitmap $bitmap + $entries GFXglyph x 8 = \
-$((bitmap + 8 * entries)) bytes ($(echo "($bitmap + 8 * $entries) / $glyphs" | bc -l | cut -c1-5) a glyph)"
-        fi
+        # What a C font puts in flash, as far as the text shows it.
+        case $name in
+            gfx)
+                bitmap=$(sed -n '/Bitmaps\[\]/,/^};/p' "$out" | grep -o '0x' | wc -l)
+                entries=$(sed -n '/Glyphs\[\]/,/^};/p' "$out" | grep -c '^    {')
+                flash "bitmap $bitmap + $entries GFXglyph x 8" $((bitmap + 8 * entries)) ;;
+            lvgl)
+                bitmap=$(sed -n '/_bitmap\[\] = {/,/^};/p' "$out" | grep -o '0x' | wc -l)
+                entries=$(sed -n '/_glyphs\[\] = {/,/^};/p' "$out" | grep -c '{')
+                flash "bitmap $bitmap + $((entries - 1)) glyph descriptions x 8" \
+                    $((bitmap + 8 * (entries - 1))) ;;
+            u8g2)
+                array=$(grep -o 'const uint8_t [A-Za-z0-9_]*\[[0-9]*\]' "$out" | grep -o '[0-9]*\]$' | tr -d ']')
+                flash "the font array" "$array" ;;
+        esac
     done
 done
 done
