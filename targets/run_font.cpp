@@ -1,8 +1,8 @@
 #include "targets/run_font.h"
 
-#include <QFileInfo>
 #include <algorithm>
 
+#include "render/font_families.h"
 #include "render/rasterizer.h"
 
 namespace runemill {
@@ -31,11 +31,6 @@ int BitsOf(PixelFormat format) {
         default:
             return 1;
     }
-}
-
-QString FontName(const ConvertRequest& request) {
-    if (!request.fontFile.isEmpty()) return QFileInfo(request.fontFile).completeBaseName();
-    return request.family;
 }
 
 }  // namespace
@@ -70,7 +65,8 @@ TargetFont TargetFontOfRun(const ConvertJob& job, const QByteArray& plain, QStri
         return font;
     }
     const ConvertRequest& request = job.request();
-    font.name = FontName(request);
+    // The face's own family name, whether the run drew an installed family or a loaded file.
+    font.name = FamilyName(request.family);
     font.pointSize = request.pointSize;
     font.width = cell.width;
     font.height = cell.height;

@@ -99,6 +99,7 @@ class TestCli : public QObject, private CliFixture {
         QTest::newRow("string compressed") << "string --text @text.txt --width 16 --height 16 --format 4bits --compress" << 0;
         // Another target of the window's list: the file runemill-cli --for writes.
         QTest::newRow("ascii bdf") << "ascii --width 12 --height 16 --italic --for bdf" << 0;
+        QTest::newRow("unicode bdf") << "unicode --from 0041 --to 005A --width 12 --height 20 --point-size 14 --font-file " + QString(kDejaVuSans) + " --for bdf" << 3;
         QTest::newRow("gb2312 gfx") << "gb2312 --from B0A0 --to B0FE --width 16 --height 12 --render crisp --for gfx" << 1;
         // clang-format on
     }
