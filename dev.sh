@@ -49,9 +49,12 @@ as_root() {  # as_root <command...>: as root directly, otherwise through sudo
 }
 
 # Shows apt-get's summary (how many packages, the download and installed
-# sizes) and, on a terminal, one line of download progress.
+# sizes) and, on a terminal, one line of download progress. The test for a
+# terminal is made here, where standard output is still the caller's.
 show_download() {
-    awk -v tty="$([ -t 1 ] && echo 1)" '
+    local tty=
+    [ -t 1 ] && tty=1
+    awk -v tty="$tty" '
         / newly installed, / { total = $3; print; fflush() }
         /^Need to get |^After this operation/ { print; fflush() }
         /^Get:/ && tty { printf "\rDownloaded %d of %d packages", ++done, total; fflush() }
@@ -59,17 +62,22 @@ show_download() {
         /^E: / { print > "/dev/stderr" }'
 }
 
-apt_install() {  # apt_install [apt-get option...] <package or .deb...>: the download shown, dpkg's output logged
-    local log=build/apt.log
+APT_LOG=build/apt.log
+
+apt_logged() {  # apt_logged <apt-get arguments...>: apt-get run quietly, its output added to $APT_LOG
     mkdir -p build
-    local apt=(env DEBIAN_FRONTEND=noninteractive apt-get install -y)
-    as_root "${apt[@]}" --download-only "$@" | show_download
-    echo "Unpacking and setting up (apt's output: $log)"
-    if ! as_root "${apt[@]}" "$@" >"$log" 2>&1; then
-        tail -n 20 "$log" >&2
-        echo "dev.sh: apt-get install failed; its whole output is in $log" >&2
+    printf '\n== %s: apt-get %s\n' "$(date '+%F %T')" "$*" >>"$APT_LOG"
+    if ! as_root env DEBIAN_FRONTEND=noninteractive apt-get "$@" >>"$APT_LOG" 2>&1; then
+        tail -n 20 "$APT_LOG" >&2
+        echo "dev.sh: apt-get $1 failed; its whole output is at the end of $APT_LOG" >&2
         exit 1
     fi
+}
+
+apt_install() {  # apt_install [apt-get option...] <package or .deb...>: the download shown, dpkg's output logged
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --download-only "$@" | show_download
+    echo "Unpacking and setting up (apt's output: $APT_LOG)"
+    apt_logged install -y "$@"
 }
 
 install_missing() {  # install_missing <package...>
@@ -155,14 +163,17 @@ case "${1:-}" in
     run)
         no_display=
         if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-            no_display=1
-            echo "dev.sh: no display (DISPLAY and WAYLAND_DISPLAY are unset), so the window" \
-                 "will not start; building anyway: build/cli/runemill-cli converts without one."
+            no_display="dev.sh: no display (DISPLAY and WAYLAND_DISPLAY are unset), so the window\
+ does not start; build/cli/runemill-cli converts without one."
+            echo "$no_display Building anyway."
         fi
         install_missing "${RUN_PACKAGES[@]}"
         configure build
-        compile build runemill runemill-cli
-        [ -n "$no_display" ] && exit 0
+        compile build runemill runemill-cli runemill_reader_example
+        if [ -n "$no_display" ]; then
+            echo "$no_display"
+            exit 0
+        fi
         exec build/runemill
         ;;
     check)
@@ -202,7 +213,7 @@ case "${1:-}" in
     package)
         install_missing "${RUN_PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}"
         configure build
-        compile build
+        compile build runemill_package_files
         package
         ;;
     install)
@@ -218,7 +229,8 @@ case "${1:-}" in
         echo "Installed: $(command -v runemill) and $(command -v runemill-cli)"
         ;;
     uninstall)
-        as_root env DEBIAN_FRONTEND=noninteractive apt-get remove -y -q runemill
+        echo "Removing runemill$([ "$(id -u)" -ne 0 ] && echo ' through sudo') (apt's output: $APT_LOG)"
+        apt_logged remove -y runemill
         ;;
     packages)
         case "${2:-}" in
