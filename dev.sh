@@ -55,7 +55,7 @@ show_download() {
     local tty=
     [ -t 1 ] && tty=1
     awk -v tty="$tty" '
-        / newly installed, / { total = $3; print; fflush() }
+        / newly installed, / { total = $1 + $3; print; fflush() }
         /^Need to get |^After this operation/ { print; fflush() }
         /^Get:/ && tty { printf "\rDownloaded %d of %d packages", ++done, total; fflush() }
         /^Fetched / { if (tty) printf "\r"; print; fflush() }
