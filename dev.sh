@@ -57,9 +57,10 @@ show_download() {
     awk -v tty="$tty" '
         / newly installed, / { total = $1 + $3; print; fflush() }
         /^Need to get |^After this operation/ { print; fflush() }
-        /^Get:/ && tty { printf "\rDownloaded %d of %d packages", ++done, total; fflush() }
-        /^Fetched / { if (tty) printf "\r"; print; fflush() }
-        /^E: / { print > "/dev/stderr" }'
+        /^Get:/ && tty { printf "\rDownloaded %d of %d packages", ++done, total; shown = 1; fflush() }
+        /^Fetched / { if (shown) printf "\r%40s\r", ""; shown = 0; print; fflush() }
+        /^E: / { print > "/dev/stderr" }
+        END { if (shown) print "" }'
 }
 
 APT_LOG=build/apt.log
