@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Set-up, build, run and test in one place.
-#   ./dev.sh run       install what building and running needs, build the window
-#                      and runemill-cli, start the window
+#   ./dev.sh run       install what building and running needs, build the window,
+#                      runemill-cli and the reader's example, start the window
 #   ./dev.sh check     install what the tests need, build, run the test suite once
 #   ./dev.sh test      everything CI runs: the suite, the suite again under
 #                      AddressSanitizer and UBSan, a bounded fuzz run of the C
 #                      reader and the Debian package with its checks
 #   ./dev.sh bench     the benchmarks, one summary line each (figures in build/bench-logs/)
-#   ./dev.sh package   build dist/runemill_<version>_<arch>.deb and check it
+#   ./dev.sh package   build what the package holds, make
+#                      dist/runemill_<version>_<arch>.deb and check it
 #                      (tools/check_package.sh, lintian)
 #   ./dev.sh install   install that package with apt (as root or through sudo)
 #   ./dev.sh uninstall remove it again
