@@ -91,3 +91,21 @@ for format in 1bits 4bits; do
     done
 done
 done
+
+# The u8g2 font of the bitmap strikes of WenQuanYi Bitmap Song 12 pt, against
+# the 40.9 bytes a glyph of the 16-pixel GB2312 font u8g2 ships.
+song=/usr/share/fonts/X11/misc/wenquanyi_12pt.pcf
+if [[ -f $song ]]; then
+    glyphs=6863
+    common=(gb2312 --from B0A1 --to F7FE --width 16 --height 16 --render crisp --point-size 12
+            --y0 -3 --font-file "$song" --jobs 1 --quiet)
+    echo "GB2312 B0A1..F7FE ($glyphs glyphs), WenQuanYi Bitmap Song 12 pt (PCF), crisp, 16 x 16"
+    for target in bin:.bin u8g2:.c; do
+        out="$work/song${target#*:}"
+        result=$(best "$out" --for "${target%%:*}")
+        size=$(stat -c %s "$out")
+        printf '%-10s %8s %10d bytes\n' "${target%%:*}" "$(seconds "$result")" "$size"
+    done
+    array=$(grep -o 'const uint8_t [A-Za-z0-9_]*\[[0-9]*\]' "$work/song.c" | grep -o '[0-9]*\]$' | tr -d ']')
+    flash "the u8g2 font array" "$array"
+fi
