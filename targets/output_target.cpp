@@ -81,6 +81,12 @@ TargetProblem TargetRequestProblem(OutputTarget target, const ConvertRequest& re
                                "are compressed")
                     .arg(ShortName(d))};
     }
+    if (request.compress && target == OutputTarget::LvglC && format != kFormat2Bit &&
+        format != kFormat4Bit) {
+        return {QStringLiteral("--compress"),
+                QStringLiteral("LVGL decompresses only 2, 3 and 4 bpp fonts: give --format 2bits "
+                               "or 4bits, or write this font uncompressed")};
+    }
     return {};
 }
 

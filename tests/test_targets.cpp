@@ -228,6 +228,10 @@ class TestTargets : public QObject, private CliFixture {
         QTest::newRow("compress") << "ascii --for gfx -o @f.h --compress"
                                   << "--compress: an Adafruit GFX font (GFXfont) has no compressed "
                                      "form; only the .bin and the LVGL C font are compressed";
+        QTest::newRow("lvgl compress 8bits")
+            << "ascii --for lvgl -o @f.c --format 8bits --compress"
+            << "--compress: LVGL decompresses only 2, 3 and 4 bpp fonts: give --format 2bits or "
+               "4bits, or write this font uncompressed";
         QTest::newRow("symbol")
             << "ascii --for bdf -o @f.bdf --symbol f"
             << "--symbol: only with C output: -o FILE.c, or --for lvgl, u8g2 or "
