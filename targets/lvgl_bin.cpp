@@ -142,22 +142,29 @@ QByteArray WriteLvglBin(const TargetFont& font, QString* problem) {
 
     // Each glyph a bit stream from a byte: advance, offsets, box, then its
     // levels at bpp bits, padded to a byte.
-    QByteArray glyphs;
+    lvgl::BitWriter glyphs;
     QVector<quint32> offsets;
     offsets.reserve(laid.glyphs.size());
+    const int levelsAtOnce = 32 / font.bpp;
     for (const lvgl::Glyph& glyph : laid.glyphs) {
-        offsets.append(quint32(kGlyfHeaderSize + glyphs.size()));
-        lvgl::BitWriter record;
-        if (bits.advance > 0) record.Put(uint(glyph.advance), bits.advance);
-        record.Put(uint(glyph.offsetX), bits.offset);
-        record.Put(uint(glyph.offsetY), bits.offset);
-        record.Put(uint(glyph.boxWidth), bits.size);
-        record.Put(uint(glyph.boxHeight), bits.size);
-        for (char level : glyph.levels) record.Put(quint8(level), font.bpp);
-        glyphs += record.Bytes();
+        offsets.append(quint32(kGlyfHeaderSize + glyphs.WholeBytes()));
+        if (bits.advance > 0) glyphs.Put(uint(glyph.advance), bits.advance);
+        glyphs.Put(uint(glyph.offsetX), bits.offset);
+        glyphs.Put(uint(glyph.offsetY), bits.offset);
+        glyphs.Put(uint(glyph.boxWidth), bits.size);
+        glyphs.Put(uint(glyph.boxHeight), bits.size);
+        // Up to 32 bits of levels at a time.
+        const auto* levels = reinterpret_cast<const uchar*>(glyph.levels.constData());
+        for (int i = 0, count = glyph.levels.size(); i < count;) {
+            const int n = std::min(levelsAtOnce, count - i);
+            uint word = 0;
+            for (const int end = i + n; i < end; ++i) word = word << font.bpp | levels[i];
+            glyphs.Put(word, n * font.bpp);
+        }
+        glyphs.PadToByte();
     }
     QByteArray glyf(kGlyfHeaderSize, '\0');
-    glyf += glyphs;
+    glyf += glyphs.Bytes();
     Put(&glyf, 0, quint32(glyf.size()));
     glyf.replace(4, 4, "glyf", 4);
 

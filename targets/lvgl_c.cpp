@@ -3,6 +3,7 @@
 #include <QRegularExpression>
 #include <cstdio>
 
+#include "targets/c_text.h"
 #include "targets/lvgl_glyphs.h"
 #include "targets/target_font.h"
 
@@ -18,9 +19,10 @@ constexpr int kBytesPerLine = 16;
 constexpr int kSmallBitmapIndexLimit = 1 << 20;
 constexpr int kSmallAdvanceLimit = 4095;  // sixteenths of a pixel in 12 bits
 
-QByteArray CodeComment(uint code) {
-    char text[24];
-    return QByteArray(text, std::snprintf(text, sizeof text, "/* U+%04X */", code));
+void AppendCodeComment(QByteArray* out, uint code) {
+    out->append("/* U+", 5);
+    AppendHex(out, code, 4);
+    out->append(" */", 3);
 }
 
 bool FitsSmallDescription(const lvgl::Glyph& glyph, int bitmapIndex) {
@@ -28,17 +30,6 @@ bool FitsSmallDescription(const lvgl::Glyph& glyph, int bitmapIndex) {
     return bitmapIndex < kSmallBitmapIndexLimit && glyph.advance * 16 <= kSmallAdvanceLimit &&
            glyph.boxWidth <= 255 && glyph.boxHeight <= 255 && fitsInt8(glyph.offsetX) &&
            fitsInt8(glyph.offsetY);
-}
-
-// Bytes as C initialisers, kBytesPerLine a line.
-void AppendBytes(QByteArray* out, const QByteArray& bytes) {
-    static const char kDigits[] = "0123456789abcdef";
-    for (int i = 0; i < bytes.size(); ++i) {
-        const quint8 byte = quint8(bytes[i]);
-        const char item[] = {' ', '0', 'x', kDigits[byte >> 4], kDigits[byte & 15], ','};
-        if (i % kBytesPerLine == 0) out->append("\n   ", 4);
-        out->append(item, sizeof item);
-    }
 }
 
 QByteArray Header(const TargetFont& font, const QString& symbol, bool compress, bool large) {
@@ -167,8 +158,9 @@ QByteArray WriteLvglC(const TargetFont& font, const QString& symbol, bool compre
            ". */\nstatic LV_ATTRIBUTE_LARGE_CONST const uint8_t " + id + "_bitmap[] = {";
     for (int i = 0; i < laid.glyphs.size(); ++i) {
         if (bitmaps[i].isEmpty()) continue;
-        out += "\n    " + CodeComment(laid.glyphs[i].code);
-        AppendBytes(&out, bitmaps[i]);
+        out += "\n    ";
+        AppendCodeComment(&out, laid.glyphs[i].code);
+        AppendHexItems(&out, bitmaps[i], kBytesPerLine, HexDigits::Lower);
     }
     // The decompressor may read one byte past a glyph's code; an empty array is no C.
     if (compress || bitmapSize == 0) out += "\n    0x00,";
@@ -180,13 +172,23 @@ QByteArray WriteLvglC(const TargetFont& font, const QString& symbol, bool compre
         id + "_glyphs[] = {\n";
     for (int i = 0; i < laid.glyphs.size(); ++i) {
         const lvgl::Glyph& glyph = laid.glyphs[i];
-        char line[200];
-        out.append(line, std::snprintf(line, sizeof line,
-                                       "    {.bitmap_index = %d, .adv_w = %d, .box_w = %d, "
-                                       ".box_h = %d, .ofs_x = %d, .ofs_y = %d},",
-                                       bitmapIndexes[i], glyph.advance * 16, glyph.boxWidth,
-                                       glyph.boxHeight, glyph.offsetX, glyph.offsetY));
-        if (glyph.code != 0) out += ' ' + CodeComment(glyph.code);
+        out += "    {.bitmap_index = ";
+        AppendDecimal(&out, bitmapIndexes[i]);
+        out += ", .adv_w = ";
+        AppendDecimal(&out, glyph.advance * 16);
+        out += ", .box_w = ";
+        AppendDecimal(&out, glyph.boxWidth);
+        out += ", .box_h = ";
+        AppendDecimal(&out, glyph.boxHeight);
+        out += ", .ofs_x = ";
+        AppendDecimal(&out, glyph.offsetX);
+        out += ", .ofs_y = ";
+        AppendDecimal(&out, glyph.offsetY);
+        out += "},";
+        if (glyph.code != 0) {
+            out += ' ';
+            AppendCodeComment(&out, glyph.code);
+        }
         out += '\n';
     }
     out += "};\n";

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <deque>
+#include <vector>
 
 namespace runemill {
 namespace lvgl {
@@ -43,11 +44,13 @@ QString CheckFont(const TargetFont& font) {
                 .arg(CodeName(glyph.code))
                 .arg(glyph.advance)
                 .arg(kMaxCell);
-        for (char level : glyph.levels)
-            if (quint8(level) > quint8(maxLevel))
-                return QStringLiteral("%1 has a level above %2 bits a pixel.")
-                    .arg(CodeName(glyph.code))
-                    .arg(font.bpp);
+        // maxLevel is all ones: a level above it has a bit outside it.
+        uchar bits = 0;
+        for (char level : glyph.levels) bits |= uchar(level);
+        if ((bits & ~uchar(maxLevel)) != 0)
+            return QStringLiteral("%1 has a level above %2 bits a pixel.")
+                .arg(CodeName(glyph.code))
+                .arg(font.bpp);
     }
     return QString();
 }
@@ -59,14 +62,18 @@ Glyph Trim(const TargetGlyph& cellGlyph, const TargetFont& font) {
     glyph.advance = cellGlyph.advance;
     int left = font.width, right = -1, top = font.height, bottom = -1;
     const char* levels = cellGlyph.levels.constData();
-    for (int y = 0; y < font.height; ++y)
-        for (int x = 0; x < font.width; ++x)
-            if (levels[y * font.width + x] != 0) {
-                left = std::min(left, x);
-                right = std::max(right, x);
-                top = std::min(top, y);
-                bottom = std::max(bottom, y);
-            }
+    for (int y = 0; y < font.height; ++y) {
+        const char* row = levels + y * font.width;
+        int first = 0;
+        while (first < font.width && row[first] == 0) ++first;
+        if (first == font.width) continue;
+        int last = font.width - 1;
+        while (row[last] == 0) --last;
+        left = std::min(left, first);
+        right = std::max(right, last);
+        top = std::min(top, y);
+        bottom = y;
+    }
     if (right < 0) return glyph;  // blank: no box, only the advance
     glyph.boxWidth = right - left + 1;
     glyph.boxHeight = bottom - top + 1;
@@ -189,24 +196,22 @@ Font LayOut(const TargetFont& font, CmapCosts costs, QString* problem) {
     return out;
 }
 
-void BitWriter::Put(uint value, int bits) {
-    pending_ = pending_ << bits | (value & ((quint64(1) << bits) - 1));
-    pendingBits_ += bits;
-    while (pendingBits_ >= 8) {
-        pendingBits_ -= 8;
-        bytes_.append(char(pending_ >> pendingBits_));
-    }
-}
-
 QByteArray BitWriter::Bytes() const {
-    if (pendingBits_ == 0) return bytes_;
-    return bytes_ + char(pending_ << (8 - pendingBits_));
+    QByteArray bytes(bytes_.data(), int(bytes_.size()));
+    if (pendingBits_ > 0) bytes += char(pending_ << (8 - pendingBits_));
+    return bytes;
 }
 
 QByteArray PackLevels(const QByteArray& levels, int bpp) {
-    BitWriter out;
-    for (char level : levels) out.Put(quint8(level), bpp);
-    return out.Bytes();
+    if (bpp == 8) return levels;
+    const int count = levels.size();
+    const int mask = (1 << bpp) - 1;
+    QByteArray packed((count * bpp + 7) / 8, '\0');
+    const auto* in = reinterpret_cast<const uchar*>(levels.constData());
+    auto* out = reinterpret_cast<uchar*>(packed.data());
+    for (int i = 0, bit = 0; i < count; ++i, bit += bpp)
+        out[bit / 8] |= uchar((in[i] & mask) << (8 - bpp - bit % 8));
+    return packed;
 }
 
 // The code, as LVGL's decompressor reads it, one pixel after another across
@@ -216,9 +221,9 @@ QByteArray PackLevels(const QByteArray& levels, int bpp) {
 // by a 6-bit count c (1..63): c - 1 more copies, then a single.
 QByteArray CompressLevels(const QByteArray& levels, int width, int height, int bpp) {
     const int count = width * height;
-    QVector<quint8> pixels(count);
-    for (int i = 0; i < count; ++i)
-        pixels[i] = quint8(levels[i]) ^ (i >= width ? quint8(levels[i - width]) : 0);
+    const auto* in = reinterpret_cast<const quint8*>(levels.constData());
+    std::vector<quint8> pixels(in, in + count);
+    for (int i = width; i < count; ++i) pixels[i] ^= in[i - width];
 
     BitWriter out;
     bool repeating = false;

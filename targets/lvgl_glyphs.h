@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QVector>
+#include <string>
 
 #include "targets/target_font.h"
 
@@ -65,11 +66,24 @@ Font LayOut(const TargetFont& font, CmapCosts costs, QString* problem);
 // zero bits.
 class BitWriter {
   public:
-    void Put(uint value, int bits);  // the low `bits` bits of value, up to 32
+    // The low `bits` bits of value, up to 32.
+    void Put(uint value, int bits) {
+        pending_ = pending_ << bits | (value & ((quint64(1) << bits) - 1));
+        pendingBits_ += bits;
+        while (pendingBits_ >= 8) {
+            pendingBits_ -= 8;
+            bytes_.push_back(char(pending_ >> pendingBits_));
+        }
+    }
+    // Zero bits to the end of the byte, so that what follows starts on one.
+    void PadToByte() {
+        if (pendingBits_ > 0) Put(0, 8 - pendingBits_);
+    }
+    int WholeBytes() const { return int(bytes_.size()); }
     QByteArray Bytes() const;
 
   private:
-    QByteArray bytes_;
+    std::string bytes_;
     quint64 pending_ = 0;  // the low pendingBits_ bits are not yet in bytes_
     int pendingBits_ = 0;
 };

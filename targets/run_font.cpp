@@ -1,6 +1,7 @@
 #include "targets/run_font.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "render/font_families.h"
 #include "render/rasterizer.h"
@@ -9,13 +10,17 @@ namespace runemill {
 
 namespace {
 
-// The one code point a slot draws; 0 when its text is none, several, a lone
-// surrogate, or a codec's mark for bytes it could not decode.
+// The one code point a slot draws; 0 when its text is none or several. A
+// lone surrogate reads as U+FFFD, as QString::toUcs4 reads it; U+FFFD is 0
+// where it is a codec's mark for bytes it could not decode.
 uint CodeOfSlot(const QString& text, bool decoded) {
-    const QVector<uint> codes = text.toUcs4();
-    if (codes.size() != 1) return 0;
-    const uint code = codes.front();
-    if (code == 0 || QChar::isSurrogate(code)) return 0;
+    uint code = 0;
+    if (text.size() == 1) {
+        code = text.at(0).unicode();
+        if (QChar::isSurrogate(code)) code = QChar::ReplacementCharacter;
+    } else if (text.size() == 2 && text.at(0).isHighSurrogate() && text.at(1).isLowSurrogate()) {
+        code = QChar::surrogateToUcs4(text.at(0), text.at(1));
+    }
     if (decoded && code == QChar::ReplacementCharacter) return 0;
     return code;
 }
@@ -36,16 +41,27 @@ int BitsOf(PixelFormat format) {
 }  // namespace
 
 QByteArray UnpackLevels(const uchar* packed, int width, int height, int bpp) {
-    QByteArray levels(width * height, '\0');
+    QByteArray levels(width * height, Qt::Uninitialized);
+    char* out = levels.data();
     const int rowBytes = (width * bpp + 7) / 8;
+    const int perByte = 8 / bpp;
     const int mask = (1 << bpp) - 1;
-    for (int y = 0; y < height; ++y) {
-        const uchar* row = packed + qint64(y) * rowBytes;
-        for (int x = 0; x < width; ++x) {
-            const int bit = x * bpp;
-            const int shift = 8 - bpp - bit % 8;
-            levels[y * width + x] = char((row[bit / 8] >> shift) & mask);
+    for (int y = 0; y < height; ++y, packed += rowBytes) {
+        if (bpp == 8) {
+            std::memcpy(out, packed, size_t(width));
+            out += width;
+            continue;
         }
+        // Whole bytes first, then the pixels of the last one.
+        const int whole = width / perByte;
+        for (int i = 0; i < whole; ++i) {
+            const uint byte = packed[i];
+            for (int shift = 8 - bpp; shift >= 0; shift -= bpp)
+                *out++ = char((byte >> shift) & mask);
+        }
+        const uint last = whole < rowBytes ? packed[whole] : 0;
+        for (int x = whole * perByte, shift = 8 - bpp; x < width; ++x, shift -= bpp)
+            *out++ = char((last >> shift) & mask);
     }
     return levels;
 }
