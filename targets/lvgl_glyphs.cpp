@@ -4,6 +4,8 @@
 #include <deque>
 #include <vector>
 
+#include "targets/ink_box.h"
+
 namespace runemill {
 namespace lvgl {
 
@@ -60,28 +62,16 @@ Glyph Trim(const TargetGlyph& cellGlyph, const TargetFont& font) {
     Glyph glyph;
     glyph.code = cellGlyph.code;
     glyph.advance = cellGlyph.advance;
-    int left = font.width, right = -1, top = font.height, bottom = -1;
-    const char* levels = cellGlyph.levels.constData();
-    for (int y = 0; y < font.height; ++y) {
-        const char* row = levels + y * font.width;
-        int first = 0;
-        while (first < font.width && row[first] == 0) ++first;
-        if (first == font.width) continue;
-        int last = font.width - 1;
-        while (row[last] == 0) --last;
-        left = std::min(left, first);
-        right = std::max(right, last);
-        top = std::min(top, y);
-        bottom = y;
-    }
-    if (right < 0) return glyph;  // blank: no box, only the advance
-    glyph.boxWidth = right - left + 1;
-    glyph.boxHeight = bottom - top + 1;
-    glyph.offsetX = left;
-    glyph.offsetY = font.baseline - (bottom + 1);
+    const InkBox box = InkBoxOf(cellGlyph.levels, font.width, font.height);
+    if (box.width == 0) return glyph;  // blank: no box, only the advance
+    glyph.boxWidth = box.width;
+    glyph.boxHeight = box.height;
+    glyph.offsetX = box.left;
+    glyph.offsetY = font.baseline - (box.top + box.height);
     glyph.levels.reserve(glyph.boxWidth * glyph.boxHeight);
-    for (int y = top; y <= bottom; ++y)
-        glyph.levels.append(levels + y * font.width + left, glyph.boxWidth);
+    const char* levels = cellGlyph.levels.constData();
+    for (int y = box.top; y < box.top + box.height; ++y)
+        glyph.levels.append(levels + y * font.width + box.left, glyph.boxWidth);
     return glyph;
 }
 

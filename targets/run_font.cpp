@@ -44,24 +44,33 @@ QByteArray UnpackLevels(const uchar* packed, int width, int height, int bpp) {
     QByteArray levels(width * height, Qt::Uninitialized);
     char* out = levels.data();
     const int rowBytes = (width * bpp + 7) / 8;
-    const int perByte = 8 / bpp;
-    const int mask = (1 << bpp) - 1;
-    for (int y = 0; y < height; ++y, packed += rowBytes) {
-        if (bpp == 8) {
+    if (bpp == 8) {
+        for (int y = 0; y < height; ++y, out += width, packed += rowBytes)
             std::memcpy(out, packed, size_t(width));
-            out += width;
-            continue;
+        return levels;
+    }
+    // The levels of every byte value, leftmost first.
+    struct Table {
+        char levels[256][8];
+        explicit Table(int bpp) {
+            const int perByte = 8 / bpp;
+            for (int byte = 0; byte < 256; ++byte)
+                for (int i = 0; i < perByte; ++i)
+                    levels[byte][i] = char((byte >> (8 - bpp * (i + 1))) & ((1 << bpp) - 1));
         }
-        // Whole bytes first, then the pixels of the last one.
-        const int whole = width / perByte;
-        for (int i = 0; i < whole; ++i) {
-            const uint byte = packed[i];
-            for (int shift = 8 - bpp; shift >= 0; shift -= bpp)
-                *out++ = char((byte >> shift) & mask);
+    };
+    static const Table one(1), two(2), four(4);
+    const Table& table = bpp == 1 ? one : bpp == 2 ? two : four;
+    const int perByte = 8 / bpp;
+    const int whole = width / perByte;
+    const int rest = width - whole * perByte;
+    for (int y = 0; y < height; ++y, packed += rowBytes) {
+        for (int i = 0; i < whole; ++i, out += perByte)
+            std::memcpy(out, table.levels[packed[i]], size_t(perByte));
+        if (rest > 0) {
+            std::memcpy(out, table.levels[packed[whole]], size_t(rest));
+            out += rest;
         }
-        const uint last = whole < rowBytes ? packed[whole] : 0;
-        for (int x = whole * perByte, shift = 8 - bpp; x < width; ++x, shift -= bpp)
-            *out++ = char((last >> shift) & mask);
     }
     return levels;
 }
