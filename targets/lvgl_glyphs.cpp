@@ -192,15 +192,41 @@ QByteArray BitWriter::Bytes() const {
     return bytes;
 }
 
+namespace {
+
+template <int Bpp>
+void PackLevelsAt(const uchar* in, int count, uchar* out) {
+    constexpr int perByte = 8 / Bpp;
+    constexpr int mask = (1 << Bpp) - 1;
+    const int whole = count / perByte;
+    for (int i = 0; i < whole; ++i, in += perByte) {
+        uint byte = 0;
+        for (int k = 0; k < perByte; ++k) byte = byte << Bpp | (in[k] & mask);
+        out[i] = uchar(byte);
+    }
+    const int rest = count - whole * perByte;
+    if (rest > 0) {
+        uint byte = 0;
+        for (int k = 0; k < rest; ++k) byte = byte << Bpp | (in[k] & mask);
+        out[whole] = uchar(byte << (8 - rest * Bpp));
+    }
+}
+
+}  // namespace
+
 QByteArray PackLevels(const QByteArray& levels, int bpp) {
     if (bpp == 8) return levels;
     const int count = levels.size();
-    const int mask = (1 << bpp) - 1;
-    QByteArray packed((count * bpp + 7) / 8, '\0');
+    QByteArray packed((count * bpp + 7) / 8, Qt::Uninitialized);
     const auto* in = reinterpret_cast<const uchar*>(levels.constData());
     auto* out = reinterpret_cast<uchar*>(packed.data());
-    for (int i = 0, bit = 0; i < count; ++i, bit += bpp)
-        out[bit / 8] |= uchar((in[i] & mask) << (8 - bpp - bit % 8));
+    if (bpp == 1) {
+        PackLevelsAt<1>(in, count, out);
+    } else if (bpp == 2) {
+        PackLevelsAt<2>(in, count, out);
+    } else {
+        PackLevelsAt<4>(in, count, out);
+    }
     return packed;
 }
 

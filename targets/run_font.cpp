@@ -40,37 +40,56 @@ int BitsOf(PixelFormat format) {
 
 }  // namespace
 
-QByteArray UnpackLevels(const uchar* packed, int width, int height, int bpp) {
-    QByteArray levels(width * height, Qt::Uninitialized);
-    char* out = levels.data();
-    const int rowBytes = (width * bpp + 7) / 8;
-    if (bpp == 8) {
-        for (int y = 0; y < height; ++y, out += width, packed += rowBytes)
-            std::memcpy(out, packed, size_t(width));
-        return levels;
+namespace {
+
+// The levels of every byte value at Bpp bits a level, leftmost first.
+template <int Bpp>
+struct LevelTable {
+    static constexpr int kPerByte = 8 / Bpp;
+    char levels[256][kPerByte];
+    LevelTable() {
+        for (int byte = 0; byte < 256; ++byte)
+            for (int i = 0; i < kPerByte; ++i)
+                levels[byte][i] = char((byte >> (8 - Bpp * (i + 1))) & ((1 << Bpp) - 1));
     }
-    // The levels of every byte value, leftmost first.
-    struct Table {
-        char levels[256][8];
-        explicit Table(int bpp) {
-            const int perByte = 8 / bpp;
-            for (int byte = 0; byte < 256; ++byte)
-                for (int i = 0; i < perByte; ++i)
-                    levels[byte][i] = char((byte >> (8 - bpp * (i + 1))) & ((1 << bpp) - 1));
-        }
-    };
-    static const Table one(1), two(2), four(4);
-    const Table& table = bpp == 1 ? one : bpp == 2 ? two : four;
-    const int perByte = 8 / bpp;
+};
+
+template <int Bpp>
+void UnpackRows(const uchar* packed, int width, int height, char* out) {
+    static const LevelTable<Bpp> table;
+    constexpr int perByte = LevelTable<Bpp>::kPerByte;
+    const int rowBytes = (width * Bpp + 7) / 8;
     const int whole = width / perByte;
     const int rest = width - whole * perByte;
     for (int y = 0; y < height; ++y, packed += rowBytes) {
         for (int i = 0; i < whole; ++i, out += perByte)
-            std::memcpy(out, table.levels[packed[i]], size_t(perByte));
+            std::memcpy(out, table.levels[packed[i]], perByte);
         if (rest > 0) {
             std::memcpy(out, table.levels[packed[whole]], size_t(rest));
             out += rest;
         }
+    }
+}
+
+}  // namespace
+
+QByteArray UnpackLevels(const uchar* packed, int width, int height, int bpp) {
+    QByteArray levels(width * height, Qt::Uninitialized);
+    char* out = levels.data();
+    switch (bpp) {
+        case 1:
+            UnpackRows<1>(packed, width, height, out);
+            break;
+        case 2:
+            UnpackRows<2>(packed, width, height, out);
+            break;
+        case 4:
+            UnpackRows<4>(packed, width, height, out);
+            break;
+        default:
+            for (int y = 0; y < height; ++y, out += width, packed += width)
+                std::memcpy(out, packed, size_t(width));
+            break;
     }
     return levels;
 }
