@@ -73,7 +73,8 @@ QByteArray WriteBdf(const TargetFont& font, QString* problem) {
     const QByteArray size = QByteArray::number(h);
     const QByteArray swidth = QByteArray::number(qRound(w * 1000.0 / h));
     QByteArray out;
-    out.reserve(font.glyphs.size() * (h * ((w + 7) / 8 * 2 + 1) + 80) + 1024);
+    // A glyph's lines take less than 150 characters besides its rows.
+    out.reserve(font.glyphs.size() * ((h + 1) * ((w + 7) / 8 * 2 + 1) + 150) + 2048);
     out += "STARTFONT 2.1\n";
     out += "FONT -Runemill-" + name + "-Medium-R-Normal--" + size + '-' + size + "0-72-72-C-" +
            QByteArray::number(w * 10) + "-ISO10646-1\n";

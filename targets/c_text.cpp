@@ -1,14 +1,32 @@
 #include "targets/c_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstring>
 
 namespace runemill {
 
+namespace {
+
+// "0xhh," of every byte value.
+struct HexItems {
+    char items[256][5];
+    explicit HexItems(const char* digits) {
+        for (int byte = 0; byte < 256; ++byte) {
+            const char item[] = {'0', 'x', digits[byte >> 4], digits[byte & 15], ','};
+            std::memcpy(items[byte], item, sizeof item);
+        }
+    }
+};
+
+}  // namespace
+
 void AppendHexItems(QByteArray* out, const QByteArray& bytes, int perLine, HexDigits digits) {
+    static const HexItems lower("0123456789abcdef");
+    static const HexItems upper("0123456789ABCDEF");
     static const char kLineStart[] = "\n    ";
     constexpr int kLineStartSize = int(sizeof kLineStart) - 1;
-    const char* hex = digits == HexDigits::Upper ? "0123456789ABCDEF" : "0123456789abcdef";
+    const HexItems& items = digits == HexDigits::Upper ? upper : lower;
     const int count = bytes.size();
     if (count == 0) return;
     const int lines = (count + perLine - 1) / perLine;
@@ -16,19 +34,17 @@ void AppendHexItems(QByteArray* out, const QByteArray& bytes, int perLine, HexDi
     out->resize(at + 5 * count + kLineStartSize * lines + (count - lines));
     char* p = out->data() + at;
     const auto* in = reinterpret_cast<const uchar*>(bytes.constData());
-    for (int i = 0; i < count; ++i) {
-        if (i % perLine == 0) {
-            std::memcpy(p, kLineStart, kLineStartSize);
-            p += kLineStartSize;
-        } else {
-            *p++ = ' ';
-        }
-        p[0] = '0';
-        p[1] = 'x';
-        p[2] = hex[in[i] >> 4];
-        p[3] = hex[in[i] & 15];
-        p[4] = ',';
+    for (int start = 0; start < count; start += perLine) {
+        std::memcpy(p, kLineStart, kLineStartSize);
+        p += kLineStartSize;
+        const int end = std::min(count, start + perLine);
+        std::memcpy(p, items.items[in[start]], 5);
         p += 5;
+        for (int i = start + 1; i < end; ++i) {
+            *p = ' ';
+            std::memcpy(p + 1, items.items[in[i]], 5);
+            p += 6;
+        }
     }
 }
 

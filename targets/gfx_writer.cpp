@@ -78,7 +78,7 @@ QByteArray WriteGfx(const TargetFont& font, const QString& symbol, QString* prob
     const int h = font.height;
     QByteArray bitmap;
     QByteArray table;
-    table.reserve(int(last - first + 1) * 40);
+    table.reserve(int(last - first + 1) * 48);
     int next = 0;  // index of the glyph for code `first + entries`
     for (uint code = first; code <= last; ++code) {
         const bool has = next < font.glyphs.size() && font.glyphs.at(next).code == code;
@@ -115,7 +115,7 @@ QByteArray WriteGfx(const TargetFont& font, const QString& symbol, QString* prob
     }
     const QByteArray name = symbol.toLatin1();
     QByteArray out;
-    out.reserve(bitmap.size() * 6 + table.size() + 1024);
+    out.reserve(bitmap.size() * 7 + table.size() + 2048);
     out += "// Written by Runemill: an Adafruit GFX font, " + QByteArray::number(w) + " x " +
            QByteArray::number(h) + " cells, baseline " + QByteArray::number(font.baseline) +
            " rows below the top, " + CodeText(first) + " to " + CodeText(last) + ".\n";

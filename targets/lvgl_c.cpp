@@ -152,7 +152,14 @@ QByteArray WriteLvglC(const TargetFont& font, const QString& symbol, bool compre
     }
 
     QByteArray out = Header(font, symbol, compress, large);
-    out.reserve(out.size() + 6 * bitmapSize + 140 * laid.glyphs.size() + 4096);
+    // Room for the whole file, so that it is never copied while it grows: a
+    // byte takes at most 7 characters ("0xhh, " and a share of its line's
+    // start), a glyph description and its comment less than 200, a sparse
+    // list's code 8 and a cmap 300 and its name twice.
+    int sparseCodes = 0;
+    for (const lvgl::Cmap& cmap : laid.cmaps) sparseCodes += cmap.offsets.size();
+    out.reserve(out.size() + 7 * bitmapSize + 200 * laid.glyphs.size() + 8 * sparseCodes +
+                (300 + 2 * id.size()) * laid.cmaps.size() + 4096);
     out += "\n/* Each glyph's box, row by row from the top, " + QByteArray::number(font.bpp) +
            " bits a pixel" + (compress ? ", in LVGL's compressed form" : "") +
            ". */\nstatic LV_ATTRIBUTE_LARGE_CONST const uint8_t " + id + "_bitmap[] = {";

@@ -155,7 +155,7 @@ QByteArray CArray(const TargetFont& font, const QString& symbol, const QByteArra
     title.replace(QLatin1String("*/"), QLatin1String("* /"));
     const QByteArray name = symbol.toLatin1();
     QByteArray c;
-    c.reserve(bytes.size() * 5 + 1024);
+    c.reserve(bytes.size() * 7 + 2048);  // "0xHH, " and a share of the line starts
     const auto number = [](qreal value) { return QString::number(value); };
     c += (QStringLiteral("/* u8g2 font: ") + title + QStringLiteral(", ") + number(font.pointSize) +
           QStringLiteral(" pt, cell ") + number(font.width) + QStringLiteral(" x ") +
