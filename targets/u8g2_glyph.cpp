@@ -130,10 +130,10 @@ int StepBits(quint64 step, int m0, int m1) {
     PairBits bits(m0, m1);
     const quint64 previous = step >> 32;
     if (previous != 0xFFFFFFFFu) {
-        SplitRunCounted({int(previous >> 16), int(previous & 0xFFFF)}, max0, max1,
+        SplitRunCounted({quint16(previous >> 16), quint16(previous & 0xFFFF)}, max0, max1,
                         [&bits](int zeros, int ones, int) { bits.Follow(zeros, ones); });
     }
-    SplitRunCounted({int((step >> 16) & 0xFFFF), int(step & 0xFFFF)}, max0, max1,
+    SplitRunCounted({quint16((step >> 16) & 0xFFFF), quint16(step & 0xFFFF)}, max0, max1,
                     [&bits](int zeros, int ones, int times) { bits.Add(zeros, ones, times); });
     return bits.total();
 }
@@ -231,8 +231,8 @@ bool ChooseRunBits(const QVector<InkGlyph>& glyphs, FieldBits* bits, uint* large
             const quint64 current = quint64(run.zeros) << 16 | quint64(run.ones);
             ++counts[previous << 32 | current];
             previous = current;
-            longest0 = std::max(longest0, run.zeros);
-            longest1 = std::max(longest1, run.ones);
+            longest0 = std::max<int>(longest0, run.zeros);
+            longest1 = std::max<int>(longest1, run.ones);
         }
     }
     const QVector<std::pair<quint64, qint64>> steps(counts.keyValueBegin(), counts.keyValueEnd());

@@ -11,9 +11,11 @@
 
 namespace runemill::u8g2 {
 
+// 16 bits each: a box of at most 127 x 127 pixels holds no longer run, and a
+// CJK font holds a quarter of a million runs.
 struct Run {
-    int zeros = 0;
-    int ones = 0;  // 0 only for the last run: the box's trailing background
+    quint16 zeros = 0;
+    quint16 ones = 0;  // 0 only for the last run: the box's trailing background
 };
 
 struct InkGlyph {
