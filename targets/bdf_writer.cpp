@@ -100,7 +100,7 @@ QByteArray WriteBdf(const TargetFont& font, QString* problem) {
         const bool pinned = glyph.leftAligned && InkOffLeftEdge(glyph, w, h);
         const int rows = pinned ? h + 1 : h;
         out += glyph.code > 0xFFFF ? "STARTCHAR u" : "STARTCHAR uni";
-        AppendHex(&out, glyph.code, 4);
+        AppendHex(&out, glyph.code, 4, HexDigits::Upper);
         out += "\nENCODING ";
         AppendDecimal(&out, glyph.code);
         out += '\n';

@@ -54,11 +54,12 @@ void AppendDecimal(QByteArray* out, qint64 value) {
     out->append(text, int(end.ptr - text));
 }
 
-void AppendHex(QByteArray* out, uint value, int minDigits) {
+void AppendHex(QByteArray* out, uint value, int minDigits, HexDigits hexDigits) {
+    const char* hex = hexDigits == HexDigits::Upper ? "0123456789ABCDEF" : "0123456789abcdef";
     char text[16];
     int digits = 0;
     do {
-        text[sizeof text - 1 - digits++] = "0123456789ABCDEF"[value & 15];
+        text[sizeof text - 1 - digits++] = hex[value & 15];
         value >>= 4;
     } while (value != 0);
     for (; digits < minDigits && digits < int(sizeof text); ++digits)

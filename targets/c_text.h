@@ -16,7 +16,7 @@ void AppendHexItems(QByteArray* out, const QByteArray& bytes, int perLine, HexDi
 // `value` in decimal, a '-' in front when negative.
 void AppendDecimal(QByteArray* out, qint64 value);
 
-// `value` in upper-case hex, at least `minDigits` digits (leading zeros).
-void AppendHex(QByteArray* out, uint value, int minDigits);
+// `value` in hex, at least `minDigits` digits (leading zeros).
+void AppendHex(QByteArray* out, uint value, int minDigits, HexDigits digits);
 
 }  // namespace runemill

@@ -99,7 +99,7 @@ QByteArray WriteGfx(const TargetFont& font, const QString& symbol, QString* prob
             AppendDecimal(&table, value);
         }
         table += "},  // U+";
-        AppendHex(&table, code, 4);
+        AppendHex(&table, code, 4, HexDigits::Upper);
         table += '\n';
     }
     if (bitmap.size() > kMaxBitmapBytes) {

@@ -1,7 +1,6 @@
 // LVGL's C font: a lv_font_t over lv_font_fmt_txt_dsc_t, the same source for
 // LVGL 8.3 and LVGL 9 (every structure is filled by member names).
 #include <QRegularExpression>
-#include <cstdio>
 
 #include "targets/c_text.h"
 #include "targets/lvgl_glyphs.h"
@@ -21,7 +20,7 @@ constexpr int kSmallAdvanceLimit = 4095;  // sixteenths of a pixel in 12 bits
 
 void AppendCodeComment(QByteArray* out, uint code) {
     out->append("/* U+", 5);
-    AppendHex(out, code, 4);
+    AppendHex(out, code, 4, HexDigits::Upper);
     out->append(" */", 3);
 }
 
@@ -77,9 +76,9 @@ void AppendCmaps(QByteArray* out, const lvgl::Font& laid, const QByteArray& id) 
             list = id + "_codes_" + QByteArray::number(i);
             *out += "\nstatic const uint16_t " + list + "[] = {";
             for (int k = 0; k < cmap.offsets.size(); ++k) {
-                char item[16];
-                *out += (k % kBytesPerLine == 0) ? "\n    " : " ";
-                out->append(item, std::snprintf(item, sizeof item, "0x%x,", cmap.offsets[k]));
+                *out += (k % kBytesPerLine == 0) ? "\n    0x" : " 0x";
+                AppendHex(out, cmap.offsets[k], 1, HexDigits::Lower);
+                *out += ',';
             }
             *out += "\n};\n";
         }

@@ -1,6 +1,7 @@
 #include "targets/lvgl_glyphs.h"
 
 #include <algorithm>
+#include <cstring>
 #include <deque>
 #include <vector>
 
@@ -14,6 +15,23 @@ namespace {
 QString CodeName(uint code) {
     return QStringLiteral("U+") +
            QString::number(code, 16).toUpper().rightJustified(4, QLatin1Char('0'));
+}
+
+// Every bit set in any of the levels, eight levels at a time.
+uchar OrOfLevels(const QByteArray& levels) {
+    const char* data = levels.constData();
+    const int count = levels.size();
+    quint64 words = 0;
+    int i = 0;
+    for (; i + 8 <= count; i += 8) {
+        quint64 word;
+        std::memcpy(&word, data + i, sizeof word);
+        words |= word;
+    }
+    uchar bits = 0;
+    for (int shift = 0; shift < 64; shift += 8) bits |= uchar(words >> shift);
+    for (; i < count; ++i) bits |= uchar(data[i]);
+    return bits;
 }
 
 QString CheckFont(const TargetFont& font) {
@@ -47,9 +65,7 @@ QString CheckFont(const TargetFont& font) {
                 .arg(glyph.advance)
                 .arg(kMaxCell);
         // maxLevel is all ones: a level above it has a bit outside it.
-        uchar bits = 0;
-        for (char level : glyph.levels) bits |= uchar(level);
-        if ((bits & ~uchar(maxLevel)) != 0)
+        if ((OrOfLevels(glyph.levels) & ~uchar(maxLevel)) != 0)
             return QStringLiteral("%1 has a level above %2 bits a pixel.")
                 .arg(CodeName(glyph.code))
                 .arg(font.bpp);
@@ -68,10 +84,11 @@ Glyph Trim(const TargetGlyph& cellGlyph, const TargetFont& font) {
     glyph.boxHeight = box.height;
     glyph.offsetX = box.left;
     glyph.offsetY = font.baseline - (box.top + box.height);
-    glyph.levels.reserve(glyph.boxWidth * glyph.boxHeight);
-    const char* levels = cellGlyph.levels.constData();
-    for (int y = box.top; y < box.top + box.height; ++y)
-        glyph.levels.append(levels + y * font.width + box.left, glyph.boxWidth);
+    glyph.levels.resize(glyph.boxWidth * glyph.boxHeight);
+    const char* levels = cellGlyph.levels.constData() + box.top * font.width + box.left;
+    char* boxLevels = glyph.levels.data();
+    for (int y = 0; y < box.height; ++y, levels += font.width, boxLevels += box.width)
+        std::memcpy(boxLevels, levels, size_t(box.width));
     return glyph;
 }
 
