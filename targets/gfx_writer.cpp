@@ -125,7 +125,9 @@ QByteArray WriteGfx(const TargetFont& font, const QString& symbol, QString* prob
     AppendHexItems(&out, bitmap, 12, HexDigits::Upper);
     if (bitmap.isEmpty()) out += "0x00";
     out += "\n};\n\n";
-    out += "const GFXglyph " + name + "Glyphs[] PROGMEM = {\n" + table + "};\n\n";
+    out += "const GFXglyph " + name + "Glyphs[] PROGMEM = {\n";
+    out += table;  // not through a temporary: the table of a CJK range takes megabytes
+    out += "};\n\n";
     out += "const GFXfont " + name + " PROGMEM = {(uint8_t*)" + name + "Bitmaps, (GFXglyph*)" +
            name + "Glyphs, " + Hex(first, 4) + ", " + Hex(last, 4) + ", " + QByteArray::number(h) +
            "};\n";

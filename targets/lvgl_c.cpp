@@ -139,12 +139,15 @@ QByteArray WriteLvglC(const TargetFont& font, const QString& symbol, bool compre
     QVector<int> bitmapIndexes(laid.glyphs.size());
     int bitmapSize = 0;
     bool large = false;
+    QByteArray levels;
     for (int i = 0; i < laid.glyphs.size(); ++i) {
         const lvgl::Glyph& glyph = laid.glyphs[i];
-        if (!glyph.levels.isEmpty())
-            bitmaps[i] = compress ? lvgl::CompressLevels(glyph.levels, glyph.boxWidth,
-                                                         glyph.boxHeight, font.bpp)
-                                  : lvgl::PackLevels(glyph.levels, font.bpp);
+        if (glyph.boxWidth > 0) {
+            lvgl::BoxLevels(glyph, &levels);
+            bitmaps[i] =
+                compress ? lvgl::CompressLevels(levels, glyph.boxWidth, glyph.boxHeight, font.bpp)
+                         : lvgl::PackLevels(levels, font.bpp);
+        }
         bitmapIndexes[i] = bitmapSize;
         large = large || !FitsSmallDescription(glyph, bitmapSize);
         bitmapSize += bitmaps[i].size();

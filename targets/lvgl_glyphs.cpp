@@ -84,11 +84,10 @@ Glyph Trim(const TargetGlyph& cellGlyph, const TargetFont& font) {
     glyph.boxHeight = box.height;
     glyph.offsetX = box.left;
     glyph.offsetY = font.baseline - (box.top + box.height);
-    glyph.levels.resize(glyph.boxWidth * glyph.boxHeight);
-    const char* levels = cellGlyph.levels.constData() + box.top * font.width + box.left;
-    char* boxLevels = glyph.levels.data();
-    for (int y = 0; y < box.height; ++y, levels += font.width, boxLevels += box.width)
-        std::memcpy(boxLevels, levels, size_t(box.width));
+    glyph.cell = cellGlyph.levels.constData();
+    glyph.cellWidth = font.width;
+    glyph.boxLeft = box.left;
+    glyph.boxTop = box.top;
     return glyph;
 }
 
@@ -142,6 +141,15 @@ QVector<Segment> ChooseSegments(const QVector<uint>& codes, CmapCosts costs) {
 }
 
 }  // namespace
+
+void BoxLevels(const Glyph& glyph, QByteArray* levels) {
+    levels->resize(glyph.boxWidth * glyph.boxHeight);
+    if (glyph.boxWidth == 0) return;
+    const char* row = glyph.cell + glyph.boxTop * glyph.cellWidth + glyph.boxLeft;
+    char* out = levels->data();
+    for (int y = 0; y < glyph.boxHeight; ++y, row += glyph.cellWidth, out += glyph.boxWidth)
+        std::memcpy(out, row, size_t(glyph.boxWidth));
+}
 
 Font LayOut(const TargetFont& font, CmapCosts costs, QString* problem) {
     const QString fault = CheckFont(font);
@@ -201,6 +209,11 @@ Font LayOut(const TargetFont& font, CmapCosts costs, QString* problem) {
         return Font();
     }
     return out;
+}
+
+void BitWriter::AppendTo(QByteArray* out) const {
+    out->append(bytes_.data(), int(bytes_.size()));
+    if (pendingBits_ > 0) out->append(char(pending_ << (8 - pendingBits_)));
 }
 
 QByteArray BitWriter::Bytes() const {

@@ -29,10 +29,19 @@ struct Glyph {
     int advance = 0;  // pixels; LVGL stores sixteenths
     int boxWidth = 0;
     int boxHeight = 0;
-    int offsetX = 0;    // from the pen to the box's left column
-    int offsetY = 0;    // from the baseline up to the box's bottom edge
-    QByteArray levels;  // boxWidth x boxHeight, row by row from the top
+    int offsetX = 0;  // from the pen to the box's left column
+    int offsetY = 0;  // from the baseline up to the box's bottom edge
+    // Where the box lies in the TargetFont's cell, which the Font does not copy:
+    // it reads the TargetFont it was laid out from, which must outlive it.
+    const char* cell = nullptr;  // the cell's levels; null for no box
+    int cellWidth = 0;
+    int boxLeft = 0;
+    int boxTop = 0;
 };
+
+// The glyph's box levels, boxWidth x boxHeight row by row from the top, in
+// *levels (one buffer for every glyph of a font).
+void BoxLevels(const Glyph& glyph, QByteArray* levels);
 
 struct Cmap {
     uint rangeStart = 0;
@@ -80,7 +89,9 @@ class BitWriter {
         if (pendingBits_ > 0) Put(0, 8 - pendingBits_);
     }
     int WholeBytes() const { return int(bytes_.size()); }
+    void Reserve(qint64 bytes) { bytes_.reserve(size_t(bytes)); }
     QByteArray Bytes() const;
+    void AppendTo(QByteArray* out) const;  // Bytes() without a copy of its own
 
   private:
     std::string bytes_;
