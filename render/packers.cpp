@@ -220,4 +220,40 @@ void PackGlyph(const QImage& glyph, const PackSettings& settings, uchar* out) {
     }
 }
 
+int MaxLevel(PixelFormat pixFormat) {
+    static const int kMaxLevels[kPixelFormatCount] = {1, 3, 15, 255, 15};
+    return kMaxLevels[NormalizePixelFormat(pixFormat)];
+}
+
+bool UnpackGlyph(const uchar* bits, PixelFormat pixFormat, int width, int height, uchar* levels) {
+    const qint64 rowBytes = BytesPerGlyph(pixFormat, width, 1);
+    for (int y = 0; y < height; ++y) {
+        const uchar* row = bits + y * rowBytes;
+        for (int x = 0; x < width; ++x) {
+            int level = 0;
+            switch (pixFormat) {
+                case kFormat2Bit:
+                    level = (row[x / 4] >> (6 - 2 * (x % 4))) & 3;
+                    break;
+                case kFormat4Bit:
+                    level = x % 2 ? row[x / 2] & 15 : row[x / 2] >> 4;
+                    break;
+                case kFormat8Bit:
+                    level = row[x];
+                    break;
+                case kFormatArgb4444: {
+                    const int value = row[2 * x] | (row[2 * x + 1] << 8);
+                    level = value >> 12;
+                    if (value != level * 0x1111) return false;
+                    break;
+                }
+                default:
+                    level = (row[x / 8] >> (7 - x % 8)) & 1;
+            }
+            levels[qint64(y) * width + x] = uchar(level);
+        }
+    }
+    return true;
+}
+
 }  // namespace runemill

@@ -47,4 +47,14 @@ void PackGlyphARGB4444(const QImage& glyph, int width, int height, uchar* out);
 // The packer of settings.pixFormat (normalised).
 void PackGlyph(const QImage& glyph, const PackSettings& settings, uchar* out);
 
+// The highest level a pixel of the format holds: 1, 3, 15, 255, and 15 for
+// aRGB4444, whose four nibbles hold one gray nibble.
+int MaxLevel(PixelFormat pixFormat);
+
+// A packed glyph (BytesPerGlyph bytes at `bits`) read back into W x H levels,
+// row by row from the top, 0 (background) .. MaxLevel (full ink). False when
+// an aRGB4444 pixel does not hold one gray nibble four times, as PackGlyph
+// writes it.
+bool UnpackGlyph(const uchar* bits, PixelFormat pixFormat, int width, int height, uchar* levels);
+
 }  // namespace runemill
