@@ -167,9 +167,9 @@ bool ReadNumbers(const QCommandLineParser& parser, ConvertOptions* options, CliE
     const QString offsets =
         QStringLiteral("offsets run from %1 to %2").arg(-kMaxOffset).arg(kMaxOffset);
     options->jobs = QThread::idealThreadCount();
-    return ReadInt(parser, QStringLiteral("width"), 1, cellTooSmall, &r.width, error) &&
-           ReadInt(parser, QStringLiteral("height"), 1, cellTooSmall, &r.height, error) &&
-           ReadInt(parser, QStringLiteral("limit"), INT_MIN, anyInt, &r.grayLimit, error) &&
+    return ReadInt(parser, QStringLiteral("width"), 1, cellTooSmall, &r.cell.width, error) &&
+           ReadInt(parser, QStringLiteral("height"), 1, cellTooSmall, &r.cell.height, error) &&
+           ReadInt(parser, QStringLiteral("limit"), INT_MIN, anyInt, &r.cell.grayLimit, error) &&
            ReadPointSize(parser, &r.pointSize, error) &&
            ReadInt(parser, QStringLiteral("x0"), -kMaxOffset, offsets, &r.x0, error, kMaxOffset) &&
            ReadInt(parser, QStringLiteral("y0"), -kMaxOffset, offsets, &r.y0, error, kMaxOffset) &&
@@ -196,18 +196,18 @@ bool ReadChoices(const QCommandLineParser& parser, ConvertRequest* r, CliError* 
     const char* const divisors[] = {"2", "3", "4"};
     const char* const rotations[] = {"0", "r90", "l90"};  // in the order of the window's box
     const char* const modes[] = {"smooth", "crisp"};
-    int divisorIndex = r->spaceDivisor - 2;
+    int divisorIndex = r->cell.spaceDivisor - 2;
     int mode = r->crisp ? 1 : 0;
-    int format = r->pixFormat;
+    int format = r->cell.pixFormat;
     if (!ReadChoice(parser, QStringLiteral("format"), kPixelFormatNames, kPixelFormatCount, &format,
                     error) ||
         !ReadChoice(parser, QStringLiteral("space"), divisors, 3, &divisorIndex, error) ||
         !ReadChoice(parser, QStringLiteral("rotate"), rotations, 3, &r->rotation, error) ||
         !ReadChoice(parser, QStringLiteral("render"), modes, 2, &mode, error))
         return false;
-    r->pixFormat = NormalizePixelFormat(format);
+    r->cell.pixFormat = PixelFormat(format);  // an index of kPixelFormatNames
     r->crisp = mode == 1;
-    r->spaceDivisor = divisorIndex + 2;
+    r->cell.spaceDivisor = divisorIndex + 2;
     r->bold = parser.isSet(QStringLiteral("bold"));
     r->italic = parser.isSet(QStringLiteral("italic"));
     r->underline = parser.isSet(QStringLiteral("underline"));
@@ -280,17 +280,17 @@ void AddConvertOptions(QCommandLineParser& parser) {
         {QStringLiteral("text"),
          QStringLiteral("The UTF-8 text file whose characters the string kind holds."),
          QStringLiteral("FILE")},
-        {QStringLiteral("width"), QStringLiteral("Cell width W in pixels (%1).").arg(d.width),
+        {QStringLiteral("width"), QStringLiteral("Cell width W in pixels (%1).").arg(d.cell.width),
          number},
-        {QStringLiteral("height"), QStringLiteral("Cell height H in pixels (%1).").arg(d.height),
-         number},
+        {QStringLiteral("height"),
+         QStringLiteral("Cell height H in pixels (%1).").arg(d.cell.height), number},
         {QStringLiteral("format"),
          QStringLiteral("Pixel format: %1 (%2).")
              .arg(NameList(kPixelFormatNames, kPixelFormatCount),
-                  QLatin1String(kPixelFormatNames[d.pixFormat])),
+                  QLatin1String(kPixelFormatNames[d.cell.pixFormat])),
          QStringLiteral("FORMAT")},
         {QStringLiteral("limit"),
-         QStringLiteral("Gray threshold of the 1bits format (%1).").arg(d.grayLimit), number},
+         QStringLiteral("Gray threshold of the 1bits format (%1).").arg(d.cell.grayLimit), number},
         {QStringLiteral("font"), QStringLiteral("Installed font family (%1).").arg(d.family),
          QStringLiteral("FAMILY")},
         {QStringLiteral("font-file"),
@@ -319,7 +319,7 @@ void AddConvertOptions(QCommandLineParser& parser) {
         {QStringLiteral("italic"), QStringLiteral("Draw italic.")},
         {QStringLiteral("underline"), QStringLiteral("Draw underlined.")},
         {QStringLiteral("space"),
-         QStringLiteral("Width of the ASCII space: W/2, W/3 or W/4 (%1).").arg(d.spaceDivisor),
+         QStringLiteral("Width of the ASCII space: W/2, W/3 or W/4 (%1).").arg(d.cell.spaceDivisor),
          QStringLiteral("2|3|4")},
         {QStringLiteral("x0"),
          QStringLiteral(

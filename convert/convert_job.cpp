@@ -31,8 +31,8 @@ Refusal ConvertJob::Prepare() {
     }
     Refusal refusal;
     plan_ = GlyphPlacementOf(kind).codeTable
-                ? FontPlan::ForString(request_.Cell(), request_.text, &refusal)
-                : FontPlan::ForLibrary(kind, request_.Cell(), request_.startCode, request_.endCode,
+                ? FontPlan::ForString(request_.cell, request_.text, &refusal)
+                : FontPlan::ForLibrary(kind, request_.cell, request_.startCode, request_.endCode,
                                        &refusal);
     if (refusal) return refusal;
     return CodecRefusal(kind);
@@ -85,7 +85,7 @@ QByteArray ConvertJob::Run(int threads, const Progress& progress, QVector<int>* 
     plan_.WriteFixedBytes(out);
     if (!RenderPlanSlots(plan_, request_, ThreadsForRun(threads, plan_.slotCount()), out, progress,
                          widths)) {
-        *refusal = Refusal::NoMemoryForCell(request_.width, request_.height);
+        *refusal = Refusal::NoMemoryForCell(request_.cell.width, request_.cell.height);
         return QByteArray();
     }
     return file;

@@ -53,14 +53,14 @@ runemill::ConvertJob MainWindow::StartJob(runemill::ConvertKind kind, const QStr
     return runemill::ConvertJob(request);
 }
 
-int MainWindow::DrawRunGlyph(const runemill::GlyphSlot& slot, const runemill::PackSettings& pack,
+int MainWindow::DrawRunGlyph(const runemill::GlyphSlot& slot, const runemill::CellSettings& cell,
                              unsigned char* packed) {
     if (closeRequested) return runemill::kGlyphNotDrawn;
     // The generators set the alignment box themselves; the user sees it change.
     ui->checkBox_Left->setChecked(slot.leftAligned);
     // Style, offsets and transforms as the form shows them now; the cell is the run's.
     runemill::GlyphSettings settings = CurrentGlyphSettings();
-    settings.pack = pack;
+    settings.cell = cell;
     return runemill::DrawGlyph(glyphImage, rasterizer, currentFont, settings, slot.text,
                                slot.leftAligned, slot.measureWidth, packed);
 }
@@ -68,7 +68,7 @@ int MainWindow::DrawRunGlyph(const runemill::GlyphSlot& slot, const runemill::Pa
 bool MainWindow::RunPlan(const runemill::ConvertJob& job, const QString& fileName,
                          const RunProgress& afterGlyph) {
     const runemill::FontPlan& plan = job.plan();
-    const runemill::PackSettings pack = job.request().Glyph().pack;
+    const runemill::CellSettings& cell = job.request().cell;
     const qint64 size = plan.fileSize();
     outBuffer = new (std::nothrow) unsigned char[size_t(size)];
     std::vector<unsigned char> scratch;
@@ -90,7 +90,7 @@ bool MainWindow::RunPlan(const runemill::ConvertJob& job, const QString& fileNam
     const bool drawn = runemill::AssembleSlots(
         plan, outBuffer, 0, plan.slotCount(), scratch.data(),
         [&](const runemill::GlyphSlot& slot, uchar* packed) {
-            return DrawRunGlyph(slot, pack, packed);
+            return DrawRunGlyph(slot, cell, packed);
         },
         [&](int index, int width) {
             if (afterGlyph) afterGlyph(index, width);
@@ -106,7 +106,7 @@ bool MainWindow::RunPlan(const runemill::ConvertJob& job, const QString& fileNam
     outBuffer = nullptr;
     if (drawn && !written) ui->progressBar->setValue(0);
     if (!drawn && !closeRequested)
-        Refused(runemill::Refusal::NoMemoryForCell(pack.width, pack.height));
+        Refused(runemill::Refusal::NoMemoryForCell(cell.width, cell.height));
     return written;
 }
 

@@ -37,7 +37,6 @@ FontPlan FontPlan::ForLibrary(ConvertKind kind, const CellSettings& cell, int st
     FontPlan plan;
     plan.kind_ = kind;
     plan.cell_ = cell;
-    plan.cell_.pixFormat = NormalizePixelFormat(cell.pixFormat);
 
     const RowLayout* rows = description.rows;
     Refusal refusal;
@@ -84,7 +83,6 @@ FontPlan FontPlan::ForString(const CellSettings& cell, const QString& text, Refu
     FontPlan plan;
     plan.kind_ = ConvertKind::String;
     plan.cell_ = cell;
-    plan.cell_.pixFormat = NormalizePixelFormat(cell.pixFormat);
 
     // There are at most 65536 distinct units, so one flag per unit finds repeats.
     std::vector<bool> seen(0x10000, false);

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "render/cell_settings.h"
+
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -161,7 +163,7 @@ qint64 BytesPerGlyph(int pixFormat, int width, int height) {
     if (width <= 0 || height <= 0) return 0;
     const qint64 w = width;
     const qint64 h = height;
-    switch (NormalizePixelFormat(pixFormat)) {
+    switch (pixFormat) {
         case kFormat2Bit:
             return (w + 3) / 4 * h;
         case kFormat4Bit:
@@ -205,8 +207,8 @@ void PackGlyphARGB4444(const QImage& glyph, int width, int height, uchar* out) {
     });
 }
 
-void PackGlyph(const QImage& glyph, const PackSettings& settings, uchar* out) {
-    switch (NormalizePixelFormat(settings.pixFormat)) {
+void PackGlyph(const QImage& glyph, const CellSettings& settings, uchar* out) {
+    switch (settings.pixFormat) {
         case kFormat2Bit:
             return PackGlyph2Bit(glyph, settings.width, settings.height, out);
         case kFormat4Bit:
@@ -222,7 +224,7 @@ void PackGlyph(const QImage& glyph, const PackSettings& settings, uchar* out) {
 
 int MaxLevel(PixelFormat pixFormat) {
     static const int kMaxLevels[kPixelFormatCount] = {1, 3, 15, 255, 15};
-    return kMaxLevels[NormalizePixelFormat(pixFormat)];
+    return kMaxLevels[pixFormat];
 }
 
 bool UnpackGlyph(const uchar* bits, PixelFormat pixFormat, int width, int height, uchar* levels) {
