@@ -59,7 +59,7 @@ int BlockBase(const QVector<QByteArray>& codes, int first, const LengthForm& for
 int ShortestLengthForm(const QVector<QByteArray>& codes) {
     int chosen = -1;
     qint64 shortest = 0;
-    for (int f = 0; f < 3; ++f) {
+    for (int f = 0; f <= int(RMF_RZ_LAST_FORM); ++f) {
         const LengthForm& form = kLengthForms[f];
         qint64 bytes = 0;
         bool fits = true;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "reader/runemill_font.h"
 #include "render/cell_settings.h"
 
 #if defined(__SSE2__)
@@ -223,7 +224,7 @@ void PackGlyph(const QImage& glyph, const CellSettings& settings, uchar* out) {
 }
 
 int MaxLevel(PixelFormat pixFormat) {
-    static const int kMaxLevels[kPixelFormatCount] = {1, 3, 15, 255, 15};
+    static const int kMaxLevels[kPixelFormatCount] = RMF_FORMAT_MAX_LEVELS;
     return kMaxLevels[pixFormat];
 }
 
