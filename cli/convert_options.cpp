@@ -7,7 +7,7 @@
 #include <climits>
 
 #include "cli/c_source.h"
-#include "layout/refusal.h"
+#include "messages/refusal.h"
 #include "render/codes.h"
 #include "render/packers.h"
 #include "render/rasterizer.h"

@@ -6,7 +6,7 @@
 #include "compress/font_compressor.h"
 #include "convert/parallel_render.h"
 #include "layout/gbk_width_list.h"
-#include "layout/run_log.h"
+#include "messages/run_log.h"
 #include "render/codes.h"
 
 namespace runemill {
@@ -49,9 +49,11 @@ QStringList ConvertJob::StartLines() const {
         case StartLog::UnicodeRange:
             return UnicodeLines(start, end);
         case StartLog::ChipHeader:
-            return ChipHeaderLines(request_.HeaderFields(), header_, false);
-        case StartLog::TtfHeader:
-            return ChipHeaderLines(request_.HeaderFields(), header_, true);
+        case StartLog::TtfHeader: {
+            const ChipHeaderFields fields = request_.HeaderFields();
+            return ChipHeaderLines(header_, fields.pointSize, fields.x0, fields.y0, fields.family,
+                                   StartLogOf(request_.kind) == StartLog::TtfHeader);
+        }
         case StartLog::None:
             break;
     }

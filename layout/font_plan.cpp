@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "layout/layout_constants.h"
-#include "layout/refusal.h"
+#include "messages/refusal.h"
 #include "render/codes.h"
 #include "render/packers.h"
 #include "render/rasterizer.h"

@@ -9,7 +9,7 @@
 #include <functional>
 
 #include "layout/kind_table.h"
-#include "layout/refusal.h"
+#include "messages/refusal.h"
 #include "render/cell_settings.h"
 #include "render/packers.h"
 #include "render/start_values.h"
