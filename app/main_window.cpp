@@ -22,7 +22,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new MainWindow
     // Every start-up value is the core's default request.
     const runemill::ConvertRequest start;
     for (int i = 0; i < 4; ++i) {
-        const runemill::CodeRange range = runemill::DefaultRange(runemill::KindOfEncoding(i));
+        const runemill::CodeRange range =
+            runemill::DescriptionOf(runemill::KindOfEncoding(i)).range;
         defaultStartCode[i] = range.start;
         defaultEndCode[i] = range.end;
     }

@@ -237,10 +237,10 @@ int main(int argc, char** argv) {
     }
 
     const Library libraries[4] = {
-        {"GB2312", ConvertKind::Gb2312, DefaultRange(ConvertKind::Gb2312)},
-        {"BIG5", ConvertKind::Big5, DefaultRange(ConvertKind::Big5)},
-        {"GBK", ConvertKind::Gbk, DefaultRange(ConvertKind::Gbk)},
-        {"Unicode", ConvertKind::Unicode, DefaultRange(ConvertKind::Unicode)},
+        {"GB2312", ConvertKind::Gb2312, DescriptionOf(ConvertKind::Gb2312).range},
+        {"BIG5", ConvertKind::Big5, DescriptionOf(ConvertKind::Big5).range},
+        {"GBK", ConvertKind::Gbk, DescriptionOf(ConvertKind::Gbk).range},
+        {"Unicode", ConvertKind::Unicode, DescriptionOf(ConvertKind::Unicode).range},
     };
     std::printf("\nWhole libraries through the core, 1bits, one drawer:\n");
     for (const Library& library : libraries) {

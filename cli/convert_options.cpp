@@ -124,7 +124,7 @@ bool ReadFiles(const QCommandLineParser& parser, ConvertOptions* options, CliErr
 
 // --from, --to: only the libraries and the headers have a code range.
 bool ReadRange(const QCommandLineParser& parser, ConvertRequest* request, CliError* error) {
-    const bool hasRange = DefaultRange(request->kind).start >= 0;
+    const bool hasRange = DescriptionOf(request->kind).range.start >= 0;
     for (const char* name : {"from", "to"}) {
         if (!hasRange && parser.isSet(QLatin1String(name))) {
             return Fail(
@@ -246,12 +246,12 @@ bool ReadFont(const QCommandLineParser& parser, ConvertRequest* r, CliError* err
 void AddConvertOptions(QCommandLineParser& parser) {
     const ConvertRequest d;  // the window at start-up
     auto range = [](ConvertKind kind, bool start) {
-        const CodeRange r = DefaultRange(kind);
+        const CodeRange r = DescriptionOf(kind).range;
         return KindName(kind) + QLatin1Char(' ') + HexCodeText(start ? r.start : r.end, 4);
     };
     QStringList starts, ends;
     for (const ConvertKind kind : AllKinds()) {
-        if (DefaultRange(kind).start < 0) continue;  // the ASCII and string fonts
+        if (DescriptionOf(kind).range.start < 0) continue;  // the ASCII and string fonts
         starts << range(kind, true);
         ends << range(kind, false);
     }

@@ -8,7 +8,7 @@ namespace runemill {
 ConvertRequest ConvertRequest::Defaults(ConvertKind kind) {
     ConvertRequest request;
     request.kind = kind;
-    const CodeRange range = DefaultRange(kind);
+    const CodeRange range = DescriptionOf(kind).range;
     request.startCode = range.start;
     request.endCode = range.end;
     return request;

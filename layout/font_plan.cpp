@@ -195,7 +195,8 @@ void FontPlan::AppendRecord(int code, const QString& text, qint64* widthOffset) 
 void FontPlan::AddCodeRecords() {
     qint64 widthOffset = recordsOffset_;
     for (int code = startCode_; code <= endCode_; ++code)
-        AppendRecord(code, CodeToChar(kEncodingUnicode, code), &widthOffset);  // code 0 draws ""
+        AppendRecord(code, CodeToChar(DescriptionOf(kind_).encoding, code),
+                     &widthOffset);  // code 0 draws ""
 }
 
 void FontPlan::AddStringRecords() {

@@ -56,6 +56,7 @@ constexpr int kGbkLowFirstCell = 0x40;
 constexpr int kGbkLowCellCount = 63;     // 0x40..0x7E
 constexpr int kGbkHighFirstCell = 0x80;  // 0x80..0xFE follow at slot 63
 constexpr int kGbkCellsPerRow = RMF_GBK_CELLS;
+constexpr int kGbkDefaultEnd = 0xFEBF;  // the code fields' end when GBK is chosen
 
 // Row 0xA3 of GB2312 and GBK holds the full-width ASCII symbols: drawn
 // left-aligned, and in GBK its cells 0xA0..0xFE give the width list.
@@ -63,6 +64,9 @@ constexpr int kFullWidthRow = 0xA3;
 constexpr int kGbkWidthListFirstCell = 0xA0;
 
 // --- Unicode: one record per UTF-16 unit, a width byte then the packed glyph.
+// Chosen, it starts with the CJK unified ideographs 4E00..9FA5.
+constexpr int kUnicodeDefaultStart = 0x4E00;
+constexpr int kUnicodeDefaultEnd = 0x9FA5;
 constexpr int kUnicodeRecordWidthBytes = 1;
 
 // --- String font: header, then a table of UTF-16 units, then records.
