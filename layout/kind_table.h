@@ -46,6 +46,13 @@ struct RowLayout {
 // lines, the TTF header's two; none.
 enum class StartLog { None, Page, MaxPage, UnicodeRange, ChipHeader, TtfHeader };
 
+// What the window's progress bar shows after each glyph of a run
+// (ProgressPercent, layout/run_progress.h): GB2312's ASCII block over all its cells, then
+// whole rows; BIG5's and GBK's whole rows; Unicode's two passes over its code
+// count; the ASCII font's glyphs over 95; the string font's filled bytes over
+// 98 % of the file; nothing for a header.
+enum class ProgressRule { AsciiThenRows, Rows, UnicodeCount, AsciiCount, FileBytes, None };
+
 struct KindDescription {
     const char* name;  // runemill-cli's name of the kind
     ConvertKind kind;
@@ -58,6 +65,7 @@ struct KindDescription {
     const RowLayout* rows;   // a two-byte library's rows; null for the other kinds
     const char* headerText;  // what a 108-byte header stores at byte 9; null for the others
     StartLog log;
+    ProgressRule progress;
     const char* completion;  // the message a finished run shows
     const char* help;        // runemill-cli's help on it; kinds in a row with one text share a line
 };
