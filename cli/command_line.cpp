@@ -3,7 +3,9 @@
 #include <QCommandLineParser>
 #include <QFile>
 #include <QStringList>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
@@ -42,12 +44,35 @@ bool ReadInt(const QCommandLineParser& parser, const QString& name, int minimum,
     return true;
 }
 
+namespace {
+
+// The first reason a write to stdout failed; 0 while none has.
+int stdoutErrno = 0;
+
+void Flush(FILE* stream) {
+    errno = 0;
+    if (std::fflush(stream) != 0 && stream == stdout && stdoutErrno == 0) stdoutErrno = errno;
+}
+
+}  // namespace
+
 void PrintLines(const QStringList& lines, FILE* stream) {
     for (const QString& line : lines) {
         std::fputs(line.toUtf8().constData(), stream);
         std::fputc('\n', stream);
     }
-    std::fflush(stream);
+    Flush(stream);
+}
+
+void PrintText(const QString& text) {
+    std::fputs(text.toUtf8().constData(), stdout);
+    Flush(stdout);
+}
+
+QString StdoutProblem() {
+    Flush(stdout);
+    if (!std::ferror(stdout)) return QString();
+    return QString::fromLocal8Bit(std::strerror(stdoutErrno != 0 ? stdoutErrno : EIO));
 }
 
 FILE* LogStream(const QString& output) {
