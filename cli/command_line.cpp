@@ -49,23 +49,31 @@ namespace {
 // The first reason a write to stdout failed; 0 while none has.
 int stdoutErrno = 0;
 
+// Keeps the reason of a failed write to stdout: a later flush of the same
+// stream may fail for no reason it tells.
+void Note(int result, FILE* stream) {
+    if (result == EOF && stream == stdout && stdoutErrno == 0) stdoutErrno = errno;
+}
+
+void Put(const QByteArray& text, FILE* stream) {
+    errno = 0;
+    Note(std::fputs(text.constData(), stream), stream);
+}
+
 void Flush(FILE* stream) {
     errno = 0;
-    if (std::fflush(stream) != 0 && stream == stdout && stdoutErrno == 0) stdoutErrno = errno;
+    Note(std::fflush(stream), stream);
 }
 
 }  // namespace
 
 void PrintLines(const QStringList& lines, FILE* stream) {
-    for (const QString& line : lines) {
-        std::fputs(line.toUtf8().constData(), stream);
-        std::fputc('\n', stream);
-    }
+    for (const QString& line : lines) Put(line.toUtf8() + '\n', stream);
     Flush(stream);
 }
 
 void PrintText(const QString& text) {
-    std::fputs(text.toUtf8().constData(), stdout);
+    Put(text.toUtf8(), stdout);
     Flush(stdout);
 }
 
