@@ -15,6 +15,8 @@ namespace {
 const char kZenHei[] = "/usr/share/fonts/truetype/wqy/wqy-zenhei.ttc";
 // Terminus as one OpenType bitmap file of nine strikes, 12 to 32 pixels.
 const char kTerminus[] = "/usr/share/fonts/opentype/terminus/terminus-normal.otb";
+// WenQuanYi Bitmap Song, one strike of 12 px.
+const char kSong9pt[] = "/usr/share/fonts/X11/misc/wenquanyi_9pt.pcf";
 const qint64 kDejaVuSize = 759720;
 // DejaVu Sans cut at 700,000 bytes: the first table it lists that runs past the cut.
 const char kCutShort[] = "its 'post' table runs to byte 758336, past the end of its 700000 bytes";
@@ -175,6 +177,7 @@ class TestCli : public QObject, private CliFixture {
             {"device: written through, never replaced", "ascii --width 8 -o /dev/full", "--output: cannot write /dev/full: No space left on device"},
             {"output a loop of links", "ascii --width 8 -o @loop", "--output: cannot write @loop: Too many levels of symbolic links"},
             {"pixel font at a size it lacks", "ascii --render crisp --font-file %5", "--point-size: 20 pt is 27 px, a size %5 does not have; its sizes are 12, 14, 16, 18, 20, 22, 24, 28 and 32 px (9, 10.5, 12, 13.5, 15, 16.5, 18, 21 and 24 pt); give one of them or --fit"},
+            {"PCF at a size it lacks", "ascii --font-file %6 --point-size 12", "--point-size: 12 pt is 16 px, a size %6 does not have; its sizes are 12 px (9 pt); give one of them or --fit"},
             {"symbol not an identifier", "ascii -o @x.c --symbol 9lives", "--symbol: '9lives' is not a C identifier (letters, digits and _, not starting with a digit)"},
             {"symbol int", "ascii -o @x.c --symbol int", "--symbol: 'int' is a C or C++ keyword"},
             {"symbol static", "ascii -o @x.c --symbol static", "--symbol: 'static' is a C or C++ keyword"},
@@ -199,13 +202,14 @@ class TestCli : public QObject, private CliFixture {
             "cannot be named in #include \"...\" (no quotes, backslashes or "
             "control characters); choose another file name";
         for (const auto& r : rows)
-            QTest::newRow(r[0]) << QString(r[1]).replace("%5", kTerminus)
+            QTest::newRow(r[0]) << QString(r[1]).replace("%5", kTerminus).replace("%6", kSong9pt)
                                 << QString(r[2])
                                        .replace("%1", hex)
                                        .replace("%2", kCutShort)
                                        .replace("%3", reserved)
                                        .replace("%4", include)
-                                       .replace("%5", kTerminus);
+                                       .replace("%5", kTerminus)
+                                       .replace("%6", kSong9pt);
     }
 
     void badInput() {
@@ -218,8 +222,8 @@ class TestCli : public QObject, private CliFixture {
         if (!QFileInfo::exists(Path("fifo")))
             QCOMPARE(mkfifo(QFile::encodeName(Path("fifo")), 0600), 0);
         if (!QFileInfo(Path("loop")).isSymLink()) QVERIFY(QFile::link("loop", Path("loop")));
-        if (arguments.contains(kTerminus) && !QFile::exists(kTerminus))
-            SKIP_OR_FAIL("fonts-terminus-otb is not installed");
+        for (const char* font : {kTerminus, kSong9pt})
+            if (arguments.contains(font) && !QFile::exists(font)) SKIP_OR_FAIL("a font is missing");
         if (arguments.contains("cut.ttf") && QFileInfo(kDejaVuSans).size() != kDejaVuSize)
             QSKIP("not the DejaVu Sans of 759,720 bytes");
         QVERIFY(WriteAll(Path("cut.ttf"), ReadAll(kDejaVuSans).left(700000)));
@@ -369,14 +373,14 @@ class TestCli : public QObject, private CliFixture {
     // A pixel font the test writes (BDF, 10 px), converted crisp and fitted into W x H 8bits:
     // its own size is chosen, each record holds the font's bitmap whole, in 0 and 255 only,
     // left-aligned, and the common ink (10 rows: 8 above the baseline, 2 below) lies with the
-    // spare rows split evenly, an odd one below.
+    // spare rows split evenly, an odd one below; a centred hanzi's columns likewise.
     void pixelFontReproduced_data() {
         QTest::addColumn<int>("width");
         QTest::addColumn<int>("height");
         QTest::newRow("12 x 12") << 12 << 12;
-        QTest::newRow("12 x 13: 3 rows spare") << 12 << 13;
-        QTest::newRow("13 x 15: 5 rows spare") << 13 << 15;
-        QTest::newRow("15 x 14: 4 rows spare") << 15 << 14;
+        QTest::newRow("12 x 13: 3 rows, 3 columns spare") << 12 << 13;
+        QTest::newRow("13 x 15: 5 rows, 4 columns spare") << 13 << 15;
+        QTest::newRow("16 x 14: 4 rows, 7 columns spare") << 16 << 14;
     }
     void pixelFontReproduced() {
         QFETCH(int, width);
@@ -419,18 +423,28 @@ class TestCli : public QObject, private CliFixture {
                      run.err.endsWith("; all 3 glyphs fit\n"),
                  run.err.constData());
         const int area = width * height, top = (height - 10) / 2;
-        const QByteArray file = ReadAll(Path("pixel.bin"));
-        QCOMPARE(file.size(), 9 + 3 * (2 + 1 + area));
-        for (int g = 0; g < glyphs.size(); ++g) {  // each bitmap on its baseline, 8 rows down
-            const QByteArray cell = file.mid(9 + 3 * 2 + g * (1 + area) + 1, area);
+        auto drawn = [&](int g, int left) {  // glyph g on its baseline, 8 rows below the top
             const QStringList& bitmap = glyphs[g].second;
             const int first = top + 8 - bitmap.size() - baselines[g];
             QByteArray expected(area, '\0');
             for (int y = 0; y < bitmap.size(); ++y)
                 for (int x = 0; x < bitmap[y].size(); ++x)
-                    if (bitmap[y][x] == '#') expected[(first + y) * width + x] = '\xff';
-            QCOMPARE(cell.toHex(), expected.toHex());
-        }
+                    if (bitmap[y][x] == '#') expected[(first + y) * width + left + x] = '\xff';
+            return expected.toHex();
+        };
+        const QByteArray file = ReadAll(Path("pixel.bin"));
+        QCOMPARE(file.size(), 9 + 3 * (2 + 1 + area));
+        for (int g = 0; g < glyphs.size(); ++g)
+            QCOMPARE(file.mid(9 + 3 * 2 + g * (1 + area) + 1, area).toHex(), drawn(g, 0));
+        // A GB2312 hanzi is centred: 中 (D6D0, cell 47 of row D6 after the ASCII block) with the
+        // spare columns split evenly, an odd one to the right.
+        QCOMPARE(Run(QString(convert).replace("string --text @pixel.txt",
+                                              "gb2312 --from D6D0 --to D6D0") +
+                     QString::number(height) + " --format 8bits")
+                     .status,
+                 0);
+        QCOMPARE(ReadAll(Path("pixel.bin")).mid(104 + 95 * area + 47 * area, area).toHex(),
+                 drawn(2, (width - 9) / 2));
         if (height != 12) return;
         // 7 rows high: "A", 8 rows at the font's one size, fits at no size and is named.
         const CliOutcome narrow = Run(convert + "7");
