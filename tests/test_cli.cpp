@@ -283,7 +283,11 @@ class TestCli : public QObject, private CliFixture {
         const QString file =
             "--width/--height: Not enough memory for a file of 33.9 MB (33886312 "
             "bytes); nothing was written.";
-        QTest::newRow("threads that cannot start") << "100000"
+        QTest::newRow("no room for threads") << "100000"
+                                             << "ascii"
+                                             << "";
+        // Room enough, but not for a thread's stack, as large as the stack limit.
+        QTest::newRow("threads that cannot start") << "1000000; ulimit -s 2000000"
                                                    << "ascii"
                                                    << "";
         QTest::newRow("a file that fits") << "200000" << gb64 << file;
