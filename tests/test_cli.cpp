@@ -106,7 +106,8 @@ class TestCli : public QObject, private CliFixture {
     void sameBytesAsWindow() {
         QFETCH(QString, arguments);
         QFETCH(int, lines);
-        if (arguments.contains(kDejaVuSans) && !QFile::exists(kDejaVuSans)) QSKIP("no DejaVu Sans");
+        if (arguments.contains(kDejaVuSans) && !QFile::exists(kDejaVuSans))
+            SKIP_OR_FAIL("no DejaVu Sans");
         QVERIFY(
             WriteAll(Path("text.txt"), QStringLiteral("Hello 汉字  hello\n  again!\n").toUtf8()));
         const QStringList options = Args(arguments);
@@ -225,7 +226,7 @@ class TestCli : public QObject, private CliFixture {
         for (const char* font : {kTerminus, kSong9pt})
             if (arguments.contains(font) && !QFile::exists(font)) SKIP_OR_FAIL("a font is missing");
         if (arguments.contains("cut.ttf") && QFileInfo(kDejaVuSans).size() != kDejaVuSize)
-            QSKIP("not the DejaVu Sans of 759,720 bytes");
+            SKIP_OR_FAIL("not the DejaVu Sans of 759,720 bytes");
         QVERIFY(WriteAll(Path("cut.ttf"), ReadAll(kDejaVuSans).left(700000)));
         const CliOutcome run =
             Run("convert " + arguments + (arguments.contains(" -o ") ? "" : " -o @old.bin"));
@@ -369,7 +370,7 @@ class TestCli : public QObject, private CliFixture {
     // Unassigned BIG5 cells decode to U+FFFD and private-use characters that other installed
     // fonts have: with only the chosen face visible to fontconfig, the bytes stay the same.
     void bytesOnlyFromTheChosenFace() {
-        if (!QFileInfo::exists(kZenHei)) QSKIP("WenQuanYi Zen Hei is not installed");
+        if (!QFileInfo::exists(kZenHei)) SKIP_OR_FAIL("WenQuanYi Zen Hei is not installed");
         const QString big5 =
             "convert big5 --from A440 --to A4FF --width 16 --height 16 --quiet -o @";
         QCOMPARE(Run(big5 + "all.bin").status, 0);
@@ -464,7 +465,8 @@ class TestCli : public QObject, private CliFixture {
     // A character the chosen face lacks is drawn by the first fallback face that has it, as that
     // face alone draws it; without fallbacks it is blank. --face 2 draws the family of face 2.
     void fallbackFontsDrawWhatTheFaceLacks() {
-        if (!QFileInfo::exists(kZenHei) || !QFileInfo::exists(kDejaVuSans)) QSKIP("fonts missing");
+        if (!QFileInfo::exists(kZenHei) || !QFileInfo::exists(kDejaVuSans))
+            SKIP_OR_FAIL("fonts missing");
         QVERIFY(WriteAll(Path("mixed.txt"), QStringLiteral("A中").toUtf8()));
         // The records of "A" and "中": 9 + 2 * 2 bytes of header and table, then 1 + 16 * 16 each.
         auto records = [this](const QStringList& fonts) {

@@ -21,7 +21,7 @@ class PreviewTest : public QObject, private WindowFixture {
     // A font file dropped on the window becomes the current font; a file that is no font, a FIFO
     // or a font cut short is named in a message and changes nothing.
     void droppedFontFile() {
-        if (!QFileInfo::exists(kDejaVuSans)) QSKIP("no DejaVu Sans");
+        if (!QFileInfo::exists(kDejaVuSans)) SKIP_OR_FAIL("no DejaVu Sans");
         QTemporaryFile notAFont;  // empty
         QVERIFY(notAFont.open());
         auto drop = [this](const QString& path) {
