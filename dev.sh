@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Set-up, build, run and test in one place.
-#   ./dev.sh run       install what building and running needs, build the window
-#                      and runemill-cli, start the window
+#   ./dev.sh run       install what building and running needs, build the window,
+#                      runemill-cli and the reader's example, start the window
 #   ./dev.sh check     install what the tests need, build, run the test suite once
 #   ./dev.sh test      everything CI runs: the suite, the suite again under
 #                      AddressSanitizer and UBSan, a bounded fuzz run of the C
 #                      reader and the Debian package with its checks
 #   ./dev.sh bench     the benchmarks, one summary line each (figures in build/bench-logs/)
-#   ./dev.sh package   build dist/runemill_<version>_<arch>.deb and check it
+#   ./dev.sh package   build what the package holds, make
+#                      dist/runemill_<version>_<arch>.deb and check it
 #                      (tools/check_package.sh, lintian)
 #   ./dev.sh install   install that package with apt (as root or through sudo)
 #   ./dev.sh uninstall remove it again
@@ -49,27 +50,36 @@ as_root() {  # as_root <command...>: as root directly, otherwise through sudo
 }
 
 # Shows apt-get's summary (how many packages, the download and installed
-# sizes) and, on a terminal, one line of download progress.
+# sizes) and, on a terminal, one line of download progress. The test for a
+# terminal is made here, where standard output is still the caller's.
 show_download() {
-    awk -v tty="$([ -t 1 ] && echo 1)" '
-        / newly installed, / { total = $3; print; fflush() }
+    local tty=
+    [ -t 1 ] && tty=1
+    awk -v tty="$tty" '
+        / newly installed, / { total = $1 + $3; print; fflush() }
         /^Need to get |^After this operation/ { print; fflush() }
-        /^Get:/ && tty { printf "\rDownloaded %d of %d packages", ++done, total; fflush() }
-        /^Fetched / { if (tty) printf "\r"; print; fflush() }
-        /^E: / { print > "/dev/stderr" }'
+        /^Get:/ && tty { printf "\rDownloaded %d of %d packages", ++done, total; shown = 1; fflush() }
+        /^Fetched / { if (shown) printf "\r%40s\r", ""; shown = 0; print; fflush() }
+        /^E: / { print > "/dev/stderr" }
+        END { if (shown) print "" }'
+}
+
+APT_LOG=build/apt.log
+
+apt_logged() {  # apt_logged <apt-get arguments...>: apt-get run quietly, its output added to $APT_LOG
+    mkdir -p build
+    printf '\n== %s: apt-get %s\n' "$(date '+%F %T')" "$*" >>"$APT_LOG"
+    if ! as_root env DEBIAN_FRONTEND=noninteractive apt-get "$@" >>"$APT_LOG" 2>&1; then
+        tail -n 20 "$APT_LOG" >&2
+        echo "dev.sh: apt-get $1 failed; its whole output is at the end of $APT_LOG" >&2
+        exit 1
+    fi
 }
 
 apt_install() {  # apt_install [apt-get option...] <package or .deb...>: the download shown, dpkg's output logged
-    local log=build/apt.log
-    mkdir -p build
-    local apt=(env DEBIAN_FRONTEND=noninteractive apt-get install -y)
-    as_root "${apt[@]}" --download-only "$@" | show_download
-    echo "Unpacking and setting up (apt's output: $log)"
-    if ! as_root "${apt[@]}" "$@" >"$log" 2>&1; then
-        tail -n 20 "$log" >&2
-        echo "dev.sh: apt-get install failed; its whole output is in $log" >&2
-        exit 1
-    fi
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --download-only "$@" | show_download
+    echo "Unpacking and setting up (apt's output: $APT_LOG)"
+    apt_logged install -y "$@"
 }
 
 install_missing() {  # install_missing <package...>
@@ -155,14 +165,17 @@ case "${1:-}" in
     run)
         no_display=
         if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-            no_display=1
-            echo "dev.sh: no display (DISPLAY and WAYLAND_DISPLAY are unset), so the window" \
-                 "will not start; building anyway: build/cli/runemill-cli converts without one."
+            no_display="dev.sh: no display (DISPLAY and WAYLAND_DISPLAY are unset), so the window\
+ does not start; build/cli/runemill-cli converts without one."
+            echo "$no_display Building anyway."
         fi
         install_missing "${RUN_PACKAGES[@]}"
         configure build
-        compile build runemill runemill-cli
-        [ -n "$no_display" ] && exit 0
+        compile build runemill runemill-cli runemill_reader_example
+        if [ -n "$no_display" ]; then
+            echo "$no_display"
+            exit 0
+        fi
         exec build/runemill
         ;;
     check)
@@ -202,7 +215,7 @@ case "${1:-}" in
     package)
         install_missing "${RUN_PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}"
         configure build
-        compile build
+        compile build runemill_package_files
         package
         ;;
     install)
@@ -218,7 +231,8 @@ case "${1:-}" in
         echo "Installed: $(command -v runemill) and $(command -v runemill-cli)"
         ;;
     uninstall)
-        as_root env DEBIAN_FRONTEND=noninteractive apt-get remove -y -q runemill
+        echo "Removing runemill$([ "$(id -u)" -ne 0 ] && echo ' through sudo') (apt's output: $APT_LOG)"
+        apt_logged remove -y runemill
         ;;
     packages)
         case "${2:-}" in

@@ -201,7 +201,7 @@ int Fit(ConvertRequest* request, bool quiet, CliError* error) {
     FitResult fit;
     std::unique_ptr<ProgressBar> bar;
     const Refusal refusal = FitRequest(*request, &fit, [&bar, quiet](int step, int steps) {
-        if (!bar) bar = std::make_unique<ProgressBar>(!quiet, steps);
+        if (!bar) bar = std::make_unique<ProgressBar>(!quiet, steps, "sizes");
         bar->Update(step);
     });
     bar.reset();

@@ -263,7 +263,6 @@ void AddConvertOptions(QCommandLineParser& parser) {
     parser.addPositionalArgument(QStringLiteral("kind"),
                                  QStringLiteral("What to write (see Kinds)."),
                                  QStringLiteral("<kind>"));
-    const QString threads = QString::number(QThread::idealThreadCount());
     const QString number = QStringLiteral("N");
     parser.addOptions({
         {{QStringLiteral("o"), QStringLiteral("output")},
@@ -340,8 +339,8 @@ void AddConvertOptions(QCommandLineParser& parser) {
         {QStringLiteral("reverse-x"), QStringLiteral("Mirror each glyph left to right.")},
         {QStringLiteral("reverse-y"), QStringLiteral("Mirror each glyph top to bottom.")},
         {QStringLiteral("jobs"),
-         QStringLiteral("Threads that draw glyphs (%1 here). The bytes do not depend on it.")
-             .arg(threads),
+         QStringLiteral("Threads that draw glyphs (one per processor core). The bytes do not "
+                        "depend on it."),
          number},
         {QStringLiteral("quiet"), QStringLiteral("No progress bar on stderr.")},
         {QStringLiteral("compress"),
@@ -350,9 +349,10 @@ void AddConvertOptions(QCommandLineParser& parser) {
         {QStringLiteral("append-anyway"),
          QStringLiteral("chip, ttf: append the header even to a file that holds more than whole "
                         "108-byte headers (a font file, for one), which is otherwise refused.")},
-        {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help.")},
     });
     AddCSourceOptions(parser);
+    parser.addOption(
+        {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help.")});
 }
 
 QString ConvertHelpText() {

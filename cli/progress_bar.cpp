@@ -17,8 +17,8 @@ constexpr int kLineWidth = 79;
 
 bool ProgressBar::StderrIsTerminal() { return isatty(STDERR_FILENO) == 1; }
 
-ProgressBar::ProgressBar(bool wanted, qint64 total)
-    : enabled_(wanted && total > 0 && StderrIsTerminal()), total_(total) {
+ProgressBar::ProgressBar(bool wanted, qint64 total, const char* unit)
+    : enabled_(wanted && total > 0 && StderrIsTerminal()), total_(total), unit_(unit) {
     clock_.start();
 }
 
@@ -40,8 +40,8 @@ void ProgressBar::Draw(qint64 done) {
     char bar[kBarCells + 1];
     for (int i = 0; i < kBarCells; ++i) bar[i] = i < filled ? '#' : '.';
     bar[kBarCells] = '\0';
-    std::fprintf(stderr, "\r[%s] %3d%%  %lld/%lld glyphs", bar, percent,
-                 static_cast<long long>(done), static_cast<long long>(total_));
+    std::fprintf(stderr, "\r[%s] %3d%%  %lld/%lld %s", bar, percent, static_cast<long long>(done),
+                 static_cast<long long>(total_), unit_);
     std::fflush(stderr);
     shown_ = true;
 }

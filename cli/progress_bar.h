@@ -10,11 +10,12 @@ namespace runemill::cli {
 
 class ProgressBar {
   public:
-    // `total` is the number of glyphs of the run.
-    ProgressBar(bool wanted, qint64 total);
+    // `total` is how many `unit`s the run counts: the glyphs of a
+    // conversion, the sizes --fit tries.
+    ProgressBar(bool wanted, qint64 total, const char* unit = "glyphs");
     ~ProgressBar();
 
-    // `done` glyphs are finished; cheap when nothing needs drawing.
+    // `done` of them are finished; cheap when nothing needs drawing.
     void Update(qint64 done);
     // Wipes the bar, if it was ever drawn.
     void Finish();
@@ -28,6 +29,7 @@ class ProgressBar {
     bool enabled_;
     bool shown_ = false;
     qint64 total_;
+    const char* unit_;
     qint64 lastDraw_ = -1;
     QElapsedTimer clock_;
 };

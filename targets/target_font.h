@@ -17,9 +17,9 @@ struct TargetGlyph {
 };
 
 struct TargetFont {
-    QString name;        // what the file calls the font (the family, or the font file's name)
+    QString name;         // what the file calls the font (the family, or the font file's name)
     qreal pointSize = 0;  // the run's point size, as the file may record it
-    int width = 0;       // the cell, W x H pixels
+    int width = 0;        // the cell, W x H pixels
     int height = 0;
     int bpp = 1;  // 1, 2, 4 or 8 bits a pixel
     // Rows of the cell above the baseline (0..H): rows 0 .. baseline - 1 lie
@@ -31,7 +31,8 @@ struct TargetFont {
 // The writers. Each returns the whole file, or an empty array with *problem
 // set to the one message that says why the request does not fit the format
 // and what does. `symbol` is the C identifier a C writer names its font by.
-QByteArray WriteLvglC(const TargetFont& font, const QString& symbol, bool compress, QString* problem);
+QByteArray WriteLvglC(const TargetFont& font, const QString& symbol, bool compress,
+                      QString* problem);
 QByteArray WriteLvglBin(const TargetFont& font, QString* problem);
 QByteArray WriteU8g2(const TargetFont& font, const QString& symbol, QString* problem);
 QByteArray WriteGfx(const TargetFont& font, const QString& symbol, QString* problem);

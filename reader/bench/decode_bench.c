@@ -1,3 +1,4 @@
+/* SPDX-License-Identifier: MIT */
 /*
  * decode_bench.c - decoding speed of a compressed font file: looks up and
  * decodes every glyph of the file (codes 0000..FFFF that it holds) through

@@ -1,0 +1,177 @@
+// LVGL's binary font, as its run-time loader (lv_binfont_create in LVGL 9,
+// lv_font_load in LVGL 8) reads it: the tables head, cmap, loca and glyf,
+// each a 32-bit little-endian size (the whole table) and a 4-letter tag.
+#include <QtEndian>
+#include <algorithm>
+#include <climits>
+
+#include "targets/lvgl_glyphs.h"
+#include "targets/target_font.h"
+
+namespace runemill {
+
+namespace {
+
+// A cmap header is 16 bytes; a blank glyph number a loca entry and a record.
+constexpr lvgl::CmapCosts kCmapCosts{16, 5};
+
+constexpr int kHeadSize = 48;
+constexpr int kCmapHeaderSize = 12;
+constexpr int kSubtableSize = 16;
+constexpr int kLocaHeaderSize = 12;
+constexpr int kGlyfHeaderSize = 8;
+
+template <typename T>
+void Put(QByteArray* out, int offset, T value) {
+    qToLittleEndian(value, out->data() + offset);
+}
+
+template <typename T>
+void Append(QByteArray* out, T value) {
+    const int at = out->size();
+    out->resize(at + int(sizeof(T)));
+    Put(out, at, value);
+}
+
+QByteArray Table(const char* tag, QByteArray body) {
+    QByteArray table(8, '\0');
+    table += body;
+    table.resize((table.size() + 3) & ~3);
+    Put(&table, 0, quint32(table.size()));
+    table.replace(4, 4, tag, 4);
+    return table;
+}
+
+int UnsignedBits(int value) {
+    int bits = 0;
+    while ((value >> bits) != 0) ++bits;
+    return bits;
+}
+
+int SignedBits(int value) { return UnsignedBits(value < 0 ? ~value : value) + 1; }
+
+struct FieldBits {
+    int advance = 0;  // 0: every glyph advances the header's default
+    int defaultAdvance = 0;
+    int offset = 1;
+    int size = 1;
+};
+
+FieldBits ChooseFieldBits(const lvgl::Font& laid) {
+    FieldBits bits;
+    int maxAdvance = 0;
+    bool oneAdvance = true;
+    int firstAdvance = -1;
+    for (const lvgl::Glyph& glyph : laid.glyphs) {
+        bits.offset = std::max({bits.offset, SignedBits(glyph.offsetX), SignedBits(glyph.offsetY)});
+        bits.size =
+            std::max({bits.size, UnsignedBits(glyph.boxWidth), UnsignedBits(glyph.boxHeight)});
+        if (&glyph == &laid.glyphs.first()) continue;  // number 0 takes no advance
+        maxAdvance = std::max(maxAdvance, glyph.advance);
+        if (firstAdvance < 0) firstAdvance = glyph.advance;
+        oneAdvance = oneAdvance && glyph.advance == firstAdvance;
+    }
+    if (oneAdvance) {
+        bits.defaultAdvance = firstAdvance;
+    } else {
+        bits.advance = std::max(1, UnsignedBits(maxAdvance));
+    }
+    return bits;
+}
+
+QByteArray Head(const TargetFont& font, const lvgl::Font& laid, const FieldBits& bits,
+                bool longOffsets) {
+    int minY = INT_MAX, maxY = INT_MIN;
+    for (const lvgl::Glyph& glyph : laid.glyphs)
+        if (glyph.boxHeight > 0) {
+            minY = std::min(minY, glyph.offsetY);
+            maxY = std::max(maxY, glyph.offsetY + glyph.boxHeight);
+        }
+    if (minY > maxY) minY = maxY = 0;  // no ink at all
+    QByteArray body(kHeadSize - 8, '\0');
+    Put(&body, 0, quint32(1));               // version
+    Put(&body, 4, quint16(3));               // tables after head: cmap, loca, glyf
+    Put(&body, 6, quint16(font.height));     // font size
+    Put(&body, 8, quint16(font.baseline));   // ascent
+    Put(&body, 10, qint16(-laid.baseLine));  // descent
+    Put(&body, 12, quint16(font.baseline));  // typographic ascent
+    Put(&body, 14, qint16(-laid.baseLine));  // typographic descent
+    Put(&body, 18, qint16(minY));
+    Put(&body, 20, qint16(maxY));
+    Put(&body, 22, quint16(bits.defaultAdvance));
+    body[26] = char(longOffsets ? 1 : 0);               // loca entries of 32 bits
+    body[27] = char(laid.glyphs.size() > 256 ? 1 : 0);  // glyph numbers of 16 bits
+    body[28] = 0;                                       // advances in whole pixels
+    body[29] = char(font.bpp);
+    body[30] = char(bits.offset);
+    body[31] = char(bits.size);
+    body[32] = char(bits.advance);
+    body[33] = 0;  // bitmaps not compressed
+    Put(&body, 36, qint16(laid.underlinePosition));
+    Put(&body, 38, quint16(laid.underlineThickness));
+    return Table("head", body);
+}
+
+QByteArray Cmaps(const lvgl::Font& laid) {
+    QByteArray headers;
+    QByteArray lists;
+    const int dataStart = kCmapHeaderSize + kSubtableSize * laid.cmaps.size();
+    for (const lvgl::Cmap& cmap : laid.cmaps) {
+        const bool sparse = cmap.type == lvgl::kCmapSparseTiny;
+        Append(&headers, quint32(sparse ? dataStart + lists.size() : 0));
+        Append(&headers, quint32(cmap.rangeStart));
+        Append(&headers, quint16(cmap.rangeLength));
+        Append(&headers, quint16(cmap.firstGlyph));
+        Append(&headers, quint16(cmap.offsets.size()));
+        Append(&headers, quint8(cmap.type));
+        Append(&headers, quint8(0));
+        for (quint16 offset : cmap.offsets) Append(&lists, offset);
+        lists.resize((lists.size() + 3) & ~3);
+    }
+    QByteArray body;
+    Append(&body, quint32(laid.cmaps.size()));
+    return Table("cmap", body + headers + lists);
+}
+
+}  // namespace
+
+QByteArray WriteLvglBin(const TargetFont& font, QString* problem) {
+    const lvgl::Font laid = lvgl::LayOut(font, kCmapCosts, problem);
+    if (laid.glyphs.isEmpty()) return QByteArray();
+    const FieldBits bits = ChooseFieldBits(laid);
+
+    // Each glyph a bit stream from a byte: advance, offsets, box, then its
+    // levels at bpp bits, padded to a byte.
+    QByteArray glyphs;
+    QVector<quint32> offsets;
+    offsets.reserve(laid.glyphs.size());
+    for (const lvgl::Glyph& glyph : laid.glyphs) {
+        offsets.append(quint32(kGlyfHeaderSize + glyphs.size()));
+        lvgl::BitWriter record;
+        if (bits.advance > 0) record.Put(uint(glyph.advance), bits.advance);
+        record.Put(uint(glyph.offsetX), bits.offset);
+        record.Put(uint(glyph.offsetY), bits.offset);
+        record.Put(uint(glyph.boxWidth), bits.size);
+        record.Put(uint(glyph.boxHeight), bits.size);
+        for (char level : glyph.levels) record.Put(quint8(level), font.bpp);
+        glyphs += record.Bytes();
+    }
+    QByteArray glyf(kGlyfHeaderSize, '\0');
+    glyf += glyphs;
+    Put(&glyf, 0, quint32(glyf.size()));
+    glyf.replace(4, 4, "glyf", 4);
+
+    const bool longOffsets = offsets.last() > 0xFFFF;
+    QByteArray loca;
+    Append(&loca, quint32(offsets.size()));
+    for (quint32 offset : offsets) {
+        if (longOffsets) {
+            Append(&loca, offset);
+        } else {
+            Append(&loca, quint16(offset));
+        }
+    }
+    return Head(font, laid, bits, longOffsets) + Cmaps(laid) + Table("loca", loca) + glyf;
+}
+
+}  // namespace runemill

@@ -1,0 +1,343 @@
+#include "lvgl_reader.h"
+
+#include <QMap>
+#include <QRegularExpression>
+#include <QVector>
+#include <QtEndian>
+#include <functional>
+
+namespace {
+
+// One glyph as LVGL describes it: advance in 1/16 px, box, offsets, bitmap start.
+struct Described {
+    qint64 advance16 = 0;
+    int boxW = 0, boxH = 0, ofsX = 0, ofsY = 0;
+    qint64 bitmapBit = 0;  // where its bitmap starts in `bitmap`, in bits
+    qint64 number = 0;     // its glyph number
+};
+
+// LVGL 8 also takes the code just past a range as the range's, to the glyph
+// number just past it: that number must draw that code's glyph, or nothing
+// where the font lacks the code. `pastRanges` holds (code, number) pairs.
+bool PastRangesDrawRight(const QMap<uint, Described>& glyphs,
+                         const QVector<QPair<qint64, qint64>>& pastRanges,
+                         const std::function<Described(qint64)>& byNumber) {
+    for (const auto& past : pastRanges) {
+        const Described g = byNumber(past.second);
+        if (glyphs.contains(uint(past.first)) ? glyphs[uint(past.first)].number != past.second
+                                              : g.number < 0 || g.boxW * g.boxH != 0)
+            return false;
+    }
+    return true;
+}
+
+struct Decoder {
+    QByteArray bitmap;
+    int bpp = 0;
+    bool compressed = false;
+    int lineHeight = 0, baseLine = 0;
+};
+
+// Bits most significant first; reading past the end fails.
+struct Bits {
+    const QByteArray& data;
+    qint64 pos;
+    bool failed = false;
+    uint Take(int n) {
+        uint value = 0;
+        for (int i = 0; i < n; ++i, ++pos) {
+            if (pos / 8 >= data.size()) {
+                failed = true;
+                return 0;
+            }
+            value = value << 1 | ((quint8(data[int(pos / 8)]) >> (7 - pos % 8)) & 1u);
+        }
+        return value;
+    }
+    int TakeSigned(int n) {
+        const uint value = Take(n);
+        return n > 0 && (value >> (n - 1)) & 1u ? int(value) - (1 << n) : int(value);
+    }
+};
+
+// The plain bitmap, or LVGL's run-length code with each row XORed to the row above.
+QByteArray Levels(const Decoder& font, const Described& glyph, bool* ok) {
+    const int count = glyph.boxW * glyph.boxH;
+    QByteArray out(count, '\0');
+    Bits in{font.bitmap, glyph.bitmapBit};
+    enum { kSingle, kRepeat, kCounter } state = kSingle;
+    int previous = 0, counter = 0;
+    for (int i = 0; i < count; ++i) {
+        int value = 0;
+        if (!font.compressed) {
+            value = int(in.Take(font.bpp));
+        } else if (state == kSingle) {
+            value = int(in.Take(font.bpp));
+            if (i > 0 && value == previous) state = kRepeat, counter = 0;
+            previous = value;
+        } else if (state == kRepeat) {
+            if (in.Take(1) == 0) {
+                value = previous = int(in.Take(font.bpp));
+                state = kSingle;
+            } else {
+                value = previous;
+                if (++counter == 11) {
+                    counter = int(in.Take(6));
+                    if (counter != 0) {
+                        state = kCounter;
+                    } else {
+                        value = previous = int(in.Take(font.bpp));
+                        state = kSingle;
+                    }
+                }
+            }
+        } else {
+            value = previous;
+            if (--counter == 0) {
+                value = previous = int(in.Take(font.bpp));
+                state = kSingle;
+            }
+        }
+        out[i] = char(value);
+    }
+    if (font.compressed)
+        for (int i = glyph.boxW; i < count; ++i) out[i] = char(out[i] ^ out[i - glyph.boxW]);
+    *ok = !in.failed;
+    return out;
+}
+
+// Draws each code's glyph onto the w x h cell; empty when anything is off.
+DecodedFont Draw(const Decoder& font, const QMap<uint, Described>& glyphs, int w, int h) {
+    DecodedFont out;
+    if (font.lineHeight != h || font.baseLine < 0 || font.baseLine > h) return DecodedFont();
+    for (auto it = glyphs.cbegin(); it != glyphs.cend(); ++it) {
+        const Described& g = it.value();
+        bool ok = true;
+        const QByteArray box = Levels(font, g, &ok);
+        DecodedGlyph glyph;
+        glyph.advance = g.advance16 % 16 == 0 ? int(g.advance16 / 16) : -1;
+        glyph.levels = QByteArray(w * h, '\0');
+        const int top = (font.lineHeight - font.baseLine) - g.ofsY - g.boxH;
+        const bool inside = g.boxW * g.boxH == 0 ||
+                            (g.ofsX >= 0 && top >= 0 && g.ofsX + g.boxW <= w && top + g.boxH <= h);
+        if (!ok || !inside) return DecodedFont();
+        for (int y = 0; y < g.boxH; ++y)
+            for (int x = 0; x < g.boxW; ++x)
+                glyph.levels[(top + y) * w + g.ofsX + x] = box[y * g.boxW + x];
+        out.insert(it.key(), glyph);
+    }
+    return out;
+}
+
+// ---- The C font ----
+
+QString Strip(const QByteArray& source) {
+    static const QRegularExpression comments(QStringLiteral("/\\*.*?\\*/"),
+                                             QRegularExpression::DotMatchesEverythingOption);
+    return QString::fromUtf8(source).remove(comments);
+}
+
+// The initialiser of `type name... = { ... };`.
+QString Initialiser(const QString& source, const QString& type) {
+    const QRegularExpression re(type + QStringLiteral("\\s+\\w+(\\[\\])?\\s*=\\s*\\{(.*?)\\};"),
+                                QRegularExpression::DotMatchesEverythingOption);
+    return re.match(source).captured(2);
+}
+
+qint64 Number(const QString& text, bool* ok) {
+    static const QMap<QString, qint64> names{
+        {QStringLiteral("NULL"), 0},
+        {QStringLiteral("LV_FONT_FMT_TXT_CMAP_FORMAT0_TINY"), 2},
+        {QStringLiteral("LV_FONT_FMT_TXT_CMAP_SPARSE_TINY"), 3},
+        {QStringLiteral("LV_FONT_FMT_TXT_PLAIN"), 0},
+        {QStringLiteral("LV_FONT_FMT_TXT_COMPRESSED"), 1}};
+    const QString word = text.trimmed();
+    if (names.contains(word)) return names.value(word);
+    bool good = false;
+    const qint64 value = word.toLongLong(&good, 0);
+    if (!good) *ok = false;
+    return value;
+}
+
+using Fields = QMap<QString, QString>;
+
+Fields ParseFields(const QString& text) {
+    static const QRegularExpression field(QStringLiteral("\\.(\\w+)\\s*=\\s*([^,}]+)"));
+    Fields fields;
+    for (auto it = field.globalMatch(text); it.hasNext();) {
+        const auto m = it.next();
+        fields.insert(m.captured(1), m.captured(2).trimmed());
+    }
+    return fields;
+}
+
+QVector<Fields> ParseStructs(const QString& text) {
+    static const QRegularExpression entry(QStringLiteral("\\{([^{}]*)\\}"));
+    QVector<Fields> list;
+    for (auto it = entry.globalMatch(text); it.hasNext();)
+        list.append(ParseFields(it.next().captured(1)));
+    return list;
+}
+
+QVector<qint64> ParseNumbers(const QString& text, bool* ok) {
+    QVector<qint64> numbers;
+    for (const QString& item : text.split(QLatin1Char(','), Qt::SkipEmptyParts))
+        if (!item.trimmed().isEmpty()) numbers.append(Number(item, ok));
+    return numbers;
+}
+
+// ---- The binary font ----
+
+template <typename T>
+T At(const QByteArray& file, qint64 offset, bool* ok) {
+    if (offset < 0 || offset + qint64(sizeof(T)) > file.size()) {
+        *ok = false;
+        return T(0);
+    }
+    return qFromLittleEndian<T>(file.constData() + offset);
+}
+
+qint64 Table(const QByteArray& file, qint64 start, const char* tag, bool* ok) {
+    if (file.mid(int(start) + 4, 4) != tag) *ok = false;
+    return At<quint32>(file, start, ok);
+}
+
+}  // namespace
+
+DecodedFont ReadLvglCForTest(const QByteArray& cSource, int w, int h) {
+    const QString source = Strip(cSource);
+    bool ok = true;
+    Decoder font;
+    const Fields dsc = ParseFields(Initialiser(source, QStringLiteral("lv_font_fmt_txt_dsc_t")));
+    const Fields lvFont = ParseFields(Initialiser(source, QStringLiteral("lv_font_t")));
+    font.bpp = int(Number(dsc.value(QStringLiteral("bpp")), &ok));
+    font.compressed = Number(dsc.value(QStringLiteral("bitmap_format")), &ok) != 0;
+    font.lineHeight = int(Number(lvFont.value(QStringLiteral("line_height")), &ok));
+    font.baseLine = int(Number(lvFont.value(QStringLiteral("base_line")), &ok));
+    for (qint64 byte : ParseNumbers(Initialiser(source, QStringLiteral("uint8_t")), &ok))
+        font.bitmap.append(char(byte));
+
+    QMap<QString, QVector<qint64>> lists;
+    static const QRegularExpression listRe(
+        QStringLiteral("uint16_t\\s+(\\w+)\\[\\]\\s*=\\s*\\{([^}]*)\\}"));
+    for (auto it = listRe.globalMatch(source); it.hasNext();) {
+        const auto m = it.next();
+        lists.insert(m.captured(1), ParseNumbers(m.captured(2), &ok));
+    }
+    const QVector<Fields> descs =
+        ParseStructs(Initialiser(source, QStringLiteral("lv_font_fmt_txt_glyph_dsc_t")));
+    const QVector<Fields> cmaps =
+        ParseStructs(Initialiser(source, QStringLiteral("lv_font_fmt_txt_cmap_t")));
+    if (cmaps.size() != Number(dsc.value(QStringLiteral("cmap_num")), &ok)) return DecodedFont();
+
+    const auto byNumber = [&](qint64 id) {
+        Described g;
+        g.number = id > 0 && id < descs.size() ? id : -1;
+        if (g.number < 0) return g;
+        const Fields& d = descs[int(id)];
+        g.advance16 = Number(d.value(QStringLiteral("adv_w")), &ok);
+        g.boxW = int(Number(d.value(QStringLiteral("box_w")), &ok));
+        g.boxH = int(Number(d.value(QStringLiteral("box_h")), &ok));
+        g.ofsX = int(Number(d.value(QStringLiteral("ofs_x")), &ok));
+        g.ofsY = int(Number(d.value(QStringLiteral("ofs_y")), &ok));
+        g.bitmapBit = 8 * Number(d.value(QStringLiteral("bitmap_index")), &ok);
+        return g;
+    };
+    QMap<uint, Described> glyphs;
+    QVector<QPair<qint64, qint64>> pastRanges;
+    for (const Fields& cmap : cmaps) {
+        const qint64 start = Number(cmap.value(QStringLiteral("range_start")), &ok);
+        const qint64 length = Number(cmap.value(QStringLiteral("range_length")), &ok);
+        const qint64 first = Number(cmap.value(QStringLiteral("glyph_id_start")), &ok);
+        const qint64 type = Number(cmap.value(QStringLiteral("type")), &ok);
+        QVector<qint64> offsets;
+        if (type == 3) {
+            offsets = lists.value(cmap.value(QStringLiteral("unicode_list")));
+            if (offsets.size() != Number(cmap.value(QStringLiteral("list_length")), &ok))
+                return DecodedFont();
+        } else if (type == 2) {
+            for (qint64 i = 0; i < length; ++i) offsets.append(i);
+            pastRanges.append({start + length, first + length});
+        } else {
+            return DecodedFont();
+        }
+        for (int i = 0; i < offsets.size(); ++i) {
+            const qint64 id = first + i;
+            const Described g = byNumber(id);
+            if (offsets[i] >= length || g.number < 0 || glyphs.contains(uint(start + offsets[i])))
+                return DecodedFont();
+            glyphs.insert(uint(start + offsets[i]), g);
+        }
+    }
+    if (!PastRangesDrawRight(glyphs, pastRanges, byNumber)) return DecodedFont();
+    return ok ? Draw(font, glyphs, w, h) : DecodedFont();
+}
+
+DecodedFont ReadLvglBinForTest(const QByteArray& file, int w, int h) {
+    bool ok = true;
+    const qint64 headSize = Table(file, 0, "head", &ok);
+    const int ascent = At<quint16>(file, 16, &ok);
+    const int descent = At<qint16>(file, 18, &ok);
+    const int defaultAdvance = At<quint16>(file, 30, &ok);
+    const int locaFormat = At<quint8>(file, 34, &ok);
+    const int advanceFormat = At<quint8>(file, 36, &ok);
+    const int xyBits = At<quint8>(file, 38, &ok);
+    const int whBits = At<quint8>(file, 39, &ok);
+    const int advanceBits = At<quint8>(file, 40, &ok);
+    Decoder font;
+    font.bpp = At<quint8>(file, 37, &ok);
+    font.compressed = At<quint8>(file, 41, &ok) != 0;
+    font.lineHeight = ascent - descent;
+    font.baseLine = -descent;
+    font.bitmap = file;
+
+    const qint64 cmapStart = headSize;
+    const qint64 locaStart = cmapStart + Table(file, cmapStart, "cmap", &ok);
+    const qint64 glyfStart = locaStart + Table(file, locaStart, "loca", &ok);
+    Table(file, glyfStart, "glyf", &ok);
+    const quint32 glyphCount = At<quint32>(file, locaStart + 8, &ok);
+    if (!ok) return DecodedFont();
+
+    const auto byNumber = [&](qint64 id) {
+        Described g;
+        g.number = id > 0 && id < glyphCount ? id : -1;
+        if (g.number < 0) return g;
+        const qint64 entry = locaStart + 12 + id * (locaFormat ? 4 : 2);
+        const qint64 at = glyfStart + (locaFormat ? qint64(At<quint32>(file, entry, &ok))
+                                                  : qint64(At<quint16>(file, entry, &ok)));
+        Bits bits{file, 8 * at};
+        g.advance16 = advanceBits ? bits.Take(advanceBits) : uint(defaultAdvance);
+        if (advanceFormat == 0) g.advance16 *= 16;
+        g.ofsX = bits.TakeSigned(xyBits);
+        g.ofsY = bits.TakeSigned(xyBits);
+        g.boxW = int(bits.Take(whBits));
+        g.boxH = int(bits.Take(whBits));
+        g.bitmapBit = bits.pos;
+        if (bits.failed) g.number = -1;
+        return g;
+    };
+    QMap<uint, Described> glyphs;
+    QVector<QPair<qint64, qint64>> pastRanges;
+    const quint32 cmapCount = At<quint32>(file, cmapStart + 8, &ok);
+    for (quint32 c = 0; ok && c < cmapCount; ++c) {
+        const qint64 sub = cmapStart + 12 + 16 * qint64(c);
+        const qint64 data = cmapStart + At<quint32>(file, sub, &ok);
+        const uint start = At<quint32>(file, sub + 4, &ok);
+        const int length = At<quint16>(file, sub + 8, &ok);
+        const int first = At<quint16>(file, sub + 10, &ok);
+        const int entries = At<quint16>(file, sub + 12, &ok);
+        const int type = At<quint8>(file, sub + 14, &ok);
+        if (type != 2 && type != 3) return DecodedFont();
+        const int count = type == 2 ? length : entries;
+        if (type == 2) pastRanges.append({qint64(start) + length, first + length});
+        for (int i = 0; ok && i < count; ++i) {
+            const int offset = type == 2 ? i : At<quint16>(file, data + 2 * i, &ok);
+            const Described g = byNumber(first + i);
+            if (offset >= length || g.number < 0 || glyphs.contains(start + offset))
+                return DecodedFont();
+            glyphs.insert(start + uint(offset), g);
+        }
+    }
+    if (!PastRangesDrawRight(glyphs, pastRanges, byNumber)) return DecodedFont();
+    return ok ? Draw(font, glyphs, w, h) : DecodedFont();
+}
