@@ -167,6 +167,8 @@ WriteResult ReplaceFilePair(const QString& firstPath, const QByteArray& first,
         }
         done << paths[i];
     }
+    // A regular file that fails from here on leaves the written-through one as it is now.
+    if (!done.isEmpty()) *aftermath = QStringLiteral("%1 was written through").arg(done.first());
     // The old first file, put back should the second fail to take its place.
     QFile old(firstPath);
     const bool hadFirst = !special[0] && old.open(QIODevice::ReadOnly);
@@ -178,9 +180,7 @@ WriteResult ReplaceFilePair(const QString& firstPath, const QByteArray& first,
         errno = 0;
         if (files[i].commit()) continue;
         result.error = ReasonOf(files[i]);
-        if (i == 1 && special[0]) {
-            *aftermath = QStringLiteral("%1 was written through").arg(firstPath);
-        } else if (i == 1) {
+        if (i == 1 && !special[0]) {
             const bool restored =
                 hadFirst ? ReplaceFile(firstPath, oldFirst.constData(), oldFirst.size()).ok
                          : QFile::remove(firstPath);
