@@ -60,8 +60,10 @@ const Command kCommands[] = {
 };
 
 // Qt's own notes (a missing XDG_RUNTIME_DIR on a build server, for one) would
-// mix with the one line a failure prints; only its errors get through.
+// mix with the one line a failure prints; only its errors get through. A
+// thread that cannot start is no error: its glyphs are drawn on another.
 void QtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (message.startsWith(QLatin1String("QThread::start: Thread creation error"))) return;
     if (type == QtCriticalMsg || type == QtFatalMsg)
         std::fprintf(stderr, "runemill-cli: Qt: %s\n", message.toUtf8().constData());
 }
