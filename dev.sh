@@ -116,7 +116,8 @@ compile() {  # compile <dir> [target...]; no target: all of them
 }
 
 check_format() {  # every C and C++ source as .clang-format lays it out
-    find app cli compress convert generators layout output preview render reader tests bench tools \
+    find app cli compress convert generators layout output preview render reader targets tests \
+        bench tools \
         -name '*.cpp' -o -name '*.h' -o -name '*.c' | xargs clang-format --dry-run -Werror
 }
 
@@ -211,6 +212,7 @@ case "${1:-}" in
         bench runemill_window_bench build/bench/runemill_window_bench
         bench runemill_reader_bench build/reader/runemill_reader_bench
         bench cli_bench bench/cli_bench.sh build/cli/runemill-cli
+        bench targets_bench bench/targets_bench.sh build/cli/runemill-cli
         ;;
     package)
         install_missing "${RUN_PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}"

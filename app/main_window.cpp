@@ -8,6 +8,7 @@
 #include "app/start_style_sheets.h"
 #include "render/font_families.h"
 #include "render/packers.h"
+#include "targets/output_target.h"
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new MainWindowUi) {
     // W, H and Limit take digits only, with a non-zero first digit; one digit
@@ -99,6 +100,12 @@ void MainWindow::FillLists(const runemill::ConvertRequest& start) {
     for (const char* item : {"0 Degree", "R 90 Degree", "L 90 Degree"})
         ui->comboBox_Rotation->addItem(QString::fromLatin1(item));
     ui->comboBox_Rotation->setCurrentIndex(0);
+
+    // The .bin first; then the display libraries' fonts.
+    ui->comboBox_Target->clear();
+    for (const runemill::TargetDescription& target : runemill::TargetTable())
+        ui->comboBox_Target->addItem(QString::fromLatin1(target.item));
+    ui->comboBox_Target->setCurrentIndex(0);
 
     ui->comboBox_Space->clear();
     for (const char* item : {"1/2", "1/3", "1/4"})

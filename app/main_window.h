@@ -49,6 +49,8 @@ class MainWindow : public QMainWindow {
 
     // Output services (generators/output.cpp).
     QString GetSaveBinFileName();
+    // The save dialog of a font: the .bin's, or the file type of the target chosen.
+    QString GetSaveFontFileName();
     QString DirectoryOf(const QString& path);
     int WriteBinFile(const QString& fileName, int length);
     int ReplaceBinFile(const QString& fileName, int length);
@@ -138,8 +140,8 @@ class MainWindow : public QMainWindow {
     void SetConvertButtonsEnabled(bool enabled);
     // Shows a refusal; true when there was one.
     bool Refused(const runemill::Refusal& refusal);
-    // The save dialog; a cancelled one says "Can't save to this file.".
-    QString ChooseSaveFile();
+    // The save dialog (a font's, else the .bin's); a cancelled one says "Can't save to this file.".
+    QString ChooseSaveFile(bool font = true);
     static QString CannotSaveMessage();
     // A job of the form's request, as a run starts with it.
     runemill::ConvertJob StartJob(runemill::ConvertKind kind, const QString& text = QString());
@@ -148,6 +150,11 @@ class MainWindow : public QMainWindow {
     // Writes the run's file from outBuffer (compressed when the form asks);
     // false when nothing could be written.
     bool WriteRunFile(const runemill::ConvertJob& job, const QString& fileName, qint64 size);
+    // The target of comboBox_Target (generators/target_output.cpp): whether a
+    // run of `job` is refused for it (with its message), and the target's file
+    // from the plain file in outBuffer.
+    bool TargetRefused(const runemill::ConvertJob& job);
+    bool WriteTargetFile(const runemill::ConvertJob& job, const QString& fileName, qint64 size);
     bool RunPlan(const runemill::ConvertJob& job, const QString& fileName,
                  const RunProgress& afterGlyph);
     bool PrepareTwoByteRun(runemill::ConvertJob* job, QString* fileName);

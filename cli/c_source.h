@@ -7,6 +7,7 @@
 #include <QString>
 
 #include "cli/command_line.h"
+#include "targets/c_symbol.h"
 
 class QCommandLineParser;
 
@@ -23,11 +24,6 @@ bool IsCSourcePath(const QString& path);
 
 // The header beside a .c path: "fonts/gb16.c" -> "fonts/gb16.h".
 QString CHeaderPath(const QString& sourcePath);
-
-// The array name from a file name: its base name with every character that
-// cannot be in a C identifier made '_', and '_' in front of a leading digit
-// ("fonts/my-font 16.c" -> "my_font_16", "16x16.c" -> "_16x16").
-QString SymbolFromPath(const QString& path);
 
 // `symbol` holds `bytes`; `headerName` is the file name the .c includes.
 CSourceTexts MakeCSource(const QByteArray& bytes, const QString& symbol, const QString& headerName);

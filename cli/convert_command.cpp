@@ -111,7 +111,7 @@ int RefuseOverwritingInputs(const ConvertOptions& o, CliError* error) {
     for (const FallbackFont& font : FallbackFonts(o.fallbackFonts))
         inputs.append({font.path, QStringLiteral("--fallback-font")});
     QStringList outputs{o.output};
-    if (!o.symbol.isEmpty()) outputs << CHeaderPath(o.output);
+    if (o.target == OutputTarget::Bin && !o.symbol.isEmpty()) outputs << CHeaderPath(o.output);
     for (const QString& output : outputs) {
         for (const auto& input : inputs) {
             if (SameFile(output, input.first)) {
@@ -175,10 +175,19 @@ int WriteFont(const ConvertOptions& o, const ConvertJob& job, CliError* error) {
         file = job.Run(
             o.jobs, [&bar](qint64 done) { bar.Update(done); }, &widths, &refusal);
     }
-    if (!refusal) file = job.FileBytes(file, &refusal);
     if (refusal)
         return FailWith(error, kExitBadInput, OptionOf(refusal, o.request.kind), refusal.text);
-    if (!o.symbol.isEmpty()) {
+    if (o.target != OutputTarget::Bin) {
+        QString problem;
+        file = TargetFileBytes(o.target, job, file, o.symbol, &problem);
+        if (!problem.isEmpty())
+            return FailWith(error, kExitBadInput, QStringLiteral("--for"), problem);
+    } else {
+        file = job.FileBytes(file, &refusal);
+        if (refusal)
+            return FailWith(error, kExitBadInput, OptionOf(refusal, o.request.kind), refusal.text);
+    }
+    if (o.target == OutputTarget::Bin && !o.symbol.isEmpty()) {
         const QString problem = WriteCSource(o.output, o.symbol, file);
         if (!problem.isEmpty())
             return FailWith(error, kExitIoFailure, QStringLiteral("--output"), problem);

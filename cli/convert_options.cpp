@@ -47,6 +47,18 @@ QString KindsParagraph() {
     return paragraph;
 }
 
+// "Targets:" and a line per target of --for.
+QString TargetsParagraph() {
+    const QVector<TargetDescription> targets = TargetTable();
+    int width = 0;
+    for (const TargetDescription& t : targets) width = std::max(width, int(qstrlen(t.name)));
+    QString paragraph = QStringLiteral("Targets (--for):\n");
+    for (const TargetDescription& t : targets)
+        paragraph += QStringLiteral("  ") + QString::fromLatin1(t.name).leftJustified(width + 2) +
+                     QLatin1String(t.help) + QLatin1Char('\n');
+    return paragraph;
+}
+
 // "gb2312, big5, ..., ttf": what the kind argument takes.
 QString KindList() {
     QStringList names;
@@ -104,13 +116,41 @@ bool ReadKind(const QCommandLineParser& parser, ConvertOptions* options, CliErro
     return true;
 }
 
-// -o, --symbol, --text: the files of the run.
+// --for and, for a display library's format, -o and --symbol: the file type
+// the target writes and the C name of a C target.
+bool ReadTarget(const QCommandLineParser& parser, ConvertOptions* options, CliError* error) {
+    const QString name = QStringLiteral("for");
+    if (parser.isSet(name) && !TargetFromName(parser.value(name).trimmed(), &options->target)) {
+        return Fail(error, QStringLiteral("--for"),
+                    QStringLiteral("'%1' is not one of %2").arg(parser.value(name), TargetNames()));
+    }
+    if (options->target == OutputTarget::Bin) return true;
+    const QString pathProblem = TargetPathProblem(options->target, options->output);
+    if (!pathProblem.isEmpty()) return Fail(error, QStringLiteral("--output"), pathProblem);
+    const bool given = parser.isSet(QStringLiteral("symbol"));
+    if (!DescriptionOfTarget(options->target).cSymbol) {
+        if (!given) return true;
+        return Fail(error, QStringLiteral("--symbol"),
+                    QStringLiteral("only with C output: -o FILE.c, or --for lvgl, u8g2 or gfx"));
+    }
+    options->symbol =
+        given ? parser.value(QStringLiteral("symbol")) : SymbolFromPath(options->output);
+    const QString problem = SymbolProblem(options->symbol);
+    if (problem.isEmpty()) return true;
+    if (given) return Fail(error, QStringLiteral("--symbol"), problem);
+    return Fail(error, QStringLiteral("--output"),
+                problem + QStringLiteral("; name the font with --symbol"));
+}
+
+// -o, --for, --symbol, --text: the files of the run.
 bool ReadFiles(const QCommandLineParser& parser, ConvertOptions* options, CliError* error) {
     const ConvertKind kind = options->request.kind;
     options->output = parser.value(QStringLiteral("output"));
     if (options->output.isEmpty())
         return Fail(error, QStringLiteral("--output"), QStringLiteral("missing; give -o FILE"));
-    if (!ReadCSourceOptions(parser, options->output, IsHeaderKind(kind), &options->symbol, error))
+    if (!ReadTarget(parser, options, error)) return false;
+    if (options->target == OutputTarget::Bin &&
+        !ReadCSourceOptions(parser, options->output, IsHeaderKind(kind), &options->symbol, error))
         return false;
     const bool isString = kind == ConvertKind::String;
     if (isString != parser.isSet(QStringLiteral("text"))) {
@@ -256,8 +296,8 @@ void AddConvertOptions(QCommandLineParser& parser) {
         ends << range(kind, false);
     }
     parser.setApplicationDescription(QString::fromLatin1(kIntroduction) + QLatin1Char('\n') +
-                                     KindsParagraph() + QLatin1Char('\n') +
-                                     QString::fromLatin1(kExitStatus));
+                                     KindsParagraph() + QLatin1Char('\n') + TargetsParagraph() +
+                                     QLatin1Char('\n') + QString::fromLatin1(kExitStatus));
     parser.addPositionalArgument(QStringLiteral("convert"), QStringLiteral("The command."),
                                  QStringLiteral("convert"));
     parser.addPositionalArgument(QStringLiteral("kind"),
@@ -270,6 +310,9 @@ void AddConvertOptions(QCommandLineParser& parser) {
              "The file to write (required). Replaced only once the new file is complete; "
              "chip and ttf append to it."),
          QStringLiteral("FILE")},
+        {QStringLiteral("for"),
+         QStringLiteral("The font format to write (see Targets): %1 (bin).").arg(TargetNames()),
+         QStringLiteral("TARGET")},
         {QStringLiteral("from"),
          QStringLiteral("First code, four hex digits (%1).").arg(starts.join(", ")),
          QStringLiteral("HEX")},
@@ -382,6 +425,8 @@ bool ParseConvertOptions(const QStringList& arguments, ConvertOptions* options, 
         return Fail(error, QStringLiteral("--append-anyway"),
                     QStringLiteral("only the chip and ttf headers are appended"));
     o.fallbackFonts = parser.values(QStringLiteral("fallback-font"));
+    if (const TargetProblem problem = TargetRequestProblem(o.target, o.request))
+        return Fail(error, problem.option, problem.text);
     *options = o;
     return true;
 }

@@ -8,6 +8,7 @@
 
 #include "cli/command_line.h"
 #include "convert/convert_request.h"
+#include "targets/output_target.h"
 
 class QCommandLineParser;
 
@@ -16,8 +17,11 @@ namespace runemill::cli {
 struct ConvertOptions {
     ConvertRequest request;
     QString output;
-    QString symbol;    // the C array's name when output is C source (-o FILE.c), else empty
-    QString textFile;  // string kind only; its characters go to request.text
+    OutputTarget target = OutputTarget::Bin;  // --for: the file's format
+    // The C name: of the .bin's array when output is C source (-o FILE.c), of
+    // the font for a C target (lvgl, u8g2, gfx); else empty.
+    QString symbol;
+    QString textFile;           // string kind only; its characters go to request.text
     QStringList fallbackFonts;  // --fallback-font FILE[:N], loaded into request.fallbackFamilies
     bool fit = false;           // fit the size and offsets to the cell, overriding the given ones
     bool appendAnyway = false;  // chip, ttf: append even to a file that is not all headers

@@ -15,7 +15,7 @@ using runemill::ConvertKind;
 
 void MainWindow::on_pushButton_Ascii_clicked() {
     if (runActive) return;
-    const QString fileName = GetSaveBinFileName();
+    const QString fileName = GetSaveFontFileName();
     SetConvertButtonsEnabled(false);
     if (fileName.isEmpty()) {
         ShowMessage(CannotSaveMessage());

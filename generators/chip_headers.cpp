@@ -11,7 +11,7 @@ void MainWindow::WriteChipHeader(bool ttf) {
         ttf ? runemill::ConvertKind::Ttf : runemill::ConvertKind::Chip;
     // No "gbk" codec: reported before the dialog.
     if (Refused(runemill::ConvertJob::CodecRefusal(kind))) return;
-    const QString fileName = ChooseSaveFile();
+    const QString fileName = ChooseSaveFile(false);
     if (fileName.isEmpty()) return;
     if (!ReadCodeFields()) return;
     ReadSettings();

@@ -36,8 +36,8 @@ bool MainWindow::Refused(const runemill::Refusal& refusal) {
     return bool(refusal);
 }
 
-QString MainWindow::ChooseSaveFile() {
-    const QString fileName = GetSaveBinFileName();
+QString MainWindow::ChooseSaveFile(bool font) {
+    const QString fileName = font ? GetSaveFontFileName() : GetSaveBinFileName();
     if (fileName.isEmpty()) ShowMessage(CannotSaveMessage());
     return fileName;
 }
@@ -67,6 +67,7 @@ int MainWindow::DrawRunGlyph(const runemill::GlyphSlot& slot, const runemill::Pa
 
 bool MainWindow::RunPlan(const runemill::ConvertJob& job, const QString& fileName,
                          const RunProgress& afterGlyph) {
+    if (TargetRefused(job)) return false;
     const runemill::FontPlan& plan = job.plan();
     const runemill::PackSettings pack = job.request().Glyph().pack;
     const qint64 size = plan.fileSize();
@@ -121,6 +122,7 @@ bool MainWindow::RunPlan(const runemill::ConvertJob& job, const QString& fileNam
 
 bool MainWindow::WriteRunFile(const runemill::ConvertJob& job, const QString& fileName,
                               qint64 size) {
+    if (ui->comboBox_Target->currentIndex() > 0) return WriteTargetFile(job, fileName, size);
     // The core decides the bytes: the plain file in outBuffer or its compressed form,
     // which then takes outBuffer's place.
     runemill::Refusal refusal;

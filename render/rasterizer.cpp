@@ -5,6 +5,7 @@
 #include <QPen>
 #include <algorithm>
 #include <climits>
+#include <cmath>
 
 namespace runemill {
 
@@ -128,6 +129,21 @@ const GlyphRasterizer::Face& GlyphRasterizer::FaceFor(const QString& text, QStri
         if (chosen.metrics.inFontUcs4(ucs4)) *drawn += QString::fromUcs4(&ucs4, 1);
     }
     return chosen;
+}
+
+int BaselineRow(QFont font, const RenderOptions& options, int height) {
+    font.setWeight(options.bold ? QFont::Bold : QFont::Normal);
+    font.setStyle(options.italic ? QFont::StyleItalic : QFont::StyleNormal);
+    QImage canvas(1, 1, QImage::Format_RGB32);
+    canvas.setDotsPerMeterX(kCanvasDotsPerMeter);
+    canvas.setDotsPerMeterY(kCanvasDotsPerMeter);
+    const QFontMetricsF metrics(DrawingFont(font, options.crisp), &canvas);
+    // drawText centres the line box in fractions of a pixel; the glyphs then
+    // sit on the nearest whole row.
+    const qreal baseline =
+        (qreal(CanvasHeight(height)) - metrics.ascent() - metrics.descent()) / 2 + metrics.ascent();
+    const qreal row = std::floor(baseline + 0.5) + qreal(options.y0);
+    return int(qBound(qreal(INT_MIN), row, qreal(INT_MAX)));
 }
 
 QImage MakeGlyphImage(int width, int height) {

@@ -103,6 +103,12 @@ class GlyphRasterizer {
     static constexpr int kMeasureMargin = 2;
 };
 
+// The cell row Render puts the chosen face's baseline on for a `height`
+// rows cell (y0 applied, bold and italic as in `options`): the line box
+// centred on the canvas as the face's metrics give it, the rows above the
+// baseline holding its ascent. May lie outside 0..height.
+int BaselineRow(QFont font, const RenderOptions& options, int height);
+
 // One-shot form of GlyphRasterizer::Render.
 bool RenderGlyph(QImage& glyph, QFont& font, const QString& text, const RenderOptions& options);
 

@@ -36,7 +36,7 @@ void Append(QByteArray* out, T value) {
 QByteArray Table(const char* tag, QByteArray body) {
     QByteArray table(8, '\0');
     table += body;
-    table.resize((table.size() + 3) & ~3);
+    table.append(-table.size() & 3, '\0');  // zeros to a multiple of 4
     Put(&table, 0, quint32(table.size()));
     table.replace(4, 4, tag, 4);
     return table;
@@ -126,7 +126,7 @@ QByteArray Cmaps(const lvgl::Font& laid) {
         Append(&headers, quint8(cmap.type));
         Append(&headers, quint8(0));
         for (quint16 offset : cmap.offsets) Append(&lists, offset);
-        lists.resize((lists.size() + 3) & ~3);
+        lists.append(-lists.size() & 3, '\0');
     }
     QByteArray body;
     Append(&body, quint32(laid.cmaps.size()));

@@ -14,6 +14,10 @@ struct TargetGlyph {
     uint code = 0;      // Unicode code point
     int advance = 0;    // pixels the pen moves: the width byte where the kind stores one, else W
     QByteArray levels;  // W x H gray levels, row by row from the top, each 0 .. (1 << bpp) - 1
+    // Drawn against the cell's left edge (the ASCII block, records, GB2312 and
+    // GBK row A3) rather than centred: the BDF writer keeps such a glyph
+    // where it is when its ink does not start in column 0.
+    bool leftAligned = false;
 };
 
 struct TargetFont {

@@ -22,8 +22,8 @@ const qint64 kDejaVuSize = 759720;
 const char kCutShort[] = "its 'post' table runs to byte 758336, past the end of its 700000 bytes";
 
 // Sets the window as the options say (--fit presses Fit last), presses the kind's button and
-// returns its log's lines, after the line of Fit.
-QStringList RunWindow(const QStringList& arguments, const QString& output) {
+// returns its log's lines, after the line of Fit; *dialogs what its file dialogs showed.
+QStringList RunWindow(const QStringList& arguments, const QString& output, QStringList* dialogs) {
     WindowFixture f;
     f.open();
     const QStringList options = QStringList{"--kind"} + arguments;
@@ -34,7 +34,7 @@ QStringList RunWindow(const QStringList& arguments, const QString& output) {
             "checkBox_SetItalic --reverse-x checkBox_revX --reverse-y checkBox_revY --format "
             "comboBox_PixFormat --space comboBox_Space --rotate comboBox_Rotation --x0 "
             "horizontalScrollBar --y0 verticalScrollBar --render checkBox_Crisp --compress "
-            "checkBox_Compress")
+            "checkBox_Compress --for comboBox_Target")
             .split(' ');
     QFont& font = MainWindowTestAccess::currentFont(*f.window);
     for (int i = 0; i < options.size(); ++i) {
@@ -65,6 +65,7 @@ QStringList RunWindow(const QStringList& arguments, const QString& output) {
     const QStringList buttons{"pushButton_MakeFont", "pushButton_Ascii", "pushButton_String",
                               "pushButton", "pushButton_2"};
     f.w<QPushButton>(qPrintable(buttons.at(other + 1)))->click();
+    *dialogs = f.answerer->fileDialogs();
     return fitLines + f.log().split(QRegularExpression("[\r\n]+"), Qt::SkipEmptyParts);
 }
 
@@ -100,6 +101,10 @@ class TestCli : public QObject, private CliFixture {
         // The window's Compress: the compressed form of the same file.
         QTest::newRow("gb2312 compressed") << "gb2312 --from B0A0 --to B1FE --width 16 --height 16 --compress" << 1;
         QTest::newRow("string compressed") << "string --text @text.txt --width 16 --height 16 --format 4bits --compress" << 0;
+        // Another target of the window's list: the file runemill-cli --for writes.
+        QTest::newRow("ascii bdf") << "ascii --width 12 --height 16 --italic --for bdf" << 0;
+        QTest::newRow("unicode bdf") << "unicode --from 0041 --to 005A --width 12 --height 20 --point-size 14 --font-file " + QString(kDejaVuSans) + " --for bdf" << 3;
+        QTest::newRow("gb2312 gfx") << "gb2312 --from B0A0 --to B0FE --width 16 --height 12 --render crisp --for gfx" << 1;
         // clang-format on
     }
 
@@ -111,9 +116,15 @@ class TestCli : public QObject, private CliFixture {
         QVERIFY(
             WriteAll(Path("text.txt"), QStringLiteral("Hello 汉字  hello\n  again!\n").toUtf8()));
         const QStringList options = Args(arguments);
-        const QString window = Path(options[0] + "-window.bin"), cli = Path(options[0] + ".bin");
-        QVERIFY(WriteAll(window, "head"));
-        const QStringList log = RunWindow(options, window);
+        const int given = options.indexOf("--for");
+        const QString target = given < 0 ? "bin" : options.at(given + 1);
+        const QString type = target == "bin" ? ".bin" : target == "gfx" ? ".h" : ".bdf";
+        // The same name in another folder: a C font is named after its file.
+        const QString window = Path("w/" + options[0] + type), cli = Path(options[0] + type);
+        QVERIFY(QDir(dir.path()).mkpath("w") && WriteAll(window, "head"));
+        QStringList dialogs;
+        const QStringList log = RunWindow(options, window, &dialogs);
+        QVERIFY(dialogs.last().endsWith(target == "bin" ? "|file(*.bin)" : "font (*" + type + ")"));
         // No progress bar when not a terminal; --fit prints what the window's Fit logs.
         const QStringList fitLines = log.filter(QRegularExpression("^Fit: "));
         QCOMPARE(fitLines.size(), int(options.contains("--fit")));

@@ -333,6 +333,8 @@ void MainWindowUi::SetupUi(QMainWindow* window) {
     checkBox_revX = NewPlaced<QCheckBox>(frame_Right, "checkBox_revX", 30, 950, 131, 28);
     // In what was the empty strip between the settings and the convert panels.
     checkBox_Compress = NewPlaced<QCheckBox>(frame_Right, "checkBox_Compress", 20, 503, 150, 19);
+    // Right of it in the same strip: the file the convert commands write.
+    comboBox_Target = NewPlaced<QComboBox>(frame_Right, "comboBox_Target", 170, 503, 120, 19);
 
     frame_6->raise();
     frame_7->raise();
@@ -345,6 +347,7 @@ void MainWindowUi::SetupUi(QMainWindow* window) {
     label_10->raise();
     checkBox_revX->raise();
     checkBox_Compress->raise();
+    comboBox_Target->raise();
 
     gridLayout_6->addWidget(frame_Right, 0, 1, 1, 1);
     window->setCentralWidget(centralwidget);

@@ -91,6 +91,7 @@ class MainWindowUi {
     QPushButton* pushButton_String = nullptr;
     QPushButton* pushButton = nullptr;
     QComboBox* comboBox_Rotation = nullptr;
+    QComboBox* comboBox_Target = nullptr;
     QCheckBox* checkBox_revY = nullptr;
     QLabel* label = nullptr;
     QLabel* label_10 = nullptr;

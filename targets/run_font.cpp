@@ -1,0 +1,99 @@
+#include "targets/run_font.h"
+
+#include <algorithm>
+
+#include "render/font_families.h"
+#include "render/rasterizer.h"
+
+namespace runemill {
+
+namespace {
+
+// The one code point a slot draws; 0 when its text is none, several, a lone
+// surrogate, or a codec's mark for bytes it could not decode.
+uint CodeOfSlot(const QString& text, bool decoded) {
+    const QVector<uint> codes = text.toUcs4();
+    if (codes.size() != 1) return 0;
+    const uint code = codes.front();
+    if (code == 0 || QChar::isSurrogate(code)) return 0;
+    if (decoded && code == QChar::ReplacementCharacter) return 0;
+    return code;
+}
+
+int BitsOf(PixelFormat format) {
+    switch (format) {
+        case kFormat2Bit:
+            return 2;
+        case kFormat4Bit:
+            return 4;
+        case kFormat8Bit:
+            return 8;
+        default:
+            return 1;
+    }
+}
+
+}  // namespace
+
+QByteArray UnpackLevels(const uchar* packed, int width, int height, int bpp) {
+    QByteArray levels(width * height, '\0');
+    const int rowBytes = (width * bpp + 7) / 8;
+    const int mask = (1 << bpp) - 1;
+    for (int y = 0; y < height; ++y) {
+        const uchar* row = packed + qint64(y) * rowBytes;
+        for (int x = 0; x < width; ++x) {
+            const int bit = x * bpp;
+            const int shift = 8 - bpp - bit % 8;
+            levels[y * width + x] = char((row[bit / 8] >> shift) & mask);
+        }
+    }
+    return levels;
+}
+
+TargetFont TargetFontOfRun(const ConvertJob& job, const QByteArray& plain, QString* problem) {
+    const FontPlan& plan = job.plan();
+    const CellSettings& cell = plan.cell();
+    TargetFont font;
+    if (cell.pixFormat == kFormatArgb4444) {
+        *problem = QStringLiteral(
+            "aRGB4444 has no gray levels a display-library font can store; choose 1bits, 2bits, "
+            "4bits or 8bits");
+        return font;
+    }
+    if (!plan.isValid() || plain.size() != plan.fileSize()) {
+        *problem = QStringLiteral("the run left no font to write");
+        return font;
+    }
+    const ConvertRequest& request = job.request();
+    // The face's own family name, whether the run drew an installed family or a loaded file.
+    font.name = FamilyName(request.family);
+    font.pointSize = request.pointSize;
+    font.width = cell.width;
+    font.height = cell.height;
+    font.bpp = BitsOf(cell.pixFormat);
+    font.baseline = std::clamp(BaselineRow(request.Font(), request.Glyph().render, cell.height), 0,
+                               cell.height);
+
+    const bool decoded = EncodingOf(plan.kind()) >= 0 && plan.kind() != ConvertKind::Unicode;
+    const auto* bytes = reinterpret_cast<const uchar*>(plain.constData());
+    QVector<bool> seen;
+    font.glyphs.reserve(plan.slotCount());
+    for (const GlyphSlot& slot : plan.glyphSlots()) {
+        const uint code = CodeOfSlot(slot.text, decoded);
+        if (code == 0) continue;
+        if (int(code) >= seen.size()) seen.resize(int(code) + 1);
+        if (seen[int(code)]) continue;
+        seen[int(code)] = true;
+        TargetGlyph glyph;
+        glyph.code = code;
+        glyph.advance = slot.widthOffset >= 0 ? bytes[slot.widthOffset] : cell.width;
+        glyph.leftAligned = slot.leftAligned;
+        glyph.levels = UnpackLevels(bytes + slot.glyphOffset, cell.width, cell.height, font.bpp);
+        font.glyphs.append(glyph);
+    }
+    std::sort(font.glyphs.begin(), font.glyphs.end(),
+              [](const TargetGlyph& a, const TargetGlyph& b) { return a.code < b.code; });
+    return font;
+}
+
+}  // namespace runemill

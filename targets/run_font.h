@@ -1,0 +1,24 @@
+// A finished run's glyphs as the display-library writers take them.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include "convert/convert_job.h"
+#include "targets/target_font.h"
+
+namespace runemill {
+
+// The glyphs of `job`'s plain file `plain`, read back from its bytes so that
+// every pixel is the .bin's: one glyph per slot whose text is one character
+// (the first slot of a code wins: the ASCII block before a Unicode range),
+// ascending code; advance the slot's width byte where the file stores one,
+// else W. The baseline is the chosen face's (BaselineRow). aRGB4444 has no
+// gray levels: an empty font with *problem set.
+TargetFont TargetFontOfRun(const ConvertJob& job, const QByteArray& plain, QString* problem);
+
+// The W x H levels of one packed glyph (`bpp` 1, 2, 4 or 8; rows padded to
+// whole bytes, leftmost pixel in the high bits).
+QByteArray UnpackLevels(const uchar* packed, int width, int height, int bpp);
+
+}  // namespace runemill

@@ -1,0 +1,282 @@
+// runemill-cli convert --for each display library's format: every glyph the tests' own readers
+// find in the file equals the .bin's of the same settings, for any number of jobs; a BDF converts
+// back to the .bin; each refusal's message, with the old file kept.
+#include <QTextCodec>
+#include <QtTest>
+
+#include "cli_runner.h"
+#include "runemill_font.h"
+#include "target_readers.h"
+#include "targets/target_font.h"
+
+namespace {
+
+const char kZenHei[] = "/usr/share/fonts/truetype/wqy/wqy-zenhei.ttc";
+const char kText[] = "Hi, 世界! ąé 世";
+
+using Reader = DecodedFont (*)(const QByteArray&, int, int);
+struct Target {
+    const char* name;
+    const char* suffix;
+    Reader reader;
+    bool advances;  // the file keeps each glyph's advance
+};
+const Target kTargets[] = {
+    {"bdf", ".bdf", ReadBdfForTest, false}, {"gfx", ".h", ReadGfxForTest, true},
+    {"lvgl", ".c", ReadLvglCForTest, true}, {"lvgl-bin", ".bin", ReadLvglBinForTest, true},
+    {"u8g2", ".c", ReadU8g2ForTest, true},
+};
+
+// Unicode code -> the code its glyph has in the .bin: the ASCII block first, then the kind's codes.
+QMap<uint, int> FileCodes(const QString& kind, int from, int to) {
+    QMap<uint, int> codes;
+    for (int c = 0x20; c <= 0x7E && kind != "string"; ++c) codes.insert(uint(c), c);
+    if (kind == "string")
+        for (const uint c : QString(kText).toUcs4()) codes.insert(c, int(c));
+    for (int c = from; c <= to && kind == "unicode"; ++c)
+        if (!codes.contains(uint(c))) codes.insert(uint(c), c);
+    QTextCodec* gb2312 = QTextCodec::codecForName("GB2312");
+    for (int c = (from & 0xFF00) | 0xA1; c <= (to | 0xFE) && kind == "gb2312"; ++c) {  // whole rows
+        const char bytes[] = {char(c >> 8), char(c), 0};
+        const QVector<uint> u = gb2312->toUnicode(bytes).toUcs4();
+        if ((c & 0xFF) >= 0xA1 && (c & 0xFF) <= 0xFE && u.size() == 1 && u[0] != 0xFFFD &&
+            !codes.contains(u[0]))
+            codes.insert(u[0], c);
+    }
+    return codes;
+}
+
+}  // namespace
+
+class TestTargets : public QObject, private CliFixture {
+    Q_OBJECT
+
+    CliOutcome Convert(const QString& line) const {
+        return Run(line + QString(" --quiet --font-file ") + kZenHei);
+    }
+
+    // Every glyph of the .bin `binPath` through the C reader; `back` the same, from another file.
+    static void CompareBins(const QByteArray& bin, const QByteArray& back, bool widths) {
+        rmf_font a, b;
+        QCOMPARE(rmf_open(&a, reinterpret_cast<const uint8_t*>(bin.constData()), bin.size(), 0, 0),
+                 RMF_OK);
+        QCOMPARE(
+            rmf_open(&b, reinterpret_cast<const uint8_t*>(back.constData()), back.size(), 0, 0),
+            RMF_OK);
+        QCOMPARE(bin.left(9).toHex(), back.left(9).toHex());
+        int found = 0;
+        for (int code = 0; code <= 0xFFFF; ++code) {
+            rmf_glyph ga, gb;
+            const rmf_status status = rmf_find_glyph(&a, uint16_t(code), &ga);
+            QCOMPARE(rmf_find_glyph(&b, uint16_t(code), &gb), status);
+            if (status != RMF_OK) continue;
+            ++found;
+            QVERIFY2(memcmp(ga.bits, gb.bits, ga.size) == 0, qPrintable(QString::number(code, 16)));
+            if (widths) QCOMPARE(gb.width_byte, ga.width_byte);
+        }
+        QVERIFY(found > 0);
+        if (widths) QCOMPARE(back.toHex(), bin.toHex());
+    }
+
+  private slots:
+    void initTestCase() { QVERIFY(WriteAll(Path("text.txt"), kText)); }
+
+    void glyphs_data() {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        QTest::addColumn<QString>("args");
+        QTest::addColumn<int>("w");
+        QTest::addColumn<int>("h");
+        const struct {
+            const char* kind;
+            int from, to;
+            const char* args;
+            int w, h;
+        } kinds[] = {
+            {"gb2312", 0xB0A1, 0xB0C0, "--point-size 8 --x0 1 --y0 -2", 12, 10},
+            {"unicode", 0xA0, 0x17F, "--point-size 9 --reverse-x --italic", 9, 14},
+            {"string", 0, 0, "--text @text.txt --point-size 9 --rotate r90 --render crisp", 16, 12},
+        };
+        for (const Target& t : kTargets) {
+            for (const char* format : {"1bits", "2bits", "4bits", "8bits"}) {
+                if (QByteArray(format) != "1bits" && !QByteArray(t.name).startsWith("lvgl")) break;
+                for (const auto& k : kinds) {
+                    const QString range = k.from ? QString(" --from %1 --to %2")
+                                                       .arg(k.from, 4, 16, QChar('0'))
+                                                       .arg(k.to, 4, 16, QChar('0'))
+                                                 : QString();
+                    QTest::addRow("%s %s %s", t.name, format, k.kind)
+                        << t.name << k.kind << k.from << k.to
+                        << QString("convert %1 --width %2 --height %3 --format %4 %5%6")
+                               .arg(k.kind)
+                               .arg(k.w)
+                               .arg(k.h)
+                               .arg(format, k.args, range)
+                        << k.w << k.h;
+                }
+            }
+        }
+    }
+
+    // The glyph of every character of the run, pixel for pixel and with its advance.
+    void glyphs() {
+        QFETCH(QString, target);
+        QFETCH(QString, kind);
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QFETCH(QString, args);
+        QFETCH(int, w);
+        QFETCH(int, h);
+        const Target* t = std::find_if(std::begin(kTargets), std::end(kTargets),
+                                       [&](const Target& x) { return target == x.name; });
+        const QString file = "@target" + QString(t->suffix);
+        QCOMPARE(Convert(args + " -o @font.bin").status, 0);
+        QCOMPARE(Convert(args + " --jobs 1 --for " + target + " -o " + file).status, 0);
+        const QByteArray written = ReadAll(Args(file).at(0));
+        QCOMPARE(Convert(args + " --jobs 3 --for " + target + " -o " + file).status, 0);
+        QCOMPARE(ReadAll(Args(file).at(0)), written);
+
+        const DecodedFont decoded = t->reader(written, w, h);
+        const QByteArray bin = ReadAll(Path("font.bin"));
+        rmf_font font;
+        QCOMPARE(
+            rmf_open(&font, reinterpret_cast<const uint8_t*>(bin.constData()), bin.size(), 0, 0),
+            RMF_OK);
+        const QMap<uint, int> codes = FileCodes(kind, from, to);
+        QCOMPARE(decoded.keys(), codes.keys());
+        int inked = 0;
+        for (auto c = codes.cbegin(); c != codes.cend(); ++c) {
+            rmf_glyph g;
+            QCOMPARE(rmf_find_glyph(&font, uint16_t(c.value()), &g), RMF_OK);
+            QByteArray levels(w * h, '\0');
+            for (int i = 0; i < w * h; ++i) {
+                uint16_t raw = 0;
+                rmf_glyph_raw(&g, unsigned(i % w), unsigned(i / w), &raw);
+                levels[i] = char(raw);
+                inked += raw != 0;
+            }
+            const DecodedGlyph& glyph = decoded[c.key()];
+            QVERIFY2(glyph.levels == levels, qPrintable(QString::number(c.key(), 16)));
+            if (t->advances) QCOMPARE(glyph.advance, g.has_width_byte ? int(g.width_byte) : w);
+        }
+        QVERIFY(inked > 0);
+    }
+
+    void bdfBack_data() {
+        QTest::addColumn<QString>("kind");  // with its range or text
+        QTest::addColumn<QString>("args");
+        QTest::addColumn<int>("w");
+        QTest::addColumn<int>("h");
+        // Width bytes count the faint edge pixels of smooth glyphs and are measured before a
+        // turn; a 1-bit glyph keeps neither, so such runs come back with their glyphs only.
+        QTest::addColumn<bool>("widths");
+        const auto row = [](const char* name, const char* kind, const char* args, int w, int h,
+                            bool widths) {
+            QTest::newRow(name) << QString(kind) << QString(args) << w << h << widths;
+        };
+        const char* gb = "gb2312 --from A1A1 --to A3FE";
+        row("gb2312 fit", gb, "--fit --render crisp", 16, 16, true);
+        row("gb2312 smooth", gb, "--point-size 9 --y0 -2", 12, 12, false);
+        row("big5 turned", "big5 --from A440 --to A4FF",
+            "--point-size 8 --x0 -1 --rotate l90 --render crisp", 8, 12, false);
+        row("gbk offsets", "gbk --from A3A0 --to A4FE",
+            "--point-size 9 --x0 3 --y0 -4 --render crisp", 12, 12, true);
+        row("unicode 8x8", "unicode --from 0020 --to 017F", "--point-size 6 --render crisp --bold",
+            8, 8, true);
+        row("unicode mirrored", "unicode --from 4E00 --to 4E3F",
+            "--point-size 10 --y0 3 --reverse-y", 14, 14, false);
+        row("ascii 7x9", "ascii", "--point-size 7 --y0 -5 --reverse-y --render crisp", 7, 9, true);
+        row("string turned", "string --text @text.txt",
+            "--point-size 8 --y0 2 --rotate l90 --italic", 12, 10, false);
+    }
+
+    // Converting from the BDF again with the same kind and cell, at its pixel size (3/4 of H in
+    // points) and y0 0, gives the .bin's glyphs.
+    void bdfBack() {
+        QFETCH(QString, kind);
+        QFETCH(QString, args);
+        QFETCH(int, w);
+        QFETCH(int, h);
+        QFETCH(bool, widths);
+        const QString cell = QString("convert %1 --width %2 --height %3 ").arg(kind).arg(w).arg(h);
+        QCOMPARE(Convert(cell + args + " -o @font.bin").status, 0);
+        QCOMPARE(Convert(cell + args + " --for bdf -o @font.bdf").status, 0);
+        const QString back = cell + "--point-size " + QString::number(h * 0.75) +
+                             " --y0 0 --quiet -o @back.bin --font-file @font.bdf";
+        QCOMPARE(Run(back).status, 0);
+        CompareBins(ReadAll(Path("font.bin")), ReadAll(Path("back.bin")), widths);
+    }
+
+    void refusals_data() {
+        QTest::addColumn<QString>("args");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("type")
+            << "ascii --for gfx -o @f.c"
+            << "--output: an Adafruit GFX font (GFXfont) is written to a .h file; "
+               "give -o FILE.h";
+        QTest::newRow("2bits") << "ascii --for bdf -o @f.bdf --format 2bits"
+                               << "--format: a BDF 2.1 bitmap font holds 1 bit a pixel; give "
+                                  "--format 1bits";
+        QTest::newRow("u8g2 8bits") << "ascii --for u8g2 -o @f.c --format 8bits"
+                                    << "--format: a u8g2 font as a C array holds 1 bit a pixel; "
+                                       "give --format 1bits";
+        QTest::newRow("argb") << "ascii --for lvgl-bin -o @f.bin --format aRGB4444"
+                              << "--format: an LVGL binary font for its run-time loader holds gray "
+                                 "levels, not aRGB4444; give --format 1bits, 2bits, 4bits or 8bits";
+        QTest::newRow("compress") << "ascii --for gfx -o @f.h --compress"
+                                  << "--compress: an Adafruit GFX font (GFXfont) has no compressed "
+                                     "form; only the .bin and the LVGL C font are compressed";
+        QTest::newRow("lvgl compress 8bits")
+            << "ascii --for lvgl -o @f.c --format 8bits --compress"
+            << "--compress: LVGL decompresses only 2, 3 and 4 bpp fonts: give --format 2bits or "
+               "4bits, or write this font uncompressed";
+        QTest::newRow("symbol")
+            << "ascii --for bdf -o @f.bdf --symbol f"
+            << "--symbol: only with C output: -o FILE.c, or --for lvgl, u8g2 or "
+               "gfx";
+        QTest::newRow("name")
+            << "ascii --for gfx -o @int.h"
+            << "--output: 'int' is a C or C++ keyword; name the font with --symbol";
+        QTest::newRow("header") << "chip --for bdf -o @f.bdf"
+                                << "--for: the chip and ttf headers hold no glyphs; only the .bin "
+                                   "takes them";
+        QTest::newRow("unknown")
+            << "ascii --for png -o @f.png"
+            << "--for: 'png' is not one of bin, lvgl, lvgl-bin, u8g2, gfx, bdf";
+        QTest::newRow("gfx bitmap")
+            << "gb2312 --width 16 --height 16 --point-size 12 --for gfx -o @f.h"
+            << "--for: an Adafruit GFX font's bitmap holds at most 65,535 "
+               "bytes; these 8273 glyphs take 181708 bytes: about 3120 glyphs of "
+               "this cell fit, so choose a shorter range, a string font or "
+               "a smaller cell";
+    }
+
+    // One line on stderr, exit 1, and the file that was there kept.
+    void refusals() {
+        QFETCH(QString, args);
+        QFETCH(QString, message);
+        const QString output = Args(args).last();
+        QVERIFY(WriteAll(output, "old"));
+        const CliOutcome outcome = Convert("convert " + args);
+        QCOMPARE(outcome.status, 1);
+        QCOMPARE(QString(outcome.err), "runemill-cli: " + message + "\n");
+        QCOMPARE(ReadAll(output), QByteArray("old"));
+    }
+
+    // What no run of runemill-cli reaches: a code past the GFX font's 16 bits.
+    void gfxCodeRange() {
+        runemill::TargetFont font;
+        font.width = font.height = 8;
+        font.glyphs = {{0x41, 8, QByteArray(64, '\0')}, {0x1F600, 8, QByteArray(64, '\1')}};
+        QString problem;
+        QVERIFY(runemill::WriteGfx(font, "f", &problem).isEmpty());
+        QCOMPARE(problem,
+                 "an Adafruit GFX font holds codes up to U+FFFF; this one reaches U+1F600: "
+                 "choose characters of the Basic Multilingual Plane");
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTargets)
+#include "test_targets.moc"
