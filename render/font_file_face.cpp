@@ -139,17 +139,48 @@ quint32 Checksum(const QByteArray& padded) {
     return sum;
 }
 
-QByteArray SfntUnderFamily(const QByteArray& data, int face, const QByteArray& family) {
+// Size records of the bitmap location table (EBLC, or bloc on Apple's
+// systems): a count at byte 4, then 48 bytes for each strike.
+constexpr qint64 kStrikeRecord = 48;
+
+// The bitmap location table of a face drawn from bitmaps alone (no outlines,
+// or an empty glyf table as pixel font converters write), or null.
+const Table* BitmapLocations(const QVector<Table>& tables) {
+    if (Find(tables, Tag("CFF ")) || Find(tables, Tag("CFF2"))) return nullptr;
+    const Table* glyf = Find(tables, Tag("glyf"));
+    if (glyf && glyf->length > 0) return nullptr;
+    const Table* locations = Find(tables, Tag("EBLC"));
+    if (!locations) locations = Find(tables, Tag("bloc"));
+    return locations && locations->length >= 8 ? locations : nullptr;
+}
+
+qint64 StrikeCount(const QByteArray& data, const Table& locations) {
+    const qint64 count = Be(data, locations.offset + 4, 4);
+    return count <= (locations.length - 8) / kStrikeRecord ? count : 0;
+}
+
+// `strike` of -1 keeps every strike; else the bitmap location table keeps
+// that strike's record alone (its offsets count from the table's start, so
+// the glyph data stays where it is).
+QByteArray SfntUnderFamily(const QByteArray& data, int face, const QByteArray& family,
+                           int strike = -1) {
     const qint64 directory = DirectoryOf(data, face);
     QVector<Table> tables;
     if (directory < 0 || !ReadTables(data, directory, &tables)) return QByteArray();
     const Table* name = Find(tables, Tag("name"));
     const QString style = name ? SfntName(data, *name, {17, 2}) : QString();
+    const Table* locations = BitmapLocations(tables);
     QVector<QPair<quint32, QByteArray>> kept;  // tag, bytes
     for (const Table& table : tables) {
         // A signature no longer matches once the name table changes.
         if (table.tag == Tag("name") || table.tag == Tag("DSIG")) continue;
-        kept.append({table.tag, data.mid(int(table.offset), int(table.length))});
+        QByteArray bytes = data.mid(int(table.offset), int(table.length));
+        if (strike >= 0 && locations && table.tag == locations->tag) {
+            bytes.replace(8, int(kStrikeRecord),
+                          bytes.mid(8 + strike * kStrikeRecord, int(kStrikeRecord)));
+            bytes.replace(4, 4, QByteArray("\0\0\0\1", 4));
+        }
+        kept.append({table.tag, bytes});
     }
     kept.append({Tag("name"), NameTable(family, style)});
     std::sort(kept.begin(), kept.end(),
@@ -393,10 +424,19 @@ QString FaceFamily(const QByteArray& data, int face) {
     return name ? SfntName(data, *name, {16, 1}) : QString();
 }
 
-QByteArray FaceUnderFamily(const QByteArray& data, int face, const QByteArray& family) {
-    if (data.startsWith("\1fcp")) return face == 0 ? PcfUnderFamily(data, family) : QByteArray();
-    if (IsBdf(data)) return face == 0 ? BdfUnderFamily(data, family) : QByteArray();
-    return SfntUnderFamily(data, face, family);
+QVector<QByteArray> FaceUnderFamily(const QByteArray& data, int face, const QByteArray& family) {
+    if (data.startsWith("\1fcp")) return {face == 0 ? PcfUnderFamily(data, family) : QByteArray()};
+    if (IsBdf(data)) return {face == 0 ? BdfUnderFamily(data, family) : QByteArray()};
+    QVector<Table> tables;
+    const qint64 directory = DirectoryOf(data, face);
+    const Table* locations =
+        directory >= 0 && ReadTables(data, directory, &tables) ? BitmapLocations(tables) : nullptr;
+    const qint64 strikes = locations ? StrikeCount(data, *locations) : 0;
+    if (strikes < 2) return {SfntUnderFamily(data, face, family)};
+    QVector<QByteArray> fonts;
+    for (int strike = 0; strike < strikes; ++strike)
+        fonts << SfntUnderFamily(data, face, family, strike);
+    return fonts;
 }
 
 }  // namespace runemill

@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QVector>
 
 namespace runemill {
 
@@ -23,8 +24,11 @@ FontFileFaces CountFaces(const QByteArray& data);
 QString FaceFamily(const QByteArray& data, int face);
 
 // Face `face` of `data` as a font file of one face whose family is `family`
-// (ASCII); the glyph data, metrics and style are the face's own. Empty when
-// the bytes are not a font this reads or a table lies outside them.
-QByteArray FaceUnderFamily(const QByteArray& data, int face, const QByteArray& family);
+// (ASCII); the glyph data, metrics and style are the face's own. A face of
+// bitmaps alone with several strikes (an OTB of 12 to 32 pixels) gives one
+// file per strike: Qt's font database knows a bitmap file by its first size
+// only and would draw every size with that strike. One empty file when the
+// bytes are not a font this reads or a table lies outside them.
+QVector<QByteArray> FaceUnderFamily(const QByteArray& data, int face, const QByteArray& family);
 
 }  // namespace runemill
