@@ -12,6 +12,7 @@
 #include "layout/command_text.h"
 #include "output/file_writer.h"
 #include "render/font_families.h"
+#include "render/glyph_fit.h"
 
 namespace runemill::cli {
 
@@ -188,6 +189,7 @@ int WriteFont(const ConvertOptions& o, const ConvertJob& job, CliError* error) {
         const QString problem = WriteCSource(o.output, o.symbol, file);
         if (!problem.isEmpty())
             return FailWith(error, kExitIoFailure, QStringLiteral("--output"), problem);
+        std::fprintf(stderr, "%s\n", CSourceNamesLine(o.output, o.symbol).toUtf8().constData());
     } else {
         // The old file stays until the new one is complete on disk.
         const WriteResult written = ReplaceFile(o.output, file.constData(), file.size());
@@ -233,6 +235,13 @@ int RunConvert(ConvertOptions o, CliError* error) {
     }
     if (o.fit) {
         if (const int status = Fit(&o.request, o.quiet, error)) return status;
+    } else if (!o.request.fontFile.isEmpty()) {
+        // A pixel font is drawn at its own sizes only: another would draw a strike not asked for.
+        const QString missing = MissingStrike(o.request.Font(), o.request.fontFile);
+        if (!missing.isEmpty()) {
+            return FailWith(error, kExitBadInput, QStringLiteral("--point-size"),
+                            missing + QStringLiteral("; give one of them or --fit"));
+        }
     }
     ConvertJob job(o.request);
     if (const Refusal refusal = job.Prepare())

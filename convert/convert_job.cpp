@@ -88,8 +88,15 @@ QByteArray ConvertJob::Run(int threads, const Progress& progress, QVector<int>* 
     }
     uchar* out = reinterpret_cast<uchar*>(file.data());
     plan_.WriteFixedBytes(out);
-    if (!RenderPlanSlots(plan_, request_, ThreadsForRun(threads, plan_.slotCount()), out, progress,
-                         widths)) {
+    bool drawn = false;
+    try {
+        drawn = RenderPlanSlots(plan_, request_, ThreadsForRun(threads, plan_.slotCount()), out,
+                                progress, widths);
+    } catch (const std::bad_alloc&) {
+        *refusal = Refusal::NoMemoryForFile(size);
+        return QByteArray();
+    }
+    if (!drawn) {
         *refusal = Refusal::NoMemoryForCell(request_.cell.width, request_.cell.height);
         return QByteArray();
     }
@@ -100,7 +107,13 @@ QByteArray ConvertJob::FileBytes(const QByteArray& plain, Refusal* refusal) cons
     *refusal = Refusal();
     if (!request_.compress) return plain;
     QString problem;
-    const QByteArray compressed = CompressFont(plain, plan_, &problem);
+    QByteArray compressed;
+    try {
+        compressed = CompressFont(plain, plan_, &problem);
+    } catch (const std::bad_alloc&) {
+        *refusal = Refusal::NoMemoryForFile(plain.size());
+        return QByteArray();
+    }
     if (compressed.isEmpty()) *refusal = Refusal::CannotCompress(problem);
     return compressed;
 }

@@ -95,16 +95,47 @@ quint32 Checksum(const QByteArray& padded) {
     return sum;
 }
 
-QByteArray SfntUnderFamily(const QByteArray& data, const SfntFace& face, const QByteArray& family) {
+// Size records of the bitmap location table (EBLC, or bloc on Apple's
+// systems): a count at byte 4, then 48 bytes for each strike.
+constexpr qint64 kStrikeRecord = 48;
+
+// The bitmap location table of a face drawn from bitmaps alone (no outlines,
+// or an empty glyf table as pixel font converters write), or null.
+const SfntTable* BitmapLocations(const QVector<SfntTable>& tables) {
+    if (Find(tables, Tag("CFF ")) || Find(tables, Tag("CFF2"))) return nullptr;
+    const SfntTable* glyf = Find(tables, Tag("glyf"));
+    if (glyf && glyf->length > 0) return nullptr;
+    const SfntTable* locations = Find(tables, Tag("EBLC"));
+    if (!locations) locations = Find(tables, Tag("bloc"));
+    return locations && locations->length >= 8 ? locations : nullptr;
+}
+
+qint64 StrikeCount(const QByteArray& data, const SfntTable& locations) {
+    const qint64 count = Be(data, locations.offset + 4, 4);
+    return count <= (locations.length - 8) / kStrikeRecord ? count : 0;
+}
+
+// `strike` of -1 keeps every strike; else the bitmap location table keeps
+// that strike's record alone (its offsets count from the table's start, so
+// the glyph data stays where it is).
+QByteArray SfntUnderFamily(const QByteArray& data, const SfntFace& face, const QByteArray& family,
+                           int strike = -1) {
     const QVector<SfntTable>& tables = face.tables;
     const qint64 directory = face.directory;
     const SfntTable* name = Find(tables, Tag("name"));
     const QString style = name ? SfntName(data, *name, {17, 2}) : QString();
+    const SfntTable* locations = BitmapLocations(tables);
     QVector<QPair<quint32, QByteArray>> kept;  // tag, bytes
     for (const SfntTable& table : tables) {
         // A signature no longer matches once the name table changes.
         if (table.tag == Tag("name") || table.tag == Tag("DSIG")) continue;
-        kept.append({table.tag, data.mid(int(table.offset), int(table.length))});
+        QByteArray bytes = data.mid(int(table.offset), int(table.length));
+        if (strike >= 0 && locations && table.tag == locations->tag) {
+            bytes.replace(8, int(kStrikeRecord),
+                          bytes.mid(8 + strike * kStrikeRecord, int(kStrikeRecord)));
+            bytes.replace(4, 4, QByteArray("\0\0\0\1", 4));
+        }
+        kept.append({table.tag, bytes});
     }
     kept.append({Tag("name"), NameTable(family, style)});
     std::sort(kept.begin(), kept.end(),
@@ -294,13 +325,20 @@ QString FaceFamily(const FontFile& file, int face) {
     return name ? SfntName(file.data, *name, {16, 1}) : QString();
 }
 
-QByteArray FaceUnderFamily(const FontFile& file, int face, const QByteArray& family) {
-    if (!file.problem.isEmpty() || face < 0 || face >= file.faceCount()) return QByteArray();
+QVector<QByteArray> FaceUnderFamily(const FontFile& file, int face, const QByteArray& family) {
+    if (!file.problem.isEmpty() || face < 0 || face >= file.faceCount()) return {QByteArray()};
     if (file.format == FontFileFormat::Pcf)
-        return PcfUnderFamily(file.data, file.pcfTables, family);
-    if (file.format == FontFileFormat::Bdf) return BdfUnderFamily(file.data, family);
-    if (!file.faces.at(face).outlines) return QByteArray();
-    return SfntUnderFamily(file.data, file.faces.at(face), family);
+        return {PcfUnderFamily(file.data, file.pcfTables, family)};
+    if (file.format == FontFileFormat::Bdf) return {BdfUnderFamily(file.data, family)};
+    const SfntFace& sfnt = file.faces.at(face);
+    if (!sfnt.outlines) return {QByteArray()};
+    const SfntTable* locations = BitmapLocations(sfnt.tables);
+    const qint64 strikes = locations ? StrikeCount(file.data, *locations) : 0;
+    if (strikes < 2) return {SfntUnderFamily(file.data, sfnt, family)};
+    QVector<QByteArray> fonts;
+    for (int strike = 0; strike < strikes; ++strike)
+        fonts << SfntUnderFamily(file.data, sfnt, family, strike);
+    return fonts;
 }
 
 }  // namespace runemill

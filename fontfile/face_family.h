@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QVector>
 
 #include "fontfile/font_file.h"
 
@@ -17,8 +18,11 @@ namespace runemill {
 QString FaceFamily(const FontFile& file, int face);
 
 // Face `face` of `file` as a font file of one face whose family is `family`
-// (ASCII); the glyph data, metrics and style are the face's own. Empty when
-// the file has no such face or its face has no outlines Qt draws.
-QByteArray FaceUnderFamily(const FontFile& file, int face, const QByteArray& family);
+// (ASCII); the glyph data, metrics and style are the face's own. A face of
+// bitmaps alone with several strikes (an OTB of 12 to 32 pixels) gives one
+// file per strike: Qt's font database knows a bitmap file by its first size
+// only and would draw every size with that strike. One empty file when the
+// file has no such face or its face has no outlines Qt draws.
+QVector<QByteArray> FaceUnderFamily(const FontFile& file, int face, const QByteArray& family);
 
 }  // namespace runemill

@@ -88,21 +88,30 @@ bool MainWindow::RunPlan(const runemill::ConvertJob& job, const QString& fileNam
     }
     ui->progressBar->setValue(0);
     plan.WriteFixedBytes(outBuffer);
-    const bool drawn = runemill::AssembleSlots(
-        plan, outBuffer, 0, plan.slotCount(), scratch.data(),
-        [&](const runemill::GlyphSlot& slot, uchar* packed) {
-            return DrawRunGlyph(slot, cell, packed);
-        },
-        [&](int index, int width) {
-            if (afterGlyph) afterGlyph(index, width);
-            QCoreApplication::processEvents();
-        });
-    // The Unicode library and the ASCII font leave alignment off before they write.
-    if (drawn && (plan.kind() == runemill::ConvertKind::Unicode ||
-                  plan.kind() == runemill::ConvertKind::Ascii))
-        ui->checkBox_Left->setChecked(false);
-    // A failed write has shown its message; no completion message follows it.
-    const bool written = drawn && WriteRunFile(job, fileName, size);
+    bool drawn = false, written = false;
+    try {
+        drawn = runemill::AssembleSlots(
+            plan, outBuffer, 0, plan.slotCount(), scratch.data(),
+            [&](const runemill::GlyphSlot& slot, uchar* packed) {
+                return DrawRunGlyph(slot, cell, packed);
+            },
+            [&](int index, int width) {
+                if (afterGlyph) afterGlyph(index, width);
+                QCoreApplication::processEvents();
+            });
+        // The Unicode library and the ASCII font leave alignment off before they write.
+        if (drawn && (plan.kind() == runemill::ConvertKind::Unicode ||
+                      plan.kind() == runemill::ConvertKind::Ascii))
+            ui->checkBox_Left->setChecked(false);
+        // A failed write has shown its message; no completion message follows it.
+        written = drawn && WriteRunFile(job, fileName, size);
+    } catch (const std::bad_alloc&) {
+        // Nothing was committed: the previous file stays.
+        delete[] outBuffer;
+        outBuffer = nullptr;
+        ui->progressBar->setValue(0);
+        return !Refused(runemill::Refusal::NoMemoryForFile(size));
+    }
     delete[] outBuffer;
     outBuffer = nullptr;
     if (drawn && !written) ui->progressBar->setValue(0);

@@ -65,10 +65,12 @@ QString LoadFontFile(const QString& path, int face, QString* family, bool* faceP
         QStringLiteral("Runemill face %1-%2").arg(QLatin1String(digest)).arg(face);
     QMutexLocker locker(&LoadedFacesLock());
     if (!LoadedFaces().contains(drawn)) {
-        const QByteArray own = FaceUnderFamily(file, face, drawn.toLatin1());
-        const int id = own.isEmpty() ? -1 : QFontDatabase::addApplicationFontFromData(own);
-        if (id < 0 || QFontDatabase::applicationFontFamilies(id) != QStringList(drawn))
-            return QStringLiteral("cannot read a font from ") + path;
+        // Each strike of a pixel font is a font of its own under the one family.
+        for (const QByteArray& own : FaceUnderFamily(file, face, drawn.toLatin1())) {
+            const int id = own.isEmpty() ? -1 : QFontDatabase::addApplicationFontFromData(own);
+            if (id < 0 || QFontDatabase::applicationFontFamilies(id) != QStringList(drawn))
+                return QStringLiteral("cannot read a font from ") + path;
+        }
         const QString named = FaceFamily(file, face);
         LoadedFaces().insert(drawn, named.isEmpty() ? QFileInfo(path).completeBaseName() : named);
     }

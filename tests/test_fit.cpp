@@ -5,6 +5,7 @@
 #include "convert/convert_request.h"
 #include "render/font_families.h"
 #include "render/glyph_fit.h"
+#include "test_files.h"
 
 using namespace runemill;
 
@@ -116,7 +117,7 @@ class TestFit : public QObject {
     // A glyph that the tiniest sizes draw out of shape still fits: DejaVu Sans' '&', crisp, at 1 px
     // reaches past the cell's left edge, at 15 and 22 px it is whole.
     void glyphOutOfShapeWhenTinyFits() {
-        if (!FamilyInstalled("DejaVu Sans")) QSKIP("no DejaVu Sans");
+        if (!FamilyInstalled("DejaVu Sans")) SKIP_OR_FAIL("no DejaVu Sans");
         ConvertRequest request;
         request.family = "DejaVu Sans";
         request.cell.width = request.cell.height = 16;
