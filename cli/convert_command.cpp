@@ -12,7 +12,6 @@
 #include "layout/command_text.h"
 #include "output/file_writer.h"
 #include "render/font_families.h"
-#include "render/font_file_check.h"
 #include "render/glyph_fit.h"
 
 namespace runemill::cli {
@@ -55,12 +54,12 @@ int ResolveFont(ConvertRequest* request, CliError* error) {
             QStringLiteral("no installed font family is named '%1'").arg(request->family));
     }
     const QString option = QStringLiteral("--font-file");
-    const QString fileProblem = FontFileProblem(request->fontFile);
-    if (!fileProblem.isEmpty()) return FailWith(error, kExitBadInput, option, fileProblem);
-    const QString problem = LoadFontFile(request->fontFile, request->face, &request->family);
+    bool faceProblem = false;
+    const QString problem =
+        LoadFontFile(request->fontFile, request->face, &request->family, &faceProblem);
     if (!problem.isEmpty()) {
-        return FailWith(error, kExitBadInput,
-                        request->face == 0 ? option : QStringLiteral("--face"), problem);
+        return FailWith(error, kExitBadInput, faceProblem ? QStringLiteral("--face") : option,
+                        problem);
     }
     return kExitDone;
 }
@@ -93,8 +92,7 @@ int ResolveFallbacks(const QStringList& given, ConvertRequest* request, CliError
             return FailWith(error, kExitBadInput, option,
                             QStringLiteral("no such file: ") + given[i]);
         QString family;
-        QString problem = FontFileProblem(fonts[i].path);
-        if (problem.isEmpty()) problem = LoadFontFile(fonts[i].path, fonts[i].face, &family);
+        const QString problem = LoadFontFile(fonts[i].path, fonts[i].face, &family);
         if (!problem.isEmpty()) return FailWith(error, kExitBadInput, option, problem);
         request->fallbackFamilies << family;
     }

@@ -53,14 +53,14 @@ runemill::ConvertJob MainWindow::StartJob(runemill::ConvertKind kind, const QStr
     return runemill::ConvertJob(request);
 }
 
-int MainWindow::DrawRunGlyph(const runemill::GlyphSlot& slot, const runemill::PackSettings& pack,
+int MainWindow::DrawRunGlyph(const runemill::GlyphSlot& slot, const runemill::CellSettings& cell,
                              unsigned char* packed) {
     if (closeRequested) return runemill::kGlyphNotDrawn;
     // The generators set the alignment box themselves; the user sees it change.
     ui->checkBox_Left->setChecked(slot.leftAligned);
     // Style, offsets and transforms as the form shows them now; the cell is the run's.
     runemill::GlyphSettings settings = CurrentGlyphSettings();
-    settings.pack = pack;
+    settings.cell = cell;
     return runemill::DrawGlyph(glyphImage, rasterizer, currentFont, settings, slot.text,
                                slot.leftAligned, slot.measureWidth, packed);
 }
@@ -69,7 +69,7 @@ bool MainWindow::RunPlan(const runemill::ConvertJob& job, const QString& fileNam
                          const RunProgress& afterGlyph) {
     if (TargetRefused(job)) return false;
     const runemill::FontPlan& plan = job.plan();
-    const runemill::PackSettings pack = job.request().Glyph().pack;
+    const runemill::CellSettings& cell = job.request().cell;
     const qint64 size = plan.fileSize();
     outBuffer = new (std::nothrow) unsigned char[size_t(size)];
     std::vector<unsigned char> scratch;
@@ -93,7 +93,7 @@ bool MainWindow::RunPlan(const runemill::ConvertJob& job, const QString& fileNam
         drawn = runemill::AssembleSlots(
             plan, outBuffer, 0, plan.slotCount(), scratch.data(),
             [&](const runemill::GlyphSlot& slot, uchar* packed) {
-                return DrawRunGlyph(slot, pack, packed);
+                return DrawRunGlyph(slot, cell, packed);
             },
             [&](int index, int width) {
                 if (afterGlyph) afterGlyph(index, width);
@@ -116,7 +116,7 @@ bool MainWindow::RunPlan(const runemill::ConvertJob& job, const QString& fileNam
     outBuffer = nullptr;
     if (drawn && !written) ui->progressBar->setValue(0);
     if (!drawn && !closeRequested)
-        Refused(runemill::Refusal::NoMemoryForCell(pack.width, pack.height));
+        Refused(runemill::Refusal::NoMemoryForCell(cell.width, cell.height));
     return written;
 }
 

@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <cstring>
 
+#include "reader/runemill_font.h"
+#include "render/cell_settings.h"
+
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -161,7 +164,7 @@ qint64 BytesPerGlyph(int pixFormat, int width, int height) {
     if (width <= 0 || height <= 0) return 0;
     const qint64 w = width;
     const qint64 h = height;
-    switch (NormalizePixelFormat(pixFormat)) {
+    switch (pixFormat) {
         case kFormat2Bit:
             return (w + 3) / 4 * h;
         case kFormat4Bit:
@@ -205,8 +208,8 @@ void PackGlyphARGB4444(const QImage& glyph, int width, int height, uchar* out) {
     });
 }
 
-void PackGlyph(const QImage& glyph, const PackSettings& settings, uchar* out) {
-    switch (NormalizePixelFormat(settings.pixFormat)) {
+void PackGlyph(const QImage& glyph, const CellSettings& settings, uchar* out) {
+    switch (settings.pixFormat) {
         case kFormat2Bit:
             return PackGlyph2Bit(glyph, settings.width, settings.height, out);
         case kFormat4Bit:
@@ -218,6 +221,42 @@ void PackGlyph(const QImage& glyph, const PackSettings& settings, uchar* out) {
         default:
             return PackGlyph1Bit(glyph, settings.width, settings.height, settings.grayLimit, out);
     }
+}
+
+int MaxLevel(PixelFormat pixFormat) {
+    static const int kMaxLevels[kPixelFormatCount] = RMF_FORMAT_MAX_LEVELS;
+    return kMaxLevels[pixFormat];
+}
+
+bool UnpackGlyph(const uchar* bits, PixelFormat pixFormat, int width, int height, uchar* levels) {
+    const qint64 rowBytes = BytesPerGlyph(pixFormat, width, 1);
+    for (int y = 0; y < height; ++y) {
+        const uchar* row = bits + y * rowBytes;
+        for (int x = 0; x < width; ++x) {
+            int level = 0;
+            switch (pixFormat) {
+                case kFormat2Bit:
+                    level = (row[x / 4] >> (6 - 2 * (x % 4))) & 3;
+                    break;
+                case kFormat4Bit:
+                    level = x % 2 ? row[x / 2] & 15 : row[x / 2] >> 4;
+                    break;
+                case kFormat8Bit:
+                    level = row[x];
+                    break;
+                case kFormatArgb4444: {
+                    const int value = row[2 * x] | (row[2 * x + 1] << 8);
+                    level = value >> 12;
+                    if (value != level * 0x1111) return false;
+                    break;
+                }
+                default:
+                    level = (row[x / 8] >> (7 - x % 8)) & 1;
+            }
+            levels[qint64(y) * width + x] = uchar(level);
+        }
+    }
+    return true;
 }
 
 }  // namespace runemill

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "render/font_families.h"
+#include "render/packers.h"
 #include "render/rasterizer.h"
 
 namespace runemill {
@@ -35,21 +36,6 @@ int BitsOf(PixelFormat format) {
 
 }  // namespace
 
-QByteArray UnpackLevels(const uchar* packed, int width, int height, int bpp) {
-    QByteArray levels(width * height, '\0');
-    const int rowBytes = (width * bpp + 7) / 8;
-    const int mask = (1 << bpp) - 1;
-    for (int y = 0; y < height; ++y) {
-        const uchar* row = packed + qint64(y) * rowBytes;
-        for (int x = 0; x < width; ++x) {
-            const int bit = x * bpp;
-            const int shift = 8 - bpp - bit % 8;
-            levels[y * width + x] = char((row[bit / 8] >> shift) & mask);
-        }
-    }
-    return levels;
-}
-
 TargetFont TargetFontOfRun(const ConvertJob& job, const QByteArray& plain, QString* problem) {
     const FontPlan& plan = job.plan();
     const CellSettings& cell = plan.cell();
@@ -74,7 +60,7 @@ TargetFont TargetFontOfRun(const ConvertJob& job, const QByteArray& plain, QStri
     font.baseline = std::clamp(BaselineRow(request.Font(), request.Glyph().render, cell.height), 0,
                                cell.height);
 
-    const bool decoded = EncodingOf(plan.kind()) >= 0 && plan.kind() != ConvertKind::Unicode;
+    const bool decoded = DescriptionOf(plan.kind()).rows != nullptr;  // a two-byte library
     const auto* bytes = reinterpret_cast<const uchar*>(plain.constData());
     QVector<bool> seen;
     font.glyphs.reserve(plan.slotCount());
@@ -88,7 +74,9 @@ TargetFont TargetFontOfRun(const ConvertJob& job, const QByteArray& plain, QStri
         glyph.code = code;
         glyph.advance = slot.widthOffset >= 0 ? bytes[slot.widthOffset] : cell.width;
         glyph.leftAligned = slot.leftAligned;
-        glyph.levels = UnpackLevels(bytes + slot.glyphOffset, cell.width, cell.height, font.bpp);
+        glyph.levels = QByteArray(cell.width * cell.height, '\0');
+        UnpackGlyph(bytes + slot.glyphOffset, cell.pixFormat, cell.width, cell.height,
+                    reinterpret_cast<uchar*>(glyph.levels.data()));
         font.glyphs.append(glyph);
     }
     std::sort(font.glyphs.begin(), font.glyphs.end(),

@@ -40,8 +40,8 @@ class TestFit : public QObject {
         QFETCH(int, size);
         const QString tag = QTest::currentDataTag();
         ConvertRequest request;
-        request.width = request.height = size;
-        request.pixFormat = kFormat8Bit;
+        request.cell.width = request.cell.height = size;
+        request.cell.pixFormat = kFormat8Bit;
         request.pointSize = size * 0.75;
         request.bold = tag.endsWith("bold");
         request.italic = tag.endsWith("italic");
@@ -74,7 +74,7 @@ class TestFit : public QObject {
         QFETCH(int, size);
         QFETCH(bool, crisp);
         ConvertRequest request;
-        request.width = request.height = size;
+        request.cell.width = request.cell.height = size;
         request.crisp = crisp;
         // The ASCII block, left-aligned as the libraries draw it, then CJK characters with dense
         // strokes, full-width forms and symbols that reach the top and bottom of the line.
@@ -120,7 +120,7 @@ class TestFit : public QObject {
         if (!FamilyInstalled("DejaVu Sans")) SKIP_OR_FAIL("no DejaVu Sans");
         ConvertRequest request;
         request.family = "DejaVu Sans";
-        request.width = request.height = 16;
+        request.cell.width = request.cell.height = 16;
         request.crisp = true;
         const FitResult fit =
             FitGlyphs(request.Font(), request.Glyph().render, 16, 16, {{"&", false}});

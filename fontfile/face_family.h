@@ -9,26 +9,20 @@
 #include <QString>
 #include <QVector>
 
+#include "fontfile/font_file.h"
+
 namespace runemill {
 
-struct FontFileFaces {
-    int count = 0;    // 0: not a font file this reads
-    QString problem;  // more on why not, when known
-};
+// The family face `face` of `file` names itself (typographic family first),
+// or empty.
+QString FaceFamily(const FontFile& file, int face);
 
-// How many faces the bytes hold: 1 for an sfnt font (TTF, OTF, OTB), the
-// collection's count for a TTC or OTC, 1 for PCF and BDF.
-FontFileFaces CountFaces(const QByteArray& data);
-
-// The family face `face` names itself (typographic family first), or empty.
-QString FaceFamily(const QByteArray& data, int face);
-
-// Face `face` of `data` as a font file of one face whose family is `family`
+// Face `face` of `file` as a font file of one face whose family is `family`
 // (ASCII); the glyph data, metrics and style are the face's own. A face of
 // bitmaps alone with several strikes (an OTB of 12 to 32 pixels) gives one
 // file per strike: Qt's font database knows a bitmap file by its first size
 // only and would draw every size with that strike. One empty file when the
-// bytes are not a font this reads or a table lies outside them.
-QVector<QByteArray> FaceUnderFamily(const QByteArray& data, int face, const QByteArray& family);
+// file has no such face or its face has no outlines Qt draws.
+QVector<QByteArray> FaceUnderFamily(const FontFile& file, int face, const QByteArray& family);
 
 }  // namespace runemill

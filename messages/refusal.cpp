@@ -1,4 +1,4 @@
-#include "layout/refusal.h"
+#include "messages/refusal.h"
 
 #include "render/codes.h"
 
