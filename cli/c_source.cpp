@@ -126,6 +126,13 @@ QString CSourceNamesLine(const QString& output, const QString& symbol) {
                       : QStringLiteral("--symbol"));
 }
 
+QString TargetNameLine(const QString& output, const QString& symbol) {
+    return symbol == SymbolFromPath(output)
+               ? QStringLiteral("c: font %1, from the file name; --symbol NAME gives another name")
+                     .arg(symbol)
+               : QStringLiteral("c: font %1, from --symbol").arg(symbol);
+}
+
 QString WriteCSource(const QString& path, const QString& symbol, const QByteArray& bytes) {
     const QString headerPath = CHeaderPath(path);
     const CSourceTexts texts = MakeCSource(bytes, symbol, QFileInfo(headerPath).fileName());

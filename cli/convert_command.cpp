@@ -197,6 +197,8 @@ int WriteFont(const ConvertOptions& o, const ConvertJob& job, CliError* error) {
             return FailWith(error, kExitIoFailure, QStringLiteral("--output"),
                             QStringLiteral("cannot write %1: %2").arg(o.output, written.error));
         }
+        if (!o.symbol.isEmpty())
+            std::fprintf(stderr, "%s\n", TargetNameLine(o.output, o.symbol).toUtf8().constData());
     }
     PrintLines(job.FinalLines(widths), LogStream(o.output));
     return kExitDone;
