@@ -34,7 +34,7 @@ PACKAGE_PACKAGES=(dpkg-dev file help2man lintian)
 TEST_PACKAGES=("${RUN_PACKAGES[@]}" clang libclang-rt-dev
                gcc-arm-none-eabi libnewlib-arm-none-eabi qemu-system-arm
                gcc-s390x-linux-gnu libc6-dev-s390x-cross qemu-user
-               clang-format fonts-dejavu-core xfonts-wqy "${PACKAGE_PACKAGES[@]}")
+               clang-format fonts-dejavu-core xfonts-wqy fonts-terminus-otb "${PACKAGE_PACKAGES[@]}")
 JOBS=$(nproc 2>/dev/null || echo 2)
 VERSION=$(sed -n 's/^project(Runemill VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 

@@ -1,5 +1,7 @@
 // "Fit": the largest size at which every glyph of the encoding's code range
 // fits the cell, and the offsets that centre them, set in the form.
+#include <new>
+
 #include "app/form/main_window_ui.h"
 #include "app/main_window.h"
 #include "convert/fit_request.h"
@@ -10,7 +12,12 @@ void MainWindow::on_pushButton_Fit_clicked() {
     if (!PreviewCellDrawable(true)) return;
     const runemill::ConvertKind kind = runemill::KindOfEncoding(ui->comboBox_FCode->currentIndex());
     runemill::FitResult fit;
-    if (Refused(runemill::FitRequest(FormRequest(kind), &fit))) return;
+    try {
+        if (Refused(runemill::FitRequest(FormRequest(kind), &fit))) return;
+    } catch (const std::bad_alloc&) {
+        ShowMessage(QStringLiteral("Not enough memory to try the sizes; nothing was changed."));
+        return;
+    }
     if (fit.found()) {
         currentFont.setPointSizeF(fit.pointSize());
         ShowFontInformation(ui->lineEdit_FontInformation->text().section(QLatin1Char('-'), -1));

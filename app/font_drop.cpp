@@ -9,7 +9,6 @@
 #include "app/form/main_window_ui.h"
 #include "app/main_window.h"
 #include "render/font_families.h"
-#include "render/font_file_check.h"
 
 namespace {
 
@@ -31,10 +30,9 @@ void MainWindow::dropEvent(QDropEvent* event) {
     if (runActive || path.isEmpty()) return;
     event->acceptProposedAction();
     // A FIFO would block the window until someone writes to it; a file cut
-    // short would draw wrong glyphs.
-    QString problem = runemill::FontFileProblem(path);
+    // short would draw wrong glyphs: LoadFontFile refuses both.
     QString family;
-    if (problem.isEmpty()) problem = runemill::LoadFontFile(path, 0, &family);
+    const QString problem = runemill::LoadFontFile(path, 0, &family);
     if (!problem.isEmpty()) {
         ShowMessage(problem);
         return;

@@ -23,7 +23,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new MainWindow
     // Every start-up value is the core's default request.
     const runemill::ConvertRequest start;
     for (int i = 0; i < 4; ++i) {
-        const runemill::CodeRange range = runemill::DefaultRange(runemill::KindOfEncoding(i));
+        const runemill::CodeRange range =
+            runemill::DescriptionOf(runemill::KindOfEncoding(i)).range;
         defaultStartCode[i] = range.start;
         defaultEndCode[i] = range.end;
     }
@@ -44,10 +45,10 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new MainWindow
     ui->checkBox_revY->setVisible(false);
     ui->comboBox_Rotation->setVisible(false);
 
-    pixFormat = start.pixFormat;
-    glyphW = start.width;
-    glyphH = start.height;
-    grayLimit = start.grayLimit;
+    pixFormat = start.cell.pixFormat;
+    glyphW = start.cell.width;
+    glyphH = start.cell.height;
+    grayLimit = start.cell.grayLimit;
     ui->lineEdit_W->setText(DecimalText(glyphW));
     ui->lineEdit_H->setText(DecimalText(glyphH));
     ui->lineEdit_Limit->setText(DecimalText(grayLimit));
@@ -94,7 +95,7 @@ void MainWindow::FillLists(const runemill::ConvertRequest& start) {
     ui->comboBox_PixFormat->clear();
     for (const char* item : runemill::kPixelFormatNames)
         ui->comboBox_PixFormat->addItem(QString::fromLatin1(item));
-    ui->comboBox_PixFormat->setCurrentIndex(start.pixFormat);
+    ui->comboBox_PixFormat->setCurrentIndex(start.cell.pixFormat);
 
     ui->comboBox_Rotation->clear();
     for (const char* item : {"0 Degree", "R 90 Degree", "L 90 Degree"})
@@ -110,6 +111,6 @@ void MainWindow::FillLists(const runemill::ConvertRequest& start) {
     ui->comboBox_Space->clear();
     for (const char* item : {"1/2", "1/3", "1/4"})
         ui->comboBox_Space->addItem(QString::fromLatin1(item));
-    ui->comboBox_Space->setCurrentIndex(start.spaceDivisor - 2);
+    ui->comboBox_Space->setCurrentIndex(start.cell.spaceDivisor - 2);
     UpdateSpaceDivisor();
 }

@@ -145,7 +145,7 @@ class MainWindow : public QMainWindow {
     static QString CannotSaveMessage();
     // A job of the form's request, as a run starts with it.
     runemill::ConvertJob StartJob(runemill::ConvertKind kind, const QString& text = QString());
-    int DrawRunGlyph(const runemill::GlyphSlot& slot, const runemill::PackSettings& pack,
+    int DrawRunGlyph(const runemill::GlyphSlot& slot, const runemill::CellSettings& cell,
                      unsigned char* packed);
     // Writes the run's file from outBuffer (compressed when the form asks);
     // false when nothing could be written.

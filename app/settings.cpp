@@ -17,11 +17,12 @@ runemill::ConvertRequest MainWindow::FormRequest(runemill::ConvertKind kind) con
     request.kind = kind;
     request.startCode = startCode;
     request.endCode = endCode;
-    request.width = glyphW;
-    request.height = glyphH;
-    request.pixFormat = runemill::NormalizePixelFormat(pixFormat);
-    request.grayLimit = grayLimit;
-    request.spaceDivisor = spaceDivisor;
+    // The one place the window's cell is made right.
+    request.cell.width = glyphW;
+    request.cell.height = glyphH;
+    request.cell.pixFormat = runemill::NormalizePixelFormat(pixFormat);
+    request.cell.grayLimit = grayLimit;
+    request.cell.spaceDivisor = spaceDivisor;
     request.family = currentFont.family();
     request.pointSize = currentFont.pointSizeF();
     request.underline = currentFont.underline();

@@ -48,8 +48,8 @@ QFont StartFont() { return ConvertRequest().Font(); }
 
 GlyphSettings Settings(int size, int format) {
     ConvertRequest request;
-    request.width = request.height = size;
-    request.pixFormat = NormalizePixelFormat(format);
+    request.cell.width = request.cell.height = size;
+    request.cell.pixFormat = NormalizePixelFormat(format);
     return request.Glyph();
 }
 
@@ -95,7 +95,7 @@ void PerGlyph(const QStringList& texts, int size, int format) {
         TransformGlyph(glyph, settings.transform);
         transformNs += timer.nsecsElapsed();
         timer.restart();
-        PackGlyph(glyph, settings.pack, out.data());
+        PackGlyph(glyph, settings.cell, out.data());
         packNs += timer.nsecsElapsed();
     }
     const int n = texts.size();
@@ -125,7 +125,7 @@ void PackAlone(const QStringList& texts, int size, int format, int passes) {
     timer.start();
     for (int pass = 0; pass < passes; ++pass) {
         for (int i = 0; i < glyphs.size(); ++i)
-            PackGlyph(glyphs.at(i), settings.pack, out.data() + size_t(i) * size_t(bytes));
+            PackGlyph(glyphs.at(i), settings.cell, out.data() + size_t(i) * size_t(bytes));
         if (pass == 0) hash.Add(out.data(), qint64(out.size()));
     }
     const qint64 ns = timer.nsecsElapsed();
@@ -180,7 +180,7 @@ void WholeRun(const Library& library, int size) {
 // Fit and --fit do.
 void Fitting(ConvertKind kind, int size, bool crisp) {
     ConvertRequest request = ConvertRequest::Defaults(kind);
-    request.width = request.height = size;
+    request.cell.width = request.cell.height = size;
     request.crisp = crisp;
     QElapsedTimer timer;
     timer.start();
@@ -237,10 +237,10 @@ int main(int argc, char** argv) {
     }
 
     const Library libraries[4] = {
-        {"GB2312", ConvertKind::Gb2312, DefaultRange(ConvertKind::Gb2312)},
-        {"BIG5", ConvertKind::Big5, DefaultRange(ConvertKind::Big5)},
-        {"GBK", ConvertKind::Gbk, DefaultRange(ConvertKind::Gbk)},
-        {"Unicode", ConvertKind::Unicode, DefaultRange(ConvertKind::Unicode)},
+        {"GB2312", ConvertKind::Gb2312, DescriptionOf(ConvertKind::Gb2312).range},
+        {"BIG5", ConvertKind::Big5, DescriptionOf(ConvertKind::Big5).range},
+        {"GBK", ConvertKind::Gbk, DescriptionOf(ConvertKind::Gbk).range},
+        {"Unicode", ConvertKind::Unicode, DescriptionOf(ConvertKind::Unicode).range},
     };
     std::printf("\nWhole libraries through the core, 1bits, one drawer:\n");
     for (const Library& library : libraries) {

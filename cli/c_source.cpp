@@ -118,15 +118,29 @@ bool ReadCSourceOptions(const QCommandLineParser& parser, const QString& output,
                 problem + QStringLiteral("; name the array with --symbol"));
 }
 
+QString CSourceNamesLine(const QString& output, const QString& symbol) {
+    const bool fromFile = symbol == SymbolFromPath(output);
+    return QStringLiteral("c: array %1, %1_size and include guard %2, from %3")
+        .arg(symbol, HeaderGuard(symbol),
+             fromFile ? QStringLiteral("the file name; --symbol NAME gives other names")
+                      : QStringLiteral("--symbol"));
+}
+
+QString TargetNameLine(const QString& output, const QString& symbol) {
+    return symbol == SymbolFromPath(output)
+               ? QStringLiteral("c: font %1, from the file name; --symbol NAME gives another name")
+                     .arg(symbol)
+               : QStringLiteral("c: font %1, from --symbol").arg(symbol);
+}
+
 QString WriteCSource(const QString& path, const QString& symbol, const QByteArray& bytes) {
     const QString headerPath = CHeaderPath(path);
     const CSourceTexts texts = MakeCSource(bytes, symbol, QFileInfo(headerPath).fileName());
-    QString failed;
+    QString failed, aftermath;
     const WriteResult written =
-        ReplaceFilePair(headerPath, texts.header, path, texts.source, &failed);
+        ReplaceFilePair(headerPath, texts.header, path, texts.source, &failed, &aftermath);
     if (written.ok) return QString();
-    return QStringLiteral("cannot write %1: %2; the old files were left as they were")
-        .arg(failed, written.error);
+    return QStringLiteral("cannot write %1: %2; %3").arg(failed, written.error, aftermath);
 }
 
 }  // namespace runemill::cli

@@ -37,6 +37,14 @@ void AddCSourceOptions(QCommandLineParser& parser);
 bool ReadCSourceOptions(const QCommandLineParser& parser, const QString& output, bool appends,
                         QString* symbol, CliError* error);
 
+// The line on stderr naming what a run of `output` declares: "c: array
+// ui_font, ui_font_size and include guard RUNEMILL_FONT_ui_font_H, from the
+// file name; --symbol NAME gives other names". Two fonts of one firmware
+// need two names, and "my-font.c" and "my_font.c" give the same.
+QString CSourceNamesLine(const QString& output, const QString& symbol);
+// The same for a display library's C font (--for lvgl, u8g2, gfx): the one name it declares.
+QString TargetNameLine(const QString& output, const QString& symbol);
+
 // Writes path (.c) and its .h, each replaced only once complete. Returns an
 // empty string, or what went wrong.
 QString WriteCSource(const QString& path, const QString& symbol, const QByteArray& bytes);

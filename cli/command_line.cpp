@@ -3,7 +3,9 @@
 #include <QCommandLineParser>
 #include <QFile>
 #include <QStringList>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
@@ -42,12 +44,43 @@ bool ReadInt(const QCommandLineParser& parser, const QString& name, int minimum,
     return true;
 }
 
+namespace {
+
+// The first reason a write to stdout failed; 0 while none has.
+int stdoutErrno = 0;
+
+// Keeps the reason of a failed write to stdout: a later flush of the same
+// stream may fail for no reason it tells.
+void Note(int result, FILE* stream) {
+    if (result == EOF && stream == stdout && stdoutErrno == 0) stdoutErrno = errno;
+}
+
+void Put(const QByteArray& text, FILE* stream) {
+    errno = 0;
+    Note(std::fputs(text.constData(), stream), stream);
+}
+
+void Flush(FILE* stream) {
+    errno = 0;
+    Note(std::fflush(stream), stream);
+}
+
+}  // namespace
+
 void PrintLines(const QStringList& lines, FILE* stream) {
-    for (const QString& line : lines) {
-        std::fputs(line.toUtf8().constData(), stream);
-        std::fputc('\n', stream);
-    }
-    std::fflush(stream);
+    for (const QString& line : lines) Put(line.toUtf8() + '\n', stream);
+    Flush(stream);
+}
+
+void PrintText(const QString& text) {
+    Put(text.toUtf8(), stdout);
+    Flush(stdout);
+}
+
+QString StdoutProblem() {
+    Flush(stdout);
+    if (!std::ferror(stdout)) return QString();
+    return QString::fromLocal8Bit(std::strerror(stdoutErrno != 0 ? stdoutErrno : EIO));
 }
 
 FILE* LogStream(const QString& output) {

@@ -49,6 +49,14 @@ bool ReadInt(const QCommandLineParser& parser, const QString& name, int minimum,
 // see LogStream), UTF-8, and flushes.
 void PrintLines(const QStringList& lines, FILE* stream = stdout);
 
+// Prints `text` to stdout as it is, and flushes.
+void PrintText(const QString& text);
+
+// Empty when everything printed to stdout reached it, else the system's
+// reason ("No space left on device"): a full disk or a closed pipe loses the
+// lines a build script reads, and the run must not pass for done.
+QString StdoutProblem();
+
 // Where the log lines of a run writing `output` go: stderr when `output` is
 // the file stdout already is (-o /dev/stdout into a pipe), so that stdout
 // carries the file's bytes alone; else stdout.

@@ -12,7 +12,7 @@
 #include "layout/command_text.h"
 #include "output/file_writer.h"
 #include "render/font_families.h"
-#include "render/font_file_check.h"
+#include "render/glyph_fit.h"
 
 namespace runemill::cli {
 
@@ -54,12 +54,12 @@ int ResolveFont(ConvertRequest* request, CliError* error) {
             QStringLiteral("no installed font family is named '%1'").arg(request->family));
     }
     const QString option = QStringLiteral("--font-file");
-    const QString fileProblem = FontFileProblem(request->fontFile);
-    if (!fileProblem.isEmpty()) return FailWith(error, kExitBadInput, option, fileProblem);
-    const QString problem = LoadFontFile(request->fontFile, request->face, &request->family);
+    bool faceProblem = false;
+    const QString problem =
+        LoadFontFile(request->fontFile, request->face, &request->family, &faceProblem);
     if (!problem.isEmpty()) {
-        return FailWith(error, kExitBadInput,
-                        request->face == 0 ? option : QStringLiteral("--face"), problem);
+        return FailWith(error, kExitBadInput, faceProblem ? QStringLiteral("--face") : option,
+                        problem);
     }
     return kExitDone;
 }
@@ -92,8 +92,7 @@ int ResolveFallbacks(const QStringList& given, ConvertRequest* request, CliError
             return FailWith(error, kExitBadInput, option,
                             QStringLiteral("no such file: ") + given[i]);
         QString family;
-        QString problem = FontFileProblem(fonts[i].path);
-        if (problem.isEmpty()) problem = LoadFontFile(fonts[i].path, fonts[i].face, &family);
+        const QString problem = LoadFontFile(fonts[i].path, fonts[i].face, &family);
         if (!problem.isEmpty()) return FailWith(error, kExitBadInput, option, problem);
         request->fallbackFamilies << family;
     }
@@ -190,6 +189,7 @@ int WriteFont(const ConvertOptions& o, const ConvertJob& job, CliError* error) {
         const QString problem = WriteCSource(o.output, o.symbol, file);
         if (!problem.isEmpty())
             return FailWith(error, kExitIoFailure, QStringLiteral("--output"), problem);
+        std::fprintf(stderr, "%s\n", CSourceNamesLine(o.output, o.symbol).toUtf8().constData());
     } else {
         // The old file stays until the new one is complete on disk.
         const WriteResult written = ReplaceFile(o.output, file.constData(), file.size());
@@ -197,6 +197,8 @@ int WriteFont(const ConvertOptions& o, const ConvertJob& job, CliError* error) {
             return FailWith(error, kExitIoFailure, QStringLiteral("--output"),
                             QStringLiteral("cannot write %1: %2").arg(o.output, written.error));
         }
+        if (!o.symbol.isEmpty())
+            std::fprintf(stderr, "%s\n", TargetNameLine(o.output, o.symbol).toUtf8().constData());
     }
     PrintLines(job.FinalLines(widths), LogStream(o.output));
     return kExitDone;
@@ -235,6 +237,13 @@ int RunConvert(ConvertOptions o, CliError* error) {
     }
     if (o.fit) {
         if (const int status = Fit(&o.request, o.quiet, error)) return status;
+    } else if (!o.request.fontFile.isEmpty()) {
+        // A pixel font is drawn at its own sizes only: another would draw a strike not asked for.
+        const QString missing = MissingStrike(o.request.Font(), o.request.fontFile);
+        if (!missing.isEmpty()) {
+            return FailWith(error, kExitBadInput, QStringLiteral("--point-size"),
+                            missing + QStringLiteral("; give one of them or --fit"));
+        }
     }
     ConvertJob job(o.request);
     if (const Refusal refusal = job.Prepare())

@@ -7,7 +7,7 @@
 #include <climits>
 
 #include "cli/c_source.h"
-#include "layout/refusal.h"
+#include "messages/refusal.h"
 #include "render/codes.h"
 #include "render/packers.h"
 #include "render/rasterizer.h"
@@ -164,7 +164,7 @@ bool ReadFiles(const QCommandLineParser& parser, ConvertOptions* options, CliErr
 
 // --from, --to: only the libraries and the headers have a code range.
 bool ReadRange(const QCommandLineParser& parser, ConvertRequest* request, CliError* error) {
-    const bool hasRange = DefaultRange(request->kind).start >= 0;
+    const bool hasRange = DescriptionOf(request->kind).range.start >= 0;
     for (const char* name : {"from", "to"}) {
         if (!hasRange && parser.isSet(QLatin1String(name))) {
             return Fail(
@@ -207,9 +207,9 @@ bool ReadNumbers(const QCommandLineParser& parser, ConvertOptions* options, CliE
     const QString offsets =
         QStringLiteral("offsets run from %1 to %2").arg(-kMaxOffset).arg(kMaxOffset);
     options->jobs = QThread::idealThreadCount();
-    return ReadInt(parser, QStringLiteral("width"), 1, cellTooSmall, &r.width, error) &&
-           ReadInt(parser, QStringLiteral("height"), 1, cellTooSmall, &r.height, error) &&
-           ReadInt(parser, QStringLiteral("limit"), INT_MIN, anyInt, &r.grayLimit, error) &&
+    return ReadInt(parser, QStringLiteral("width"), 1, cellTooSmall, &r.cell.width, error) &&
+           ReadInt(parser, QStringLiteral("height"), 1, cellTooSmall, &r.cell.height, error) &&
+           ReadInt(parser, QStringLiteral("limit"), INT_MIN, anyInt, &r.cell.grayLimit, error) &&
            ReadPointSize(parser, &r.pointSize, error) &&
            ReadInt(parser, QStringLiteral("x0"), -kMaxOffset, offsets, &r.x0, error, kMaxOffset) &&
            ReadInt(parser, QStringLiteral("y0"), -kMaxOffset, offsets, &r.y0, error, kMaxOffset) &&
@@ -236,18 +236,18 @@ bool ReadChoices(const QCommandLineParser& parser, ConvertRequest* r, CliError* 
     const char* const divisors[] = {"2", "3", "4"};
     const char* const rotations[] = {"0", "r90", "l90"};  // in the order of the window's box
     const char* const modes[] = {"smooth", "crisp"};
-    int divisorIndex = r->spaceDivisor - 2;
+    int divisorIndex = r->cell.spaceDivisor - 2;
     int mode = r->crisp ? 1 : 0;
-    int format = r->pixFormat;
+    int format = r->cell.pixFormat;
     if (!ReadChoice(parser, QStringLiteral("format"), kPixelFormatNames, kPixelFormatCount, &format,
                     error) ||
         !ReadChoice(parser, QStringLiteral("space"), divisors, 3, &divisorIndex, error) ||
         !ReadChoice(parser, QStringLiteral("rotate"), rotations, 3, &r->rotation, error) ||
         !ReadChoice(parser, QStringLiteral("render"), modes, 2, &mode, error))
         return false;
-    r->pixFormat = NormalizePixelFormat(format);
+    r->cell.pixFormat = PixelFormat(format);  // an index of kPixelFormatNames
     r->crisp = mode == 1;
-    r->spaceDivisor = divisorIndex + 2;
+    r->cell.spaceDivisor = divisorIndex + 2;
     r->bold = parser.isSet(QStringLiteral("bold"));
     r->italic = parser.isSet(QStringLiteral("italic"));
     r->underline = parser.isSet(QStringLiteral("underline"));
@@ -286,12 +286,12 @@ bool ReadFont(const QCommandLineParser& parser, ConvertRequest* r, CliError* err
 void AddConvertOptions(QCommandLineParser& parser) {
     const ConvertRequest d;  // the window at start-up
     auto range = [](ConvertKind kind, bool start) {
-        const CodeRange r = DefaultRange(kind);
+        const CodeRange r = DescriptionOf(kind).range;
         return KindName(kind) + QLatin1Char(' ') + HexCodeText(start ? r.start : r.end, 4);
     };
     QStringList starts, ends;
     for (const ConvertKind kind : AllKinds()) {
-        if (DefaultRange(kind).start < 0) continue;  // the ASCII and string fonts
+        if (DescriptionOf(kind).range.start < 0) continue;  // the ASCII and string fonts
         starts << range(kind, true);
         ends << range(kind, false);
     }
@@ -322,17 +322,17 @@ void AddConvertOptions(QCommandLineParser& parser) {
         {QStringLiteral("text"),
          QStringLiteral("The UTF-8 text file whose characters the string kind holds."),
          QStringLiteral("FILE")},
-        {QStringLiteral("width"), QStringLiteral("Cell width W in pixels (%1).").arg(d.width),
+        {QStringLiteral("width"), QStringLiteral("Cell width W in pixels (%1).").arg(d.cell.width),
          number},
-        {QStringLiteral("height"), QStringLiteral("Cell height H in pixels (%1).").arg(d.height),
-         number},
+        {QStringLiteral("height"),
+         QStringLiteral("Cell height H in pixels (%1).").arg(d.cell.height), number},
         {QStringLiteral("format"),
          QStringLiteral("Pixel format: %1 (%2).")
              .arg(NameList(kPixelFormatNames, kPixelFormatCount),
-                  QLatin1String(kPixelFormatNames[d.pixFormat])),
+                  QLatin1String(kPixelFormatNames[d.cell.pixFormat])),
          QStringLiteral("FORMAT")},
         {QStringLiteral("limit"),
-         QStringLiteral("Gray threshold of the 1bits format (%1).").arg(d.grayLimit), number},
+         QStringLiteral("Gray threshold of the 1bits format (%1).").arg(d.cell.grayLimit), number},
         {QStringLiteral("font"), QStringLiteral("Installed font family (%1).").arg(d.family),
          QStringLiteral("FAMILY")},
         {QStringLiteral("font-file"),
@@ -361,7 +361,7 @@ void AddConvertOptions(QCommandLineParser& parser) {
         {QStringLiteral("italic"), QStringLiteral("Draw italic.")},
         {QStringLiteral("underline"), QStringLiteral("Draw underlined.")},
         {QStringLiteral("space"),
-         QStringLiteral("Width of the ASCII space: W/2, W/3 or W/4 (%1).").arg(d.spaceDivisor),
+         QStringLiteral("Width of the ASCII space: W/2, W/3 or W/4 (%1).").arg(d.cell.spaceDivisor),
          QStringLiteral("2|3|4")},
         {QStringLiteral("x0"),
          QStringLiteral(

@@ -22,6 +22,17 @@ int PrintError(const CliError& error) {
     return error.status;
 }
 
+// A command that did its work but could not print all it had to is not done.
+int Finish(int status) {
+    const QString problem = runemill::cli::StdoutProblem();
+    if (problem.isEmpty() || status != runemill::cli::kExitDone) return status;
+    CliError error;
+    error.status = runemill::cli::kExitIoFailure;
+    error.option = QStringLiteral("stdout");
+    error.problem = QStringLiteral("cannot write standard output: ") + problem;
+    return PrintError(error);
+}
+
 int ConvertCommand(const QStringList& arguments) {
     runemill::cli::ConvertOptions settings;
     CliError error;
@@ -49,8 +60,10 @@ const Command kCommands[] = {
 };
 
 // Qt's own notes (a missing XDG_RUNTIME_DIR on a build server, for one) would
-// mix with the one line a failure prints; only its errors get through.
+// mix with the one line a failure prints; only its errors get through. A
+// thread that cannot start is no error: its glyphs are drawn on another.
 void QtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (message.startsWith(QLatin1String("QThread::start: Thread creation error"))) return;
     if (type == QtCriticalMsg || type == QtFatalMsg)
         std::fprintf(stderr, "runemill-cli: Qt: %s\n", message.toUtf8().constData());
 }
@@ -78,8 +91,8 @@ int main(int argc, char* argv[]) {
 
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() == 2 && arguments.at(1) == QLatin1String("--version")) {
-        std::printf("runemill-cli %s\n", RUNEMILL_VERSION);
-        return runemill::cli::kExitDone;
+        runemill::cli::PrintText(QStringLiteral("runemill-cli " RUNEMILL_VERSION "\n"));
+        return Finish(runemill::cli::kExitDone);
     }
     if (arguments.size() < 2 || AsksForHelp(arguments)) {
         // Asked for, the help is the output; without a command it is a usage error.
@@ -90,13 +103,17 @@ int main(int argc, char* argv[]) {
         else if (!asked || arguments.at(1) != QLatin1String("convert"))
             help += QLatin1Char('\n') + runemill::cli::InspectHelpText() +
                     QStringLiteral("\nUsage: runemill-cli --version\n");
-        std::fputs(help.toUtf8().constData(), asked ? stdout : stderr);
-        return asked ? runemill::cli::kExitDone : runemill::cli::kExitBadInput;
+        if (!asked) {
+            std::fputs(help.toUtf8().constData(), stderr);
+            return runemill::cli::kExitBadInput;
+        }
+        runemill::cli::PrintText(help);
+        return Finish(runemill::cli::kExitDone);
     }
     for (const Command& command : kCommands) {
         if (arguments.at(1) != QLatin1String(command.name)) continue;
         try {
-            return command.run(arguments);
+            return Finish(command.run(arguments));
         } catch (const std::bad_alloc&) {
             // Whatever was being written is not replaced: nothing was committed.
             CliError error;

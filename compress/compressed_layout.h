@@ -1,19 +1,17 @@
-// The compressed form of a font file: byte positions, the context model and
-// the probability table. docs/file-formats.md ("Compressed fonts") is the
-// same page in words; the C reader implements it from there.
+// The compressed form of a font file as the writer sees it: the numbers of
+// the format are the reader's (reader/runemill_font.h, RMF_RZ_*); this adds
+// the shapes the coder works with. docs/file-formats.md ("Compressed fonts")
+// is the same page in words.
 #pragma once
+
+#include "reader/runemill_font.h"
 
 namespace runemill {
 
 // --- Header: magic, version, the index's length form, the model's grid,
-// then the uncompressed file's 9 bytes.
-constexpr char kCompressedMagic[2] = {'R', 'Z'};
-constexpr int kCompressedVersion = 2;
-constexpr int kCompressedVersionOffset = 2;
-constexpr int kCompressedLengthsOffset = 3;
-constexpr int kCompressedGridOffset = 4;
-constexpr int kCompressedInnerHeaderOffset = 5;  // the 9 header bytes of the plain file
-constexpr int kCompressedModelOffset = 14;
+// then the uncompressed file's 9 bytes; the model follows.
+constexpr char kCompressedMagic[2] = {RMF_RZ_MAGIC_0, RMF_RZ_MAGIC_1};
+constexpr int kCompressedVersion = RMF_RZ_VERSION;
 
 // --- Index: one entry per 16 glyphs: a 4-byte offset into the data, a base,
 // the 16 lengths over the base, then in Unicode and string fonts the 16 width
@@ -21,19 +19,18 @@ constexpr int kCompressedModelOffset = 14;
 // 2-byte base and 2-byte values. A code shorter than its entry's base is
 // padded with zero bytes, which decode as the decoder reads past a code's end
 // anyway.
-constexpr int kCompressedBlockGlyphs = 16;
-constexpr int kCompressedBlockOffsetBytes = 4;
+constexpr int kCompressedBlockGlyphs = RMF_RZ_BLOCK;
+constexpr int kCompressedBlockOffsetBytes = RMF_RZ_OFFSET_BYTES;
 struct LengthForm {
     int baseBytes;
     int fieldBits;
 };
-constexpr LengthForm kLengthForms[3] = {{1, 4}, {2, 8}, {2, 16}};
+constexpr LengthForm kLengthForms[RMF_RZ_LAST_FORM + 1] = {{1, 4}, {2, 8}, {2, 16}};
 
 // --- The binary arithmetic coder: 32-bit range, 12-bit probabilities.
-constexpr int kCoderProbabilityBits = 12;
+constexpr int kCoderProbabilityBits = RMF_RZ_PROBABILITY_BITS;
 // P(decision = 0) in 1/4096 for each of the 16 model values (logit-spaced).
-constexpr int kCoderProbabilities[16] = {10,   41,   110,  233,  446,  745,  1184, 1744,
-                                         2352, 2912, 3351, 3650, 3863, 3986, 4055, 4086};
+constexpr int kCoderProbabilities[16] = RMF_RZ_PROBABILITIES;
 
 // --- Contexts. Neighbours outside the cell count as background. The ink
 // context is: bit 0 the pixel to the left (x-1, y), 1 above (x, y-1), 2 above
@@ -54,16 +51,18 @@ struct Neighbour {
 constexpr Neighbour kNeighbours[6] = {{-1, 0}, {0, -1}, {-1, -1}, {1, -1}, {-2, 0}, {0, -2}};
 constexpr int kNeighbourBits = 6;
 constexpr int kFullNeighbours = 5;
-constexpr int kFullContexts = 32;  // after the ink contexts
 constexpr int kLevelTreeOffset = 32;
 constexpr int kLevelTreeBits = 4;
 constexpr int kLevelLowOffset = 48;
-constexpr int kLevelContexts = 64;  // full-ink, tree and low-bit contexts of gray formats
+constexpr int kLevelContexts =
+    RMF_RZ_LEVEL_CONTEXTS;  // full-ink, tree and low-bit contexts of gray formats
 // The grid's bands: at most 16 a side and 64 in all, so that a model (with
 // the gray contexts) stays within 2,080 bytes, the room the C reader keeps.
-constexpr int kMaxGridShift = 4;
-constexpr int kMaxGridShifts = 6;
+constexpr int kMaxGridShift = RMF_RZ_MAX_GRID_SHIFT;
+constexpr int kMaxGridShifts = RMF_RZ_MAX_GRID_SHIFTS;
 
-constexpr int InkContexts(int gridX, int gridY) { return 64 << (gridX + gridY); }
+constexpr int InkContexts(int gridX, int gridY) {
+    return int(RMF_RZ_NEIGHBOUR_PATTERNS) << (gridX + gridY);
+}
 
 }  // namespace runemill

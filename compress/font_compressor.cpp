@@ -29,40 +29,12 @@ QString PlanProblem(const QByteArray& plain, const FontPlan& plan) {
 
 // The pixel levels of the packed glyph at `bits`; false when an aRGB4444
 // pixel does not hold one gray nibble four times, as Runemill writes it.
-bool ReadLevels(const uchar* bits, int format, int width, int height, GlyphLevels* g) {
-    static const int kMaxLevels[5] = {1, 3, 15, 255, 15};
+bool ReadLevels(const uchar* bits, PixelFormat format, int width, int height, GlyphLevels* g) {
     g->width = width;
     g->height = height;
-    g->maxLevel = kMaxLevels[format];
+    g->maxLevel = MaxLevel(format);
     g->levels.resize(size_t(width) * size_t(height));
-    const qint64 rowBytes = BytesPerGlyph(format, width, 1);
-    for (int y = 0; y < height; ++y) {
-        const uchar* row = bits + y * rowBytes;
-        for (int x = 0; x < width; ++x) {
-            int level = 0;
-            switch (format) {
-                case kFormat1Bit:
-                    level = (row[x / 8] >> (7 - x % 8)) & 1;
-                    break;
-                case kFormat2Bit:
-                    level = (row[x / 4] >> (6 - 2 * (x % 4))) & 3;
-                    break;
-                case kFormat4Bit:
-                    level = x % 2 ? row[x / 2] & 15 : row[x / 2] >> 4;
-                    break;
-                case kFormat8Bit:
-                    level = row[x];
-                    break;
-                default: {
-                    const int value = row[2 * x] | (row[2 * x + 1] << 8);
-                    level = value >> 12;
-                    if (value != level * 0x1111) return false;
-                }
-            }
-            g->levels[size_t(y) * size_t(width) + size_t(x)] = uint8_t(level);
-        }
-    }
-    return true;
+    return UnpackGlyph(bits, format, width, height, g->levels.data());
 }
 
 void AppendLe(QByteArray* out, quint32 value, int bytes) {
@@ -87,7 +59,7 @@ int BlockBase(const QVector<QByteArray>& codes, int first, const LengthForm& for
 int ShortestLengthForm(const QVector<QByteArray>& codes) {
     int chosen = -1;
     qint64 shortest = 0;
-    for (int f = 0; f < 3; ++f) {
+    for (int f = 0; f <= int(RMF_RZ_LAST_FORM); ++f) {
         const LengthForm& form = kLengthForms[f];
         qint64 bytes = 0;
         bool fits = true;
@@ -115,7 +87,7 @@ QByteArray CompressFont(const QByteArray& plain, const FontPlan& plan, QString* 
     if (!problem->isEmpty()) return QByteArray();
     const GlyphPlacement& placement = DescriptionOf(plan.kind()).glyphs;
     const CellSettings& cell = plan.cell();
-    const int format = cell.pixFormat;
+    const PixelFormat format = cell.pixFormat;
     const uchar* bytes = reinterpret_cast<const uchar*>(plain.constData());
 
     // Two passes over the glyphs, one level per pixel of one glyph at a time:

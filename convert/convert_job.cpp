@@ -6,7 +6,7 @@
 #include "compress/font_compressor.h"
 #include "convert/parallel_render.h"
 #include "layout/gbk_width_list.h"
-#include "layout/run_log.h"
+#include "messages/run_log.h"
 #include "render/codes.h"
 
 namespace runemill {
@@ -14,8 +14,9 @@ namespace runemill {
 Refusal ConvertJob::CodecRefusal(ConvertKind kind) {
     if (IsHeaderKind(kind))  // the headers store their texts in GBK
         return QTextCodec::codecForName("gbk") ? Refusal() : Refusal::NoCodec("gbk");
-    const int encoding = EncodingOf(kind);
-    if (encoding < 0 || CodecFor(encoding)) return Refusal();
+    const KindDescription& description = DescriptionOf(kind);
+    const int encoding = description.encoding;
+    if (description.rows == nullptr || CodecFor(encoding)) return Refusal();  // a two-byte library
     return Refusal::NoCodec(CodecName(encoding));
 }
 
@@ -30,9 +31,9 @@ Refusal ConvertJob::Prepare() {
         return Refusal();
     }
     Refusal refusal;
-    plan_ = GlyphPlacementOf(kind).codeTable
-                ? FontPlan::ForString(request_.Cell(), request_.text, &refusal)
-                : FontPlan::ForLibrary(kind, request_.Cell(), request_.startCode, request_.endCode,
+    plan_ = DescriptionOf(kind).glyphs.codeTable
+                ? FontPlan::ForString(request_.cell, request_.text, &refusal)
+                : FontPlan::ForLibrary(kind, request_.cell, request_.startCode, request_.endCode,
                                        &refusal);
     if (refusal) return refusal;
     return CodecRefusal(kind);
@@ -41,7 +42,7 @@ Refusal ConvertJob::Prepare() {
 QStringList ConvertJob::StartLines() const {
     const int start = request_.startCode;
     const int end = request_.endCode;
-    switch (StartLogOf(request_.kind)) {
+    switch (DescriptionOf(request_.kind).log) {
         case StartLog::Page:
             return {PageLine(start, end)};
         case StartLog::MaxPage:
@@ -49,9 +50,11 @@ QStringList ConvertJob::StartLines() const {
         case StartLog::UnicodeRange:
             return UnicodeLines(start, end);
         case StartLog::ChipHeader:
-            return ChipHeaderLines(request_.HeaderFields(), header_, false);
-        case StartLog::TtfHeader:
-            return ChipHeaderLines(request_.HeaderFields(), header_, true);
+        case StartLog::TtfHeader: {
+            const ChipHeaderFields fields = request_.HeaderFields();
+            return ChipHeaderLines(header_, fields.pointSize, fields.x0, fields.y0, fields.family,
+                                   DescriptionOf(request_.kind).log == StartLog::TtfHeader);
+        }
         case StartLog::None:
             break;
     }
@@ -68,7 +71,9 @@ QStringList ConvertJob::FinalLines(const QVector<int>& widths) const {
     return list.Text().split(QStringLiteral("\r\n"));
 }
 
-QString ConvertJob::CompletionText() const { return CompletionTextOf(request_.kind); }
+QString ConvertJob::CompletionText() const {
+    return QLatin1String(DescriptionOf(request_.kind).completion);
+}
 
 QByteArray ConvertJob::Run(int threads, const Progress& progress, QVector<int>* widths,
                            Refusal* refusal) const {
@@ -83,9 +88,16 @@ QByteArray ConvertJob::Run(int threads, const Progress& progress, QVector<int>* 
     }
     uchar* out = reinterpret_cast<uchar*>(file.data());
     plan_.WriteFixedBytes(out);
-    if (!RenderPlanSlots(plan_, request_, ThreadsForRun(threads, plan_.slotCount()), out, progress,
-                         widths)) {
-        *refusal = Refusal::NoMemoryForCell(request_.width, request_.height);
+    bool drawn = false;
+    try {
+        drawn = RenderPlanSlots(plan_, request_, ThreadsForRun(threads, plan_.slotCount()), out,
+                                progress, widths);
+    } catch (const std::bad_alloc&) {
+        *refusal = Refusal::NoMemoryForFile(size);
+        return QByteArray();
+    }
+    if (!drawn) {
+        *refusal = Refusal::NoMemoryForCell(request_.cell.width, request_.cell.height);
         return QByteArray();
     }
     return file;
@@ -95,7 +107,13 @@ QByteArray ConvertJob::FileBytes(const QByteArray& plain, Refusal* refusal) cons
     *refusal = Refusal();
     if (!request_.compress) return plain;
     QString problem;
-    const QByteArray compressed = CompressFont(plain, plan_, &problem);
+    QByteArray compressed;
+    try {
+        compressed = CompressFont(plain, plan_, &problem);
+    } catch (const std::bad_alloc&) {
+        *refusal = Refusal::NoMemoryForFile(plain.size());
+        return QByteArray();
+    }
     if (compressed.isEmpty()) *refusal = Refusal::CannotCompress(problem);
     return compressed;
 }

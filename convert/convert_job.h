@@ -11,7 +11,7 @@
 
 #include "convert/convert_request.h"
 #include "layout/font_plan.h"
-#include "layout/refusal.h"
+#include "messages/refusal.h"
 
 namespace runemill {
 

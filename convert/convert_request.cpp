@@ -2,14 +2,13 @@
 
 #include "render/codes.h"
 #include "render/font_families.h"
-#include "render/packers.h"
 
 namespace runemill {
 
 ConvertRequest ConvertRequest::Defaults(ConvertKind kind) {
     ConvertRequest request;
     request.kind = kind;
-    const CodeRange range = DefaultRange(kind);
+    const CodeRange range = DescriptionOf(kind).range;
     request.startCode = range.start;
     request.endCode = range.end;
     return request;
@@ -24,10 +23,7 @@ QFont ConvertRequest::Font() const {
 
 GlyphSettings ConvertRequest::Glyph() const {
     GlyphSettings glyph;
-    glyph.pack.width = width;
-    glyph.pack.height = height;
-    glyph.pack.pixFormat = NormalizePixelFormat(pixFormat);
-    glyph.pack.grayLimit = grayLimit;
+    glyph.cell = cell;
     glyph.render.bold = bold;
     glyph.render.italic = italic;
     glyph.render.crisp = crisp;
@@ -40,22 +36,11 @@ GlyphSettings ConvertRequest::Glyph() const {
     return glyph;
 }
 
-CellSettings ConvertRequest::Cell() const {
-    CellSettings cell;
-    cell.width = width;
-    cell.height = height;
-    cell.pixFormat = NormalizePixelFormat(pixFormat);
-    cell.spaceDivisor = spaceDivisor;
-    return cell;
-}
-
 ChipHeaderFields ConvertRequest::HeaderFields() const {
     ChipHeaderFields fields;
-    fields.width = width;
-    fields.height = height;
+    fields.cell = cell;
     fields.startCode = startCode;
     fields.endCode = endCode;
-    fields.pixFormat = NormalizePixelFormat(pixFormat);
     fields.italic = italic;
     fields.bold = bold;
     fields.underline = underline;

@@ -21,12 +21,8 @@ struct ConvertRequest {
     ConvertKind kind = ConvertKind::Gb2312;
     int startCode = kGb2312MinStart;  // libraries and headers: the GB2312 range
     int endCode = kGb2312MaxEnd;
-    QString text;  // string kind: the characters of the font
-    int width = kStartWidth;
-    int height = kStartHeight;
-    PixelFormat pixFormat = kFormat1Bit;
-    int grayLimit = kStartGrayLimit;
-    int spaceDivisor = kStartSpaceDivisor;
+    QString text;       // string kind: the characters of the font
+    CellSettings cell;  // W, H, format, threshold, space: made right by whoever fills it
     QString family = QStringLiteral("宋体");
     // When set, the family of face `face` of this file (TTF, OTF, TTC, OTC,
     // OTB, PCF or BDF) is drawn instead of `family`.
@@ -56,7 +52,6 @@ struct ConvertRequest {
     // are written by the rasteriser from the glyph settings.
     QFont Font() const;
     GlyphSettings Glyph() const;
-    CellSettings Cell() const;
     ChipHeaderFields HeaderFields() const;
 };
 

@@ -13,8 +13,8 @@ Refusal FitRequest(const ConvertRequest& request, FitResult* result, const FitPr
     glyphs.reserve(job.plan().slotCount());
     for (const GlyphSlot& slot : job.plan().glyphSlots())
         glyphs.append({slot.text, slot.leftAligned});
-    *result = FitGlyphs(request.Font(), request.Glyph().render, request.width, request.height,
-                        glyphs, progress);
+    *result = FitGlyphs(request.Font(), request.Glyph().render, request.cell.width,
+                        request.cell.height, glyphs, progress);
     return Refusal();
 }
 

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "convert/convert_request.h"
-#include "layout/refusal.h"
+#include "messages/refusal.h"
 #include "render/glyph_fit.h"
 
 namespace runemill {

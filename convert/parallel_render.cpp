@@ -1,16 +1,12 @@
 #include "convert/parallel_render.h"
 
 #include <QFontDatabase>
-#include <QThread>
 #include <algorithm>
 #include <atomic>
-#include <chrono>
-#include <condition_variable>
-#include <memory>
-#include <mutex>
 #include <vector>
 
 #include "layout/font_assembler.h"
+#include "render/worker_threads.h"
 
 namespace runemill {
 
@@ -85,41 +81,19 @@ bool RenderPlanSlots(const FontPlan& plan, const ConvertRequest& request, int th
         const GlyphSlot& slot = plan.slot(count - 1);
         warmUp.Draw(slot.text, slot.leftAligned, slot.measureWidth, scratch.data());
     }
-    std::mutex mutex;
-    std::condition_variable finishedSignal;
-    int finished = 0;
     std::atomic<bool> allDrawn{true};
-    // The workers are QThreads: Qt keeps font data (the FreeType library, the
-    // font cache) per thread and frees a QThread's on that thread as it ends.
-    // A thread Qt did not start is cleaned up afterwards from another thread on
-    // Windows, where freeing its FreeType data crashed the program.
-    std::vector<std::unique_ptr<QThread>> workers;
-    workers.reserve(size_t(threads));
     int* widthData = widths.data();  // taken once: the workers must not touch the QVector
-    for (int t = 0; t < threads; ++t) {
-        const int first = int(qint64(count) * t / threads);
-        const int end = int(qint64(count) * (t + 1) / threads);
-        workers.emplace_back(QThread::create([&, first, end] {
+    RunParts(
+        threads,
+        [&](int t) {
+            const int first = int(qint64(count) * t / threads);
+            const int end = int(qint64(count) * (t + 1) / threads);
             if (!RenderChunk(plan, request, first, end, out, widthData, &done, nullptr))
                 allDrawn = false;
-            {
-                std::lock_guard<std::mutex> lock(mutex);
-                ++finished;
-            }
-            finishedSignal.notify_one();
-        }));
-        workers.back()->start();
-    }
-    {
-        std::unique_lock<std::mutex> lock(mutex);
-        while (finished < threads) {
-            finishedSignal.wait_for(lock, std::chrono::milliseconds(50));
-            lock.unlock();
+        },
+        [&] {
             if (progress) progress(done.load(std::memory_order_relaxed));
-            lock.lock();
-        }
-    }
-    for (const std::unique_ptr<QThread>& worker : workers) worker->wait();
+        });
     if (progress) progress(done.load());
     return allDrawn;
 }

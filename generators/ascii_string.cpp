@@ -7,6 +7,7 @@
 #include "app/form/main_window_ui.h"
 #include "app/main_window.h"
 #include "layout/command_text.h"
+#include "layout/run_progress.h"
 #include "output/file_writer.h"
 #include "render/codes.h"
 
@@ -30,9 +31,9 @@ void MainWindow::on_pushButton_Ascii_clicked() {
         SetConvertButtonsEnabled(true);
         return;
     }
-    const int last = job.plan().slotCount() - 1;
     const bool ran = RunPlan(job, fileName, [&](int index, int) {
-        if (index < last) ui->progressBar->setValue((index + 1) * 100 / 95);
+        const int percent = runemill::ProgressPercent(job.plan(), index);
+        if (percent >= 0) ui->progressBar->setValue(percent);
     });
     if (ran) ui->progressBar->setValue(100);
     SetConvertButtonsEnabled(true);
@@ -91,14 +92,9 @@ void MainWindow::on_pushButton_String_clicked() {
     ConvertJob job = StartJob(ConvertKind::String, text);
     // An empty text is silent; a cell or size that cannot be written is not.
     if (!Refused(job.Prepare()) && job.HasOutput()) {
-        const runemill::FontPlan& plan = job.plan();
-        const int last = plan.slotCount() - 1;
-        const qint64 length = plan.fileSize();
         const bool ran = RunPlan(job, fileName, [&](int index, int) {
-            if (index < last) {
-                const qint64 filled = plan.slot(index).glyphOffset + plan.bytesPerGlyph();
-                ui->progressBar->setValue(int(filled * 98 / length));
-            }
+            const int percent = runemill::ProgressPercent(job.plan(), index);
+            if (percent >= 0) ui->progressBar->setValue(percent);
         });
         if (ran) {
             ui->progressBar->setValue(100);

@@ -2,22 +2,10 @@
 // range, asks for the file, logs its line and runs the job the core lays out.
 #include "app/form/main_window_ui.h"
 #include "app/main_window.h"
+#include "layout/run_progress.h"
 
 using runemill::ConvertJob;
 using runemill::ConvertKind;
-using runemill::FontPlan;
-
-namespace {
-
-// The bar after `index` when it ends a row of a two-byte library: finished
-// rows x 100 / rows; -1 anywhere else.
-int RowEndPercent(const FontPlan& plan, int index) {
-    const int done = index - plan.asciiSlotCount() + 1;
-    if (done <= 0 || done % plan.cellsPerRow() != 0) return -1;
-    return done / plan.cellsPerRow() * 100 / plan.rowCount();
-}
-
-}  // namespace
 
 bool MainWindow::PrepareTwoByteRun(ConvertJob* job, QString* fileName) {
     // Range first, then the codec, then the dialog: a refused run touches nothing.
@@ -32,11 +20,8 @@ void MainWindow::MakeGB2312Lib() {
     if (!PrepareTwoByteRun(&job, &fileName)) return;
     ui->textEdit->clear();
     for (const QString& line : job.StartLines()) ui->textEdit->append(line);
-    const FontPlan& plan = job.plan();
-    const int ascii = plan.asciiSlotCount();
-    const int glyphs = plan.rowCount() * plan.cellsPerRow();
     const bool ran = RunPlan(job, fileName, [&](int index, int) {
-        const int percent = index < ascii ? (index + 1) * 100 / glyphs : RowEndPercent(plan, index);
+        const int percent = runemill::ProgressPercent(job.plan(), index);
         if (percent >= 0) ui->progressBar->setValue(percent);
     });
     if (!ran) return;
@@ -50,7 +35,7 @@ void MainWindow::MakeBIG5Lib() {
     if (!PrepareTwoByteRun(&job, &fileName)) return;
     for (const QString& line : job.StartLines()) ui->textEdit->append(line);
     const bool ran = RunPlan(job, fileName, [&](int index, int) {
-        const int percent = RowEndPercent(job.plan(), index);
+        const int percent = runemill::ProgressPercent(job.plan(), index);
         if (percent >= 0) ui->progressBar->setValue(percent);
     });
     if (!ran) return;
@@ -66,7 +51,7 @@ void MainWindow::MakeGBKLib() {
     QVector<int> widths(job.plan().slotCount(), 1);
     const bool ran = RunPlan(job, fileName, [&](int index, int width) {
         widths[index] = width;
-        const int percent = RowEndPercent(job.plan(), index);
+        const int percent = runemill::ProgressPercent(job.plan(), index);
         if (percent >= 0) ui->progressBar->setValue(percent);
     });
     if (!ran) return;
@@ -91,12 +76,8 @@ void MainWindow::MakeUnicodeLib() {
     }
     ui->textEdit->append(lines.at(2));
     if (Refused(refusal)) return;
-    const FontPlan& plan = job.plan();
-    const int ascii = plan.asciiSlotCount();
-    const int count = plan.slotCount() - ascii;
     const bool ran = RunPlan(job, fileName, [&](int index, int) {
-        // The ASCII pass counts against the Unicode total too, so it may pass 100.
-        ui->progressBar->setValue((index < ascii ? index + 1 : index - ascii + 1) * 100 / count);
+        ui->progressBar->setValue(runemill::ProgressPercent(job.plan(), index));
     });
     if (!ran) return;
     ui->progressBar->setValue(100);

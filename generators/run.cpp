@@ -53,14 +53,14 @@ runemill::ConvertJob MainWindow::StartJob(runemill::ConvertKind kind, const QStr
     return runemill::ConvertJob(request);
 }
 
-int MainWindow::DrawRunGlyph(const runemill::GlyphSlot& slot, const runemill::PackSettings& pack,
+int MainWindow::DrawRunGlyph(const runemill::GlyphSlot& slot, const runemill::CellSettings& cell,
                              unsigned char* packed) {
     if (closeRequested) return runemill::kGlyphNotDrawn;
     // The generators set the alignment box themselves; the user sees it change.
     ui->checkBox_Left->setChecked(slot.leftAligned);
     // Style, offsets and transforms as the form shows them now; the cell is the run's.
     runemill::GlyphSettings settings = CurrentGlyphSettings();
-    settings.pack = pack;
+    settings.cell = cell;
     return runemill::DrawGlyph(glyphImage, rasterizer, currentFont, settings, slot.text,
                                slot.leftAligned, slot.measureWidth, packed);
 }
@@ -69,7 +69,7 @@ bool MainWindow::RunPlan(const runemill::ConvertJob& job, const QString& fileNam
                          const RunProgress& afterGlyph) {
     if (TargetRefused(job)) return false;
     const runemill::FontPlan& plan = job.plan();
-    const runemill::PackSettings pack = job.request().Glyph().pack;
+    const runemill::CellSettings& cell = job.request().cell;
     const qint64 size = plan.fileSize();
     outBuffer = new (std::nothrow) unsigned char[size_t(size)];
     std::vector<unsigned char> scratch;
@@ -88,26 +88,35 @@ bool MainWindow::RunPlan(const runemill::ConvertJob& job, const QString& fileNam
     }
     ui->progressBar->setValue(0);
     plan.WriteFixedBytes(outBuffer);
-    const bool drawn = runemill::AssembleSlots(
-        plan, outBuffer, 0, plan.slotCount(), scratch.data(),
-        [&](const runemill::GlyphSlot& slot, uchar* packed) {
-            return DrawRunGlyph(slot, pack, packed);
-        },
-        [&](int index, int width) {
-            if (afterGlyph) afterGlyph(index, width);
-            QCoreApplication::processEvents();
-        });
-    // The Unicode library and the ASCII font leave alignment off before they write.
-    if (drawn && (plan.kind() == runemill::ConvertKind::Unicode ||
-                  plan.kind() == runemill::ConvertKind::Ascii))
-        ui->checkBox_Left->setChecked(false);
-    // A failed write has shown its message; no completion message follows it.
-    const bool written = drawn && WriteRunFile(job, fileName, size);
+    bool drawn = false, written = false;
+    try {
+        drawn = runemill::AssembleSlots(
+            plan, outBuffer, 0, plan.slotCount(), scratch.data(),
+            [&](const runemill::GlyphSlot& slot, uchar* packed) {
+                return DrawRunGlyph(slot, cell, packed);
+            },
+            [&](int index, int width) {
+                if (afterGlyph) afterGlyph(index, width);
+                QCoreApplication::processEvents();
+            });
+        // The Unicode library and the ASCII font leave alignment off before they write.
+        if (drawn && (plan.kind() == runemill::ConvertKind::Unicode ||
+                      plan.kind() == runemill::ConvertKind::Ascii))
+            ui->checkBox_Left->setChecked(false);
+        // A failed write has shown its message; no completion message follows it.
+        written = drawn && WriteRunFile(job, fileName, size);
+    } catch (const std::bad_alloc&) {
+        // Nothing was committed: the previous file stays.
+        delete[] outBuffer;
+        outBuffer = nullptr;
+        ui->progressBar->setValue(0);
+        return !Refused(runemill::Refusal::NoMemoryForFile(size));
+    }
     delete[] outBuffer;
     outBuffer = nullptr;
     if (drawn && !written) ui->progressBar->setValue(0);
     if (!drawn && !closeRequested)
-        Refused(runemill::Refusal::NoMemoryForCell(pack.width, pack.height));
+        Refused(runemill::Refusal::NoMemoryForCell(cell.width, cell.height));
     return written;
 }
 

@@ -37,11 +37,11 @@ QByteArray ChipFontHeader(const ChipHeaderFields& fields, ConvertKind kind) {
     const char* magic = description.magic;
     out[0] = uchar(magic[0]);
     out[1] = uchar(magic[1]);
-    out[2] = uchar(fields.width & 0xFF);
-    out[3] = uchar(fields.height & 0xFF);
+    out[2] = uchar(fields.cell.width & 0xFF);
+    out[3] = uchar(fields.cell.height & 0xFF);
     PutLe16(out + 4, fields.startCode);
     PutLe16(out + 6, fields.endCode);
-    out[8] = uchar(NormalizePixelFormat(fields.pixFormat));
+    out[8] = uchar(fields.cell.pixFormat);
 
     const QByteArray text = codec->fromUnicode(QString::fromLatin1(description.headerText));
     PutText(out + kChipTextOffset, text, kChipTextMaxBytes);

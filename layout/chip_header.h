@@ -7,18 +7,16 @@
 
 #include "layout/kind_table.h"
 #include "layout/layout_constants.h"
-#include "render/packers.h"
+#include "render/cell_settings.h"
 #include "render/start_values.h"
 
 namespace runemill {
 
 // The settings a header describes, read from the window by its caller.
 struct ChipHeaderFields {
-    int width = kStartWidth;
-    int height = kStartHeight;
+    CellSettings cell;  // W, H and the format are stored
     int startCode = kGb2312MinStart;
     int endCode = kGb2312MaxEnd;
-    PixelFormat pixFormat = kFormat1Bit;
     bool italic = false;
     bool underline = false;
     bool bold = false;

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "layout/layout_constants.h"
-#include "layout/refusal.h"
+#include "messages/refusal.h"
 #include "render/codes.h"
 #include "render/packers.h"
 #include "render/rasterizer.h"
@@ -37,7 +37,6 @@ FontPlan FontPlan::ForLibrary(ConvertKind kind, const CellSettings& cell, int st
     FontPlan plan;
     plan.kind_ = kind;
     plan.cell_ = cell;
-    plan.cell_.pixFormat = NormalizePixelFormat(cell.pixFormat);
 
     const RowLayout* rows = description.rows;
     Refusal refusal;
@@ -84,7 +83,6 @@ FontPlan FontPlan::ForString(const CellSettings& cell, const QString& text, Refu
     FontPlan plan;
     plan.kind_ = ConvertKind::String;
     plan.cell_ = cell;
-    plan.cell_.pixFormat = NormalizePixelFormat(cell.pixFormat);
 
     // There are at most 65536 distinct units, so one flag per unit finds repeats.
     std::vector<bool> seen(0x10000, false);
@@ -197,7 +195,8 @@ void FontPlan::AppendRecord(int code, const QString& text, qint64* widthOffset) 
 void FontPlan::AddCodeRecords() {
     qint64 widthOffset = recordsOffset_;
     for (int code = startCode_; code <= endCode_; ++code)
-        AppendRecord(code, CodeToChar(kEncodingUnicode, code), &widthOffset);  // code 0 draws ""
+        AppendRecord(code, CodeToChar(DescriptionOf(kind_).encoding, code),
+                     &widthOffset);  // code 0 draws ""
 }
 
 void FontPlan::AddStringRecords() {

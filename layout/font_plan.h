@@ -9,19 +9,12 @@
 #include <functional>
 
 #include "layout/kind_table.h"
-#include "layout/refusal.h"
+#include "messages/refusal.h"
+#include "render/cell_settings.h"
 #include "render/packers.h"
 #include "render/start_values.h"
 
 namespace runemill {
-
-// Settings a file is built from, copied at the start of a run.
-struct CellSettings {
-    int width = kStartWidth;
-    int height = kStartHeight;
-    PixelFormat pixFormat = kFormat1Bit;
-    int spaceDivisor = kStartSpaceDivisor;  // 2, 3 or 4; a value below 1 counts as 1
-};
 
 // One glyph of a file, in file order.
 struct GlyphSlot {

@@ -9,7 +9,11 @@ namespace runemill {
 
 namespace {
 
+// The code fields when the kind is chosen.
 constexpr CodeRange kGb2312Range = {kGb2312MinStart, kGb2312MaxEnd};
+constexpr CodeRange kBig5Range = {kBig5MinStart, kBig5MaxEnd};
+constexpr CodeRange kGbkRange = {kGbkMinStart, kGbkDefaultEnd};
+constexpr CodeRange kUnicodeRange = {kUnicodeDefaultStart, kUnicodeDefaultEnd};
 // The ASCII block, records without or with a width byte, the string font's code table.
 constexpr GlyphPlacement kLibraryGlyphs = {true, true, false, false};
 constexpr GlyphPlacement kUnicodeGlyphs = {true, true, true, false};
@@ -20,7 +24,7 @@ constexpr GlyphPlacement kNoGlyphs = {};
 // clang-format off
 constexpr RowLayout kGb2312Rows = {kGb2312Range, kGb2312FirstCell, kGb2312CellsPerRow, 0, 0,
                                    true, false};
-constexpr RowLayout kBig5Rows = {{kBig5MinStart, kBig5MaxEnd},
+constexpr RowLayout kBig5Rows = {kBig5Range,
                                  kBig5LowFirstCell, kBig5LowCellCount,
                                  kBig5HighFirstCell, kBig5CellsPerRow - kBig5LowCellCount,
                                  false, false};
@@ -36,30 +40,30 @@ constexpr char kHeaderHelp[] = "the 108-byte font chip or TTF header; appended t
 const KindDescription kKinds[] = {
     {"gb2312", ConvertKind::Gb2312, kGb2312Magic, kGb2312Range, kEncodingGb2312, kEncodingGb2312,
      kLibraryGlyphs, &kGb2312Rows, nullptr,
-     StartLog::Page, "GB2312 Font Lib ok", kLibraryHelp},
-    {"big5", ConvertKind::Big5, kBig5Magic, {0xA140, 0xF9FF}, kEncodingBig5, kEncodingBig5,
+     StartLog::Page, ProgressRule::AsciiThenRows, "GB2312 Font Lib ok", kLibraryHelp},
+    {"big5", ConvertKind::Big5, kBig5Magic, kBig5Range, kEncodingBig5, kEncodingBig5,
      kLibraryGlyphs, &kBig5Rows, nullptr,
-     StartLog::MaxPage, "BIG5 Font Lib ok", kLibraryHelp},
-    {"gbk", ConvertKind::Gbk, kGbkMagic, {0x8140, 0xFEBF}, kEncodingGbk, kEncodingGbk,
+     StartLog::MaxPage, ProgressRule::Rows, "BIG5 Font Lib ok", kLibraryHelp},
+    {"gbk", ConvertKind::Gbk, kGbkMagic, kGbkRange, kEncodingGbk, kEncodingGbk,
      kLibraryGlyphs, &kGbkRows, nullptr,
-     StartLog::MaxPage, "GBK Font Lib ok", kLibraryHelp},
-    {"unicode", ConvertKind::Unicode, kUnicodeMagic, {0x4E00, 0x9FA5}, -1, kEncodingUnicode,
-     kUnicodeGlyphs, nullptr, nullptr,
-     StartLog::UnicodeRange, "UniCode Font Lib ok", kLibraryHelp},
+     StartLog::MaxPage, ProgressRule::Rows, "GBK Font Lib ok", kLibraryHelp},
+    {"unicode", ConvertKind::Unicode, kUnicodeMagic, kUnicodeRange, kEncodingUnicode,
+     kEncodingUnicode, kUnicodeGlyphs, nullptr, nullptr,
+     StartLog::UnicodeRange, ProgressRule::UnicodeCount, "UniCode Font Lib ok", kLibraryHelp},
     {"ascii", ConvertKind::Ascii, kAsciiMagic, {}, -1, -1,
      kAsciiGlyphs, nullptr, nullptr,
-     StartLog::None, "UniCode Font Lib ok",
+     StartLog::None, ProgressRule::AsciiCount, "UniCode Font Lib ok",
      "the variable-width ASCII font (Convert ASCII)"},
     {"string", ConvertKind::String, kStringMagic, {}, -1, -1,
      kStringGlyphs, nullptr, nullptr,
-     StartLog::None, "String Font bin ok",
+     StartLog::None, ProgressRule::FileBytes, "String Font bin ok",
      "the characters of a UTF-8 text file (Convert string)"},
     {"chip", ConvertKind::Chip, kChipMagic, kGb2312Range, -1, -1,
      kNoGlyphs, nullptr, kChipPartNumber,
-     StartLog::ChipHeader, "Font bin ok", kHeaderHelp},
+     StartLog::ChipHeader, ProgressRule::None, "Font bin ok", kHeaderHelp},
     {"ttf", ConvertKind::Ttf, kTtfMagic, kGb2312Range, -1, -1,
      kNoGlyphs, nullptr, kTtfHeaderText,
-     StartLog::TtfHeader, "Font bin ok", kHeaderHelp},
+     StartLog::TtfHeader, ProgressRule::None, "Font bin ok", kHeaderHelp},
 };
 // clang-format on
 
@@ -73,12 +77,6 @@ const KindDescription& DescriptionOf(ConvertKind kind) {
 }
 
 KindRows KindTable() { return {std::begin(kKinds), std::end(kKinds)}; }
-
-CodeRange DefaultRange(ConvertKind kind) { return DescriptionOf(kind).range; }
-
-int EncodingOf(ConvertKind kind) { return DescriptionOf(kind).encoding; }
-
-GlyphPlacement GlyphPlacementOf(ConvertKind kind) { return DescriptionOf(kind).glyphs; }
 
 QVector<ConvertKind> AllKinds() {
     QVector<ConvertKind> kinds;
@@ -110,10 +108,6 @@ bool KindFromMagic(char a, char b, ConvertKind* kind) {
 
 // A 108-byte header is the kind with a header text.
 bool IsHeaderKind(ConvertKind kind) { return DescriptionOf(kind).headerText != nullptr; }
-
-StartLog StartLogOf(ConvertKind kind) { return DescriptionOf(kind).log; }
-
-QString CompletionTextOf(ConvertKind kind) { return QLatin1String(DescriptionOf(kind).completion); }
 
 ConvertKind KindOfEncoding(int index) {
     for (const KindDescription& entry : kKinds) {

@@ -46,22 +46,32 @@ struct RowLayout {
 // lines, the TTF header's two; none.
 enum class StartLog { None, Page, MaxPage, UnicodeRange, ChipHeader, TtfHeader };
 
+// What the window's progress bar shows after each glyph of a run
+// (ProgressPercent, layout/run_progress.h): GB2312's ASCII block over all its cells, then
+// whole rows; BIG5's and GBK's whole rows; Unicode's two passes over its code
+// count; the ASCII font's glyphs over 95; the string font's filled bytes over
+// 98 % of the file; nothing for a header.
+enum class ProgressRule { AsciiThenRows, Rows, UnicodeCount, AsciiCount, FileBytes, None };
+
 struct KindDescription {
     const char* name;  // runemill-cli's name of the kind
     ConvertKind kind;
     const char* magic;  // the file's first two bytes
-    CodeRange range;    // the code fields when the kind is chosen
-    int encoding;       // the Encoding its codes decode with; -1: none
+    CodeRange range;    // the code fields when the kind is chosen; the two headers read
+                        // the fields as they are at start-up (the GB2312 range)
+    int encoding;       // the Encoding its codes are in; -1: none
     int formIndex;      // its place in the window's encoding combo box; -1: not there
     GlyphPlacement glyphs;
     const RowLayout* rows;   // a two-byte library's rows; null for the other kinds
     const char* headerText;  // what a 108-byte header stores at byte 9; null for the others
     StartLog log;
+    ProgressRule progress;
     const char* completion;  // the message a finished run shows
     const char* help;        // runemill-cli's help on it; kinds in a row with one text share a line
 };
 
-// The row of `kind`; the first row for a value the table does not hold.
+// The row of `kind`, the one way to read a field of it (DescriptionOf(kind).range);
+// the first row for a value the table does not hold.
 const KindDescription& DescriptionOf(ConvertKind kind);
 // Every row, in table order: for (const KindDescription& k : KindTable()).
 struct KindRows {
@@ -72,14 +82,6 @@ struct KindRows {
 };
 KindRows KindTable();
 
-// The range the code fields hold when the kind's encoding is chosen; the
-// two headers read the fields as they are at start-up (the GB2312 range).
-CodeRange DefaultRange(ConvertKind kind);
-// The Encoding a library's codes decode with; -1 for the other kinds.
-int EncodingOf(ConvertKind kind);
-// Where the kind's file keeps its glyphs, which its compressed form follows.
-GlyphPlacement GlyphPlacementOf(ConvertKind kind);
-
 // Every kind, in this order: the names KindName gives them are
 // "gb2312", "big5", "gbk", "unicode", "ascii", "string", "chip", "ttf".
 QVector<ConvertKind> AllKinds();
@@ -89,9 +91,6 @@ bool KindFromName(const QString& name, ConvertKind* kind);  // case ignored
 bool KindFromMagic(char a, char b, ConvertKind* kind);
 bool IsHeaderKind(ConvertKind kind);  // a 108-byte font description, no glyphs
 
-StartLog StartLogOf(ConvertKind kind);
-// "GB2312 Font Lib ok", ..., "Font bin ok".
-QString CompletionTextOf(ConvertKind kind);
 // The library the window's encoding combo box chooses at `index`; GB2312
 // for an index it does not list.
 ConvertKind KindOfEncoding(int index);

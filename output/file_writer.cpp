@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStringList>
 #include <cerrno>
 #include <cstring>
 
@@ -52,16 +53,27 @@ WriteResult WriteThrough(const QString& path, const char* data, qint64 size,
 
 bool IsSpecial(const QFileInfo& info) { return info.exists() && !info.isFile() && !info.isDir(); }
 
+// Why a path cannot be replaced by a file: a folder, or a symbolic link that
+// leads round in a loop (renaming over it would drop the link). Empty when it can.
+QString Unusable(const QString& path) {
+    if (QFileInfo(path).isDir()) return QStringLiteral("is a folder");
+#ifdef Q_OS_UNIX
+    struct stat status;
+    errno = 0;
+    if (stat(QFile::encodeName(path).constData(), &status) != 0 && errno == ELOOP)
+        return QString::fromLocal8Bit(std::strerror(ELOOP));
+#endif
+    return QString();
+}
+
 }  // namespace
 
 WriteResult ReplaceFile(const QString& path, const char* data, qint64 size) {
     const QFileInfo info(path);
     if (IsSpecial(info)) return WriteThrough(path, data, size, QIODevice::WriteOnly);
     WriteResult result;
-    if (info.isDir()) {
-        result.error = QStringLiteral("is a folder");
-        return result;
-    }
+    result.error = Unusable(path);
+    if (!result.error.isEmpty()) return result;
     QSaveFile file(path);
     errno = 0;
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
@@ -109,30 +121,23 @@ WriteResult AppendToFile(const QString& path, const char* data, qint64 size) {
 
 WriteResult ReplaceFilePair(const QString& firstPath, const QByteArray& first,
                             const QString& secondPath, const QByteArray& second,
-                            QString* failedPath) {
+                            QString* failedPath, QString* aftermath) {
     const QString paths[2] = {firstPath, secondPath};
     const QByteArray* contents[2] = {&first, &second};
+    const bool special[2] = {IsSpecial(QFileInfo(firstPath)), IsSpecial(QFileInfo(secondPath))};
+    *aftermath = QStringLiteral("the old files were left as they were");
     WriteResult result;
-    if (IsSpecial(QFileInfo(firstPath)) || IsSpecial(QFileInfo(secondPath))) {
-        // A device or FIFO cannot be swapped in: each is written through in turn.
-        for (int i = 0; i < 2; ++i) {
-            result = ReplaceFile(paths[i], contents[i]->constData(), contents[i]->size());
-            if (!result.ok) {
-                *failedPath = paths[i];
-                return result;
-            }
-        }
-        return result;
-    }
-    // Both temporaries complete before either file is touched; an unfinished
-    // one is removed with its QSaveFile.
-    QSaveFile files[2];
     for (int i = 0; i < 2; ++i) {
         *failedPath = paths[i];
-        if (QFileInfo(paths[i]).isDir()) {
-            result.error = QStringLiteral("is a folder");
-            return result;
-        }
+        result.error = Unusable(paths[i]);
+        if (!special[i] && !result.error.isEmpty()) return result;
+    }
+    // The regular files' temporaries are complete before either file is
+    // touched; an unfinished one is removed with its QSaveFile.
+    QSaveFile files[2];
+    for (int i = 0; i < 2; ++i) {
+        if (special[i]) continue;
+        *failedPath = paths[i];
         files[i].setFileName(paths[i]);
         errno = 0;
         if (!files[i].open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
@@ -146,22 +151,47 @@ WriteResult ReplaceFilePair(const QString& firstPath, const QByteArray& first,
             return result;
         }
     }
+    // A device or FIFO cannot be swapped in: it is written through, before
+    // any regular file is replaced, so that its failure replaces nothing.
+    QStringList done;  // what was written through
+    for (int i = 0; i < 2; ++i) {
+        if (!special[i]) continue;
+        *failedPath = paths[i];
+        const WriteResult through = WriteThrough(paths[i], contents[i]->constData(),
+                                                 contents[i]->size(), QIODevice::WriteOnly);
+        if (!through.ok) {
+            result.error = through.error;
+            if (!done.isEmpty())
+                *aftermath = QStringLiteral("%1 was written through").arg(done.first());
+            return result;
+        }
+        done << paths[i];
+    }
+    // A regular file that fails from here on leaves the written-through one as it is now.
+    if (!done.isEmpty()) *aftermath = QStringLiteral("%1 was written through").arg(done.first());
     // The old first file, put back should the second fail to take its place.
     QFile old(firstPath);
-    const bool hadFirst = old.open(QIODevice::ReadOnly);
+    const bool hadFirst = !special[0] && old.open(QIODevice::ReadOnly);
     const QByteArray oldFirst = hadFirst ? old.readAll() : QByteArray();
     old.close();
     for (int i = 0; i < 2; ++i) {
+        if (special[i]) continue;
         *failedPath = paths[i];
         errno = 0;
-        if (!files[i].commit()) {
-            result.error = ReasonOf(files[i]);
-            if (i == 1 && hadFirst) ReplaceFile(firstPath, oldFirst.constData(), oldFirst.size());
-            if (i == 1 && !hadFirst) QFile::remove(firstPath);
-            return result;
+        if (files[i].commit()) continue;
+        result.error = ReasonOf(files[i]);
+        if (i == 1 && !special[0]) {
+            const bool restored =
+                hadFirst ? ReplaceFile(firstPath, oldFirst.constData(), oldFirst.size()).ok
+                         : QFile::remove(firstPath);
+            if (!restored)
+                *aftermath = QStringLiteral("%1 holds the new content and could not be put back")
+                                 .arg(firstPath);
         }
+        return result;
     }
     failedPath->clear();
+    aftermath->clear();
     result.ok = true;
     result.written = first.size() + second.size();
     return result;

@@ -25,12 +25,15 @@ WriteResult ReplaceFile(const QString& path, const char* data, qint64 size);
 WriteResult AppendToFile(const QString& path, const char* data, qint64 size);
 
 // Writes two files that belong together (a C source and its header): each
-// is replaced only once both new contents are complete, and when the second
-// cannot be put in place the first gets its old content back. On failure
-// *failedPath is the file that could not be written.
+// regular file is replaced only once both new contents are complete and a
+// device or FIFO among them has taken its bytes; when the second cannot be
+// put in place the first gets its old content back. On failure *failedPath
+// is the file that could not be written and *aftermath says what became of
+// the other ("the old files were left as they were", "x.h was written
+// through", "x.h holds the new content and could not be put back").
 WriteResult ReplaceFilePair(const QString& firstPath, const QByteArray& first,
                             const QString& secondPath, const QByteArray& second,
-                            QString* failedPath);
+                            QString* failedPath, QString* aftermath);
 
 // True when `a` and `b` are the same existing file: the same device and
 // inode, so hard links, symbolic links and other spellings of one path count.

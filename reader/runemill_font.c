@@ -15,33 +15,6 @@
 #define RMF_COMPRESSED 1
 #endif
 
-/* Every library and the ASCII font open with a 9-byte header, then 95
- * width bytes (9..103), then the 95 glyphs of 0x20..0x7E from byte 104. */
-#define RMF_LIB_HEADER 9u
-#define RMF_ASCII_WIDTHS 9u
-#define RMF_ASCII_GLYPHS 104u
-#define RMF_ASCII_FIRST 0x20u
-#define RMF_ASCII_LAST 0x7Eu
-#define RMF_ASCII_COUNT 95u
-
-/* The chip and TTF headers are 108 bytes, filled with 0xFF where unused. */
-#define RMF_CHIP_SIZE 108u
-#define RMF_CHIP_TEXT 9u
-#define RMF_CHIP_TEXT_FIELD 17u
-#define RMF_CHIP_FLAGS 26u
-#define RMF_CHIP_POINT_SIZE 27u
-#define RMF_CHIP_X0 28u
-#define RMF_CHIP_Y0 29u
-#define RMF_CHIP_FAMILY 32u
-#define RMF_CHIP_FAMILY_FIELD 76u
-
-/* Cells per row of the two-byte encodings. GB2312 stores A1..FE; BIG5
- * stores 40..7F and A0..FF (80..9F are never trail bytes); GBK stores
- * 40..7E and 80..FE (7F and FF are never trail bytes). */
-#define RMF_GB2312_CELLS 94u
-#define RMF_BIG5_CELLS 160u
-#define RMF_GBK_CELLS 190u
-
 static uint16_t read_le16(const uint8_t* p) {
     return (uint16_t)((unsigned)p[0] | ((unsigned)p[1] << 8));
 }
@@ -246,21 +219,13 @@ static rmf_status open_checked(rmf_font* font, const uint8_t* data, size_t size,
     return RMF_OK;
 }
 
-/* A compressed file: "RZ", version 2, the index's length form, the model's
- * grid, the plain file's 9-byte header, the model, the ASCII widths or the
- * code table, the index, the codes. */
-#define RMF_RZ_HEADER 14u
-#define RMF_RZ_MODEL 14u
-#define RMF_RZ_BLOCK 16u
-
-/* Contexts of the model: 64 neighbour patterns in each of the grid's
- * 2^(gx + gy) bands, then 64 for the levels of gray formats. */
 static size_t ink_contexts(const rmf_font* font) {
-    return (size_t)64u << (font->grid_x + font->grid_y);
+    return (size_t)RMF_RZ_NEIGHBOUR_PATTERNS << (font->grid_x + font->grid_y);
 }
 
 static size_t model_bytes(const rmf_font* font) {
-    return (ink_contexts(font) + (font->format == RMF_FORMAT_1BIT ? 0u : 64u)) / 2u;
+    return (ink_contexts(font) + (font->format == RMF_FORMAT_1BIT ? 0u : RMF_RZ_LEVEL_CONTEXTS)) /
+           2u;
 }
 
 static rmf_status open_compressed(rmf_font* font, const uint8_t* head, size_t size, unsigned w_over,
@@ -270,26 +235,28 @@ static rmf_status open_compressed(rmf_font* font, const uint8_t* head, size_t si
     unsigned grid_x, grid_y;
     rmf_status status;
     if (size < RMF_RZ_HEADER) return RMF_TRUNCATED;
-    grid_x = head[4] >> 4;
-    grid_y = head[4] & 15u;
-    if (head[2] != 2u || head[3] > 2u || grid_x > 4u || grid_y > 4u || grid_x + grid_y > 6u)
+    grid_x = head[RMF_RZ_GRID_AT] >> 4;
+    grid_y = head[RMF_RZ_GRID_AT] & 15u;
+    if (head[RMF_RZ_VERSION_AT] != RMF_RZ_VERSION || head[RMF_RZ_FORM_AT] > RMF_RZ_LAST_FORM ||
+        grid_x > RMF_RZ_MAX_GRID_SHIFT || grid_y > RMF_RZ_MAX_GRID_SHIFT ||
+        grid_x + grid_y > RMF_RZ_MAX_GRID_SHIFTS)
         return RMF_CORRUPT;
-    status = open_checked(font, head + 5, RMF_LIB_HEADER, w_over, h_over, 1);
+    status = open_checked(font, head + RMF_RZ_PLAIN_AT, RMF_LIB_HEADER, w_over, h_over, 1);
     if (status != RMF_OK) return status;
-    font->kind = kind_of_magic(head[5], head[6]);
+    font->kind = kind_of_magic(head[RMF_RZ_PLAIN_AT], head[RMF_RZ_PLAIN_AT + 1u]);
     glyphs = font->code_count + (font->kind == RMF_KIND_STRING ? 0u : RMF_ASCII_COUNT);
     font->grid_x = (uint8_t)grid_x;
     font->grid_y = (uint8_t)grid_y;
-    font->length_form = head[3];
+    font->length_form = head[RMF_RZ_FORM_AT];
     font->index_widths = (uint8_t)(font->kind == RMF_KIND_UNICODE || font->kind == RMF_KIND_STRING);
-    at = RMF_RZ_MODEL + model_bytes(font);
+    at = RMF_RZ_HEADER + model_bytes(font);
     font->table_at = at;
     if (!font->index_widths) font->widths_at = at;
     tables = font->kind == RMF_KIND_STRING ? 2u * font->code_count
                                            : (font->index_widths ? 0u : RMF_ASCII_COUNT);
     font->index_at = at + tables;
-    font->entry_bytes =
-        4u + (head[3] ? 2u : 1u) + (8u << head[3]) + RMF_RZ_BLOCK * font->index_widths;
+    font->entry_bytes = RMF_RZ_OFFSET_BYTES + (head[RMF_RZ_FORM_AT] ? 2u : 1u) +
+                        (8u << head[RMF_RZ_FORM_AT]) + RMF_RZ_BLOCK * font->index_widths;
     font->data_at = add_size(
         font->index_at,
         mul_size((glyphs + RMF_RZ_BLOCK - 1u) / RMF_RZ_BLOCK, font->entry_bytes, &ok), &ok);
@@ -306,9 +273,10 @@ static rmf_status open_compressed(rmf_font* font, const uint8_t* head, size_t si
  * file): every check of rmf_open needs only those and the length. */
 static rmf_status open_head(rmf_font* font, const uint8_t* head, size_t size, unsigned w_over,
                             unsigned h_over) {
-    rmf_status status = RMF_COMPRESSED && size >= 2u && head[0] == 'R' && head[1] == 'Z'
-                            ? open_compressed(font, head, size, w_over, h_over)
-                            : open_checked(font, head, size, w_over, h_over, 0);
+    rmf_status status =
+        RMF_COMPRESSED && size >= 2u && head[0] == RMF_RZ_MAGIC_0 && head[1] == RMF_RZ_MAGIC_1
+            ? open_compressed(font, head, size, w_over, h_over)
+            : open_checked(font, head, size, w_over, h_over, 0);
     if (status != RMF_OK) {
         memset(font, 0, sizeof *font);
         return status;
@@ -339,7 +307,8 @@ rmf_status rmf_open_read(rmf_font* font, rmf_read_fn read, void* context, size_t
     if (size < 2u) return RMF_TRUNCATED;
     if (read(context, 0, head, length) != length) return RMF_READ_ERROR;
     /* A compressed file: the rest of its header, then its model. */
-    if (RMF_COMPRESSED && head[0] == 'R' && head[1] == 'Z' && size >= RMF_RZ_HEADER &&
+    if (RMF_COMPRESSED && head[0] == RMF_RZ_MAGIC_0 && head[1] == RMF_RZ_MAGIC_1 &&
+        size >= RMF_RZ_HEADER &&
         read(context, length, head + length, RMF_RZ_HEADER - length) != RMF_RZ_HEADER - length)
         return RMF_READ_ERROR;
     status = open_head(font, head, size, cell_w_override, cell_h_override);
@@ -349,7 +318,7 @@ rmf_status rmf_open_read(rmf_font* font, rmf_read_fn read, void* context, size_t
         if (RMF_COMPRESSED && font->compressed) {
             if (model_bytes(font) > RMF_MODEL_BYTES)
                 status = RMF_BAD_ARGUMENT;
-            else if (read(context, RMF_RZ_MODEL, font->model, model_bytes(font)) !=
+            else if (read(context, RMF_RZ_HEADER, font->model, model_bytes(font)) !=
                      model_bytes(font))
                 status = RMF_READ_ERROR;
             if (status != RMF_OK) memset(font, 0, sizeof *font);
@@ -446,9 +415,7 @@ static rmf_status locate(const rmf_font* font, uint16_t code, size_t* number, ui
 
 /* --- The decoder of compressed glyphs (docs/file-formats.md). */
 
-/* P(decision = 0) in 1/4096 of each model value. */
-static const uint16_t rmf_probability[16] = {10,   41,   110,  233,  446,  745,  1184, 1744,
-                                             2352, 2912, 3351, 3650, 3863, 3986, 4055, 4086};
+static const uint16_t rmf_probability[16] = RMF_RZ_PROBABILITIES;
 
 typedef struct rmf_coder {
     const rmf_font* font;
@@ -481,7 +448,7 @@ static unsigned next_byte(rmf_coder* c) {
 
 static unsigned decode_bit(rmf_coder* c, unsigned context) {
     unsigned value = (c->model[context >> 1] >> ((context & 1u) ? 0u : 4u)) & 0x0Fu;
-    uint32_t bound = (c->range >> 12) * rmf_probability[value];
+    uint32_t bound = (c->range >> RMF_RZ_PROBABILITY_BITS) * rmf_probability[value];
     unsigned bit = c->code >= bound;
     if (bit) {
         c->code -= bound;
@@ -509,14 +476,14 @@ static unsigned level_at(const rmf_font* font, const uint8_t* row, unsigned x) {
 /* Decodes the glyph whose code is `length` bytes at `at` into out. */
 static rmf_status decode_glyph(const rmf_font* font, size_t at, size_t length, uint8_t* out,
                                uint8_t* scratch) {
-    static const uint8_t max_of[5] = {1u, 3u, 15u, 255u, 15u};
+    static const uint8_t max_of[5] = RMF_FORMAT_MAX_LEVELS;
     unsigned max = max_of[font->format];
     unsigned x, y, i;
     rmf_coder c;
     memset(&c, 0, sizeof c);
     c.font = font;
     c.chunk = scratch;
-    c.model = font->data != NULL ? font->data + RMF_RZ_MODEL : font->model;
+    c.model = font->data != NULL ? font->data + RMF_RZ_HEADER : font->model;
     c.at = at;
     c.end = at + length;
     c.range = 0xFFFFFFFFu;

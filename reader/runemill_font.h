@@ -127,6 +127,75 @@ typedef enum rmf_format {
     RMF_FORMAT_ARGB4444 = 4 /* 1 pixel in 2 bytes, low byte first */
 } rmf_format;
 
+/* ---- The numbers of the file formats (docs/file-formats.md says the same
+ * in words). The writer uses these names too, so a number is written once. */
+
+/* Every library and the ASCII font open with a 9-byte header, then 95
+ * width bytes (9..103), then the 95 glyphs of 0x20..0x7E from byte 104. */
+#define RMF_LIB_HEADER 9u
+#define RMF_ASCII_WIDTHS 9u
+#define RMF_ASCII_GLYPHS 104u
+#define RMF_ASCII_FIRST 0x20u
+#define RMF_ASCII_LAST 0x7Eu
+#define RMF_ASCII_COUNT 95u
+
+/* The chip and TTF headers are 108 bytes, filled with 0xFF where unused. */
+#define RMF_CHIP_SIZE 108u
+#define RMF_CHIP_TEXT 9u
+#define RMF_CHIP_TEXT_FIELD 17u
+#define RMF_CHIP_FLAGS 26u
+#define RMF_CHIP_POINT_SIZE 27u
+#define RMF_CHIP_X0 28u
+#define RMF_CHIP_Y0 29u
+#define RMF_CHIP_FAMILY 32u
+#define RMF_CHIP_FAMILY_FIELD 76u
+
+/* Cells per row of the two-byte encodings. GB2312 stores A1..FE; BIG5
+ * stores 40..7F and A0..FF (80..9F are never trail bytes); GBK stores
+ * 40..7E and 80..FE (7F and FF are never trail bytes). */
+#define RMF_GB2312_CELLS 94u
+#define RMF_BIG5_CELLS 160u
+#define RMF_GBK_CELLS 190u
+
+/* The highest level a pixel holds, by format: 1bits 1, 2bits 3, 4bits 15,
+ * 8bits 255, aRGB4444 15 (its four nibbles hold one gray nibble). */
+#define RMF_FORMAT_MAX_LEVELS \
+    { 1u, 3u, 15u, 255u, 15u }
+
+/* A compressed file: "RZ", version 2, the index's length form (0, 1, 2), the
+ * model's grid (gx << 4 | gy), the plain file's 9-byte header (bytes 5..13),
+ * then from byte 14 the model, the ASCII widths or the code table, the index
+ * and the codes. */
+#define RMF_RZ_MAGIC_0 'R'
+#define RMF_RZ_MAGIC_1 'Z'
+#define RMF_RZ_VERSION 2u
+#define RMF_RZ_VERSION_AT 2u
+#define RMF_RZ_FORM_AT 3u
+#define RMF_RZ_GRID_AT 4u
+#define RMF_RZ_PLAIN_AT 5u
+#define RMF_RZ_HEADER 14u /* where the model starts */
+#define RMF_RZ_LAST_FORM 2u
+/* The grid's bands: at most 16 a side and 64 in all (gx, gy <= 4, gx + gy <= 6). */
+#define RMF_RZ_MAX_GRID_SHIFT 4u
+#define RMF_RZ_MAX_GRID_SHIFTS 6u
+/* An index entry per 16 glyphs: a 4-byte offset into the codes, a base of 1
+ * byte (form 0) or 2, the 16 lengths over the base in 4, 8 or 16 bits (8 << form
+ * bytes), then in Unicode and string fonts the 16 width bytes. */
+#define RMF_RZ_BLOCK 16u
+#define RMF_RZ_OFFSET_BYTES 4u
+/* Contexts of the model: 64 neighbour patterns in each of the grid's
+ * 2^(gx + gy) bands, then 64 for the levels of gray formats. */
+#define RMF_RZ_NEIGHBOUR_PATTERNS 64u
+#define RMF_RZ_LEVEL_CONTEXTS 64u
+/* The binary arithmetic coder: 12-bit probabilities; P(decision = 0) in
+ * 1/4096 of each of the 16 model values (logit-spaced). */
+#define RMF_RZ_PROBABILITY_BITS 12u
+#define RMF_RZ_PROBABILITIES                                                                      \
+    {                                                                                             \
+        10u, 41u, 110u, 233u, 446u, 745u, 1184u, 1744u, 2352u, 2912u, 3351u, 3650u, 3863u, 3986u, \
+            4055u, 4086u                                                                          \
+    }
+
 /* Style flag bits of a chip or TTF header (rmf_header_info.flags). The
  * writer always sets bit 7 (0x80). */
 #define RMF_FLAG_ITALIC 0x01u

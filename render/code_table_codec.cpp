@@ -3,7 +3,7 @@
 #include <QFile>
 #include <QTextCodec>
 
-#include "render/codes.h"
+#include "render/encodings.h"
 
 // Resources of a static library are registered by hand.
 static void InitCodeTables() { Q_INIT_RESOURCE(code_tables); }

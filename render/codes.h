@@ -3,12 +3,11 @@
 
 #include <QString>
 
+#include "render/encodings.h"
+
 class QTextCodec;
 
 namespace runemill {
-
-// Index of the encoding combo box.
-enum Encoding { kEncodingGb2312 = 0, kEncodingBig5 = 1, kEncodingGbk = 2, kEncodingUnicode = 3 };
 
 // Value 0..255 of two hexadecimal digits; any non-digit counts 0 for its half.
 int HexPairValue(char high, char low);

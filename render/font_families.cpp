@@ -1,7 +1,6 @@
 #include "render/font_families.h"
 
 #include <QCryptographicHash>
-#include <QFile>
 #include <QFileInfo>
 #include <QFont>
 #include <QFontDatabase>
@@ -9,7 +8,7 @@
 #include <QMutex>
 #include <QStringList>
 
-#include "render/font_file_face.h"
+#include "fontfile/face_family.h"
 
 namespace runemill {
 
@@ -49,33 +48,30 @@ QMutex& LoadedFacesLock() {
 
 }  // namespace
 
-QString LoadFontFile(const QString& path, int face, QString* family) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return QStringLiteral("cannot read a font from ") + path;
-    const QByteArray data = file.readAll();
-    const FontFileFaces faces = CountFaces(data);
-    if (faces.count == 0)
-        return QStringLiteral("cannot read a font from ") + path +
-               (faces.problem.isEmpty() ? QString() : QStringLiteral(": it ") + faces.problem);
-    if (face < 0 || face >= faces.count) {
-        return faces.count == 1 ? QStringLiteral("%1 has one face, 0").arg(path)
-                                : QStringLiteral("%1 has %2 faces, 0 to %3")
-                                      .arg(path)
-                                      .arg(faces.count)
-                                      .arg(faces.count - 1);
+QString LoadFontFile(const QString& path, int face, QString* family, bool* faceProblem) {
+    const FontFile file = ReadFontFile(path);
+    if (!file.problem.isEmpty()) return file.problem;
+    const int faces = file.faceCount();
+    if (faceProblem != nullptr) *faceProblem = face != 0;
+    if (face < 0 || face >= faces) {
+        return faces == 1
+                   ? QStringLiteral("%1 has one face, 0").arg(path)
+                   : QStringLiteral("%1 has %2 faces, 0 to %3").arg(path).arg(faces).arg(faces - 1);
     }
     // The name depends on the bytes alone, so the same file loads once.
     const QByteArray digest =
-        QCryptographicHash::hash(data, QCryptographicHash::Sha1).toHex().left(16);
+        QCryptographicHash::hash(file.data, QCryptographicHash::Sha1).toHex().left(16);
     const QString drawn =
         QStringLiteral("Runemill face %1-%2").arg(QLatin1String(digest)).arg(face);
     QMutexLocker locker(&LoadedFacesLock());
     if (!LoadedFaces().contains(drawn)) {
-        const QByteArray own = FaceUnderFamily(data, face, drawn.toLatin1());
-        const int id = own.isEmpty() ? -1 : QFontDatabase::addApplicationFontFromData(own);
-        if (id < 0 || QFontDatabase::applicationFontFamilies(id) != QStringList(drawn))
-            return QStringLiteral("cannot read a font from ") + path;
-        const QString named = FaceFamily(data, face);
+        // Each strike of a pixel font is a font of its own under the one family.
+        for (const QByteArray& own : FaceUnderFamily(file, face, drawn.toLatin1())) {
+            const int id = own.isEmpty() ? -1 : QFontDatabase::addApplicationFontFromData(own);
+            if (id < 0 || QFontDatabase::applicationFontFamilies(id) != QStringList(drawn))
+                return QStringLiteral("cannot read a font from ") + path;
+        }
+        const QString named = FaceFamily(file, face);
         LoadedFaces().insert(drawn, named.isEmpty() ? QFileInfo(path).completeBaseName() : named);
     }
     *family = drawn;

@@ -23,9 +23,12 @@ bool FamilyInstalled(const QString& family);
 // PCF or BDF) for this process, under a family of its own that no other font
 // has, which it gives in *family: drawn with that family, the glyphs come from
 // this file's face alone (its outlines, or its own bitmap strikes), whatever
-// else of the face's family is installed. Returns an empty string when done,
-// else why not ("cannot read a font from FILE", "FILE has 3 faces, 0 to 2").
-QString LoadFontFile(const QString& path, int face, QString* family);
+// else of the face's family is installed. The one way from a path to a face:
+// the file is read and checked once (ReadFontFile: a FIFO, a folder or a file
+// cut short is refused before Qt sees it). Returns an empty string when done,
+// else why not (ReadFontFile's problem, "FILE has 3 faces, 0 to 2"), and sets
+// *faceProblem when it is about the face rather than the file.
+QString LoadFontFile(const QString& path, int face, QString* family, bool* faceProblem = nullptr);
 
 // The family a face loaded from a file names itself (what a header stores and
 // the window shows); any other family as it is.

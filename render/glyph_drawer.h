@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QString>
 
+#include "render/cell_settings.h"
 #include "render/packers.h"
 #include "render/rasterizer.h"
 #include "render/transform.h"
@@ -13,7 +14,7 @@
 namespace runemill {
 
 struct GlyphSettings {
-    PackSettings pack;     // W, H, format, threshold
+    CellSettings cell;     // W, H, format, threshold
     RenderOptions render;  // bold, italic, offsets; leftAligned is set per glyph
     TransformOptions transform;
 };

@@ -10,6 +10,8 @@
 #include <memory>
 #include <vector>
 
+#include "render/worker_threads.h"
+
 namespace runemill {
 
 namespace {
@@ -92,15 +94,13 @@ class Fitter {
         };
         // QThreads, which free their own font data as they end (see
         // convert/parallel_render.cpp).
-        std::vector<std::unique_ptr<QThread>> workers;
         const int chunk = (glyphs_.size() + threads - 1) / threads;
-        for (int t = 1; t < threads; ++t) {
-            workers.emplace_back(QThread::create(measureRange, t * chunk,
-                                                 std::min(glyphs_.size(), (t + 1) * chunk)));
-            workers.back()->start();
-        }
-        measureRange(0, std::min(glyphs_.size(), chunk));
-        for (const std::unique_ptr<QThread>& worker : workers) worker->wait();
+        if (threads == 1)
+            measureRange(0, glyphs_.size());
+        else
+            RunParts(threads, [&](int t) {
+                measureRange(t * chunk, std::min(glyphs_.size(), (t + 1) * chunk));
+            });
         return *all_.insert(pixels, boxes);
     }
 
@@ -353,6 +353,27 @@ FitResult FitGlyphs(const QFont& font, const RenderOptions& style, int width, in
     fitter.Finish();
     none.unfit = fitter.UnfitTexts();
     return none;
+}
+
+QString MissingStrike(const QFont& font, const QString& fontName) {
+    if (QFontDatabase().isSmoothlyScalable(font.family())) return QString();
+    const int pixels = qRound(font.pointSizeF() * 96.0 / 72.0);
+    const QVector<int> strikes = CandidatePixelSizes(font, std::max(pixels, 512));
+    if (strikes.contains(pixels) || strikes.isEmpty()) return QString();
+    QStringList sizes, points;
+    for (const int strike : strikes) {
+        sizes << QString::number(strike);
+        points << QString::number(strike * 72.0 / 96.0);
+    }
+    const auto listed = [](QStringList items) {
+        const QString last = items.takeLast();
+        return items.isEmpty() ? last
+                               : items.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
+    };
+    return QStringLiteral("%1 pt is %2 px, a size %3 does not have; its sizes are %4 px (%5 pt)")
+        .arg(font.pointSizeF())
+        .arg(pixels)
+        .arg(fontName, listed(sizes), listed(points));
 }
 
 QString FitSummary(const FitResult& result) {

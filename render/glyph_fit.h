@@ -47,6 +47,12 @@ FitResult FitGlyphs(const QFont& font, const RenderOptions& style, int width, in
 // only those of its own bitmaps when it has nothing else.
 QVector<int> CandidatePixelSizes(const QFont& font, int largest);
 
+// For a face of bitmaps alone that has no strike of `font`'s size (its point
+// size at 96 dpi, rounded to whole pixels): "20 pt is 27 px, a size X does not
+// have; its sizes are 12 and 16 px (9 and 12 pt)", X being `fontName`. Empty
+// when the size is one of its strikes, or the face has outlines.
+QString MissingStrike(const QFont& font, const QString& fontName);
+
 // "12 pt (16 px), y0 -3, x0 0; all 8273 glyphs fit", or what did not fit.
 QString FitSummary(const FitResult& result);
 

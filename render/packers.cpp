@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <cstring>
 
+#include "reader/runemill_font.h"
+#include "render/cell_settings.h"
+
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -161,7 +164,7 @@ qint64 BytesPerGlyph(int pixFormat, int width, int height) {
     if (width <= 0 || height <= 0) return 0;
     const qint64 w = width;
     const qint64 h = height;
-    switch (NormalizePixelFormat(pixFormat)) {
+    switch (pixFormat) {
         case kFormat2Bit:
             return (w + 3) / 4 * h;
         case kFormat4Bit:
@@ -205,8 +208,8 @@ void PackGlyphARGB4444(const QImage& glyph, int width, int height, uchar* out) {
     });
 }
 
-void PackGlyph(const QImage& glyph, const PackSettings& settings, uchar* out) {
-    switch (NormalizePixelFormat(settings.pixFormat)) {
+void PackGlyph(const QImage& glyph, const CellSettings& settings, uchar* out) {
+    switch (settings.pixFormat) {
         case kFormat2Bit:
             return PackGlyph2Bit(glyph, settings.width, settings.height, out);
         case kFormat4Bit:
@@ -217,6 +220,74 @@ void PackGlyph(const QImage& glyph, const PackSettings& settings, uchar* out) {
             return PackGlyphARGB4444(glyph, settings.width, settings.height, out);
         default:
             return PackGlyph1Bit(glyph, settings.width, settings.height, settings.grayLimit, out);
+    }
+}
+
+int MaxLevel(PixelFormat pixFormat) {
+    static const int kMaxLevels[kPixelFormatCount] = RMF_FORMAT_MAX_LEVELS;
+    return kMaxLevels[pixFormat];
+}
+
+namespace {
+
+// The levels of every byte value at Bpp bits a pixel, leftmost pixel first.
+template <int Bpp>
+struct LevelTable {
+    static constexpr int kPerByte = 8 / Bpp;
+    uchar levels[256][kPerByte];
+    LevelTable() {
+        for (int byte = 0; byte < 256; ++byte)
+            for (int i = 0; i < kPerByte; ++i)
+                levels[byte][i] = uchar((byte >> (8 - Bpp * (i + 1))) & ((1 << Bpp) - 1));
+    }
+};
+
+// Rows of 1, 2 or 4 bits a pixel, a byte at a time.
+template <int Bpp>
+void UnpackRows(const uchar* bits, qint64 rowBytes, int width, int height, uchar* levels) {
+    static const LevelTable<Bpp> table;
+    constexpr int perByte = LevelTable<Bpp>::kPerByte;
+    const int whole = width / perByte;
+    const int rest = width - whole * perByte;
+    for (int y = 0; y < height; ++y, bits += rowBytes) {
+        for (int i = 0; i < whole; ++i, levels += perByte)
+            std::memcpy(levels, table.levels[bits[i]], perByte);
+        if (rest > 0) {
+            std::memcpy(levels, table.levels[bits[whole]], size_t(rest));
+            levels += rest;
+        }
+    }
+}
+
+}  // namespace
+
+bool UnpackGlyph(const uchar* bits, PixelFormat pixFormat, int width, int height, uchar* levels) {
+    const qint64 rowBytes = BytesPerGlyph(pixFormat, width, 1);
+    switch (pixFormat) {
+        case kFormat2Bit:
+            UnpackRows<2>(bits, rowBytes, width, height, levels);
+            return true;
+        case kFormat4Bit:
+            UnpackRows<4>(bits, rowBytes, width, height, levels);
+            return true;
+        case kFormat8Bit:
+            for (int y = 0; y < height; ++y)
+                std::memcpy(levels + qint64(y) * width, bits + y * rowBytes, size_t(width));
+            return true;
+        case kFormatArgb4444:
+            for (int y = 0; y < height; ++y) {
+                const uchar* row = bits + y * rowBytes;
+                for (int x = 0; x < width; ++x) {
+                    const int value = row[2 * x] | (row[2 * x + 1] << 8);
+                    const int level = value >> 12;
+                    if (value != level * 0x1111) return false;
+                    levels[qint64(y) * width + x] = uchar(level);
+                }
+            }
+            return true;
+        default:
+            UnpackRows<1>(bits, rowBytes, width, height, levels);
+            return true;
     }
 }
 

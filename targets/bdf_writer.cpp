@@ -21,9 +21,9 @@ namespace runemill {
 namespace {
 
 // What a BDF string or XLFD field may hold: printable ASCII, no quote or
-// hyphen; anything else becomes a space.
+// hyphen; anything else (every byte of a non-ASCII character) becomes a space.
 QByteArray PlainName(const QString& name) {
-    QByteArray plain = name.toLatin1();
+    QByteArray plain = name.toUtf8();
     for (char& c : plain) {
         if (c < 0x20 || c > 0x7E || c == '"' || c == '-') c = ' ';
     }

@@ -64,7 +64,7 @@ TargetProblem TargetRequestProblem(OutputTarget target, const ConvertRequest& re
             QStringLiteral("--for"),
             QStringLiteral("the chip and ttf headers hold no glyphs; only the .bin takes them")};
     }
-    const PixelFormat format = NormalizePixelFormat(request.pixFormat);
+    const PixelFormat format = request.cell.pixFormat;
     if (d.oneBit && format != kFormat1Bit) {
         return {QStringLiteral("--format"),
                 QStringLiteral("%1 holds 1 bit a pixel; give --format 1bits").arg(ShortName(d))};

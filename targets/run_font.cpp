@@ -1,9 +1,9 @@
 #include "targets/run_font.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "render/font_families.h"
+#include "render/packers.h"
 #include "render/rasterizer.h"
 
 namespace runemill {
@@ -40,60 +40,6 @@ int BitsOf(PixelFormat format) {
 
 }  // namespace
 
-namespace {
-
-// The levels of every byte value at Bpp bits a level, leftmost first.
-template <int Bpp>
-struct LevelTable {
-    static constexpr int kPerByte = 8 / Bpp;
-    char levels[256][kPerByte];
-    LevelTable() {
-        for (int byte = 0; byte < 256; ++byte)
-            for (int i = 0; i < kPerByte; ++i)
-                levels[byte][i] = char((byte >> (8 - Bpp * (i + 1))) & ((1 << Bpp) - 1));
-    }
-};
-
-template <int Bpp>
-void UnpackRows(const uchar* packed, int width, int height, char* out) {
-    static const LevelTable<Bpp> table;
-    constexpr int perByte = LevelTable<Bpp>::kPerByte;
-    const int rowBytes = (width * Bpp + 7) / 8;
-    const int whole = width / perByte;
-    const int rest = width - whole * perByte;
-    for (int y = 0; y < height; ++y, packed += rowBytes) {
-        for (int i = 0; i < whole; ++i, out += perByte)
-            std::memcpy(out, table.levels[packed[i]], perByte);
-        if (rest > 0) {
-            std::memcpy(out, table.levels[packed[whole]], size_t(rest));
-            out += rest;
-        }
-    }
-}
-
-}  // namespace
-
-QByteArray UnpackLevels(const uchar* packed, int width, int height, int bpp) {
-    QByteArray levels(width * height, Qt::Uninitialized);
-    char* out = levels.data();
-    switch (bpp) {
-        case 1:
-            UnpackRows<1>(packed, width, height, out);
-            break;
-        case 2:
-            UnpackRows<2>(packed, width, height, out);
-            break;
-        case 4:
-            UnpackRows<4>(packed, width, height, out);
-            break;
-        default:
-            for (int y = 0; y < height; ++y, out += width, packed += width)
-                std::memcpy(out, packed, size_t(width));
-            break;
-    }
-    return levels;
-}
-
 TargetFont TargetFontOfRun(const ConvertJob& job, const QByteArray& plain, QString* problem) {
     const FontPlan& plan = job.plan();
     const CellSettings& cell = plan.cell();
@@ -118,7 +64,7 @@ TargetFont TargetFontOfRun(const ConvertJob& job, const QByteArray& plain, QStri
     font.baseline = std::clamp(BaselineRow(request.Font(), request.Glyph().render, cell.height), 0,
                                cell.height);
 
-    const bool decoded = EncodingOf(plan.kind()) >= 0 && plan.kind() != ConvertKind::Unicode;
+    const bool decoded = DescriptionOf(plan.kind()).rows != nullptr;  // a two-byte library
     const auto* bytes = reinterpret_cast<const uchar*>(plain.constData());
     QVector<bool> seen;
     font.glyphs.reserve(plan.slotCount());
@@ -132,7 +78,9 @@ TargetFont TargetFontOfRun(const ConvertJob& job, const QByteArray& plain, QStri
         glyph.code = code;
         glyph.advance = slot.widthOffset >= 0 ? bytes[slot.widthOffset] : cell.width;
         glyph.leftAligned = slot.leftAligned;
-        glyph.levels = UnpackLevels(bytes + slot.glyphOffset, cell.width, cell.height, font.bpp);
+        glyph.levels = QByteArray(cell.width * cell.height, '\0');
+        UnpackGlyph(bytes + slot.glyphOffset, cell.pixFormat, cell.width, cell.height,
+                    reinterpret_cast<uchar*>(glyph.levels.data()));
         font.glyphs.append(glyph);
     }
     std::sort(font.glyphs.begin(), font.glyphs.end(),

@@ -17,8 +17,4 @@ namespace runemill {
 // gray levels: an empty font with *problem set.
 TargetFont TargetFontOfRun(const ConvertJob& job, const QByteArray& plain, QString* problem);
 
-// The W x H levels of one packed glyph (`bpp` 1, 2, 4 or 8; rows padded to
-// whole bytes, leftmost pixel in the high bits).
-QByteArray UnpackLevels(const uchar* packed, int width, int height, int bpp);
-
 }  // namespace runemill

@@ -13,6 +13,10 @@
 namespace {
 
 const char kZenHei[] = "/usr/share/fonts/truetype/wqy/wqy-zenhei.ttc";
+// Terminus as one OpenType bitmap file of nine strikes, 12 to 32 pixels.
+const char kTerminus[] = "/usr/share/fonts/opentype/terminus/terminus-normal.otb";
+// WenQuanYi Bitmap Song, one strike of 12 px.
+const char kSong9pt[] = "/usr/share/fonts/X11/misc/wenquanyi_9pt.pcf";
 const qint64 kDejaVuSize = 759720;
 // DejaVu Sans cut at 700,000 bytes: the first table it lists that runs past the cut.
 const char kCutShort[] = "its 'post' table runs to byte 758336, past the end of its 700000 bytes";
@@ -107,7 +111,8 @@ class TestCli : public QObject, private CliFixture {
     void sameBytesAsWindow() {
         QFETCH(QString, arguments);
         QFETCH(int, lines);
-        if (arguments.contains(kDejaVuSans) && !QFile::exists(kDejaVuSans)) QSKIP("no DejaVu Sans");
+        if (arguments.contains(kDejaVuSans) && !QFile::exists(kDejaVuSans))
+            SKIP_OR_FAIL("no DejaVu Sans");
         QVERIFY(
             WriteAll(Path("text.txt"), QStringLiteral("Hello 汉字  hello\n  again!\n").toUtf8()));
         const QStringList options = Args(arguments);
@@ -182,6 +187,9 @@ class TestCli : public QObject, private CliFixture {
             {"not a font", "ascii --font-file @old.bin -o @x.bin", "--font-file: cannot read a font from @old.bin"},
             {"line break in the output name", "ascii --width 8 -o @no/a\nb.bin", "--output: cannot write @no/a\\nb.bin: No such file or directory"},
             {"device: written through, never replaced", "ascii --width 8 -o /dev/full", "--output: cannot write /dev/full: No space left on device"},
+            {"output a loop of links", "ascii --width 8 -o @loop", "--output: cannot write @loop: Too many levels of symbolic links"},
+            {"pixel font at a size it lacks", "ascii --render crisp --font-file %5", "--point-size: 20 pt is 27 px, a size %5 does not have; its sizes are 12, 14, 16, 18, 20, 22, 24, 28 and 32 px (9, 10.5, 12, 13.5, 15, 16.5, 18, 21 and 24 pt); give one of them or --fit"},
+            {"PCF at a size it lacks", "ascii --font-file %6 --point-size 12", "--point-size: 12 pt is 16 px, a size %6 does not have; its sizes are 12 px (9 pt); give one of them or --fit"},
             {"symbol not an identifier", "ascii -o @x.c --symbol 9lives", "--symbol: '9lives' is not a C identifier (letters, digits and _, not starting with a digit)"},
             {"symbol int", "ascii -o @x.c --symbol int", "--symbol: 'int' is a C or C++ keyword"},
             {"symbol static", "ascii -o @x.c --symbol static", "--symbol: 'static' is a C or C++ keyword"},
@@ -206,12 +214,14 @@ class TestCli : public QObject, private CliFixture {
             "cannot be named in #include \"...\" (no quotes, backslashes or "
             "control characters); choose another file name";
         for (const auto& r : rows)
-            QTest::newRow(r[0]) << r[1]
+            QTest::newRow(r[0]) << QString(r[1]).replace("%5", kTerminus).replace("%6", kSong9pt)
                                 << QString(r[2])
                                        .replace("%1", hex)
                                        .replace("%2", kCutShort)
                                        .replace("%3", reserved)
-                                       .replace("%4", include);
+                                       .replace("%4", include)
+                                       .replace("%5", kTerminus)
+                                       .replace("%6", kSong9pt);
     }
 
     void badInput() {
@@ -223,8 +233,11 @@ class TestCli : public QObject, private CliFixture {
         QCOMPARE(link(QFile::encodeName(Path("old.bin")), QFile::encodeName(Path("link.bin"))), 0);
         if (!QFileInfo::exists(Path("fifo")))
             QCOMPARE(mkfifo(QFile::encodeName(Path("fifo")), 0600), 0);
+        if (!QFileInfo(Path("loop")).isSymLink()) QVERIFY(QFile::link("loop", Path("loop")));
+        for (const char* font : {kTerminus, kSong9pt})
+            if (arguments.contains(font) && !QFile::exists(font)) SKIP_OR_FAIL("a font is missing");
         if (arguments.contains("cut.ttf") && QFileInfo(kDejaVuSans).size() != kDejaVuSize)
-            QSKIP("not the DejaVu Sans of 759,720 bytes");
+            SKIP_OR_FAIL("not the DejaVu Sans of 759,720 bytes");
         QVERIFY(WriteAll(Path("cut.ttf"), ReadAll(kDejaVuSans).left(700000)));
         const CliOutcome run =
             Run("convert " + arguments + (arguments.contains(" -o ") ? "" : " -o @old.bin"));
@@ -232,7 +245,7 @@ class TestCli : public QObject, private CliFixture {
         QCOMPARE(QString::fromUtf8(run.err), "runemill-cli: " + Args(line).join(' ') + '\n');
         QCOMPARE(run.out, QByteArray());
         QCOMPARE(ReadAll(Path("old.bin")) + ReadAll(Path("ui.h")), QByteArray("old bytesui"));
-        QVERIFY(!QFileInfo("/dev/full").isFile());
+        QVERIFY(!QFileInfo("/dev/full").isFile() && QFileInfo(Path("loop")).isSymLink());
         for (const char* name : {"x.c", "x.h", "x.bin"}) QVERIFY(!QFile::exists(Path(name)));
     }
 
@@ -252,6 +265,86 @@ class TestCli : public QObject, private CliFixture {
         QVERIFY(!file.out.isEmpty());
         QCOMPARE(piped.out.toHex(), ReadAll(Path("piped.bin")).toHex());
         QCOMPARE(piped.err, file.out);
+    }
+
+    // Lines for stdout that cannot be written (a full disk): status 2 and the reason on stderr.
+    void fullStdoutFails_data() {
+        QTest::addColumn<QString>("arguments");
+        QTest::newRow("help") << "--help";
+        QTest::newRow("version") << "--version";
+        QTest::newRow("inspect") << "inspect @font.bin";
+        QTest::newRow("convert's log lines") << "convert gb2312 --from B0A1 --to B0FE --width 8 "
+                                                "--height 8 -o @font.bin";
+    }
+    void fullStdoutFails() {
+        QFETCH(QString, arguments);
+        QCOMPARE(Run("convert ascii --width 8 --height 8 -o @font.bin").status, 0);
+        const CliOutcome run = Run(arguments, QString(), "exec >/dev/full;");
+        QCOMPARE(QString(run.err),
+                 "runemill-cli: stdout: cannot write standard output: No space left on device\n");
+        QCOMPARE(run.status, 2);
+    }
+
+    // Under a limit on address space threads may not start and the file may not fit: the run
+    // ends with the bytes of one job, or says what did not fit (status 1, old file kept).
+    void limitedMemory_data() {
+        QTest::addColumn<QString>("limits");     // of the shell, in kB
+        QTest::addColumn<QString>("arguments");  // the kind and options
+        QTest::addColumn<QString>("refusal");    // empty: it must fit
+        const QString gb64 = "gb2312 --width 64 --height 64 --format 8bits";
+        QTest::newRow("no room for threads") << "-v 100000"
+                                             << "ascii"
+                                             << "";
+        // Room enough, but not for a thread's stack, as large as the stack limit.
+        QTest::newRow("threads that cannot start") << "-v 1000000; ulimit -s 2000000"
+                                                   << "ascii"
+                                                   << "";
+        QTest::newRow("a file that fits without threads") << "-v 200000" << gb64 << "";
+        QTest::newRow("a file that cannot fit")
+            << "-v 80000" << gb64
+            << "--width/--height: Not enough memory for a file of 33.9 MB (33886312 bytes); "
+               "nothing was written.";
+    }
+    void limitedMemory() {
+        QFETCH(QString, limits);
+        QFETCH(QString, arguments);
+        QFETCH(QString, refusal);
+#ifdef RUNEMILL_SANITIZED
+        QSKIP("AddressSanitizer reserves terabytes of address space: it runs under no such limit");
+#endif
+        const QString convert = "convert " + arguments + " --quiet -o @";
+        QCOMPARE(Run(convert + "one.bin --jobs 1").status, 0);
+        QVERIFY(WriteAll(Path("limited.bin"), "old"));
+        const CliOutcome run = Run(convert + "limited.bin --jobs 4", {}, "ulimit " + limits + ";");
+        QCOMPARE(QString(run.err), refusal.isEmpty() ? "" : "runemill-cli: " + refusal + '\n');
+        QCOMPARE(run.status, refusal.isEmpty() ? 0 : 1);
+        QVERIFY(ReadAll(Path("limited.bin")) ==
+                (refusal.isEmpty() ? ReadAll(Path("one.bin")) : QByteArray("old")));
+    }
+
+    // A pixel font of several strikes is drawn at the strike of the point size's pixels, and
+    // --fit takes the largest that fits: Terminus 12 to 32 px, 16 x 32 cells.
+    void pixelFontStrikes() {
+        if (!QFile::exists(kTerminus)) SKIP_OR_FAIL("fonts-terminus-otb is not installed");
+        const QString convert = "convert ascii --font-file " + QString(kTerminus) +
+                                " --render crisp --format 8bits --width 16 --height 32 -o @t";
+        const CliOutcome fit = Run(convert + "fit.bin --fit");
+        QCOMPARE(fit.status, 0);
+        QVERIFY2(fit.err.startsWith("fit: 24 pt (32 px), "), fit.err.constData());
+        for (const int points : {9, 18, 24}) {  // 12, 24 and 32 px
+            const QString file = Path(QString("t%1.bin").arg(points));
+            QCOMPARE(Run(convert + QString("%1.bin --point-size %1 --y0 0").arg(points)).status, 0);
+            // The ink of the 95 glyphs spans the strike's rows: from 3/4 of them to all.
+            const QByteArray bytes = ReadAll(file);
+            int top = 32, bottom = -1;
+            for (int g = 0; g < 95; ++g) {
+                const QByteArray cell = bytes.mid(104 + g * 512, 512);  // after the 95 widths
+                for (int i = 0; i < 512; ++i)
+                    if (cell.at(i)) top = qMin(top, i / 16), bottom = qMax(bottom, i / 16);
+            }
+            const int rows = bottom - top + 1, pixels = points * 4 / 3;
+            QVERIFY2(rows <= pixels && rows * 4 >= pixels * 3, qPrintable(QString::number(rows)));
+        }
     }
 
     // A header goes only onto a file of whole headers, unless --append-anyway: an 8 x 8 ASCII
@@ -284,7 +377,7 @@ class TestCli : public QObject, private CliFixture {
     // Unassigned BIG5 cells decode to U+FFFD and private-use characters that other installed
     // fonts have: with only the chosen face visible to fontconfig, the bytes stay the same.
     void bytesOnlyFromTheChosenFace() {
-        if (!QFileInfo::exists(kZenHei)) QSKIP("WenQuanYi Zen Hei is not installed");
+        if (!QFileInfo::exists(kZenHei)) SKIP_OR_FAIL("WenQuanYi Zen Hei is not installed");
         const QString big5 =
             "convert big5 --from A440 --to A4FF --width 16 --height 16 --quiet -o @";
         QCOMPARE(Run(big5 + "all.bin").status, 0);
@@ -292,9 +385,21 @@ class TestCli : public QObject, private CliFixture {
         QCOMPARE(ReadAll(Path("one.bin")).toHex(), ReadAll(Path("all.bin")).toHex());
     }
 
-    // A pixel font the test writes (BDF, 10 px), converted crisp and fitted into 12 x 12 8bits:
-    // its own size is chosen, and each record holds the font's bitmap whole, in 0 and 255 only.
+    // A pixel font the test writes (BDF, 10 px), converted crisp and fitted into W x H 8bits:
+    // its own size is chosen, each record holds the font's bitmap whole, in 0 and 255 only,
+    // left-aligned, and the common ink (10 rows: 8 above the baseline, 2 below) lies with the
+    // spare rows split evenly, an odd one below; a centred hanzi's columns likewise.
+    void pixelFontReproduced_data() {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::newRow("12 x 12") << 12 << 12;
+        QTest::newRow("12 x 13: 3 rows, 3 columns spare") << 12 << 13;
+        QTest::newRow("13 x 15: 5 rows, 4 columns spare") << 13 << 15;
+        QTest::newRow("16 x 14: 4 rows, 7 columns spare") << 16 << 14;
+    }
     void pixelFontReproduced() {
+        QFETCH(int, width);
+        QFETCH(int, height);
         const QVector<QPair<ushort, QStringList>> glyphs = {
             {0x41, {"..#..", ".#.#.", "#...#", "#####", "#...#", "#...#", "#...#", "#..##"}},
             {0x67, {".####", "#...#", "#...#", ".####", "....#", "#...#", ".###."}},
@@ -324,24 +429,38 @@ class TestCli : public QObject, private CliFixture {
         QVERIFY(WriteAll(Path("pixel.bdf"), (bdf.join('\n') + "\nENDFONT\n").toLatin1()));
         QVERIFY(WriteAll(Path("pixel.txt"), text.toUtf8()));
         const QString convert =
-            "convert string --text @pixel.txt --font-file @pixel.bdf --width 12 "
-            "--render crisp --fit -o @pixel.bin --height ";
-        const CliOutcome run = Run(convert + "12 --format 8bits");
+            "convert string --text @pixel.txt --font-file @pixel.bdf --render crisp --fit -o "
+            "@pixel.bin --width " +
+            QString::number(width) + " --height ";
+        const CliOutcome run = Run(convert + QString::number(height) + " --format 8bits");
         QCOMPARE(run.status, 0);
-        QCOMPARE(QString::fromUtf8(run.err),
-                 QString("fit: 7.5 pt (10 px), y0 -4, x0 0; all 3 glyphs fit\n"));
-        const QByteArray file = ReadAll(Path("pixel.bin"));
-        QCOMPARE(file.size(), 9 + 3 * (2 + 1 + 144));
-        for (int g = 0; g < glyphs.size(); ++g) {  // each bitmap where its top inked row is
-            const QByteArray cell = file.mid(9 + 3 * 2 + g * 145 + 1, 144);
+        QVERIFY2(run.err.startsWith("fit: 7.5 pt (10 px), y0 ") &&
+                     run.err.endsWith("; all 3 glyphs fit\n"),
+                 run.err.constData());
+        const int area = width * height, top = (height - 10) / 2;
+        auto drawn = [&](int g, int left) {  // glyph g on its baseline, 8 rows below the top
             const QStringList& bitmap = glyphs[g].second;
-            const int top = cell.indexOf('\xff') / 12;  // left-aligned: the ink starts in column 0
-            QByteArray expected(144, '\0');
-            for (int y = 0; y < bitmap.size() && top + y < 12; ++y)
+            const int first = top + 8 - bitmap.size() - baselines[g];
+            QByteArray expected(area, '\0');
+            for (int y = 0; y < bitmap.size(); ++y)
                 for (int x = 0; x < bitmap[y].size(); ++x)
-                    if (bitmap[y][x] == '#') expected[(top + y) * 12 + x] = '\xff';
-            QCOMPARE(cell.toHex(), expected.toHex());
-        }
+                    if (bitmap[y][x] == '#') expected[(first + y) * width + left + x] = '\xff';
+            return expected.toHex();
+        };
+        const QByteArray file = ReadAll(Path("pixel.bin"));
+        QCOMPARE(file.size(), 9 + 3 * (2 + 1 + area));
+        for (int g = 0; g < glyphs.size(); ++g)
+            QCOMPARE(file.mid(9 + 3 * 2 + g * (1 + area) + 1, area).toHex(), drawn(g, 0));
+        // A GB2312 hanzi is centred: 中 (D6D0, cell 47 of row D6 after the ASCII block) with the
+        // spare columns split evenly, an odd one to the right.
+        QCOMPARE(Run(QString(convert).replace("string --text @pixel.txt",
+                                              "gb2312 --from D6D0 --to D6D0") +
+                     QString::number(height) + " --format 8bits")
+                     .status,
+                 0);
+        QCOMPARE(ReadAll(Path("pixel.bin")).mid(104 + 95 * area + 47 * area, area).toHex(),
+                 drawn(2, (width - 9) / 2));
+        if (height != 12) return;
         // 7 rows high: "A", 8 rows at the font's one size, fits at no size and is named.
         const CliOutcome narrow = Run(convert + "7");
         QCOMPARE(narrow.status, 0);
@@ -353,7 +472,8 @@ class TestCli : public QObject, private CliFixture {
     // A character the chosen face lacks is drawn by the first fallback face that has it, as that
     // face alone draws it; without fallbacks it is blank. --face 2 draws the family of face 2.
     void fallbackFontsDrawWhatTheFaceLacks() {
-        if (!QFileInfo::exists(kZenHei) || !QFileInfo::exists(kDejaVuSans)) QSKIP("fonts missing");
+        if (!QFileInfo::exists(kZenHei) || !QFileInfo::exists(kDejaVuSans))
+            SKIP_OR_FAIL("fonts missing");
         QVERIFY(WriteAll(Path("mixed.txt"), QStringLiteral("A中").toUtf8()));
         // The records of "A" and "中": 9 + 2 * 2 bytes of header and table, then 1 + 16 * 16 each.
         auto records = [this](const QStringList& fonts) {

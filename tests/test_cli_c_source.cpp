@@ -28,6 +28,11 @@ class TestCliCSource : public QObject, private CliFixture {
         QTest::addColumn<QString>("symbol");
         QTest::newRow("My-Font 16.c") << QString() << QString("My_Font_16");
         QTest::newRow("16x16.c") << QString() << QString("_16x16");  // a leading digit
+        // Every dot but the last, before "c", is part of the name.
+        QTest::newRow("ui.font.v2.c") << QString() << QString("ui_font_v2");
+        QTest::newRow("a..b.c") << QString() << QString("a__b");
+        QTest::newRow(".hidden.c") << QString() << QString("_hidden");
+        QTest::newRow("font.C") << QString() << QString("font");
         // Each spelling its own include guard.
         QTest::newRow("lower.c") << QString("font") << QString("font");
         QTest::newRow("upper.c") << QString("FONT") << QString("FONT");
@@ -40,7 +45,14 @@ class TestCliCSource : public QObject, private CliFixture {
         const QString file = Path(QTest::currentDataTag()), header = file.chopped(1) + 'h';
         QStringList options = Args(font) << "-o" << file;
         if (!symbolOption.isEmpty()) options << "--symbol" << symbolOption;
-        QCOMPARE(RunCli(options).status, 0);
+        const CliOutcome run = RunCli(options);
+        QCOMPARE(run.status, 0);
+        // "my font.c", "my-font.c" and "my_font.c" share a name: each run says which it took.
+        QCOMPARE(QString(run.err),
+                 QString("c: array %1, %1_size and include guard RUNEMILL_FONT_%1_H, from %2\n")
+                     .arg(symbol, symbolOption.isEmpty()
+                                      ? "the file name; --symbol NAME gives other names"
+                                      : "--symbol"));
         const QByteArray source = ReadAll(file), name = symbol.toLatin1(),
                          count = QByteArray::number(bin.size());
         QVERIFY(source.contains("#include \"" + QFileInfo(header).fileName().toUtf8() + "\"\n"));
@@ -66,6 +78,51 @@ class TestCliCSource : public QObject, private CliFixture {
         QCOMPARE(status, 2);
         QCOMPARE(ReadAll(source) + ReadAll(header), QByteArray("oldold"));
         QCOMPARE(QDir(Path("full")).entryList(QDir::Files), QStringList({"font.c", "font.h"}));
+    }
+
+    // The .c or the .h a link to a device, a pipe or a loop: a pipe is written through (stdout
+    // here), a full device fails with no new file beside it, a loop is refused.
+    void pathKinds_data() {
+        QTest::addColumn<QString>("cLink");      // what k.c, or with "h:" k.h, links to
+        QTest::addColumn<QString>("err");        // after "runemill-cli: --output: cannot write @"
+        QTest::addColumn<QStringList>("files");  // the folder's files afterwards
+        QTest::newRow("c a pipe") << "/dev/stdout"
+                                  << "" << QStringList{"k.c", "k.h"};
+        QTest::newRow("c a full device")
+            << "/dev/full"
+            << "k.c: No space left on device; the old files were left as they were"
+            << QStringList{"k.c"};
+        QTest::newRow("h a full device")
+            << "h:/dev/full"
+            << "k.h: No space left on device; the old files were left as they were"
+            << QStringList{"k.h"};
+        QTest::newRow("c a loop") << "k.c"
+                                  << "k.c: Too many levels of symbolic links; the old files were "
+                                     "left as they were"
+                                  << QStringList{"k.c"};
+    }
+    void pathKinds() {
+        QFETCH(QString, cLink);
+        QFETCH(QString, err);
+        QFETCH(QStringList, files);
+        QDir folder(Path(QTest::currentDataTag()));
+        QVERIFY(folder.mkpath("."));
+        const bool header = cLink.startsWith("h:");
+        QVERIFY(QFile::link(cLink.mid(header ? 2 : 0), folder.filePath(header ? "k.h" : "k.c")));
+        const CliOutcome run = RunCli({"convert", "ascii", "--width", "8", "--height", "8",
+                                       "--quiet", "-o", folder.filePath("k.c")});
+        if (!err.isEmpty()) {
+            QCOMPARE(QString(run.err),
+                     "runemill-cli: --output: cannot write " + folder.filePath(err) + '\n');
+            QCOMPARE(run.status, 2);
+        } else {
+            QCOMPARE(run.status, 0);
+            QVERIFY(run.out.startsWith("/* Written by runemill-cli") &&
+                    run.out.endsWith("= 864;\n"));
+            QVERIFY(ReadAll(folder.filePath("k.h")).contains("extern const uint8_t k[864];"));
+        }
+        QCOMPARE(folder.entryList(QDir::Files | QDir::System), files);
+        QVERIFY(QFileInfo(folder.filePath(header ? "k.h" : "k.c")).isSymLink());
     }
 
     // With --compress the array holds the compressed file, as the .bin does.

@@ -111,6 +111,28 @@ class TestCliInspect : public QObject, private CliFixture {
         QCOMPARE(Read("gbz.png"), Read("gb.png"));
     }
 
+    // 16 cells to a row, fewer when there are fewer glyphs; each 8 x 10 cell and a 1-pixel gap.
+    void sheetGeometry_data() {
+        QTest::addColumn<QString>("to");
+        QTest::addColumn<QString>("line");  // 1 + columns * 9 by 1 + rows * 11 pixels
+        QTest::newRow("1") << "B0A1"
+                           << "1 glyphs, 1 columns x 1 rows of 8 x 10 cells, 10 x 12";
+        QTest::newRow("15") << "B0AF"
+                            << "15 glyphs, 15 columns x 1 rows of 8 x 10 cells, 136 x 12";
+        QTest::newRow("16") << "B0B0"
+                            << "16 glyphs, 16 columns x 1 rows of 8 x 10 cells, 145 x 12";
+        QTest::newRow("17") << "B0B1"
+                            << "17 glyphs, 16 columns x 2 rows of 8 x 10 cells, 145 x 23";
+    }
+    void sheetGeometry() {
+        QFETCH(QString, to);
+        QFETCH(QString, line);
+        const CliOutcome run = Run("inspect @gb.bin --png @part.png --from B0A1 --to " + to);
+        QCOMPARE(QString(run.out), Path("part.png") + ": " + line + " pixels\n");
+        const QStringList size = line.section(", ", -1).split(" x ");
+        QCOMPARE(QImage(Path("part.png")).size(), QSize(size[0].toInt(), size[1].toInt()));
+    }
+
     void sheet() {
         // 189 glyphs, 16 to a row: 16 * (8 + 1) + 1 by 12 * (10 + 1) + 1 pixels.
         // A sheet that cannot be written, or would overwrite the font, is a failure.

@@ -5,6 +5,7 @@
 #include "convert/convert_request.h"
 #include "render/font_families.h"
 #include "render/glyph_fit.h"
+#include "test_files.h"
 
 using namespace runemill;
 
@@ -39,8 +40,8 @@ class TestFit : public QObject {
         QFETCH(int, size);
         const QString tag = QTest::currentDataTag();
         ConvertRequest request;
-        request.width = request.height = size;
-        request.pixFormat = kFormat8Bit;
+        request.cell.width = request.cell.height = size;
+        request.cell.pixFormat = kFormat8Bit;
         request.pointSize = size * 0.75;
         request.bold = tag.endsWith("bold");
         request.italic = tag.endsWith("italic");
@@ -73,7 +74,7 @@ class TestFit : public QObject {
         QFETCH(int, size);
         QFETCH(bool, crisp);
         ConvertRequest request;
-        request.width = request.height = size;
+        request.cell.width = request.cell.height = size;
         request.crisp = crisp;
         // The ASCII block, left-aligned as the libraries draw it, then CJK characters with dense
         // strokes, full-width forms and symbols that reach the top and bottom of the line.
@@ -116,10 +117,10 @@ class TestFit : public QObject {
     // A glyph that the tiniest sizes draw out of shape still fits: DejaVu Sans' '&', crisp, at 1 px
     // reaches past the cell's left edge, at 15 and 22 px it is whole.
     void glyphOutOfShapeWhenTinyFits() {
-        if (!FamilyInstalled("DejaVu Sans")) QSKIP("no DejaVu Sans");
+        if (!FamilyInstalled("DejaVu Sans")) SKIP_OR_FAIL("no DejaVu Sans");
         ConvertRequest request;
         request.family = "DejaVu Sans";
-        request.width = request.height = 16;
+        request.cell.width = request.cell.height = 16;
         request.crisp = true;
         const FitResult fit =
             FitGlyphs(request.Font(), request.Glyph().render, 16, 16, {{"&", false}});

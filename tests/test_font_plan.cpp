@@ -123,7 +123,7 @@ class TestFontPlan : public QObject {
     void files_data() { AddRows(kFiles); }
     void files() {
         QFETCH(FileCase, c);
-        const CellSettings cell{c.w, c.h, PixelFormat(c.format), c.divisor};
+        const CellSettings cell{c.w, c.h, PixelFormat(c.format), kStartGrayLimit, c.divisor};
         const FontPlan plan = Plan(c.kind, cell, c.start, c.end, c.text, nullptr);
         const QByteArray file = FakeFile(plan);
         QCOMPARE(file.size(), c.length);
@@ -190,7 +190,8 @@ class TestFontPlan : public QObject {
     void headers_data() {
         QTest::addColumn<QByteArray>("header");
         QTest::addColumn<QByteArray>("expected");
-        ChipHeaderFields f{12, 10, 0xB0A1, 0xC1F7, kFormat4Bit, true, false, true, 300, -3, 5, {}};
+        ChipHeaderFields f{
+            {12, 10, kFormat4Bit}, 0xB0A1, 0xC1F7, true, false, true, 300, -3, 5, {}};
         f.family = QString(75, 'm');
         QTest::newRow("chip, W 12 H 10, x0 -3 y0 5, 300 pt")
             << ChipFontHeader(f, ConvertKind::Chip)
@@ -198,8 +199,8 @@ class TestFontPlan : public QObject {
                    "5a510c0a a1b0f7c1 02 5a51374d52504534 4b4843 00 ffffffffff"
                    "85 2c fd 05 ffff") +
                    QByteArray(75, 'm') + '\0';
-        f = {20,    12, 0x8140, 0xFEBF, kFormatArgb4444, false, true,
-             false, 12, 7,      -7,     QString(76, 'm')};
+        f = {{20, 12, kFormatArgb4444}, 0x8140, 0xFEBF, false, true, false, 12, 7, -7,
+             QString(76, 'm')};
         QTest::newRow("ttf, W 20 H 12, x0 7 y0 -7, family cut")
             << ChipFontHeader(f, ConvertKind::Ttf)
             << QByteArray::fromHex(

@@ -2,11 +2,12 @@
 #include <QRandomGenerator>
 #include <QtTest>
 
+#include "render/cell_settings.h"
 #include "render/packers.h"
 
 using namespace runemill;
 
-Q_DECLARE_METATYPE(runemill::PackSettings)
+Q_DECLARE_METATYPE(runemill::CellSettings)
 
 namespace {
 
@@ -27,7 +28,7 @@ QImage Pixels(int width, const char* hex) {
 
 // Packs into buffers pre-filled with 0xAA and with 0x55, each followed by a guard: a byte the
 // packer forgets differs between the two, a byte written too far shows in the guard.
-QByteArray Pack(const QImage& image, const PackSettings& s) {
+QByteArray Pack(const QImage& image, const CellSettings& s) {
     const int bytes = int(BytesPerGlyph(s.pixFormat, s.width, s.height));
     QByteArray a(bytes + 16, char(0xAA)), b(bytes + 16, char(0x55));
     for (QByteArray* out : {&a, &b}) PackGlyph(image, s, reinterpret_cast<uchar*>(out->data()));
@@ -37,7 +38,7 @@ QByteArray Pack(const QImage& image, const PackSettings& s) {
 }
 
 // The packing rule pixel by pixel, the slow way, as a string of bits. Outside the image is black.
-QByteArray PackedByRule(const QImage& image, const PackSettings& s) {
+QByteArray PackedByRule(const QImage& image, const CellSettings& s) {
     QByteArray packed;
     for (int y = 0; y < s.height; ++y) {
         QString bits;  // leftmost pixel first, each pixel highest bit first
@@ -75,14 +76,14 @@ class TestPackers : public QObject {
   private slots:
     void packs_data() {
         QTest::addColumn<QImage>("image");
-        QTest::addColumn<PackSettings>("settings");
+        QTest::addColumn<CellSettings>("settings");
         QTest::addColumn<QByteArray>("expected");
         const auto row = [](const QByteArray& name, const QImage& image, int format,
                             const QByteArray& hex, int limit = 50, QSize cell = QSize()) {
             cell = cell.isValid() ? cell : image.size();
             QTest::newRow(name.constData())
                 << image
-                << PackSettings{cell.width(), cell.height(), NormalizePixelFormat(format), limit}
+                << CellSettings{cell.width(), cell.height(), NormalizePixelFormat(format), limit}
                 << QByteArray::fromHex(hex);
         };
         // Every width, limit and turned image is held to the slow rule below; these rows hold
@@ -100,7 +101,7 @@ class TestPackers : public QObject {
     }
     void packs() {
         QFETCH(QImage, image);
-        QFETCH(PackSettings, settings);
+        QFETCH(CellSettings, settings);
         QFETCH(QByteArray, expected);
         QCOMPARE(Pack(image, settings).toHex(' '), expected.toHex(' '));
     }
@@ -121,7 +122,7 @@ class TestPackers : public QObject {
             for (int height : {1, 7, 33})
                 for (int width = 1; width <= 40; ++width) {
                     const QImage image = Noise(width, height, turned, random);
-                    const PackSettings settings{width, height, PixelFormat(format), limit};
+                    const CellSettings settings{width, height, PixelFormat(format), limit};
                     QVERIFY2(
                         Pack(image, settings) == PackedByRule(image, settings),
                         qPrintable(QString::asprintf("limit %d, %dx%d", limit, width, height)));

@@ -21,7 +21,7 @@ class PreviewTest : public QObject, private WindowFixture {
     // A font file dropped on the window becomes the current font; a file that is no font, a FIFO
     // or a font cut short is named in a message and changes nothing.
     void droppedFontFile() {
-        if (!QFileInfo::exists(kDejaVuSans)) QSKIP("no DejaVu Sans");
+        if (!QFileInfo::exists(kDejaVuSans)) SKIP_OR_FAIL("no DejaVu Sans");
         QTemporaryFile notAFont;  // empty
         QVERIFY(notAFont.open());
         auto drop = [this](const QString& path) {
@@ -50,6 +50,12 @@ class PreviewTest : public QObject, private WindowFixture {
         QCOMPARE(w<QLineEdit>("lineEdit_FontInformation")->text(),
                  QStringLiteral("DejaVu Sans-20-常规"));
         QVERIFY(MainWindowTestAccess::glyphImage(*window) != before);  // the preview is redrawn
+        // A pixel font of nine strikes, 12 to 32 px: Fit in 32 x 32 cells takes the largest.
+        const char terminus[] = "/usr/share/fonts/opentype/terminus/terminus-normal.otb";
+        if (!QFileInfo::exists(terminus)) SKIP_OR_FAIL("fonts-terminus-otb is not installed");
+        drop(terminus);
+        w<QPushButton>("pushButton_Fit")->click();
+        QVERIFY2(log().contains("Fit: 24 pt (32 px), "), qPrintable(log()));
     }
 
     // Row 0 holds the grays 255, 51, 50, 170 and pure red. The user view shows each stored level,

@@ -112,7 +112,7 @@ class TestRasterizer : public QObject {
     void tinyCells() {
         for (const QSize cell : {QSize(0, 16), QSize(1, 1), QSize(16, 0)}) {
             GlyphSettings settings;
-            settings.pack = PackSettings{cell.width(), cell.height(), kFormat8Bit, 80};
+            settings.cell = CellSettings{cell.width(), cell.height(), kFormat8Bit, 80};
             settings.transform.rotation = kRotateRight90;
             GlyphDrawer drawer(FontFor("乐"), settings);
             const int bytes = int(BytesPerGlyph(3, cell.width(), cell.height()));

@@ -215,11 +215,11 @@ class ReaderRoundTripTest : public QObject {
         request.startCode = start;
         request.endCode = end;
         request.text = QString::fromUtf8("华中 文ab华Q");
-        request.width = 13;  // odd W: every format pads its rows
-        request.height = 14;
-        request.pixFormat = PixelFormat(format);
-        request.spaceDivisor = 4;
-        request.grayLimit = 90;
+        request.cell.width = 13;  // odd W: every format pads its rows
+        request.cell.height = 14;
+        request.cell.pixFormat = PixelFormat(format);
+        request.cell.spaceDivisor = 4;
+        request.cell.grayLimit = 90;
         request.y0 = -3;
         request.pointSize = 11;
         ConvertJob job(request);
@@ -311,8 +311,8 @@ class ReaderRoundTripTest : public QObject {
         ConvertRequest request = ConvertRequest::Defaults(ConvertKind::Unicode);
         request.startCode = 0x4E00;
         request.endCode = 0x4E2F;
-        request.width = request.height = size;
-        request.pixFormat = PixelFormat(format);
+        request.cell.width = request.cell.height = size;
+        request.cell.pixFormat = PixelFormat(format);
         ConvertJob job(request);
         Refusal refusal = job.Prepare();
         QVector<int> widths;

@@ -135,7 +135,13 @@ class TestTargets : public QObject, private CliFixture {
         QCOMPARE(Convert(args + " -o @font.bin").status, 0);
         QCOMPARE(Convert(args + " --jobs 1 --for " + target + " -o " + file).status, 0);
         const QByteArray written = ReadAll(Args(file).at(0));
-        QCOMPARE(Convert(args + " --jobs 3 --for " + target + " -o " + file).status, 0);
+        const CliOutcome again = Convert(args + " --jobs 3 --for " + target + " -o " + file);
+        QCOMPARE(again.status, 0);
+        // Two C fonts of one name do not link together: a run says which name it chose.
+        QCOMPARE(QString(again.err),
+                 QString(t->suffix) == ".bin" || target == "bdf"
+                     ? QString()
+                     : "c: font target, from the file name; --symbol NAME gives another name\n");
         QCOMPARE(ReadAll(Args(file).at(0)), written);
 
         const DecodedFont decoded = t->reader(written, w, h);

@@ -15,8 +15,11 @@ struct CliOutcome {
 };
 
 // With no display and no platform named; `fontConfig`, when given, is the only font
-// configuration it sees (a missing one fails the run).
-inline CliOutcome RunCli(const QStringList& arguments, const QString& fontConfig = QString()) {
+// configuration it sees (a missing one fails the run). `shell`, when given, runs first in the
+// shell that then runs the program ("ulimit -v 100000;", "exec >/dev/full;"). RUNEMILL_CLI, when
+// set, names another build of runemill-cli to test (an older one, to see a test fail).
+inline CliOutcome RunCli(const QStringList& arguments, const QString& fontConfig = QString(),
+                         const QString& shell = QString()) {
     if (!fontConfig.isEmpty() && !QFileInfo::exists(fontConfig)) return {};
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     if (!fontConfig.isEmpty()) environment.insert(QStringLiteral("FONTCONFIG_FILE"), fontConfig);
@@ -24,8 +27,15 @@ inline CliOutcome RunCli(const QStringList& arguments, const QString& fontConfig
         environment.remove(QLatin1String(name));
     QProcess process;
     process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(RUNEMILL_CLI_PATH), arguments);
-    if (!process.waitForFinished(300000) || process.exitStatus() != QProcess::NormalExit) return {};
+    const QString program = qEnvironmentVariable("RUNEMILL_CLI", QStringLiteral(RUNEMILL_CLI_PATH));
+    if (shell.isEmpty())
+        process.start(program, arguments);
+    else
+        process.start("/bin/sh",
+                      QStringList{"-c", shell + " exec \"$0\" \"$@\"", program} + arguments);
+    if (!process.waitForFinished(shell.isEmpty() ? 300000 : 120000) ||
+        process.exitStatus() != QProcess::NormalExit)
+        return {};
     return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
 }
 
@@ -36,8 +46,9 @@ class CliFixture {
     QString Path(const QString& name) const { return dir.filePath(name); }
     // A command line split at its spaces, "@" replaced by the folder and a slash.
     QStringList Args(QString line) const { return line.replace('@', dir.path() + '/').split(' '); }
-    CliOutcome Run(const QString& line, const QString& fontConfig = QString()) const {
-        return RunCli(Args(line), fontConfig);
+    CliOutcome Run(const QString& line, const QString& fontConfig = QString(),
+                   const QString& shell = QString()) const {
+        return RunCli(Args(line), fontConfig, shell);
     }
 
     // A font configuration, `name`.conf, that installs exactly the files given (copied into the

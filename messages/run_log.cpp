@@ -1,4 +1,4 @@
-#include "layout/run_log.h"
+#include "messages/run_log.h"
 
 #include "render/codes.h"
 
@@ -28,15 +28,16 @@ QStringList UnicodeLines(int startCode, int endCode) {
             QStringLiteral("Unicode nmuber:") + DecimalText(end - start + 1)};
 }
 
-QStringList ChipHeaderLines(const ChipHeaderFields& fields, const QByteArray& header, bool ttf) {
-    QStringList lines{QStringLiteral("Size:") + DecimalText(fields.pointSize)};
+QStringList ChipHeaderLines(const QByteArray& header, int pointSize, int x0, int y0,
+                            const QString& family, bool ttf) {
+    QStringList lines{QStringLiteral("Size:") + DecimalText(pointSize)};
     if (!ttf && header.size() > 28) {
-        lines << QStringLiteral("Font_x0,y0:") + DecimalText(fields.x0) + QLatin1Char(',') +
-                     DecimalText(fields.y0);
+        lines << QStringLiteral("Font_x0,y0:") + DecimalText(x0) + QLatin1Char(',') +
+                     DecimalText(y0);
         lines << QStringLiteral("fontText[28]:") + HexCodeText(uchar(header.at(28)), 2) +
-                     QLatin1Char(',') + HexCodeText(fields.y0, 8);
+                     QLatin1Char(',') + HexCodeText(y0, 8);
     }
-    lines << QStringLiteral("family:") + fields.family;
+    lines << QStringLiteral("family:") + family;
     return lines;
 }
 

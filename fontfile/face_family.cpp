@@ -1,67 +1,23 @@
-#include "render/font_file_face.h"
+#include "fontfile/face_family.h"
 
+#include <QPair>
 #include <QVector>
 #include <algorithm>
 
+#include "fontfile/byte_order.h"
+
 namespace runemill {
+
+using fontfile::Be;
+using fontfile::Holds;
+using fontfile::Le;
+using fontfile::PutBe;
+using fontfile::PutLe;
+using fontfile::Tag;
 
 namespace {
 
-bool Holds(const QByteArray& data, qint64 at, qint64 count) {
-    return at >= 0 && count >= 0 && at <= data.size() && count <= data.size() - at;
-}
-
-quint32 Be(const QByteArray& data, qint64 at, int bytes) {
-    quint32 value = 0;
-    for (int i = 0; i < bytes; ++i) value = value << 8 | uchar(data.at(int(at) + i));
-    return value;
-}
-
-void PutBe(QByteArray* out, quint32 value, int bytes) {
-    for (int i = bytes - 1; i >= 0; --i) out->append(char(value >> (8 * i)));
-}
-
-constexpr quint32 Tag(const char (&name)[5]) {
-    return quint32(uchar(name[0])) << 24 | quint32(uchar(name[1])) << 16 |
-           quint32(uchar(name[2])) << 8 | uchar(name[3]);
-}
-
 // ---- sfnt (TTF, OTF, OTB) and collections (TTC, OTC) ----------------------
-
-struct Table {
-    quint32 tag = 0;
-    qint64 offset = 0;
-    qint64 length = 0;
-};
-
-bool IsSfntVersion(quint32 version) {
-    return version == 0x00010000u || version == Tag("OTTO") || version == Tag("true");
-}
-
-// Where face `face`'s table directory starts; -1 when there is none.
-qint64 DirectoryOf(const QByteArray& data, int face) {
-    if (!Holds(data, 0, 12)) return -1;
-    const quint32 version = Be(data, 0, 4);
-    if (IsSfntVersion(version)) return face == 0 ? 0 : -1;
-    if (version != Tag("ttcf")) return -1;
-    const qint64 count = Be(data, 8, 4);
-    if (face < 0 || face >= count || !Holds(data, 12, 4 * count)) return -1;
-    return Be(data, 12 + 4 * qint64(face), 4);
-}
-
-// The face's tables, each lying wholly inside the file; false otherwise.
-bool ReadTables(const QByteArray& data, qint64 directory, QVector<Table>* tables) {
-    if (!Holds(data, directory, 12) || !IsSfntVersion(Be(data, directory, 4))) return false;
-    const int count = int(Be(data, directory + 4, 2));
-    if (!Holds(data, directory + 12, 16 * qint64(count))) return false;
-    for (int i = 0; i < count; ++i) {
-        const qint64 record = directory + 12 + 16 * qint64(i);
-        const Table table{Be(data, record, 4), Be(data, record + 8, 4), Be(data, record + 12, 4)};
-        if (!Holds(data, table.offset, table.length)) return false;
-        tables->append(table);
-    }
-    return true;
-}
 
 // A name record's text: UTF-16BE on the Unicode and Windows platforms,
 // single bytes on the Macintosh one.
@@ -73,7 +29,7 @@ QString NameText(const QByteArray& data, qint64 at, int length, int platform) {
 }
 
 // The first of `ids` the name table has, American English on Windows first.
-QString SfntName(const QByteArray& data, const Table& name, std::initializer_list<int> ids) {
+QString SfntName(const QByteArray& data, const SfntTable& name, std::initializer_list<int> ids) {
     if (!Holds(data, name.offset, 6)) return QString();
     const int count = int(Be(data, name.offset + 2, 2));
     const qint64 storage = name.offset + Be(data, name.offset + 4, 2);
@@ -98,8 +54,8 @@ QString SfntName(const QByteArray& data, const Table& name, std::initializer_lis
     return QString();
 }
 
-const Table* Find(const QVector<Table>& tables, quint32 tag) {
-    for (const Table& table : tables)
+const SfntTable* Find(const QVector<SfntTable>& tables, quint32 tag) {
+    for (const SfntTable& table : tables)
         if (table.tag == tag) return &table;
     return nullptr;
 }
@@ -139,17 +95,47 @@ quint32 Checksum(const QByteArray& padded) {
     return sum;
 }
 
-QByteArray SfntUnderFamily(const QByteArray& data, int face, const QByteArray& family) {
-    const qint64 directory = DirectoryOf(data, face);
-    QVector<Table> tables;
-    if (directory < 0 || !ReadTables(data, directory, &tables)) return QByteArray();
-    const Table* name = Find(tables, Tag("name"));
+// Size records of the bitmap location table (EBLC, or bloc on Apple's
+// systems): a count at byte 4, then 48 bytes for each strike.
+constexpr qint64 kStrikeRecord = 48;
+
+// The bitmap location table of a face drawn from bitmaps alone (no outlines,
+// or an empty glyf table as pixel font converters write), or null.
+const SfntTable* BitmapLocations(const QVector<SfntTable>& tables) {
+    if (Find(tables, Tag("CFF ")) || Find(tables, Tag("CFF2"))) return nullptr;
+    const SfntTable* glyf = Find(tables, Tag("glyf"));
+    if (glyf && glyf->length > 0) return nullptr;
+    const SfntTable* locations = Find(tables, Tag("EBLC"));
+    if (!locations) locations = Find(tables, Tag("bloc"));
+    return locations && locations->length >= 8 ? locations : nullptr;
+}
+
+qint64 StrikeCount(const QByteArray& data, const SfntTable& locations) {
+    const qint64 count = Be(data, locations.offset + 4, 4);
+    return count <= (locations.length - 8) / kStrikeRecord ? count : 0;
+}
+
+// `strike` of -1 keeps every strike; else the bitmap location table keeps
+// that strike's record alone (its offsets count from the table's start, so
+// the glyph data stays where it is).
+QByteArray SfntUnderFamily(const QByteArray& data, const SfntFace& face, const QByteArray& family,
+                           int strike = -1) {
+    const QVector<SfntTable>& tables = face.tables;
+    const qint64 directory = face.directory;
+    const SfntTable* name = Find(tables, Tag("name"));
     const QString style = name ? SfntName(data, *name, {17, 2}) : QString();
+    const SfntTable* locations = BitmapLocations(tables);
     QVector<QPair<quint32, QByteArray>> kept;  // tag, bytes
-    for (const Table& table : tables) {
+    for (const SfntTable& table : tables) {
         // A signature no longer matches once the name table changes.
         if (table.tag == Tag("name") || table.tag == Tag("DSIG")) continue;
-        kept.append({table.tag, data.mid(int(table.offset), int(table.length))});
+        QByteArray bytes = data.mid(int(table.offset), int(table.length));
+        if (strike >= 0 && locations && table.tag == locations->tag) {
+            bytes.replace(8, int(kStrikeRecord),
+                          bytes.mid(8 + strike * kStrikeRecord, int(kStrikeRecord)));
+            bytes.replace(4, 4, QByteArray("\0\0\0\1", 4));
+        }
+        kept.append({table.tag, bytes});
     }
     kept.append({Tag("name"), NameTable(family, style)});
     std::sort(kept.begin(), kept.end(),
@@ -185,21 +171,6 @@ QByteArray SfntUnderFamily(const QByteArray& data, int face, const QByteArray& f
 
 constexpr quint32 kPcfProperties = 1;
 
-quint32 Le(const QByteArray& data, qint64 at) {
-    quint32 value = 0;
-    for (int i = 3; i >= 0; --i) value = value << 8 | uchar(data.at(int(at) + i));
-    return value;
-}
-
-void PutLe(QByteArray* out, quint32 value) {
-    for (int i = 0; i < 4; ++i) out->append(char(value >> (8 * i)));
-}
-
-struct PcfTable {
-    quint32 type = 0, format = 0;
-    qint64 size = 0, offset = 0;
-};
-
 struct PcfProperty {
     quint32 name = 0;  // offset in the strings
     bool isString = false;
@@ -212,23 +183,6 @@ struct PcfProperties {
     QByteArray strings;
     bool msbFirst() const { return format & 4; }
 };
-
-bool ReadPcfTables(const QByteArray& data, QVector<PcfTable>* tables) {
-    if (!Holds(data, 0, 8) || !data.startsWith("\1fcp")) return false;
-    const qint64 count = Le(data, 4);
-    if (!Holds(data, 8, 16 * count)) return false;
-    for (qint64 i = 0; i < count; ++i) {
-        const qint64 at = 8 + 16 * i;
-        PcfTable table{Le(data, at), Le(data, at + 4), Le(data, at + 8), Le(data, at + 12)};
-        // Some files give their last table a size past the end of the file;
-        // the font engine reads what is there, and so does this.
-        if (table.offset <= data.size())
-            table.size = std::min(table.size, data.size() - table.offset);
-        if (!Holds(data, table.offset, table.size)) return false;
-        tables->append(table);
-    }
-    return true;
-}
 
 bool ReadPcfProperties(const QByteArray& data, const PcfTable& table, PcfProperties* properties) {
     if (table.size < 8) return false;
@@ -280,9 +234,8 @@ QByteArray WritePcfProperties(const PcfProperties& properties) {
     return out + properties.strings;
 }
 
-QByteArray PcfUnderFamily(const QByteArray& data, const QByteArray& family) {
-    QVector<PcfTable> tables;
-    if (!ReadPcfTables(data, &tables)) return QByteArray();
+QByteArray PcfUnderFamily(const QByteArray& data, const QVector<PcfTable>& tables,
+                          const QByteArray& family) {
     QVector<QByteArray> bodies;
     for (const PcfTable& table : tables) {
         QByteArray body = data.mid(int(table.offset), int(table.size));
@@ -315,9 +268,7 @@ QByteArray PcfUnderFamily(const QByteArray& data, const QByteArray& family) {
     return out;
 }
 
-QString PcfFamilyName(const QByteArray& data) {
-    QVector<PcfTable> tables;
-    if (!ReadPcfTables(data, &tables)) return QString();
+QString PcfFamilyName(const QByteArray& data, const QVector<PcfTable>& tables) {
     for (const PcfTable& table : tables) {
         PcfProperties properties;
         if (table.type != kPcfProperties || !ReadPcfProperties(data, table, &properties)) continue;
@@ -328,8 +279,6 @@ QString PcfFamilyName(const QByteArray& data) {
 }
 
 // ---- BDF -------------------------------------------------------------------
-
-bool IsBdf(const QByteArray& data) { return data.startsWith("STARTFONT "); }
 
 // The FAMILY_NAME line's span (start, end without its line break); -1 if none.
 QPair<int, int> BdfFamilyLine(const QByteArray& data) {
@@ -368,35 +317,28 @@ QByteArray BdfUnderFamily(const QByteArray& data, const QByteArray& family) {
 
 }  // namespace
 
-FontFileFaces CountFaces(const QByteArray& data) {
-    FontFileFaces faces;
-    if (data.startsWith("\x1f\x8b")) {
-        faces.problem = QStringLiteral("is compressed (gzip); unpack it first");
-    } else if (Holds(data, 0, 12) && Be(data, 0, 4) == Tag("ttcf")) {
-        const qint64 count = Be(data, 8, 4);
-        if (count > 0 && Holds(data, 12, 4 * count))
-            faces.count = int(std::min<qint64>(count, 1 << 16));
-    } else if ((Holds(data, 0, 4) && IsSfntVersion(Be(data, 0, 4))) || data.startsWith("\1fcp") ||
-               IsBdf(data)) {
-        faces.count = 1;
-    }
-    return faces;
+QString FaceFamily(const FontFile& file, int face) {
+    if (file.format == FontFileFormat::Pcf) return PcfFamilyName(file.data, file.pcfTables);
+    if (file.format == FontFileFormat::Bdf) return BdfFamilyName(file.data);
+    if (face < 0 || face >= file.faces.size()) return QString();
+    const SfntTable* name = Find(file.faces.at(face).tables, Tag("name"));
+    return name ? SfntName(file.data, *name, {16, 1}) : QString();
 }
 
-QString FaceFamily(const QByteArray& data, int face) {
-    if (data.startsWith("\1fcp")) return PcfFamilyName(data);
-    if (IsBdf(data)) return BdfFamilyName(data);
-    QVector<Table> tables;
-    const qint64 directory = DirectoryOf(data, face);
-    if (directory < 0 || !ReadTables(data, directory, &tables)) return QString();
-    const Table* name = Find(tables, Tag("name"));
-    return name ? SfntName(data, *name, {16, 1}) : QString();
-}
-
-QByteArray FaceUnderFamily(const QByteArray& data, int face, const QByteArray& family) {
-    if (data.startsWith("\1fcp")) return face == 0 ? PcfUnderFamily(data, family) : QByteArray();
-    if (IsBdf(data)) return face == 0 ? BdfUnderFamily(data, family) : QByteArray();
-    return SfntUnderFamily(data, face, family);
+QVector<QByteArray> FaceUnderFamily(const FontFile& file, int face, const QByteArray& family) {
+    if (!file.problem.isEmpty() || face < 0 || face >= file.faceCount()) return {QByteArray()};
+    if (file.format == FontFileFormat::Pcf)
+        return {PcfUnderFamily(file.data, file.pcfTables, family)};
+    if (file.format == FontFileFormat::Bdf) return {BdfUnderFamily(file.data, family)};
+    const SfntFace& sfnt = file.faces.at(face);
+    if (!sfnt.outlines) return {QByteArray()};
+    const SfntTable* locations = BitmapLocations(sfnt.tables);
+    const qint64 strikes = locations ? StrikeCount(file.data, *locations) : 0;
+    if (strikes < 2) return {SfntUnderFamily(file.data, sfnt, family)};
+    QVector<QByteArray> fonts;
+    for (int strike = 0; strike < strikes; ++strike)
+        fonts << SfntUnderFamily(file.data, sfnt, family, strike);
+    return fonts;
 }
 
 }  // namespace runemill

@@ -1,4 +1,4 @@
-#include "layout/refusal.h"
+#include "messages/refusal.h"
 
 #include "render/codes.h"
 
@@ -56,7 +56,9 @@ Refusal Refusal::NoCodec(const char* codecName) {
 
 Refusal Refusal::NoMemoryForFile(qint64 bytes) {
     return Make(NotEnoughMemory,
-                QStringLiteral("Not enough memory for a file of %1 bytes; nothing was written.")
+                QStringLiteral("Not enough memory for a file of %1 MB (%2 bytes); nothing was "
+                               "written.")
+                    .arg(bytes / 1e6, 0, 'f', 1)
                     .arg(bytes));
 }
 

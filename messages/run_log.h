@@ -6,8 +6,6 @@
 #include <QString>
 #include <QStringList>
 
-#include "layout/chip_header.h"
-
 namespace runemill {
 
 // GB2312: "page:A1,endpage:F7" (a page is a row).
@@ -16,6 +14,8 @@ QString PageLine(int startCode, int endCode);
 QString MaxPageLine(int startCode, int endCode);
 // Unicode: start and end code, then the number of records.
 QStringList UnicodeLines(int startCode, int endCode);
-// The chip header's four lines, the TTF header's two, for a header built from `fields`.
-QStringList ChipHeaderLines(const ChipHeaderFields& fields, const QByteArray& header, bool ttf);
+// The chip header's four lines, the TTF header's two, for `header` built with
+// these point size, offsets and family.
+QStringList ChipHeaderLines(const QByteArray& header, int pointSize, int x0, int y0,
+                            const QString& family, bool ttf);
 }  // namespace runemill
