@@ -228,35 +228,67 @@ int MaxLevel(PixelFormat pixFormat) {
     return kMaxLevels[pixFormat];
 }
 
-bool UnpackGlyph(const uchar* bits, PixelFormat pixFormat, int width, int height, uchar* levels) {
-    const qint64 rowBytes = BytesPerGlyph(pixFormat, width, 1);
-    for (int y = 0; y < height; ++y) {
-        const uchar* row = bits + y * rowBytes;
-        for (int x = 0; x < width; ++x) {
-            int level = 0;
-            switch (pixFormat) {
-                case kFormat2Bit:
-                    level = (row[x / 4] >> (6 - 2 * (x % 4))) & 3;
-                    break;
-                case kFormat4Bit:
-                    level = x % 2 ? row[x / 2] & 15 : row[x / 2] >> 4;
-                    break;
-                case kFormat8Bit:
-                    level = row[x];
-                    break;
-                case kFormatArgb4444: {
-                    const int value = row[2 * x] | (row[2 * x + 1] << 8);
-                    level = value >> 12;
-                    if (value != level * 0x1111) return false;
-                    break;
-                }
-                default:
-                    level = (row[x / 8] >> (7 - x % 8)) & 1;
-            }
-            levels[qint64(y) * width + x] = uchar(level);
+namespace {
+
+// The levels of every byte value at Bpp bits a pixel, leftmost pixel first.
+template <int Bpp>
+struct LevelTable {
+    static constexpr int kPerByte = 8 / Bpp;
+    uchar levels[256][kPerByte];
+    LevelTable() {
+        for (int byte = 0; byte < 256; ++byte)
+            for (int i = 0; i < kPerByte; ++i)
+                levels[byte][i] = uchar((byte >> (8 - Bpp * (i + 1))) & ((1 << Bpp) - 1));
+    }
+};
+
+// Rows of 1, 2 or 4 bits a pixel, a byte at a time.
+template <int Bpp>
+void UnpackRows(const uchar* bits, qint64 rowBytes, int width, int height, uchar* levels) {
+    static const LevelTable<Bpp> table;
+    constexpr int perByte = LevelTable<Bpp>::kPerByte;
+    const int whole = width / perByte;
+    const int rest = width - whole * perByte;
+    for (int y = 0; y < height; ++y, bits += rowBytes) {
+        for (int i = 0; i < whole; ++i, levels += perByte)
+            std::memcpy(levels, table.levels[bits[i]], perByte);
+        if (rest > 0) {
+            std::memcpy(levels, table.levels[bits[whole]], size_t(rest));
+            levels += rest;
         }
     }
-    return true;
+}
+
+}  // namespace
+
+bool UnpackGlyph(const uchar* bits, PixelFormat pixFormat, int width, int height, uchar* levels) {
+    const qint64 rowBytes = BytesPerGlyph(pixFormat, width, 1);
+    switch (pixFormat) {
+        case kFormat2Bit:
+            UnpackRows<2>(bits, rowBytes, width, height, levels);
+            return true;
+        case kFormat4Bit:
+            UnpackRows<4>(bits, rowBytes, width, height, levels);
+            return true;
+        case kFormat8Bit:
+            for (int y = 0; y < height; ++y)
+                std::memcpy(levels + qint64(y) * width, bits + y * rowBytes, size_t(width));
+            return true;
+        case kFormatArgb4444:
+            for (int y = 0; y < height; ++y) {
+                const uchar* row = bits + y * rowBytes;
+                for (int x = 0; x < width; ++x) {
+                    const int value = row[2 * x] | (row[2 * x + 1] << 8);
+                    const int level = value >> 12;
+                    if (value != level * 0x1111) return false;
+                    levels[qint64(y) * width + x] = uchar(level);
+                }
+            }
+            return true;
+        default:
+            UnpackRows<1>(bits, rowBytes, width, height, levels);
+            return true;
+    }
 }
 
 }  // namespace runemill

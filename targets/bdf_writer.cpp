@@ -13,6 +13,7 @@
 #include <QtGlobal>
 
 #include "render/rasterizer.h"
+#include "targets/c_text.h"
 #include "targets/target_font.h"
 
 namespace runemill {
@@ -40,16 +41,20 @@ bool InkOffLeftEdge(const TargetGlyph& glyph, int width, int height) {
     return ink;
 }
 
+// A row of the cell as hex digits, 8 pixels a byte, leftmost in the high bit.
 void AppendRow(QByteArray* out, const char* levels, int width) {
     static const char hex[] = "0123456789ABCDEF";
+    const int at = out->size();
+    out->resize(at + (width + 7) / 8 * 2 + 1);
+    char* p = out->data() + at;
     for (int x = 0; x < width; x += 8) {
         int byte = 0;
         for (int bit = 0; bit < 8 && x + bit < width; ++bit)
             if (levels[x + bit]) byte |= 0x80 >> bit;
-        out->append(hex[byte >> 4]);
-        out->append(hex[byte & 0x0F]);
+        *p++ = hex[byte >> 4];
+        *p++ = hex[byte & 0x0F];
     }
-    out->append('\n');
+    *p = '\n';
 }
 
 }  // namespace
@@ -68,7 +73,8 @@ QByteArray WriteBdf(const TargetFont& font, QString* problem) {
     const QByteArray size = QByteArray::number(h);
     const QByteArray swidth = QByteArray::number(qRound(w * 1000.0 / h));
     QByteArray out;
-    out.reserve(font.glyphs.size() * (h * ((w + 7) / 8 * 2 + 1) + 80) + 1024);
+    // A glyph's lines take less than 150 characters besides its rows.
+    out.reserve(font.glyphs.size() * ((h + 1) * ((w + 7) / 8 * 2 + 1) + 150) + 2048);
     out += "STARTFONT 2.1\n";
     out += "FONT -Runemill-" + name + "-Medium-R-Normal--" + size + '-' + size + "0-72-72-C-" +
            QByteArray::number(w * 10) + "-ISO10646-1\n";
@@ -87,15 +93,22 @@ QByteArray WriteBdf(const TargetFont& font, QString* problem) {
     out += "FONT_ASCENT " + QByteArray::number(ascent) + "\nFONT_DESCENT " +
            QByteArray::number(descent) + "\nENDPROPERTIES\n";
     out += "CHARS " + QByteArray::number(font.glyphs.size()) + '\n';
+    // What every glyph's lines hold alike.
+    const QByteArray widths = "SWIDTH " + swidth + " 0\nDWIDTH " + QByteArray::number(w) +
+                              " 0\nBBX " + QByteArray::number(w) + ' ';
     for (const TargetGlyph& glyph : font.glyphs) {
         const bool pinned = glyph.leftAligned && InkOffLeftEdge(glyph, w, h);
         const int rows = pinned ? h + 1 : h;
-        const QByteArray code = QByteArray::number(glyph.code, 16).toUpper().rightJustified(4, '0');
-        out += "STARTCHAR " + QByteArray(glyph.code > 0xFFFF ? "u" : "uni") + code + '\n';
-        out += "ENCODING " + QByteArray::number(glyph.code) + '\n';
-        out += "SWIDTH " + swidth + " 0\nDWIDTH " + QByteArray::number(w) + " 0\n";
-        out += "BBX " + QByteArray::number(w) + ' ' + QByteArray::number(rows) + " 0 " +
-               QByteArray::number(ascent - rows) + "\nBITMAP\n";
+        out += glyph.code > 0xFFFF ? "STARTCHAR u" : "STARTCHAR uni";
+        AppendHex(&out, glyph.code, 4, HexDigits::Upper);
+        out += "\nENCODING ";
+        AppendDecimal(&out, glyph.code);
+        out += '\n';
+        out += widths;
+        AppendDecimal(&out, rows);
+        out += " 0 ";
+        AppendDecimal(&out, ascent - rows);
+        out += "\nBITMAP\n";
         for (int y = 0; y < h; ++y) AppendRow(&out, glyph.levels.constData() + y * w, w);
         if (pinned) {
             const QByteArray pin = QByteArray(1, '\1') + QByteArray(w - 1, '\0');

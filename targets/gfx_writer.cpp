@@ -5,8 +5,9 @@
 // box is trimmed to its ink and placed from the pen on the baseline:
 // xOffset is its first column, yOffset its top row less the baseline row.
 #include <QtGlobal>
-#include <cstdio>
 
+#include "targets/c_text.h"
+#include "targets/ink_box.h"
 #include "targets/target_font.h"
 
 namespace runemill {
@@ -15,25 +16,6 @@ namespace {
 
 constexpr qint64 kMaxBitmapBytes = 65535;  // GFXglyph::bitmapOffset is 16-bit
 constexpr uint kMaxCode = 0xFFFF;          // GFXfont::first and last are 16-bit
-
-struct InkBox {
-    int left = 0, top = 0, width = 0, height = 0;
-};
-
-InkBox InkOf(const QByteArray& levels, int w, int h) {
-    int left = w, right = -1, top = h, bottom = -1;
-    for (int y = 0; y < h; ++y) {
-        for (int x = 0; x < w; ++x) {
-            if (!levels.at(y * w + x)) continue;
-            left = qMin(left, x);
-            right = qMax(right, x);
-            top = qMin(top, y);
-            bottom = y;
-        }
-    }
-    if (right < 0) return {};
-    return {left, top, right - left + 1, bottom - top + 1};
-}
 
 // The box's rows one after another, padded to a whole byte at its end.
 void AppendBits(QByteArray* bitmap, const QByteArray& levels, int w, const InkBox& box) {
@@ -96,25 +78,29 @@ QByteArray WriteGfx(const TargetFont& font, const QString& symbol, QString* prob
     const int h = font.height;
     QByteArray bitmap;
     QByteArray table;
-    table.reserve(int(last - first + 1) * 40);
-    char line[96];
+    table.reserve(int(last - first + 1) * 48);
     int next = 0;  // index of the glyph for code `first + entries`
     for (uint code = first; code <= last; ++code) {
         const bool has = next < font.glyphs.size() && font.glyphs.at(next).code == code;
         const int offset = bitmap.size();
+        table += "    {";
+        AppendDecimal(&table, offset);
         if (!has) {
-            table.append(line,
-                         std::snprintf(line, sizeof line, "    {%d, 0, 0, 0, 0, 0},\n", offset));
+            table += ", 0, 0, 0, 0, 0},\n";
             continue;
         }
         const TargetGlyph& glyph = font.glyphs.at(next++);
-        const InkBox box = InkOf(glyph.levels, w, h);
+        const InkBox box = InkBoxOf(glyph.levels, w, h);
         AppendBits(&bitmap, glyph.levels, w, box);
         const int yOffset = box.height ? box.top - font.baseline : 0;
-        table.append(line,
-                     std::snprintf(line, sizeof line, "    {%d, %d, %d, %d, %d, %d},  // U+%04X\n",
-                                   offset, box.width, box.height, qBound(0, glyph.advance, 255),
-                                   box.left, yOffset, code));
+        for (int value :
+             {box.width, box.height, qBound(0, glyph.advance, 255), box.left, yOffset}) {
+            table += ", ";
+            AppendDecimal(&table, value);
+        }
+        table += "},  // U+";
+        AppendHex(&table, code, 4, HexDigits::Upper);
+        table += '\n';
     }
     if (bitmap.size() > kMaxBitmapBytes) {
         const qint64 perGlyph = qMax<qint64>(1, bitmap.size() / font.glyphs.size());
@@ -129,23 +115,19 @@ QByteArray WriteGfx(const TargetFont& font, const QString& symbol, QString* prob
     }
     const QByteArray name = symbol.toLatin1();
     QByteArray out;
-    out.reserve(bitmap.size() * 6 + table.size() + 1024);
+    out.reserve(bitmap.size() * 7 + table.size() + 2048);
     out += "// Written by Runemill: an Adafruit GFX font, " + QByteArray::number(w) + " x " +
            QByteArray::number(h) + " cells, baseline " + QByteArray::number(font.baseline) +
            " rows below the top, " + CodeText(first) + " to " + CodeText(last) + ".\n";
     out += "// Include it after Adafruit_GFX.h, which declares GFXglyph, GFXfont and PROGMEM.\n";
     out += "#pragma once\n\n";
     out += "const uint8_t " + name + "Bitmaps[] PROGMEM = {";
-    static const char hex[] = "0123456789ABCDEF";
-    for (int i = 0; i < bitmap.size(); ++i) {
-        const auto byte = uchar(bitmap.at(i));
-        out += i % 12 == 0 ? "\n    " : " ";
-        const char item[] = {'0', 'x', hex[byte >> 4], hex[byte & 15], ','};
-        out.append(item, 5);
-    }
+    AppendHexItems(&out, bitmap, 12, HexDigits::Upper);
     if (bitmap.isEmpty()) out += "0x00";
     out += "\n};\n\n";
-    out += "const GFXglyph " + name + "Glyphs[] PROGMEM = {\n" + table + "};\n\n";
+    out += "const GFXglyph " + name + "Glyphs[] PROGMEM = {\n";
+    out += table;  // not through a temporary: the table of a CJK range takes megabytes
+    out += "};\n\n";
     out += "const GFXfont " + name + " PROGMEM = {(uint8_t*)" + name + "Bitmaps, (GFXglyph*)" +
            name + "Glyphs, " + Hex(first, 4) + ", " + Hex(last, 4) + ", " + QByteArray::number(h) +
            "};\n";

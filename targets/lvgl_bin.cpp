@@ -142,25 +142,34 @@ QByteArray WriteLvglBin(const TargetFont& font, QString* problem) {
 
     // Each glyph a bit stream from a byte: advance, offsets, box, then its
     // levels at bpp bits, padded to a byte.
-    QByteArray glyphs;
+    const int recordBits = bits.advance + 2 * bits.offset + 2 * bits.size;
+    qint64 glyphBytes = 0;
+    for (const lvgl::Glyph& glyph : laid.glyphs)
+        glyphBytes += (recordBits + qint64(glyph.boxWidth) * glyph.boxHeight * font.bpp + 7) / 8;
+    lvgl::BitWriter glyphs;
+    glyphs.Reserve(glyphBytes);
     QVector<quint32> offsets;
     offsets.reserve(laid.glyphs.size());
+    const int levelsAtOnce = 32 / font.bpp;
+    QByteArray boxLevels;
     for (const lvgl::Glyph& glyph : laid.glyphs) {
-        offsets.append(quint32(kGlyfHeaderSize + glyphs.size()));
-        lvgl::BitWriter record;
-        if (bits.advance > 0) record.Put(uint(glyph.advance), bits.advance);
-        record.Put(uint(glyph.offsetX), bits.offset);
-        record.Put(uint(glyph.offsetY), bits.offset);
-        record.Put(uint(glyph.boxWidth), bits.size);
-        record.Put(uint(glyph.boxHeight), bits.size);
-        for (char level : glyph.levels) record.Put(quint8(level), font.bpp);
-        glyphs += record.Bytes();
+        offsets.append(quint32(kGlyfHeaderSize + glyphs.WholeBytes()));
+        if (bits.advance > 0) glyphs.Put(uint(glyph.advance), bits.advance);
+        glyphs.Put(uint(glyph.offsetX), bits.offset);
+        glyphs.Put(uint(glyph.offsetY), bits.offset);
+        glyphs.Put(uint(glyph.boxWidth), bits.size);
+        glyphs.Put(uint(glyph.boxHeight), bits.size);
+        // Up to 32 bits of levels at a time.
+        lvgl::BoxLevels(glyph, &boxLevels);
+        const auto* levels = reinterpret_cast<const uchar*>(boxLevels.constData());
+        for (int i = 0, count = boxLevels.size(); i < count;) {
+            const int n = std::min(levelsAtOnce, count - i);
+            uint word = 0;
+            for (const int end = i + n; i < end; ++i) word = word << font.bpp | levels[i];
+            glyphs.Put(word, n * font.bpp);
+        }
+        glyphs.PadToByte();
     }
-    QByteArray glyf(kGlyfHeaderSize, '\0');
-    glyf += glyphs;
-    Put(&glyf, 0, quint32(glyf.size()));
-    glyf.replace(4, 4, "glyf", 4);
-
     const bool longOffsets = offsets.last() > 0xFFFF;
     QByteArray loca;
     Append(&loca, quint32(offsets.size()));
@@ -171,7 +180,22 @@ QByteArray WriteLvglBin(const TargetFont& font, QString* problem) {
             Append(&loca, quint16(offset));
         }
     }
-    return Head(font, laid, bits, longOffsets) + Cmaps(laid) + Table("loca", loca) + glyf;
+    const QByteArray head = Head(font, laid, bits, longOffsets);
+    const QByteArray cmaps = Cmaps(laid);
+    const QByteArray locaTable = Table("loca", loca);
+    // The glyphs straight into the file: a CJK font's take megabytes.
+    QByteArray file;
+    file.reserve(head.size() + cmaps.size() + locaTable.size() + kGlyfHeaderSize +
+                 glyphs.WholeBytes());
+    file += head;
+    file += cmaps;
+    file += locaTable;
+    const int glyf = file.size();
+    file.append(kGlyfHeaderSize, '\0');
+    glyphs.AppendTo(&file);
+    Put(&file, glyf, quint32(file.size() - glyf));
+    file.replace(glyf + 4, 4, "glyf", 4);
+    return file;
 }
 
 }  // namespace runemill

@@ -1,8 +1,8 @@
 // LVGL's C font: a lv_font_t over lv_font_fmt_txt_dsc_t, the same source for
 // LVGL 8.3 and LVGL 9 (every structure is filled by member names).
 #include <QRegularExpression>
-#include <cstdio>
 
+#include "targets/c_text.h"
 #include "targets/lvgl_glyphs.h"
 #include "targets/target_font.h"
 
@@ -18,9 +18,10 @@ constexpr int kBytesPerLine = 16;
 constexpr int kSmallBitmapIndexLimit = 1 << 20;
 constexpr int kSmallAdvanceLimit = 4095;  // sixteenths of a pixel in 12 bits
 
-QByteArray CodeComment(uint code) {
-    char text[24];
-    return QByteArray(text, std::snprintf(text, sizeof text, "/* U+%04X */", code));
+void AppendCodeComment(QByteArray* out, uint code) {
+    out->append("/* U+", 5);
+    AppendHex(out, code, 4, HexDigits::Upper);
+    out->append(" */", 3);
 }
 
 bool FitsSmallDescription(const lvgl::Glyph& glyph, int bitmapIndex) {
@@ -28,17 +29,6 @@ bool FitsSmallDescription(const lvgl::Glyph& glyph, int bitmapIndex) {
     return bitmapIndex < kSmallBitmapIndexLimit && glyph.advance * 16 <= kSmallAdvanceLimit &&
            glyph.boxWidth <= 255 && glyph.boxHeight <= 255 && fitsInt8(glyph.offsetX) &&
            fitsInt8(glyph.offsetY);
-}
-
-// Bytes as C initialisers, kBytesPerLine a line.
-void AppendBytes(QByteArray* out, const QByteArray& bytes) {
-    static const char kDigits[] = "0123456789abcdef";
-    for (int i = 0; i < bytes.size(); ++i) {
-        const quint8 byte = quint8(bytes[i]);
-        const char item[] = {' ', '0', 'x', kDigits[byte >> 4], kDigits[byte & 15], ','};
-        if (i % kBytesPerLine == 0) out->append("\n   ", 4);
-        out->append(item, sizeof item);
-    }
 }
 
 QByteArray Header(const TargetFont& font, const QString& symbol, bool compress, bool large) {
@@ -86,9 +76,9 @@ void AppendCmaps(QByteArray* out, const lvgl::Font& laid, const QByteArray& id) 
             list = id + "_codes_" + QByteArray::number(i);
             *out += "\nstatic const uint16_t " + list + "[] = {";
             for (int k = 0; k < cmap.offsets.size(); ++k) {
-                char item[16];
-                *out += (k % kBytesPerLine == 0) ? "\n    " : " ";
-                out->append(item, std::snprintf(item, sizeof item, "0x%x,", cmap.offsets[k]));
+                *out += (k % kBytesPerLine == 0) ? "\n    0x" : " 0x";
+                AppendHex(out, cmap.offsets[k], 1, HexDigits::Lower);
+                *out += ',';
             }
             *out += "\n};\n";
         }
@@ -149,26 +139,37 @@ QByteArray WriteLvglC(const TargetFont& font, const QString& symbol, bool compre
     QVector<int> bitmapIndexes(laid.glyphs.size());
     int bitmapSize = 0;
     bool large = false;
+    QByteArray levels;
     for (int i = 0; i < laid.glyphs.size(); ++i) {
         const lvgl::Glyph& glyph = laid.glyphs[i];
-        if (!glyph.levels.isEmpty())
-            bitmaps[i] = compress ? lvgl::CompressLevels(glyph.levels, glyph.boxWidth,
-                                                         glyph.boxHeight, font.bpp)
-                                  : lvgl::PackLevels(glyph.levels, font.bpp);
+        if (glyph.boxWidth > 0) {
+            lvgl::BoxLevels(glyph, &levels);
+            bitmaps[i] =
+                compress ? lvgl::CompressLevels(levels, glyph.boxWidth, glyph.boxHeight, font.bpp)
+                         : lvgl::PackLevels(levels, font.bpp);
+        }
         bitmapIndexes[i] = bitmapSize;
         large = large || !FitsSmallDescription(glyph, bitmapSize);
         bitmapSize += bitmaps[i].size();
     }
 
     QByteArray out = Header(font, symbol, compress, large);
-    out.reserve(out.size() + 6 * bitmapSize + 140 * laid.glyphs.size() + 4096);
+    // Room for the whole file, so that it is never copied while it grows: a
+    // byte takes at most 7 characters ("0xhh, " and a share of its line's
+    // start), a glyph description and its comment less than 200, a sparse
+    // list's code 8 and a cmap 300 and its name twice.
+    int sparseCodes = 0;
+    for (const lvgl::Cmap& cmap : laid.cmaps) sparseCodes += cmap.offsets.size();
+    out.reserve(out.size() + 7 * bitmapSize + 200 * laid.glyphs.size() + 8 * sparseCodes +
+                (300 + 2 * id.size()) * laid.cmaps.size() + 4096);
     out += "\n/* Each glyph's box, row by row from the top, " + QByteArray::number(font.bpp) +
            " bits a pixel" + (compress ? ", in LVGL's compressed form" : "") +
            ". */\nstatic LV_ATTRIBUTE_LARGE_CONST const uint8_t " + id + "_bitmap[] = {";
     for (int i = 0; i < laid.glyphs.size(); ++i) {
         if (bitmaps[i].isEmpty()) continue;
-        out += "\n    " + CodeComment(laid.glyphs[i].code);
-        AppendBytes(&out, bitmaps[i]);
+        out += "\n    ";
+        AppendCodeComment(&out, laid.glyphs[i].code);
+        AppendHexItems(&out, bitmaps[i], kBytesPerLine, HexDigits::Lower);
     }
     // The decompressor may read one byte past a glyph's code; an empty array is no C.
     if (compress || bitmapSize == 0) out += "\n    0x00,";
@@ -180,13 +181,23 @@ QByteArray WriteLvglC(const TargetFont& font, const QString& symbol, bool compre
         id + "_glyphs[] = {\n";
     for (int i = 0; i < laid.glyphs.size(); ++i) {
         const lvgl::Glyph& glyph = laid.glyphs[i];
-        char line[200];
-        out.append(line, std::snprintf(line, sizeof line,
-                                       "    {.bitmap_index = %d, .adv_w = %d, .box_w = %d, "
-                                       ".box_h = %d, .ofs_x = %d, .ofs_y = %d},",
-                                       bitmapIndexes[i], glyph.advance * 16, glyph.boxWidth,
-                                       glyph.boxHeight, glyph.offsetX, glyph.offsetY));
-        if (glyph.code != 0) out += ' ' + CodeComment(glyph.code);
+        out += "    {.bitmap_index = ";
+        AppendDecimal(&out, bitmapIndexes[i]);
+        out += ", .adv_w = ";
+        AppendDecimal(&out, glyph.advance * 16);
+        out += ", .box_w = ";
+        AppendDecimal(&out, glyph.boxWidth);
+        out += ", .box_h = ";
+        AppendDecimal(&out, glyph.boxHeight);
+        out += ", .ofs_x = ";
+        AppendDecimal(&out, glyph.offsetX);
+        out += ", .ofs_y = ";
+        AppendDecimal(&out, glyph.offsetY);
+        out += "},";
+        if (glyph.code != 0) {
+            out += ' ';
+            AppendCodeComment(&out, glyph.code);
+        }
         out += '\n';
     }
     out += "};\n";

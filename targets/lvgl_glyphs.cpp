@@ -1,7 +1,11 @@
 #include "targets/lvgl_glyphs.h"
 
 #include <algorithm>
+#include <cstring>
 #include <deque>
+#include <vector>
+
+#include "targets/ink_box.h"
 
 namespace runemill {
 namespace lvgl {
@@ -11,6 +15,23 @@ namespace {
 QString CodeName(uint code) {
     return QStringLiteral("U+") +
            QString::number(code, 16).toUpper().rightJustified(4, QLatin1Char('0'));
+}
+
+// Every bit set in any of the levels, eight levels at a time.
+uchar OrOfLevels(const QByteArray& levels) {
+    const char* data = levels.constData();
+    const int count = levels.size();
+    quint64 words = 0;
+    int i = 0;
+    for (; i + 8 <= count; i += 8) {
+        quint64 word;
+        std::memcpy(&word, data + i, sizeof word);
+        words |= word;
+    }
+    uchar bits = 0;
+    for (int shift = 0; shift < 64; shift += 8) bits |= uchar(words >> shift);
+    for (; i < count; ++i) bits |= uchar(data[i]);
+    return bits;
 }
 
 QString CheckFont(const TargetFont& font) {
@@ -43,11 +64,11 @@ QString CheckFont(const TargetFont& font) {
                 .arg(CodeName(glyph.code))
                 .arg(glyph.advance)
                 .arg(kMaxCell);
-        for (char level : glyph.levels)
-            if (quint8(level) > quint8(maxLevel))
-                return QStringLiteral("%1 has a level above %2 bits a pixel.")
-                    .arg(CodeName(glyph.code))
-                    .arg(font.bpp);
+        // maxLevel is all ones: a level above it has a bit outside it.
+        if ((OrOfLevels(glyph.levels) & ~uchar(maxLevel)) != 0)
+            return QStringLiteral("%1 has a level above %2 bits a pixel.")
+                .arg(CodeName(glyph.code))
+                .arg(font.bpp);
     }
     return QString();
 }
@@ -57,24 +78,16 @@ Glyph Trim(const TargetGlyph& cellGlyph, const TargetFont& font) {
     Glyph glyph;
     glyph.code = cellGlyph.code;
     glyph.advance = cellGlyph.advance;
-    int left = font.width, right = -1, top = font.height, bottom = -1;
-    const char* levels = cellGlyph.levels.constData();
-    for (int y = 0; y < font.height; ++y)
-        for (int x = 0; x < font.width; ++x)
-            if (levels[y * font.width + x] != 0) {
-                left = std::min(left, x);
-                right = std::max(right, x);
-                top = std::min(top, y);
-                bottom = std::max(bottom, y);
-            }
-    if (right < 0) return glyph;  // blank: no box, only the advance
-    glyph.boxWidth = right - left + 1;
-    glyph.boxHeight = bottom - top + 1;
-    glyph.offsetX = left;
-    glyph.offsetY = font.baseline - (bottom + 1);
-    glyph.levels.reserve(glyph.boxWidth * glyph.boxHeight);
-    for (int y = top; y <= bottom; ++y)
-        glyph.levels.append(levels + y * font.width + left, glyph.boxWidth);
+    const InkBox box = InkBoxOf(cellGlyph.levels, font.width, font.height);
+    if (box.width == 0) return glyph;  // blank: no box, only the advance
+    glyph.boxWidth = box.width;
+    glyph.boxHeight = box.height;
+    glyph.offsetX = box.left;
+    glyph.offsetY = font.baseline - (box.top + box.height);
+    glyph.cell = cellGlyph.levels.constData();
+    glyph.cellWidth = font.width;
+    glyph.boxLeft = box.left;
+    glyph.boxTop = box.top;
     return glyph;
 }
 
@@ -128,6 +141,15 @@ QVector<Segment> ChooseSegments(const QVector<uint>& codes, CmapCosts costs) {
 }
 
 }  // namespace
+
+void BoxLevels(const Glyph& glyph, QByteArray* levels) {
+    levels->resize(glyph.boxWidth * glyph.boxHeight);
+    if (glyph.boxWidth == 0) return;
+    const char* row = glyph.cell + glyph.boxTop * glyph.cellWidth + glyph.boxLeft;
+    char* out = levels->data();
+    for (int y = 0; y < glyph.boxHeight; ++y, row += glyph.cellWidth, out += glyph.boxWidth)
+        std::memcpy(out, row, size_t(glyph.boxWidth));
+}
 
 Font LayOut(const TargetFont& font, CmapCosts costs, QString* problem) {
     const QString fault = CheckFont(font);
@@ -189,24 +211,53 @@ Font LayOut(const TargetFont& font, CmapCosts costs, QString* problem) {
     return out;
 }
 
-void BitWriter::Put(uint value, int bits) {
-    pending_ = pending_ << bits | (value & ((quint64(1) << bits) - 1));
-    pendingBits_ += bits;
-    while (pendingBits_ >= 8) {
-        pendingBits_ -= 8;
-        bytes_.append(char(pending_ >> pendingBits_));
-    }
+void BitWriter::AppendTo(QByteArray* out) const {
+    out->append(bytes_.data(), int(bytes_.size()));
+    if (pendingBits_ > 0) out->append(char(pending_ << (8 - pendingBits_)));
 }
 
 QByteArray BitWriter::Bytes() const {
-    if (pendingBits_ == 0) return bytes_;
-    return bytes_ + char(pending_ << (8 - pendingBits_));
+    QByteArray bytes(bytes_.data(), int(bytes_.size()));
+    if (pendingBits_ > 0) bytes += char(pending_ << (8 - pendingBits_));
+    return bytes;
 }
 
+namespace {
+
+template <int Bpp>
+void PackLevelsAt(const uchar* in, int count, uchar* out) {
+    constexpr int perByte = 8 / Bpp;
+    constexpr int mask = (1 << Bpp) - 1;
+    const int whole = count / perByte;
+    for (int i = 0; i < whole; ++i, in += perByte) {
+        uint byte = 0;
+        for (int k = 0; k < perByte; ++k) byte = byte << Bpp | (in[k] & mask);
+        out[i] = uchar(byte);
+    }
+    const int rest = count - whole * perByte;
+    if (rest > 0) {
+        uint byte = 0;
+        for (int k = 0; k < rest; ++k) byte = byte << Bpp | (in[k] & mask);
+        out[whole] = uchar(byte << (8 - rest * Bpp));
+    }
+}
+
+}  // namespace
+
 QByteArray PackLevels(const QByteArray& levels, int bpp) {
-    BitWriter out;
-    for (char level : levels) out.Put(quint8(level), bpp);
-    return out.Bytes();
+    if (bpp == 8) return levels;
+    const int count = levels.size();
+    QByteArray packed((count * bpp + 7) / 8, Qt::Uninitialized);
+    const auto* in = reinterpret_cast<const uchar*>(levels.constData());
+    auto* out = reinterpret_cast<uchar*>(packed.data());
+    if (bpp == 1) {
+        PackLevelsAt<1>(in, count, out);
+    } else if (bpp == 2) {
+        PackLevelsAt<2>(in, count, out);
+    } else {
+        PackLevelsAt<4>(in, count, out);
+    }
+    return packed;
 }
 
 // The code, as LVGL's decompressor reads it, one pixel after another across
@@ -216,9 +267,9 @@ QByteArray PackLevels(const QByteArray& levels, int bpp) {
 // by a 6-bit count c (1..63): c - 1 more copies, then a single.
 QByteArray CompressLevels(const QByteArray& levels, int width, int height, int bpp) {
     const int count = width * height;
-    QVector<quint8> pixels(count);
-    for (int i = 0; i < count; ++i)
-        pixels[i] = quint8(levels[i]) ^ (i >= width ? quint8(levels[i - width]) : 0);
+    const auto* in = reinterpret_cast<const quint8*>(levels.constData());
+    std::vector<quint8> pixels(in, in + count);
+    for (int i = width; i < count; ++i) pixels[i] ^= in[i - width];
 
     BitWriter out;
     bool repeating = false;

@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QVector>
+#include <string>
 
 #include "targets/target_font.h"
 
@@ -28,10 +29,19 @@ struct Glyph {
     int advance = 0;  // pixels; LVGL stores sixteenths
     int boxWidth = 0;
     int boxHeight = 0;
-    int offsetX = 0;    // from the pen to the box's left column
-    int offsetY = 0;    // from the baseline up to the box's bottom edge
-    QByteArray levels;  // boxWidth x boxHeight, row by row from the top
+    int offsetX = 0;  // from the pen to the box's left column
+    int offsetY = 0;  // from the baseline up to the box's bottom edge
+    // Where the box lies in the TargetFont's cell, which the Font does not copy:
+    // it reads the TargetFont it was laid out from, which must outlive it.
+    const char* cell = nullptr;  // the cell's levels; null for no box
+    int cellWidth = 0;
+    int boxLeft = 0;
+    int boxTop = 0;
 };
+
+// The glyph's box levels, boxWidth x boxHeight row by row from the top, in
+// *levels (one buffer for every glyph of a font).
+void BoxLevels(const Glyph& glyph, QByteArray* levels);
 
 struct Cmap {
     uint rangeStart = 0;
@@ -65,11 +75,26 @@ Font LayOut(const TargetFont& font, CmapCosts costs, QString* problem);
 // zero bits.
 class BitWriter {
   public:
-    void Put(uint value, int bits);  // the low `bits` bits of value, up to 32
+    // The low `bits` bits of value, up to 32.
+    void Put(uint value, int bits) {
+        pending_ = pending_ << bits | (value & ((quint64(1) << bits) - 1));
+        pendingBits_ += bits;
+        while (pendingBits_ >= 8) {
+            pendingBits_ -= 8;
+            bytes_.push_back(char(pending_ >> pendingBits_));
+        }
+    }
+    // Zero bits to the end of the byte, so that what follows starts on one.
+    void PadToByte() {
+        if (pendingBits_ > 0) Put(0, 8 - pendingBits_);
+    }
+    int WholeBytes() const { return int(bytes_.size()); }
+    void Reserve(qint64 bytes) { bytes_.reserve(size_t(bytes)); }
     QByteArray Bytes() const;
+    void AppendTo(QByteArray* out) const;  // Bytes() without a copy of its own
 
   private:
-    QByteArray bytes_;
+    std::string bytes_;
     quint64 pending_ = 0;  // the low pendingBits_ bits are not yet in bytes_
     int pendingBits_ = 0;
 };

@@ -10,13 +10,17 @@ namespace runemill {
 
 namespace {
 
-// The one code point a slot draws; 0 when its text is none, several, a lone
-// surrogate, or a codec's mark for bytes it could not decode.
+// The one code point a slot draws; 0 when its text is none or several. A
+// lone surrogate reads as U+FFFD, as QString::toUcs4 reads it; U+FFFD is 0
+// where it is a codec's mark for bytes it could not decode.
 uint CodeOfSlot(const QString& text, bool decoded) {
-    const QVector<uint> codes = text.toUcs4();
-    if (codes.size() != 1) return 0;
-    const uint code = codes.front();
-    if (code == 0 || QChar::isSurrogate(code)) return 0;
+    uint code = 0;
+    if (text.size() == 1) {
+        code = text.at(0).unicode();
+        if (QChar::isSurrogate(code)) code = QChar::ReplacementCharacter;
+    } else if (text.size() == 2 && text.at(0).isHighSurrogate() && text.at(1).isLowSurrogate()) {
+        code = QChar::surrogateToUcs4(text.at(0), text.at(1));
+    }
     if (decoded && code == QChar::ReplacementCharacter) return 0;
     return code;
 }

@@ -5,6 +5,7 @@
 // are written in that order. The layout is described in docs/u8g2.md.
 #include <QtGlobal>
 
+#include "targets/c_text.h"
 #include "targets/target_font.h"
 #include "targets/u8g2_glyph.h"
 
@@ -87,16 +88,18 @@ QString Problem(const TargetFont& font) {
     return QString();
 }
 
-QByteArray Record(const InkGlyph& glyph, const FieldBits& bits) {
-    const QByteArray data = u8g2::EncodeGlyph(glyph, bits);
-    QByteArray record;
+// The glyph's code, its jump byte (the record's length) and its data.
+void AppendRecord(QByteArray* bytes, const InkGlyph& glyph, const FieldBits& bits) {
+    const int start = bytes->size();
     if (glyph.code < 256) {
-        record.append(char(glyph.code));
+        bytes->append(char(glyph.code));
     } else {
-        AppendWord(&record, int(glyph.code));
+        AppendWord(bytes, int(glyph.code));
     }
-    record.append(char(record.size() + 1 + data.size()));
-    return record + data;
+    const int jump = bytes->size();
+    bytes->append('\0');
+    u8g2::AppendGlyph(bytes, glyph, bits);
+    (*bytes)[jump] = char(bytes->size() - start);
 }
 
 // The cell's metrics: every reference height of u8g2 (capital A, the
@@ -122,25 +125,28 @@ QByteArray Header(const TargetFont& font, const FieldBits& bits, int glyphCount)
 // start for the first) to block k's first record, and block k's last code; a
 // last entry of code 0xFFFF leads to the end, so a code past the last glyph is
 // found missing at once.
-QByteArray UnicodePart(const QVector<QByteArray>& records, const QVector<uint>& codes) {
-    const int blocks = (records.size() + kGlyphsPerJumpBlock - 1) / kGlyphsPerJumpBlock;
-    QByteArray table;
-    QByteArray body;
+void AppendUnicodePart(QByteArray* bytes, const QVector<InkGlyph>& glyphs, int first,
+                       const FieldBits& bits) {
+    const int count = glyphs.size() - first;
+    const int blocks = (count + kGlyphsPerJumpBlock - 1) / kGlyphsPerJumpBlock;
     const int tableBytes = (blocks + 1) * 4;
+    const int tableAt = bytes->size();
+    bytes->append(QByteArray(tableBytes, '\0'));
     int previousStart = 0;
-    for (int i = 0; i < records.size(); ++i) {
+    for (int i = 0; i < count; ++i) {
         if (i % kGlyphsPerJumpBlock == 0) {
-            const int start = tableBytes + body.size();
-            const int last = qMin(i + kGlyphsPerJumpBlock, records.size()) - 1;
-            AppendWord(&table, start - previousStart);
-            AppendWord(&table, int(codes.at(last)));
+            const int start = bytes->size() - tableAt;
+            const int last = qMin(i + kGlyphsPerJumpBlock, count) - 1;
+            const int entry = tableAt + i / kGlyphsPerJumpBlock * 4;
+            PutWord(bytes, entry, start - previousStart);
+            PutWord(bytes, entry + 2, int(glyphs.at(first + last).code));
             previousStart = start;
         }
-        body += records.at(i);
+        AppendRecord(bytes, glyphs.at(first + i), bits);
     }
-    AppendWord(&table, tableBytes + body.size() - previousStart);
-    AppendWord(&table, int(kLastCode));
-    return table + body + QByteArray(2, '\0');
+    PutWord(bytes, tableAt + blocks * 4, bytes->size() - tableAt - previousStart);
+    PutWord(bytes, tableAt + blocks * 4 + 2, int(kLastCode));
+    bytes->append(QByteArray(2, '\0'));
 }
 
 QByteArray CArray(const TargetFont& font, const QString& symbol, const QByteArray& bytes,
@@ -149,7 +155,7 @@ QByteArray CArray(const TargetFont& font, const QString& symbol, const QByteArra
     title.replace(QLatin1String("*/"), QLatin1String("* /"));
     const QByteArray name = symbol.toLatin1();
     QByteArray c;
-    c.reserve(bytes.size() * 5 + 1024);
+    c.reserve(bytes.size() * 7 + 2048);  // "0xHH, " and a share of the line starts
     const auto number = [](qreal value) { return QString::number(value); };
     c += (QStringLiteral("/* u8g2 font: ") + title + QStringLiteral(", ") + number(font.pointSize) +
           QStringLiteral(" pt, cell ") + number(font.width) + QStringLiteral(" x ") +
@@ -173,13 +179,7 @@ QByteArray CArray(const TargetFont& font, const QString& symbol, const QByteArra
          "#ifdef __cplusplus\nextern \"C\"\n#endif\n";
     c += "const uint8_t " + name + "[" + QByteArray::number(bytes.size()) +
          "] U8G2_FONT_SECTION(\"" + name + "\") = {";
-    static const char hex[] = "0123456789ABCDEF";
-    for (int i = 0; i < bytes.size(); ++i) {
-        const auto byte = uchar(bytes.at(i));
-        c += i % kBytesPerLine == 0 ? "\n    " : " ";
-        const char item[] = {'0', 'x', hex[byte >> 4], hex[byte & 0x0F], ','};
-        c.append(item, int(sizeof item));
-    }
+    AppendHexItems(&c, bytes, kBytesPerLine, HexDigits::Upper);
     c += "\n};\n";
     return c;
 }
@@ -207,27 +207,23 @@ QByteArray WriteU8g2(const TargetFont& font, const QString& symbol, QString* pro
     QByteArray bytes = Header(font, bits, glyphs.size());
     int startA = -1;
     int startLowerA = -1;
-    QVector<QByteArray> unicodeRecords;
-    QVector<uint> unicodeCodes;
+    int unicodeFirst = 0;
     for (const InkGlyph& glyph : glyphs) {
-        if (glyph.code >= 256) {
-            unicodeRecords.append(Record(glyph, bits));
-            unicodeCodes.append(glyph.code);
-            continue;
-        }
+        if (glyph.code >= 256) break;  // ascending codes: the rest are past 255 too
+        ++unicodeFirst;
         // u8g2 starts looking for 'A' .. '`' at the first record from 'A' on,
         // and for 'a' .. 0xFF at the first from 'a' on.
         const int offset = bytes.size() - kHeaderBytes;
         if (startA < 0 && glyph.code >= 'A') startA = offset;
         if (startLowerA < 0 && glyph.code >= 'a') startLowerA = offset;
-        bytes += Record(glyph, bits);
+        AppendRecord(&bytes, glyph, bits);
     }
     const int end8 = bytes.size() - kHeaderBytes;
     bytes += QByteArray(2, '\0');  // a zero jump ends the codes below 256
     PutWord(&bytes, 17, startA < 0 ? end8 : startA);
     PutWord(&bytes, 19, startLowerA < 0 ? end8 : startLowerA);
     PutWord(&bytes, 21, bytes.size() - kHeaderBytes);
-    bytes += UnicodePart(unicodeRecords, unicodeCodes);
+    AppendUnicodePart(&bytes, glyphs, unicodeFirst, bits);
     return CArray(font, symbol, bytes, bits);
 }
 

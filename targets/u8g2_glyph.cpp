@@ -2,6 +2,10 @@
 
 #include <QHash>
 #include <algorithm>
+#include <string>
+#include <vector>
+
+#include "targets/ink_box.h"
 
 namespace runemill::u8g2 {
 
@@ -25,22 +29,24 @@ int SignedBits(int value) { return 1 + UnsignedBits(value < 0 ? -value - 1 : val
 
 class BitWriter {
   public:
+    explicit BitWriter(QByteArray* out) : out_(out) {}
     // u8g2 reads bits from the low end of each byte up.
     void Put(uint value, int count) {
         pending_ |= quint64(value & ((1u << count) - 1)) << pendingBits_;
         pendingBits_ += count;
-        for (; pendingBits_ >= 8; pendingBits_ -= 8, pending_ >>= 8) bytes_.append(char(pending_));
+        for (; pendingBits_ >= 8; pendingBits_ -= 8, pending_ >>= 8)
+            bytes_.push_back(char(pending_));
     }
     void PutSigned(int value, int count) { Put(uint(value + (1 << (count - 1))), count); }
-    QByteArray Finish() {
-        if (pendingBits_ > 0) bytes_.append(char(pending_));
-        pending_ = 0;
-        pendingBits_ = 0;
-        return bytes_;
+    // Appends the bits, the last byte padded with zero bits.
+    void Finish() {
+        if (pendingBits_ > 0) bytes_.push_back(char(pending_));
+        out_->append(bytes_.data(), int(bytes_.size()));
     }
 
   private:
-    QByteArray bytes_;
+    QByteArray* out_;
+    std::string bytes_;
     quint64 pending_ = 0;
     int pendingBits_ = 0;
 };
@@ -54,53 +60,82 @@ void SplitRun(Run run, int max0, int max1, Emit emit) {
     emit(run.zeros, run.ones);
 }
 
+// The same pairs as SplitRun, each stretch of equal pairs given once:
+// emit(zeros, ones, times).
+template <typename Emit>
+void SplitRunCounted(Run run, int max0, int max1, Emit emit) {
+    if (run.zeros > max0) {
+        const int times = (run.zeros - 1) / max0;
+        emit(max0, 0, times);
+        run.zeros -= times * max0;
+    }
+    if (run.ones > max1) {
+        const int times = (run.ones - 1) / max1;
+        emit(run.zeros, max1, 1);
+        if (times > 1) emit(0, max1, times - 1);
+        run.zeros = 0;
+        run.ones -= times * max1;
+    }
+    emit(run.zeros, run.ones, 1);
+}
+
 int HeaderBits(const FieldBits& bits) {
     return bits.width + bits.height + bits.x + bits.y + bits.advance;
 }
 
-// A pair costs m0 + m1 bits and one bit that ends its repeats; each
-// repeat of the same pair right after it costs one bit.
+// The bits of pairs of m0 and m1 bits: a pair costs m0 + m1 bits and one bit
+// that ends its repeats; each repeat of the same pair right after it costs
+// one bit.
+class PairBits {
+  public:
+    PairBits(int m0, int m1) : pairBits_(m0 + m1 + 1) {}
+    void Add(int zeros, int ones, int times) {
+        total_ += (zeros == last0_ && ones == last1_ ? 1 : pairBits_) + (times - 1);
+        last0_ = zeros;
+        last1_ = ones;
+    }
+    // The pair that came before, which the next may repeat.
+    void Follow(int zeros, int ones) {
+        last0_ = zeros;
+        last1_ = ones;
+    }
+    int total() const { return total_; }
+
+  private:
+    int pairBits_;
+    int total_ = 0;
+    int last0_ = -1;
+    int last1_ = -1;
+};
+
 int BitmapBits(const QVector<Run>& runs, int m0, int m1) {
     const int max0 = (1 << m0) - 1;
     const int max1 = (1 << m1) - 1;
-    int total = 0;
-    int last0 = -1;
-    int last1 = -1;
-    const auto count = [&](int zeros, int ones) {
-        total += zeros == last0 && ones == last1 ? 1 : m0 + m1 + 1;
-        last0 = zeros;
-        last1 = ones;
-    };
+    PairBits bits(m0, m1);
+    const auto add = [&bits](int zeros, int ones, int times) { bits.Add(zeros, ones, times); };
     for (const Run& run : runs) {
         if (run.zeros <= max0 && run.ones <= max1) {
-            count(run.zeros, run.ones);
+            bits.Add(run.zeros, run.ones, 1);
         } else {
-            SplitRun(run, max0, max1, count);
+            SplitRunCounted(run, max0, max1, add);
         }
     }
-    return total;
+    return bits.total();
 }
 
 // The bits of a run's pairs when the step's previous run came just before it.
 int StepBits(quint64 step, int m0, int m1) {
     const int max0 = (1 << m0) - 1;
     const int max1 = (1 << m1) - 1;
-    int last0 = -1;
-    int last1 = -1;
-    const auto remember = [&](int zeros, int ones) {
-        last0 = zeros;
-        last1 = ones;
-    };
+    PairBits bits(m0, m1);
     const quint64 previous = step >> 32;
-    if (previous != 0xFFFFFFFFu)
-        SplitRun({int(previous >> 16), int(previous & 0xFFFF)}, max0, max1, remember);
-    int total = 0;
-    SplitRun({int((step >> 16) & 0xFFFF), int(step & 0xFFFF)}, max0, max1,
-             [&](int zeros, int ones) {
-                 total += zeros == last0 && ones == last1 ? 1 : m0 + m1 + 1;
-                 remember(zeros, ones);
-             });
-    return total;
+    if (previous != 0xFFFFFFFFu) {
+        SplitRunCounted({quint16(previous >> 16), quint16(previous & 0xFFFF)}, max0, max1,
+                        [&bits](int zeros, int ones, int) { bits.Follow(zeros, ones); });
+    }
+    SplitRunCounted({quint16((step >> 16) & 0xFFFF), quint16(step & 0xFFFF)}, max0, max1,
+                    [&bits](int zeros, int ones, int times) { bits.Add(zeros, ones, times); });
+    return bits.total();
 }
 
 }  // namespace
@@ -110,22 +145,17 @@ InkGlyph TrimToInk(const TargetGlyph& glyph, int cellWidth, int cellHeight, int 
     ink.code = glyph.code;
     ink.advance = glyph.advance;
     const char* levels = glyph.levels.constData();
-    int left = cellWidth, right = -1, top = cellHeight, bottom = -1;
-    for (int row = 0; row < cellHeight; ++row) {
-        const char* line = levels + row * cellWidth;
-        for (int column = 0; column < cellWidth; ++column) {
-            if (line[column] == 0) continue;
-            left = std::min(left, column);
-            right = std::max(right, column);
-            top = std::min(top, row);
-            bottom = row;
-        }
-    }
-    if (right < 0) return ink;
-    ink.width = right - left + 1;
-    ink.height = bottom - top + 1;
+    const InkBox box = InkBoxOf(glyph.levels, cellWidth, cellHeight);
+    if (box.width == 0) return ink;
+    const int left = box.left, right = box.left + box.width - 1;
+    const int top = box.top, bottom = box.top + box.height - 1;
+    ink.width = box.width;
+    ink.height = box.height;
     ink.x = left;
     ink.y = baseline - (bottom + 1);
+    // The runs gathered where no glyph's growth reallocates, then copied once.
+    thread_local std::vector<Run> runs;
+    runs.clear();
     Run run;
     for (int row = top; row <= bottom; ++row) {
         const char* line = levels + row * cellWidth;
@@ -133,14 +163,15 @@ InkGlyph TrimToInk(const TargetGlyph& glyph, int cellWidth, int cellHeight, int 
             if (line[column] != 0) {
                 ++run.ones;
             } else if (run.ones > 0) {
-                ink.runs.append(run);
+                runs.push_back(run);
                 run = Run{1, 0};
             } else {
                 ++run.zeros;
             }
         }
     }
-    ink.runs.append(run);
+    runs.push_back(run);
+    ink.runs = QVector<Run>(runs.cbegin(), runs.cend());
     return ink;
 }
 
@@ -157,8 +188,8 @@ FieldBits BoxFieldBits(const QVector<InkGlyph>& glyphs) {
     return bits;
 }
 
-QByteArray EncodeGlyph(const InkGlyph& glyph, const FieldBits& bits) {
-    BitWriter out;
+void AppendGlyph(QByteArray* bytes, const InkGlyph& glyph, const FieldBits& bits) {
+    BitWriter out(bytes);
     out.Put(uint(glyph.width), bits.width);
     out.Put(uint(glyph.height), bits.height);
     out.PutSigned(glyph.x, bits.x);
@@ -183,13 +214,13 @@ QByteArray EncodeGlyph(const InkGlyph& glyph, const FieldBits& bits) {
     for (const Run& run : glyph.runs)
         SplitRun(run, (1 << bits.zeroRun) - 1, (1 << bits.oneRun) - 1, put);
     if (!first) out.Put(0, 1);
-    return out.Finish();
+    out.Finish();
 }
 
 bool ChooseRunBits(const QVector<InkGlyph>& glyphs, FieldBits* bits, uint* largest) {
     // A font repeats the same run after the same run many times (a CJK font: 300,000 runs, 7,000
     // different steps), so each choice of widths is first costed once per different step.
-    QHash<quint64, qint64> steps;
+    QHash<quint64, qint64> counts;
     int longest0 = 1;
     int longest1 = 1;
     qint64 prefixes = 0;
@@ -198,12 +229,13 @@ bool ChooseRunBits(const QVector<InkGlyph>& glyphs, FieldBits* bits, uint* large
         quint64 previous = 0xFFFFFFFFu;  // none: a glyph's first pair repeats nothing
         for (const Run& run : glyph.runs) {
             const quint64 current = quint64(run.zeros) << 16 | quint64(run.ones);
-            ++steps[previous << 32 | current];
+            ++counts[previous << 32 | current];
             previous = current;
-            longest0 = std::max(longest0, run.zeros);
-            longest1 = std::max(longest1, run.ones);
+            longest0 = std::max<int>(longest0, run.zeros);
+            longest1 = std::max<int>(longest1, run.ones);
         }
     }
+    const QVector<std::pair<quint64, qint64>> steps(counts.keyValueBegin(), counts.keyValueEnd());
     // Widths past those of the longest runs split nothing and only add bits.
     const int widest0 = std::min(kMaxRunBits, UnsignedBits(longest0));
     const int widest1 = std::min(kMaxRunBits, UnsignedBits(longest1));
@@ -216,8 +248,7 @@ bool ChooseRunBits(const QVector<InkGlyph>& glyphs, FieldBits* bits, uint* large
     for (int m0 = 1; m0 <= widest0; ++m0) {
         for (int m1 = 1; m1 <= widest1; ++m1) {
             qint64 total = 0;
-            for (auto step = steps.cbegin(); step != steps.cend(); ++step)
-                total += step.value() * StepBits(step.key(), m0, m1);
+            for (const auto& step : steps) total += step.second * StepBits(step.first, m0, m1);
             choices.append({m0, m1, total});
         }
     }

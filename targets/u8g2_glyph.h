@@ -11,9 +11,11 @@
 
 namespace runemill::u8g2 {
 
+// 16 bits each: a box of at most 127 x 127 pixels holds no longer run, and a
+// CJK font holds a quarter of a million runs.
 struct Run {
-    int zeros = 0;
-    int ones = 0;  // 0 only for the last run: the box's trailing background
+    quint16 zeros = 0;
+    quint16 ones = 0;  // 0 only for the last run: the box's trailing background
 };
 
 struct InkGlyph {
@@ -43,9 +45,9 @@ InkGlyph TrimToInk(const TargetGlyph& glyph, int cellWidth, int cellHeight, int 
 // Width, height, offset and advance widths wide enough for every glyph.
 FieldBits BoxFieldBits(const QVector<InkGlyph>& glyphs);
 
-// The glyph's data after its code and jump byte: the five fields, then the
-// run-length bitmap, padded to whole bytes.
-QByteArray EncodeGlyph(const InkGlyph& glyph, const FieldBits& bits);
+// Appends the glyph's data after its code and jump byte: the five fields,
+// then the run-length bitmap, padded to whole bytes.
+void AppendGlyph(QByteArray* bytes, const InkGlyph& glyph, const FieldBits& bits);
 
 // Sets the run widths (m0, m1) that make the smallest font in which every
 // glyph's record (its code and jump byte included) stays within 255 bytes. False, with *largest set
