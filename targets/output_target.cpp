@@ -100,6 +100,10 @@ QString TargetPathProblem(OutputTarget target, const QString& path) {
 QByteArray TargetFileBytes(OutputTarget target, const ConvertJob& job, const QByteArray& plain,
                            const QString& symbol, QString* problem) {
     problem->clear();
+    if (const TargetProblem refused = TargetRequestProblem(target, job.request())) {
+        *problem = refused.text;
+        return QByteArray();
+    }
     const TargetFont font = TargetFontOfRun(job, plain, problem);
     if (!problem->isEmpty()) return QByteArray();
     switch (target) {

@@ -1,5 +1,6 @@
 #include "targets/run_font.h"
 
+#include <QtAlgorithms>
 #include <algorithm>
 
 #include "render/font_families.h"
@@ -25,31 +26,12 @@ uint CodeOfSlot(const QString& text, bool decoded) {
     return code;
 }
 
-int BitsOf(PixelFormat format) {
-    switch (format) {
-        case kFormat2Bit:
-            return 2;
-        case kFormat4Bit:
-            return 4;
-        case kFormat8Bit:
-            return 8;
-        default:
-            return 1;
-    }
-}
-
 }  // namespace
 
 TargetFont TargetFontOfRun(const ConvertJob& job, const QByteArray& plain, QString* problem) {
     const FontPlan& plan = job.plan();
     const CellSettings& cell = plan.cell();
     TargetFont font;
-    if (cell.pixFormat == kFormatArgb4444) {
-        *problem = QStringLiteral(
-            "aRGB4444 has no gray levels a display-library font can store; choose 1bits, 2bits, "
-            "4bits or 8bits");
-        return font;
-    }
     if (!plan.isValid() || plain.size() != plan.fileSize()) {
         *problem = QStringLiteral("the run left no font to write");
         return font;
@@ -60,7 +42,7 @@ TargetFont TargetFontOfRun(const ConvertJob& job, const QByteArray& plain, QStri
     font.pointSize = request.pointSize;
     font.width = cell.width;
     font.height = cell.height;
-    font.bpp = BitsOf(cell.pixFormat);
+    font.bpp = qPopulationCount(uint(MaxLevel(cell.pixFormat)));  // levels 1, 3, 15, 255
     font.baseline = std::clamp(BaselineRow(request.Font(), request.Glyph().render, cell.height), 0,
                                cell.height);
 

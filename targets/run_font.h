@@ -13,8 +13,8 @@ namespace runemill {
 // every pixel is the .bin's: one glyph per slot whose text is one character
 // (the first slot of a code wins: the ASCII block before a Unicode range),
 // ascending code; advance the slot's width byte where the file stores one,
-// else W. The baseline is the chosen face's (BaselineRow). aRGB4444 has no
-// gray levels: an empty font with *problem set.
+// else W. The baseline is the chosen face's (BaselineRow). The request is one
+// TargetRequestProblem accepts (gray levels, no aRGB4444).
 TargetFont TargetFontOfRun(const ConvertJob& job, const QByteArray& plain, QString* problem);
 
 }  // namespace runemill
