@@ -109,13 +109,19 @@ bool ReadCSourceOptions(const QCommandLineParser& parser, const QString& output,
                                    "backslashes or control characters); choose another file name")
                         .arg(headerName));
     }
+    return ReadSymbol(parser, output, QStringLiteral("array"), symbol, error);
+}
+
+bool ReadSymbol(const QCommandLineParser& parser, const QString& output, const QString& what,
+                QString* symbol, CliError* error) {
+    const QString name = QStringLiteral("symbol");
     const bool given = parser.isSet(name);
     *symbol = given ? parser.value(name) : SymbolFromPath(output);
     const QString problem = SymbolProblem(*symbol);
     if (problem.isEmpty()) return true;
-    if (given) return Fail(error, option, problem);
+    if (given) return Fail(error, QStringLiteral("--symbol"), problem);
     return Fail(error, QStringLiteral("--output"),
-                problem + QStringLiteral("; name the array with --symbol"));
+                problem + QStringLiteral("; name the %1 with --symbol").arg(what));
 }
 
 QString CSourceNamesLine(const QString& output, const QString& symbol) {

@@ -36,6 +36,10 @@ void AddCSourceOptions(QCommandLineParser& parser);
 // for the headers, which are appended to a .bin.
 bool ReadCSourceOptions(const QCommandLineParser& parser, const QString& output, bool appends,
                         QString* symbol, CliError* error);
+// The C name of `output`: --symbol, or else the file's name; refused when it
+// is no C identifier, with a hint to name the `what` ("array", "font") with --symbol.
+bool ReadSymbol(const QCommandLineParser& parser, const QString& output, const QString& what,
+                QString* symbol, CliError* error);
 
 // The line on stderr naming what a run of `output` declares: "c: array
 // ui_font, ui_font_size and include guard RUNEMILL_FONT_ui_font_H, from the

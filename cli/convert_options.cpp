@@ -127,19 +127,12 @@ bool ReadTarget(const QCommandLineParser& parser, ConvertOptions* options, CliEr
     if (options->target == OutputTarget::Bin) return true;
     const QString pathProblem = TargetPathProblem(options->target, options->output);
     if (!pathProblem.isEmpty()) return Fail(error, QStringLiteral("--output"), pathProblem);
-    const bool given = parser.isSet(QStringLiteral("symbol"));
     if (!DescriptionOfTarget(options->target).cSymbol) {
-        if (!given) return true;
+        if (!parser.isSet(QStringLiteral("symbol"))) return true;
         return Fail(error, QStringLiteral("--symbol"),
                     QStringLiteral("only with C output: -o FILE.c, or --for lvgl, u8g2 or gfx"));
     }
-    options->symbol =
-        given ? parser.value(QStringLiteral("symbol")) : SymbolFromPath(options->output);
-    const QString problem = SymbolProblem(options->symbol);
-    if (problem.isEmpty()) return true;
-    if (given) return Fail(error, QStringLiteral("--symbol"), problem);
-    return Fail(error, QStringLiteral("--output"),
-                problem + QStringLiteral("; name the font with --symbol"));
+    return ReadSymbol(parser, options->output, QStringLiteral("font"), &options->symbol, error);
 }
 
 // -o, --for, --symbol, --text: the files of the run.
