@@ -116,8 +116,8 @@ compile() {  # compile <dir> [target...]; no target: all of them
 }
 
 check_format() {  # every C and C++ source as .clang-format lays it out
-    find app cli compress convert generators layout output preview render reader targets tests \
-        bench tools \
+    find app cli compress convert fontfile generators layout messages output preview render reader \
+        targets tests bench tools \
         -name '*.cpp' -o -name '*.h' -o -name '*.c' | xargs clang-format --dry-run -Werror
 }
 
