@@ -44,10 +44,6 @@ QString TagText(quint32 tag) {
     return QStringLiteral("its '%1' table").arg(text);
 }
 
-QString NoFont(const FontFile& file) {
-    return QStringLiteral("cannot read a font from ") + file.path;
-}
-
 // The face whose table directory starts at `directory`, every table it lists.
 QString ReadSfntFace(FontFile* file, qint64 directory) {
     const QByteArray& data = file->data;
@@ -83,7 +79,7 @@ QString ReadCollection(FontFile* file) {
         const QString problem = ReadSfntFace(file, Be(data, kCollectionHeaderSize + 4 * face, 4));
         if (!problem.isEmpty()) return problem;
     }
-    return count == 0 ? NoFont(*file) : QString();
+    return count == 0 ? CannotReadFont(file->path) : QString();
 }
 
 QString ReadPcf(FontFile* file) {
@@ -129,7 +125,8 @@ FontFile ParseFontFile(const QByteArray& data, const QString& path) {
     file.data = data;
     const quint32 start = Holds(data, 0, 4) ? Be(data, 0, 4) : 0;
     if (data.startsWith("\x1f\x8b")) {
-        file.problem = NoFont(file) + QStringLiteral(": it is compressed (gzip); unpack it first");
+        file.problem = CannotReadFont(file.path) +
+                       QStringLiteral(": it is compressed (gzip); unpack it first");
     } else if (Holds(data, 0, 4) && start == Tag("ttcf")) {
         file.format = FontFileFormat::Collection;
         file.problem = ReadCollection(&file);
@@ -143,7 +140,7 @@ FontFile ParseFontFile(const QByteArray& data, const QString& path) {
         file.format = FontFileFormat::Sfnt;
         file.problem = ReadSfntFace(&file, 0);
     } else {
-        file.problem = NoFont(file);
+        file.problem = CannotReadFont(file.path);
     }
     return file;
 }
@@ -166,6 +163,10 @@ FontFile ReadFontFile(const QString& path) {
         return file;
     }
     return ParseFontFile(in.readAll(), path);
+}
+
+QString CannotReadFont(const QString& path) {
+    return QStringLiteral("cannot read a font from ") + path;
 }
 
 }  // namespace runemill

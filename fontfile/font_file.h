@@ -58,4 +58,8 @@ FontFile ReadFontFile(const QString& path);
 // The same for bytes already read; `path` names the file in the problem.
 FontFile ParseFontFile(const QByteArray& data, const QString& path);
 
+// "cannot read a font from PATH": also what a loader says of a file that
+// reads well here but that the drawing side refuses.
+QString CannotReadFont(const QString& path);
+
 }  // namespace runemill

@@ -69,7 +69,7 @@ QString LoadFontFile(const QString& path, int face, QString* family, bool* faceP
         for (const QByteArray& own : FaceUnderFamily(file, face, drawn.toLatin1())) {
             const int id = own.isEmpty() ? -1 : QFontDatabase::addApplicationFontFromData(own);
             if (id < 0 || QFontDatabase::applicationFontFamilies(id) != QStringList(drawn))
-                return QStringLiteral("cannot read a font from ") + path;
+                return CannotReadFont(path);
         }
         const QString named = FaceFamily(file, face);
         LoadedFaces().insert(drawn, named.isEmpty() ? QFileInfo(path).completeBaseName() : named);
