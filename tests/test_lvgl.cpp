@@ -191,6 +191,11 @@ void TestLvgl::decodes() {
     const QByteArray bin = runemill::WriteLvglBin(font, &problem);
     QVERIFY2(!bin.isEmpty(), qPrintable(problem));
     Compare(ReadLvglBinForTest(bin, font.width, font.height), font);
+    // One advance for all is the head's default, and no glyph spends bits on it.
+    const bool oneAdvance =
+        std::all_of(font.glyphs.begin(), font.glyphs.end(),
+                    [&](const TargetGlyph& g) { return g.advance == font.width; });
+    QCOMPARE(bin.at(40) == 0, oneAdvance);
 }
 
 void TestLvgl::compiles_data() {

@@ -7,7 +7,8 @@
 
 DecodedFont ReadBdfForTest(const QByteArray& bdf, int w, int h) {
     DecodedFont font;
-    int ascent = -1, code = -1, advance = 0, boxW = 0, boxH = 0, boxX = 0, boxY = 0, row = -1;
+    int ascent = -1, code = -1, advance = 0, size = 0, swidth = 0, boxW = 0, boxH = 0, boxX = 0,
+        boxY = 0, row = -1;
     DecodedGlyph glyph;
     for (const QByteArray& line : bdf.split('\n')) {
         const QList<QByteArray> f = line.simplified().split(' ');
@@ -25,6 +26,10 @@ DecodedFont ReadBdfForTest(const QByteArray& bdf, int w, int h) {
             ascent = n(1);
         } else if (f.at(0) == "ENCODING") {
             code = n(1);
+        } else if (f.at(0) == "SIZE") {
+            size = n(1);
+        } else if (f.at(0) == "SWIDTH") {
+            swidth = n(1);
         } else if (f.at(0) == "DWIDTH") {
             advance = n(1);
         } else if (f.at(0) == "BBX") {
@@ -33,7 +38,8 @@ DecodedFont ReadBdfForTest(const QByteArray& bdf, int w, int h) {
             glyph = {advance, QByteArray(w * h, '\0')};
             row = 0;
         } else if (f.at(0) == "ENDCHAR") {
-            if (ascent < 0 || code < 0) return {};
+            // SWIDTH is the advance in thousandths of the point size, at 72 dpi a pixel a point.
+            if (ascent < 0 || code < 0 || swidth != qRound(advance * 1000.0 / size)) return {};
             font.insert(uint(code), glyph);
             row = -1;
         }

@@ -65,7 +65,9 @@ int FindRecord(const Font& f, uint code) {
         last = f.word(table + 2);
         table += 4;
     } while (uint(last) < code);
-    for (int guard = 0; guard < 70000 && f.word(p) > 0; ++guard) {
+    // u8g2 would walk on into the next block; a table naming each block's last code never needs it.
+    const int blockEnd = last == 0xFFFF ? INT_MAX : p + f.word(table);
+    for (int guard = 0; guard < 70000 && f.word(p) > 0 && p < blockEnd; ++guard) {
         if (uint(f.word(p)) == code) return p;
         if (f.at(p + 2) <= 0) return -1;
         p += f.at(p + 2);
