@@ -182,7 +182,8 @@ class ReaderRoundTripTest : public QObject {
   private slots:
     void initTestCase() { InstallFontSubstitutes(ConvertRequest().family); }
 
-    // Each kind, with codes that its file does not hold: past its rows or range, in a gap.
+    // Each kind, with codes that its file does not hold: past its rows or range, in a gap. The
+    // two-byte libraries run to the last code they allow.
     void everyGlyphReadsBackAsDrawn_data() {
         QTest::addColumn<int>("kind");
         QTest::addColumn<int>("start");
@@ -194,9 +195,9 @@ class ReaderRoundTripTest : public QObject {
             ConvertKind kind;
             int start, end;
             QList<int> absent;
-        } kinds[] = {{"GB2312", ConvertKind::Gb2312, 0xB0A1, 0xB1A5, {0xB2A1, 0xB0A0}},
-                     {"BIG5", ConvertKind::Big5, 0xA440, 0xA5A0, {0xA640, 0xA480}},
-                     {"GBK", ConvertKind::Gbk, 0xA340, 0xA440, {0xA540, 0xA37F}},
+        } kinds[] = {{"GB2312", ConvertKind::Gb2312, 0xF6A1, 0xF7FE, {0xF8A1, 0xF6A0}},
+                     {"BIG5", ConvertKind::Big5, 0xF840, 0xF9FF, {0xFA40, 0xF880}},
+                     {"GBK", ConvertKind::Gbk, 0xFD40, 0xFEFE, {0xFF40, 0xFD7F}},
                      {"Unicode", ConvertKind::Unicode, 0x4E00, 0x4E3F, {0x4E40, 0x0019}},
                      {"ASCII", ConvertKind::Ascii, 0, 0, {0x4E00, 0x7F}},
                      {"string", ConvertKind::String, 0, 0, {0x4E2E, 'z'}}};
@@ -278,7 +279,8 @@ class ReaderRoundTripTest : public QObject {
             if (format == 3 && widthAt >= 0)
                 QCOMPARE(page.At(widthAt), slot.blankSpace ? 13 / 4 : qMax(right - left + 1, 1));
         }
-        QVERIFY2(inkedGlyphs > plan.slotCount() / 2, "most glyphs should carry ink");
+        // GBK's last rows leave the cells from trail byte A1 on unassigned.
+        QVERIFY2(inkedGlyphs > plan.slotCount() / 3, "a third of the glyphs should carry ink");
 
         // The compressed file, as the job writes it for the kind, reads as the plain one.
         request.compress = true;
