@@ -1,7 +1,8 @@
 #!/bin/sh
 # The window started where it cannot show itself: with no display at all, and
-# with a display that does not answer. Each time one line that says so and
-# points to runemill-cli, and exit status 1 (not Qt's abort, status 134).
+# with an X11 or a Wayland display that does not answer. Each time one line
+# that says so and points to runemill-cli, and exit status 1 (not Qt's abort,
+# status 134).
 #     tests/window_without_display.sh RUNEMILL
 set -u
 status=0
@@ -20,4 +21,6 @@ check "runemill: the window needs a display (DISPLAY and WAYLAND_DISPLAY are uns
     XDG_RUNTIME_DIR=/tmp
 check "runemill: the window could not open its display; runemill-cli converts without one" \
     DISPLAY=:2147483 XDG_RUNTIME_DIR=/tmp
+check "runemill: the window could not open its display; runemill-cli converts without one" \
+    WAYLAND_DISPLAY=wayland-2147483 XDG_RUNTIME_DIR=/tmp
 exit $status
