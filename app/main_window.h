@@ -151,9 +151,9 @@ class MainWindow : public QMainWindow {
     // false when nothing could be written.
     bool WriteRunFile(const runemill::ConvertJob& job, const QString& fileName, qint64 size);
     // The target of comboBox_Target (generators/target_output.cpp): whether a
-    // run of `job` is refused for it (with its message), and the target's file
-    // from the plain file in outBuffer.
-    bool TargetRefused(const runemill::ConvertJob& job);
+    // run of `job` into `fileName` is refused for it (with its message), and
+    // the target's file from the plain file in outBuffer.
+    bool TargetRefused(const runemill::ConvertJob& job, const QString& fileName);
     bool WriteTargetFile(const runemill::ConvertJob& job, const QString& fileName, qint64 size);
     bool RunPlan(const runemill::ConvertJob& job, const QString& fileName,
                  const RunProgress& afterGlyph);

@@ -67,7 +67,7 @@ int MainWindow::DrawRunGlyph(const runemill::GlyphSlot& slot, const runemill::Ce
 
 bool MainWindow::RunPlan(const runemill::ConvertJob& job, const QString& fileName,
                          const RunProgress& afterGlyph) {
-    if (TargetRefused(job)) return false;
+    if (TargetRefused(job, fileName)) return false;
     const runemill::FontPlan& plan = job.plan();
     const runemill::CellSettings& cell = job.request().cell;
     const qint64 size = plan.fileSize();

@@ -30,29 +30,26 @@ QString MainWindow::GetSaveFontFileName() {
     return fileName;
 }
 
-bool MainWindow::TargetRefused(const runemill::ConvertJob& job) {
+bool MainWindow::TargetRefused(const runemill::ConvertJob& job, const QString& fileName) {
     const runemill::OutputTarget target = TargetAt(ui->comboBox_Target->currentIndex());
-    const runemill::TargetProblem problem = runemill::TargetRequestProblem(target, job.request());
-    if (problem) ShowMessage(problem.text);
-    return bool(problem);
+    // Before anything is drawn: the request, the file's name, and the C name it gives.
+    QString problem = runemill::TargetRequestProblem(target, job.request()).text;
+    if (problem.isEmpty()) problem = runemill::TargetPathProblem(target, fileName);
+    if (problem.isEmpty() && runemill::DescriptionOfTarget(target).cSymbol) {
+        problem = runemill::SymbolProblem(runemill::SymbolFromPath(fileName));
+        if (!problem.isEmpty()) problem += QStringLiteral("; choose another file name");
+    }
+    if (!problem.isEmpty()) ShowMessage(problem);
+    return !problem.isEmpty();
 }
 
 bool MainWindow::WriteTargetFile(const runemill::ConvertJob& job, const QString& fileName,
                                  qint64 size) {
     const runemill::OutputTarget target = TargetAt(ui->comboBox_Target->currentIndex());
-    QString problem = runemill::TargetPathProblem(target, fileName);
-    const QString symbol = runemill::SymbolFromPath(fileName);
-    if (problem.isEmpty() && runemill::DescriptionOfTarget(target).cSymbol) {
-        problem = runemill::SymbolProblem(symbol);
-        if (!problem.isEmpty()) problem += QStringLiteral("; choose another file name");
-    }
-    QByteArray bytes;
-    if (problem.isEmpty()) {
-        bytes = runemill::TargetFileBytes(
-            target, job,
-            QByteArray::fromRawData(reinterpret_cast<const char*>(outBuffer), int(size)), symbol,
-            &problem);
-    }
+    QString problem;
+    const QByteArray bytes = runemill::TargetFileBytes(
+        target, job, QByteArray::fromRawData(reinterpret_cast<const char*>(outBuffer), int(size)),
+        runemill::SymbolFromPath(fileName), &problem);
     if (!problem.isEmpty()) {
         ShowMessage(problem);
         return false;

@@ -24,6 +24,7 @@ struct Failure {
     qint64 fileLimit = 0;  // a file-size limit: a regular file that cannot grow past it
     int library = kGb2312, pixFormat = 0;  // for Convert all
     const char* logAdded = "";             // by a refused command
+    int output = 0;                        // comboBox_Target: 1 is an LVGL C font
 };
 
 }  // namespace
@@ -199,6 +200,8 @@ class WindowCommandsTest : public QObject, private WindowFixture {
              "UTF-8 character. Save the text as UTF-8 (a GBK or BIG5 text gives wrong characters).\n\nConvert "
              "it anyway?"}, 1, "\xbb\xb6\xd3\xad"},
             {"ASCII cancelled", kAscii, "", {cancelled}, 1},
+            {"ASCII, C font named for a keyword", kAscii, "int.c", {"'int' is a C or C++ keyword; choose "
+             "another file name"}, 1, "", "A1A0", "F7FE", "16", "16", 0, kGb2312, 0, "", 1},
             {"string, no text file chosen", kString, "old.bin", {}, 2, nullptr},
             {"string, blank lines only", kString, "old.bin", {}, 2, " \n\t\n\n"},
             {"chip short end", kChip, "old.bin", {"End code number is less 4."}, 1, "", "A1A0", "F7F"},
@@ -221,6 +224,7 @@ class WindowCommandsTest : public QObject, private WindowFixture {
         QFETCH(Failure, c);
         pick("comboBox_FCode", c.library);  // before the code fields: it sets them
         pick("comboBox_PixFormat", c.pixFormat);
+        pick("comboBox_Target", c.output);
         setCell(c.width, c.height);
         set("lineEdit_SCode", c.start);
         set("lineEdit_ECode", c.end);
@@ -241,6 +245,7 @@ class WindowCommandsTest : public QObject, private WindowFixture {
         QCOMPARE(shown.replaceInStrings("/./", "/"), expected.replaceInStrings("/./", "/"));
         QCOMPARE(answerer->fileDialogs().size(), c.dialogs);
         QCOMPARE(ReadAll(path("old.bin")), QByteArray("old"));
+        if (c.output) QVERIFY(!QFile::exists(target));
         if (c.text) QCOMPARE(ReadAll(text), QByteArray(c.text));
         QCOMPARE(QVector<int>({enabledButtons(), progress()}), QVector<int>({3, 0}));
         const QString first = c.messages.value(0);
