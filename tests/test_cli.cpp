@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QtEndian>
 #include <QtTest>
 #include <QtWidgets>
 
@@ -350,6 +351,26 @@ class TestCli : public QObject, private CliFixture {
             const int rows = bottom - top + 1, pixels = points * 4 / 3;
             QVERIFY2(rows <= pixels && rows * 4 >= pixels * 3, qPrintable(QString::number(rows)));
         }
+    }
+
+    // A PCF font whose last table ends at the file's end draws as the same font with its BDF
+    // accelerators after that table (which bdftopcf says run 52 bytes past the file's end).
+    void pcfEndingAtItsLastTable() {
+        if (!QFile::exists(kSong9pt)) SKIP_OR_FAIL("no WenQuanYi Bitmap Song");
+        QByteArray pcf = ReadAll(kSong9pt);
+        const auto word = [&pcf](int at) { return qFromLittleEndian<quint32>(pcf.data() + at); };
+        const int tables = int(word(4)) - 1;      // the directory's entries of 16 bytes from byte 8
+        QCOMPARE(word(8 + 16 * tables), 0x100u);  // the BDF accelerators, last
+        qint64 end = 0;
+        for (int i = 0; i < tables; ++i)
+            end = qMax(end, qint64(word(20 + 16 * i)) + word(16 + 16 * i));
+        qToLittleEndian<quint32>(quint32(tables), pcf.data() + 4);
+        QVERIFY(WriteAll(Path("trimmed.pcf"), pcf.left(int(end))));
+        const QString cell = " --render crisp --point-size 9 --width 12 --height 12 -o @";
+        QCOMPARE(Run("convert ascii --font-file @trimmed.pcf" + cell + "trimmed.bin").status, 0);
+        QCOMPARE(Run("convert ascii --font-file " + QString(kSong9pt) + cell + "whole.bin").status,
+                 0);
+        QCOMPARE(ReadAll(Path("trimmed.bin")), ReadAll(Path("whole.bin")));
     }
 
     // A header goes only onto a file of whole headers, unless --append-anyway: an 8 x 8 ASCII

@@ -111,10 +111,12 @@ class TestCliDeterminism : public QObject, private CliFixture {
                  "the other file of the family draws the same bytes");
     }
 
-    // NUL, ESC and DEL are left out of a string font's characters; a tab is a space. The table
-    // holds big-endian UTF-16 codes from byte 8, the count at byte 4.
+    // Control characters (NUL, BS, SO, ESC, US, DEL) are left out of a string font's characters;
+    // a tab and a vertical tab make one space. The table holds big-endian UTF-16 codes from byte
+    // 8, the count at byte 4.
     void controlCharactersAreNoGlyphs() {
-        QVERIFY(WriteAll(Path("controls.txt"), QByteArray("A\0B\x1b\x7f\tC\n", 8)));
+        const QByteArray text("A\0\10B\16\33\37\177\t\13C\n", 12);  // octal escapes
+        QVERIFY(WriteAll(Path("controls.txt"), text));
         const QByteArray font =
             Convert("convert string --text @controls.txt --width 8 --height 10");
         QVERIFY(font.size() > 16);
