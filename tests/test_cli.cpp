@@ -194,6 +194,7 @@ class TestCli : public QObject, private CliFixture {
             {"line break in the output name", "ascii --width 8 -o @no/a\nb.bin", "--output: cannot write @no/a\\nb.bin: No such file or directory"},
             {"device: written through, never replaced", "ascii --width 8 -o /dev/full", "--output: cannot write /dev/full: No space left on device"},
             {"output a loop of links", "ascii --width 8 -o @loop", "--output: cannot write @loop: Too many levels of symbolic links"},
+            {"output a folder", "ascii --width 8 -o @folder.bin", "--output: cannot write @folder.bin: is a folder"},
             {"pixel font at a size it lacks", "ascii --render crisp --font-file %5", "--point-size: 20 pt is 27 px, a size %5 does not have; its sizes are 12, 14, 16, 18, 20, 22, 24, 28 and 32 px (9, 10.5, 12, 13.5, 15, 16.5, 18, 21 and 24 pt); give one of them or --fit"},
             {"PCF at a size it lacks", "ascii --font-file %6 --point-size 12", "--point-size: 12 pt is 16 px, a size %6 does not have; its sizes are 12 px (9 pt); give one of them or --fit"},
             {"symbol not an identifier", "ascii -o @x.c --symbol 9lives", "--symbol: '9lives' is not a C identifier (letters, digits and _, not starting with a digit)"},
@@ -240,6 +241,7 @@ class TestCli : public QObject, private CliFixture {
         if (!QFileInfo::exists(Path("fifo")))
             QCOMPARE(mkfifo(QFile::encodeName(Path("fifo")), 0600), 0);
         if (!QFileInfo(Path("loop")).isSymLink()) QVERIFY(QFile::link("loop", Path("loop")));
+        QVERIFY(QDir(dir.path()).mkpath("folder.bin"));
         for (const char* font : {kTerminus, kSong9pt})
             if (arguments.contains(font) && !QFile::exists(font)) SKIP_OR_FAIL("a font is missing");
         if (arguments.contains("cut.ttf") && QFileInfo(kDejaVuSans).size() != kDejaVuSize)

@@ -202,6 +202,9 @@ class WindowCommandsTest : public QObject, private WindowFixture {
             {"ASCII cancelled", kAscii, "", {cancelled}, 1},
             {"ASCII, C font named for a keyword", kAscii, "int.c", {"'int' is a C or C++ keyword; choose "
              "another file name"}, 1, "", "A1A0", "F7FE", "16", "16", 0, kGb2312, 0, "", 1},
+            {"all, C font to a .bin", kAll, "c.bin", {"an LVGL C font (lv_font_t) is written to a .c file; give -o "
+             "FILE.c"}, 1, "", "4E00", "4E0F", "16", "16", 0, kUnicode, 0, "\nUnicode start:4E00\nUnicode end:4E0F\nUnicode "
+             "nmuber:16", 1},
             {"string, no text file chosen", kString, "old.bin", {}, 2, nullptr},
             {"string, blank lines only", kString, "old.bin", {}, 2, " \n\t\n\n"},
             {"chip short end", kChip, "old.bin", {"End code number is less 4."}, 1, "", "A1A0", "F7F"},
