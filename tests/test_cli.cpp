@@ -164,6 +164,7 @@ class TestCli : public QObject, private CliFixture {
             {"unknown kind", "gb18030", "kind: unknown kind 'gb18030'; one of gb2312, big5, gbk, unicode, ascii, string, chip, ttf"},
             {"unknown format", "gbk --format 3bits", "--format: '3bits' is not one of 1bits, 2bits, 4bits, 8bits, aRGB4444"},
             {"not a number", "gbk --height 1O", "--height: '1O' is not a whole number"},
+            {"a C prefix", "ascii --width 0x10", "--width: '0x10' is not a whole number"},
             {"W of 0", "ascii --width 0", "--width: W and H must be at least 1."},
             {"start below GB2312", "gb2312 --from A100", "--from: Font Start Code is less 0xA1A0"},
             {"2^31 bytes", "unicode --width 5000 --height 5000 --format 8bits", "--width/--height: The file would be 2 GB or larger; choose a smaller cell, pixel format or code range."},
