@@ -212,6 +212,7 @@ class TestCli : public QObject, private CliFixture {
             {"quote in the header name", "ascii -o @a\"b.c", "--output: 'a\"b.h' %4"},
             {"line break in the header name", "ascii -o @a\nint_injected.c", "--output: 'a\\nint_injected.h' %4"},
             {"backslash in the header name", "ascii -o @a\\b.c", "--output: 'a\\b.h' %4"},
+            {"DEL in the header name", "ascii -o @a\x7f" "b.c", "--output: 'a\\x7fb.h' %4"},
             {"--symbol without C output", "ascii -o @x.bin --symbol font", "--symbol: only with C source output (-o FILE.c)"},
             {"a header as C source", "chip -o @x.c", "--output: the chip and ttf headers are appended to a .bin file; C source is written for fonts only"},
             {"a header compressed", "ttf --compress", "--compress: the chip and ttf headers hold no glyphs to compress"},
@@ -392,6 +393,7 @@ class TestCli : public QObject, private CliFixture {
         for (const char* kind : {"chip", "ttf", "chip"})
             QCOMPARE(Run(QString("convert %1 -o @headers.bin").arg(kind)).status, 0);
         QCOMPARE(ReadAll(Path("headers.bin")).size(), 3 * 108);
+        QVERIFY(Run("convert chip --x0 3 --y0 5 -o @x.bin").out.contains("\nFont_x0,y0:3,5\n"));
         QCOMPARE(Run("convert ttf --append-anyway -o @font.bin").status, 0);
         QCOMPARE(ReadAll(font).left(864), fontBytes);
         QCOMPARE(ReadAll(font).mid(864, 2), QByteArray("TF"));

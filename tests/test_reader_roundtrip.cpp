@@ -183,7 +183,7 @@ class ReaderRoundTripTest : public QObject {
     void initTestCase() { InstallFontSubstitutes(ConvertRequest().family); }
 
     // Each kind, with codes that its file does not hold: past its rows or range, in a gap. The
-    // two-byte libraries run to the last code they allow.
+    // two-byte libraries run to the last code they allow, BIG5 also from the first.
     void everyGlyphReadsBackAsDrawn_data() {
         QTest::addColumn<int>("kind");
         QTest::addColumn<int>("start");
@@ -198,6 +198,7 @@ class ReaderRoundTripTest : public QObject {
         } kinds[] = {{"GB2312", ConvertKind::Gb2312, 0xF6A1, 0xF7FE, {0xF8A1, 0xF6A0}},
                      {"BIG5", ConvertKind::Big5, 0xF840, 0xF9FF, {0xFA40, 0xF880}},
                      {"GBK", ConvertKind::Gbk, 0xFD40, 0xFEFE, {0xFF40, 0xFD7F}},
+                     {"BIG5 first row", ConvertKind::Big5, 0xA140, 0xA1FE, {0xA240, 0xA13F}},
                      {"Unicode", ConvertKind::Unicode, 0x4E00, 0x4E3F, {0x4E40, 0x0019}},
                      {"ASCII", ConvertKind::Ascii, 0, 0, {0x4E00, 0x7F}},
                      {"string", ConvertKind::String, 0, 0, {0x4E2E, 'z'}}};
