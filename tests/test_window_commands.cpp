@@ -1,7 +1,9 @@
-// The window's commands that write one file each: Convert ASCII, Convert string, the two hidden
-// 108-byte headers, and what a refusal or a failed write of any command (Convert all too) leaves.
-// Their bytes, and the header's log lines, are the core's (test_font_plan, test_golden, test_cli's
-// window = CLI check); here: messages, dialogs, progress, buttons, the check box and lastDir.
+// The window's commands through the real window: Convert ASCII, Convert string, Convert all of the
+// four libraries, the two hidden 108-byte headers, and what a refusal or a failed write of any
+// command leaves. Their bytes, and the header's log lines, are the core's (test_font_plan,
+// test_golden, test_cli's window = CLI check); here: messages, log lines, dialogs, progress,
+// buttons, the check box and lastDir. All runs use 16 x 16 cells in "1bits": 104 + 95 x 32 = 3144
+// bytes before an encoding's glyphs.
 #include <QtTest>
 
 #include "window_fixture.h"
@@ -11,7 +13,7 @@ namespace {
 enum Command { kAscii, kString, kChip, kTtf, kAll };
 const char* const kButtons[] = {"pushButton_Ascii", "pushButton_String", "pushButton",
                                 "pushButton_2", "pushButton_MakeFont"};  // chip, ttf: hidden
-enum Library { kGb2312, kGbk = 2, kUnicode };
+enum Library { kGb2312, kBig5, kGbk, kUnicode };
 
 struct Failure {
     const char* name;
@@ -27,9 +29,22 @@ struct Failure {
     int output = 0;                        // comboBox_Target: 1 is an LVGL C font
 };
 
+struct Completed {
+    const char* name;
+    Command command;
+    int library;  // picked for Convert all; the encoding shown after the run
+    const char *start, *end, *message;
+    bool leftAfter;  // the check box, set the other way before Convert all (row A3 turns it on)
+    const char* logTail;    // of Convert all
+    const char* during;     // how its log ends while the glyphs are drawn
+    QVector<int> state;     // bar, buttons and check box at the message, bar after it
+    QByteArray units = {};  // a string font's UTF-16 units, from byte 9
+};
+
 }  // namespace
 
 Q_DECLARE_METATYPE(Failure)
+Q_DECLARE_METATYPE(Completed)
 
 class WindowCommandsTest : public QObject, private WindowFixture {
     Q_OBJECT
@@ -64,41 +79,61 @@ class WindowCommandsTest : public QObject, private WindowFixture {
                               shown.arg(QDir::cleanPath(path("sub")))}));
     }
 
-    // A longer file is emptied first. While the glyphs are drawn the buttons are off and the check
-    // box is on; it is off again after the closing message. At the message the bar shows 100 and
-    // (ASCII) the buttons are back and the box off; after it the bar is 0 (string: 100). Convert
-    // string leaves the window on Unicode and keeps the text's distinct UTF-16 units in
-    // first-occurrence order, line breaks left out. (The bytes are test_cli's window = CLI check.)
-    void asciiAndStringFonts_data() {
-        QTest::addColumn<int>("command");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<QByteArray>("units");    // from byte 9
-        QTest::addColumn<QVector<int>>("state");  // bar, buttons, box at the message; bar, encoding
-        QTest::newRow("ASCII") << int(kAscii) << "UniCode Font Lib ok" << QByteArray()
-                               << QVector<int>{100, 3, 0, 0, 0};
-        QTest::newRow("string") << int(kString) << "String Font bin ok"
-                                << QByteArray::fromHex("7800790020003DD800DE")
-                                << QVector<int>{100, 0, 1, 100, 3};
+    // A longer file is emptied first. While the glyphs are drawn the buttons are off (and for ASCII
+    // and string the check box on); the closing message shows the bar at 100, and for Convert all
+    // the buttons still off until it is closed, then back with the bar at 0. Convert string
+    // leaves the window on Unicode and keeps the text's distinct UTF-16 units in first-occurrence
+    // order, line breaks left out. Range edges and the code fields' parsing are test_font_plan's
+    // and test_codes'; a run keeps its cell whatever the form reads meanwhile (below).
+    void completedRuns_data() {
+        QTest::addColumn<Completed>("c");
+        const QByteArray units = QByteArray::fromHex("7800790020003DD800DE");
+        // clang-format off
+        const Completed rows[] = {
+            {"ASCII", kAscii, kGb2312, "", "", "UniCode Font Lib ok", false, "", "", {100, 3, 0, 0}},
+            {"string", kString, kUnicode, "", "", "String Font bin ok", false, "", "", {100, 0, 1, 100}, units},
+            {"GB2312 lowest start, to row A3", kAll, kGb2312, "A1A0", "A3FE", "GB2312 Font Lib ok", true, "page:A1,endpage:A3", "", {100, 0, 1, 0}},
+            {"BIG5 highest end", kAll, kBig5, "F940", "F9FF", "BIG5 Font Lib ok", false, "\nmaxPage=FA,minPage=F9", "", {100, 0, 0, 0}},
+            {"GBK highest end", kAll, kGbk, "FE40", "FEFE", "GBK Font Lib ok", false, "{0,\n};", "", {100, 0, 0, 0}},
+            // GBK's width list replaces the log.
+            {"GBK row A3", kAll, kGbk, "A340", "A3FE", "GBK Font Lib ok", true, "\n};", "maxPage=A4,minPage=A3", {100, 0, 1, 0}},
+            {"Unicode low codes", kAll, kUnicode, "0000", "0021", "UniCode Font Lib ok", false, "\nUnicode start:0000\nUnicode end:0021\nUnicode nmuber:34", "", {100, 0, 0, 0}},
+        };
+        // clang-format on
+        for (const Completed& row : rows) QTest::newRow(row.name) << row;
     }
-    void asciiAndStringFonts() {
-        QFETCH(int, command);
-        QFETCH(QString, message);
-        QFETCH(QByteArray, units);
-        QFETCH(QVector<int>, state);
+    void completedRuns() {
+        QFETCH(Completed, c);
+        const bool all = c.command == kAll;
+        setLeft(all && !c.leftAfter);
+        if (all) {
+            pick("comboBox_FCode", c.library);
+            set("lineEdit_SCode", c.start);
+            set("lineEdit_ECode", c.end);
+        }
         QVERIFY(WriteAll(path("out.bin"), QByteArray(60000, 'x')));
         QVector<int> seen;
         answerer->SetOnMessage(
             [&](const QString&) { seen << progress() << enabledButtons() << left(); });
         bool leftOffDuring = false;
-        onSample = [&] { leftOffDuring |= !left(); };
-        run(Command(command), path("out.bin"), textFile("x\r\ny x\r\n\xF0\x9F\x98\x80"));
-        QCOMPARE(answerer->messages(), QStringList({message}));
+        QString logDuring;
+        onSample = [&] {
+            leftOffDuring |= !left();
+            logDuring = log();
+        };
+        run(c.command, path("out.bin"), textFile("x\r\ny x\r\n\xF0\x9F\x98\x80"));
+        QCOMPARE(answerer->messages(), QStringList({c.message}));
         const QByteArray file = ReadAll(path("out.bin"));
-        QVERIFY2(file.size() > 9 && file.size() < 60000, "glyphs written, the old bytes gone");
-        QCOMPARE(file.mid(9, units.size()), units);
-        QVERIFY(samples > 0 && mostButtonsDuring == 0 && !leftOffDuring && !left());
-        QCOMPARE(enabledButtons(), 3);
-        QCOMPARE(seen << progress() << w<QComboBox>("comboBox_FCode")->currentIndex(), state);
+        QVERIFY2(file.size() > (all ? 3144 : 9) && file.size() < 60000, "the old bytes gone");
+        QCOMPARE(file.mid(9, c.units.size()), c.units);
+        QVERIFY2(log().endsWith(c.logTail), qPrintable(log()));
+        if (all && c.library == kGb2312) QCOMPARE(log(), QString(c.logTail));  // the log cleared
+        QVERIFY2(logDuring.endsWith(c.during), qPrintable(logDuring));
+        QVERIFY(samples > 0 && mostButtonsDuring == 0 && (all || !leftOffDuring));
+        const QVector<int> after{3, c.leftAfter, c.library};  // buttons, check box, encoding
+        QCOMPARE(seen << progress() << enabledButtons() << left()
+                      << w<QComboBox>("comboBox_FCode")->currentIndex(),
+                 c.state + after);
     }
 
     // A View at a size that cannot be drawn is refused, and the next run at a good size still
