@@ -1,5 +1,5 @@
 // The form on a bare QMainWindow: the scroll bars, the added controls, the images. (Its slots
-// wired by name are clicked by every window test; test_window_startup sees that each one matched.)
+// wired by name are clicked by every window test; test_window_settings sees that each one matched.)
 
 #include <QImage>
 #include <QtTest>

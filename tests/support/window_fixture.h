@@ -15,11 +15,6 @@
 #include "test_files.h"
 #include "window_access.h"
 
-// A 16 x 16 "1bits" glyph (32 bytes) with ink.
-inline bool Inked(const QByteArray& bytes, int glyph) {
-    return glyph + 32 <= bytes.size() && bytes.mid(glyph, 32) != QByteArray(32, '\0');
-}
-
 class WindowFixture {
   public:
     std::unique_ptr<QTemporaryDir> dir;
