@@ -18,12 +18,11 @@ class PreviewTest : public QObject, private WindowFixture {
     void init() { open(); }
     void cleanup() { close(); }
 
-    // A font file dropped on the window becomes the current font; a file that is no font, a FIFO
-    // or a font cut short is named in a message and changes nothing.
+    // A font file dropped on the window becomes the current font; a file that is no font (here a
+    // FIFO, which would block the window until written to) is named in a message and changes
+    // nothing. Every refusal of a font file is test_cli's.
     void droppedFontFile() {
         if (!QFileInfo::exists(kDejaVuSans)) SKIP_OR_FAIL("no DejaVu Sans");
-        QTemporaryFile notAFont;  // empty
-        QVERIFY(notAFont.open());
         auto drop = [this](const QString& path) {
             QMimeData data;
             data.setUrls({QUrl::fromLocalFile(path)});
@@ -35,16 +34,11 @@ class PreviewTest : public QObject, private WindowFixture {
                                Qt::NoModifier);
             QApplication::sendEvent(window.get(), &dropped);
         };
-        // A FIFO would block the window until written to; a font cut short draws wrong glyphs.
-        const QString fifo = dir->filePath("fifo"), cut = dir->filePath("cut.ttf");
+        const QString fifo = dir->filePath("fifo");
         QCOMPARE(mkfifo(QFile::encodeName(fifo), 0600), 0);
-        QVERIFY(WriteAll(cut, ReadAll(kDejaVuSans).left(700000)));
         const QImage before = MainWindowTestAccess::glyphImage(*window).copy();
-        for (const QString& path : {notAFont.fileName(), fifo, cut}) drop(path);
-        QCOMPARE(answerer->messages().mid(0, 2),
-                 QStringList({"cannot read a font from " + notAFont.fileName(),
-                              fifo + " is not a regular file"}));
-        QVERIFY(answerer->messages().value(2).startsWith(cut + " is cut short: "));
+        drop(fifo);
+        QCOMPARE(answerer->messages(), QStringList(fifo + " is not a regular file"));
         QCOMPARE(w<QLineEdit>("lineEdit_FontInformation")->text(), QStringLiteral("宋体-20-常规"));
         drop(kDejaVuSans);
         QCOMPARE(w<QLineEdit>("lineEdit_FontInformation")->text(),

@@ -1,4 +1,6 @@
-// The window as a user first sees it, and how the form's settings are read and kept consistent.
+// The window as a user first sees it, its form alone, and how the form's settings are read and kept
+// consistent.
+#include <QImage>
 #include <QtTest>
 
 #include "window_fixture.h"
@@ -63,6 +65,36 @@ class WindowSettingsTest : public QObject, private WindowFixture {
         QVERIFY2(inked > 40, "the start glyph is (nearly) blank: no CJK face resolved");
         for (const char* name : {"label_ImgSystem", "label_ImgUser"})
             QCOMPARE(w<QLabel>(name)->pixmap(Qt::ReturnByValue).size(), QSize(129, 129));
+    }
+
+    // The form on a bare QMainWindow keeps the window's name; its scroll bars set x0 = value - 25
+    // and y0 = value - 33 in the window. "Crisp" and "Fit" were put in empty space: inside their
+    // panel, covering no other control.
+    void formAlone() {
+        QMainWindow bare;
+        bare.setObjectName("Named");
+        MainWindowUi ui;
+        ui.SetupUi(&bare);
+        QCOMPARE(bare.objectName(), QStringLiteral("Named"));
+        for (QScrollBar* bar : {ui.verticalScrollBar, ui.horizontalScrollBar})
+            QCOMPARE((QVector<int>{bar->orientation(), bar->minimum(), bar->maximum(),
+                                   bar->pageStep(), bar->value()}),
+                     (QVector<int>{bar == ui.verticalScrollBar ? 2 : 1, 0, 50, 1, 25}));
+        const QList<QWidget*> added{ui.checkBox_Crisp, ui.pushButton_Fit};
+        for (QWidget* other :
+             ui.frame_7->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+            for (QWidget* control : added)
+                QVERIFY2(added.contains(other) ? ui.frame_7->rect().contains(control->geometry())
+                                               : !other->geometry().intersects(control->geometry()),
+                         qPrintable(other->objectName()));
+    }
+
+    // The images come from a static library: they are there only if it is linked in.
+    void images() {
+        const QStringList names = QDir(":/Image").entryList();
+        QCOMPARE(names.size(), 10);
+        for (const QString& name : names)
+            QVERIFY2(!QImage(":/Image/" + name).isNull(), qPrintable(name));
     }
 
     // An edited range is not remembered: every change of encoding brings its default back.
