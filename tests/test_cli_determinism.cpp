@@ -27,7 +27,8 @@ class TestCliDeterminism : public QObject, private CliFixture {
   private slots:
     // Ranges where the faces a worker met first used to decide every later glyph: Arabic,
     // Georgian and Hangul Jamo, Canadian syllabics, Hangul, Latin Extended Additional, FB-FF;
-    // and a text of such characters. One, two, three and sixteen jobs write the same bytes.
+    // a text of such characters; and fitting, a function of the request and the font alone.
+    // One, two, three and sixteen jobs write the same bytes.
     void jobsChangeNothing_data() {
         QTest::addColumn<QString>("arguments");
         for (const char* range : {"FB00 FFFF", "A93E AC00", "0600 07FF", "10A0 11FF", "1400 15FF",
@@ -36,6 +37,7 @@ class TestCliDeterminism : public QObject, private CliFixture {
                                         .arg(QString(range).section(' ', 0, 0),
                                              QString(range).section(' ', 1, 1));
         QTest::newRow("string") << "string --width 12 --height 14 --format 4bits --text @mixed.txt";
+        QTest::newRow("fit") << "unicode --from FB00 --to FFFF --width 16 --height 16 --fit";
     }
     void jobsChangeNothing() {
         QFETCH(QString, arguments);
@@ -57,17 +59,6 @@ class TestCliDeterminism : public QObject, private CliFixture {
         QVERIFY2(Run("inspect @fb.bin --glyph FF21").out.contains('#'), "Ａ is blank");
         QVERIFY2(!Run("inspect @fb.bin --glyph FE8D").out.contains('#'),
                  "ﺍ, which the face lacks, has ink");
-    }
-
-    // Fitting is a function of the request and the font: ten runs, one file.
-    void fitRepeats() {
-        const QString line =
-            "convert unicode --from FB00 --to FFFF --width 16 --height 16 --fit "
-            "--jobs 1";
-        const QByteArray first = Convert(line);
-        QVERIFY(!first.isEmpty());
-        for (int run = 1; run < 10; ++run)
-            QVERIFY2(Convert(line) == first, qPrintable(QString("run %1 differs").arg(run)));
     }
 
     // A font file is drawn from that file only: installing another file of its family (the
