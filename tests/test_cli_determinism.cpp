@@ -103,8 +103,8 @@ class TestCliDeterminism : public QObject, private CliFixture {
     }
 
     // Control characters (NUL, BS, SO, ESC, US, DEL) are left out of a string font's characters;
-    // a tab and a vertical tab make one space. The table holds big-endian UTF-16 codes from byte
-    // 8, the count at byte 4.
+    // a tab and a vertical tab make one space. The count is at byte 4, the codes from byte 9, low
+    // byte first.
     void controlCharactersAreNoGlyphs() {
         const QByteArray text("A\0\10B\16\33\37\177\t\13C\n", 12);  // octal escapes
         QVERIFY(WriteAll(Path("controls.txt"), text));
@@ -112,7 +112,7 @@ class TestCliDeterminism : public QObject, private CliFixture {
             Convert("convert string --text @controls.txt --width 8 --height 10");
         QVERIFY(font.size() > 16);
         QCOMPARE(font.mid(4, 2), QByteArray("\x04\x00", 2));
-        QCOMPARE(font.mid(8, 8), QByteArray("\x00\x41\x00\x42\x00\x20\x00\x43", 8));
+        QCOMPARE(font.mid(9, 8), QByteArray("\x41\x00\x42\x00\x20\x00\x43\x00", 8));
     }
 };
 

@@ -60,9 +60,7 @@ QVector<int> DecodeFromThePage(const QByteArray& f, int g, int n, int w, int h, 
         for (; range < 0x01000000; range <<= 8) value = value << 8 | byte();
         return bit;
     };
-    const int max = QVector<int>{1, 3, 15, 255, 15}[format], bits = format == 1   ? 2
-                                                                    : format == 3 ? 8
-                                                                                  : 4;
+    const int bits = QVector<int>{1, 2, 4, 8, 4}[format], max = (1 << bits) - 1;
     QVector<int> level(w * h);
     const auto lv = [&](int x, int y) { return x < 0 || y < 0 || x >= w ? 0 : level[y * w + x]; };
     const int dx[6] = {-1, 0, -1, 1, -2, 0}, dy[6] = {0, -1, -1, -1, 0, -2};
