@@ -1,6 +1,6 @@
 // The u8g2 and LVGL writers: every glyph read back by the tests' own readers (u8g2's way of
 // finding it: the 'A' and 'a' starts, the jump table past 255; LVGL's C and binary fonts) equals
-// the cell it was written from; the C fonts compiled by a C compiler; the refusals.
+// the cell it was written from; the C fonts compiled by a C compiler; the refusals (GFX's too).
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -64,9 +64,10 @@ void Compare(const DecodedFont& decoded, const TargetFont& font) {
     }
 }
 
-// `library` is "u8g2", "lvgl" or "lvgl z" (compressed).
+// `library` is "u8g2", "gfx", "lvgl" or "lvgl z" (compressed).
 QByteArray WriteC(const TargetFont& font, const QString& library, const QString& symbol,
                   QString* problem) {
+    if (library == "gfx") return WriteGfx(font, symbol, problem);
     return library == "u8g2" ? WriteU8g2(font, symbol, problem)
                              : WriteLvglC(font, symbol, library == "lvgl z", problem);
 }
@@ -300,6 +301,11 @@ class TestTargetWriters : public QObject {
             << "u8g2" << busy << "f"
             << "U+4E00 takes more than the 255 bytes a u8g2 font holds for a glyph: choose a "
                "smaller cell";
+        // What no run of runemill-cli reaches: a code past the GFX font's 16 bits.
+        QTest::newRow("GFX past U+FFFF")
+            << "gfx" << MakeFont(8, 8, 1, 7, {0x41, 0x1F600}) << "f"
+            << "an Adafruit GFX font holds codes up to U+FFFF; this one reaches U+1F600: choose "
+               "characters of the Basic Multilingual Plane";
     }
 
     void refusals() {
