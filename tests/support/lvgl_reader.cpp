@@ -1,10 +1,12 @@
-#include "lvgl_reader.h"
-
+// LVGL's two font forms read naively from LVGL's public descriptions: the lv_font_fmt_txt
+// structures of a C font, and the head, cmap, loca and glyf tables of the binary font.
 #include <QMap>
 #include <QRegularExpression>
 #include <QVector>
 #include <QtEndian>
 #include <functional>
+
+#include "target_readers.h"
 
 namespace {
 

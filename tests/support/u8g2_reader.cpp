@@ -1,6 +1,8 @@
-#include "u8g2_reader.h"
-
+// u8g2 fonts written as C source, read naively from u8g2's published font format alone: a
+// 23-byte header, the records of codes below 256, then the jump table and the records past 255.
 #include <QRegularExpression>
+
+#include "target_readers.h"
 
 namespace {
 
