@@ -40,11 +40,8 @@ TargetFont MakeFont(int w, int h, int bpp, int baseline, const QVector<uint>& co
                                  x > 1 && y > 0 && y < h - 2 ? top / (1 + y % 2) : 0};
             levels[i] = char(level[k % shapes]);
         }
-        font.glyphs.append({codes[k],
-                            oneAdvance || k % 3 == 0 ? w
-                            : k % 3 == 1             ? w / 2
-                                                     : 0,
-                            levels});
+        const int advance = oneAdvance || k % 3 == 0 ? w : k % 3 == 1 ? w / 2 : 0;
+        font.glyphs.append({codes[k], advance, levels});
     }
     return font;
 }
