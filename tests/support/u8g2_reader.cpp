@@ -12,11 +12,8 @@ QByteArray ArrayBytes(const QByteArray& source) {
     const auto match = declaration.match(QString::fromUtf8(source));
     if (!match.hasMatch()) return QByteArray();
     QByteArray bytes;
-    const QStringList items = match.captured(2)
-                                  .simplified()
-                                  .remove(QLatin1Char(' '))
-                                  .split(QLatin1Char(','), Qt::SkipEmptyParts);
-    for (const QString& item : items) {
+    static const QRegularExpression space(QStringLiteral("\\s"));
+    for (const QString& item : match.captured(2).remove(space).split(',', Qt::SkipEmptyParts)) {
         bool ok = false;
         const uint value = item.toUInt(&ok, 0);
         if (!ok || value > 255) return QByteArray();
