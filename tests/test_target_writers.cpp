@@ -165,6 +165,9 @@ class TestTargetWriters : public QObject {
             << "lvgl z" << MakeFont(40, 24, 4, 19, mixed) << 1 << 3;
         QTest::newRow("lvgl 8 bpp, 20 x 12, baseline at the bottom")
             << "lvgl" << MakeFont(20, 12, 8, 12, Run(0x41, 26)) << 1 << 0;
+        // A range of 254 and the blank after it: numbers 0 to 255, one byte each.
+        QTest::newRow("lvgl 1 bpp, 256 glyph numbers")
+            << "lvgl" << MakeFont(4, 4, 1, 3, Run(0x4E00, 254)) << 1 << 0;
         QTest::newRow("lvgl 1 bpp, 7 x 13, baseline at the top, a short run kept in the list")
             << "lvgl" << MakeFont(7, 13, 1, 0, Run(0x30, 10) + Run(0x100, 12, 2), true) << 0 << 1;
     }

@@ -286,6 +286,8 @@ DecodedFont ReadLvglBinForTest(const QByteArray& file, int w, int h) {
     const qint64 glyfStart = locaStart + Table(file, locaStart, "loca", &ok);
     Table(file, glyfStart, "glyf", &ok);
     const quint32 glyphCount = At<quint32>(file, locaStart + 8, &ok);
+    // Glyph numbers take 16 bits only where one byte cannot hold them all.
+    if (At<quint8>(file, 35, &ok) != (glyphCount > 256 ? 1 : 0)) return {};
     QVector<Cmap> cmaps(ok ? int(At<quint32>(file, cmapStart + 8, &ok)) : 0);
     for (int c = 0; ok && c < cmaps.size(); ++c) {
         const qint64 sub = cmapStart + 12 + 16 * qint64(c);
