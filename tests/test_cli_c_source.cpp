@@ -30,7 +30,6 @@ class TestCliCSource : public QObject, private CliFixture {
         QTest::newRow("16x16.c") << QString() << QString("_16x16");  // a leading digit
         // Every dot but the last, before "c", is part of the name.
         QTest::newRow("ui.font.v2.c") << QString() << QString("ui_font_v2");
-        QTest::newRow("a..b.c") << QString() << QString("a__b");
         QTest::newRow(".hidden.c") << QString() << QString("_hidden");
         QTest::newRow("font.C") << QString() << QString("font");
         // Each spelling its own include guard.

@@ -117,8 +117,6 @@ class TestCliInspect : public QObject, private CliFixture {
         QTest::addColumn<QString>("line");  // 1 + columns * 9 by 1 + rows * 11 pixels
         QTest::newRow("1") << "B0A1"
                            << "1 glyphs, 1 columns x 1 rows of 8 x 10 cells, 10 x 12";
-        QTest::newRow("15") << "B0AF"
-                            << "15 glyphs, 15 columns x 1 rows of 8 x 10 cells, 136 x 12";
         QTest::newRow("16") << "B0B0"
                             << "16 glyphs, 16 columns x 1 rows of 8 x 10 cells, 145 x 12";
         QTest::newRow("17") << "B0B1"

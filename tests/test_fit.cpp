@@ -1,5 +1,5 @@
-// Crisp drawing and fitting with the installed fonts: crisp glyphs are two-level, and a fitted
-// size keeps every glyph whole in its cell while the next size up cannot.
+// Fitting with the installed fonts: a fitted size keeps every glyph whole in its cell while the
+// next size up cannot. (Crisp glyphs in 8bits, 0 and 255 only: the golden files.)
 #include <QtTest>
 
 #include "convert/convert_request.h"
@@ -24,41 +24,6 @@ class TestFit : public QObject {
     Q_OBJECT
   private slots:
     void initTestCase() { InstallFontSubstitutes(ConvertRequest().family); }
-
-    // Every byte of a crisp 8bits glyph is 0 or 255, bold, italic and underlined too; the smooth
-    // glyph of the same settings has the gray edges the check would catch.
-    void crispIsTwoLevel_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("size");
-        QTest::newRow("疆 16") << "疆" << 16;
-        QTest::newRow("馨 12 bold") << "馨" << 12;
-        QTest::newRow("餐 24 italic") << "餐" << 24;
-        QTest::newRow("g 20 underline") << "g" << 20;
-    }
-    void crispIsTwoLevel() {
-        QFETCH(QString, text);
-        QFETCH(int, size);
-        const QString tag = QTest::currentDataTag();
-        ConvertRequest request;
-        request.cell.width = request.cell.height = size;
-        request.cell.pixFormat = kFormat8Bit;
-        request.pointSize = size * 0.75;
-        request.bold = tag.endsWith("bold");
-        request.italic = tag.endsWith("italic");
-        request.underline = tag.endsWith("underline");
-        request.y0 = 0;
-        for (const bool crisp : {false, true}) {
-            request.crisp = crisp;
-            GlyphDrawer drawer(request.Font(), request.Glyph());
-            QByteArray bytes(size * size, '\x5a');
-            QVERIFY(drawer.Draw(text, false, false, reinterpret_cast<uchar*>(bytes.data())) > 0);
-            const int levels = bytes.size() - bytes.count('\0') - bytes.count('\xff');
-            if (crisp)
-                QVERIFY2(levels == 0 && bytes.count('\xff') > 0, "gray or no ink in a crisp glyph");
-            else
-                QVERIFY2(levels > 0, "no gray in a smooth glyph");
-        }
-    }
 
     // Fitted, each glyph drawn in its cell holds all the ink it has on a canvas without edges;
     // one pixel larger, the glyphs' ink cannot be placed in the cell whatever the offsets.

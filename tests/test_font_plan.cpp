@@ -185,33 +185,17 @@ class TestFontPlan : public QObject {
         QCOMPARE(listOf(ConvertKind::Gb2312, 0xA3A1, 0xA3FE), QStringLiteral("{0,\r\n};"));
     }
 
-    // Every field at a value whose bytes differ from its neighbours'. A family under 76 bytes is
-    // stored whole; a longer one is cut to 55, its 0x00 at 87. (A GBK family: test_cli_inspect.)
-    void headers_data() {
-        QTest::addColumn<QByteArray>("header");
-        QTest::addColumn<QByteArray>("expected");
-        ChipHeaderFields f{
-            {12, 10, kFormat4Bit}, 0xB0A1, 0xC1F7, true, false, true, 300, -3, 5, {}};
-        f.family = QString(75, 'm');
-        QTest::newRow("chip, W 12 H 10, x0 -3 y0 5, 300 pt")
-            << ChipFontHeader(f, ConvertKind::Chip)
-            << QByteArray::fromHex(
-                   "5a510c0a a1b0f7c1 02 5a51374d52504534 4b4843 00 ffffffffff"
-                   "85 2c fd 05 ffff") +
-                   QByteArray(75, 'm') + '\0';
-        f = {{20, 12, kFormatArgb4444}, 0x8140, 0xFEBF, false, true, false, 12, 7, -7,
-             QString(76, 'm')};
-        QTest::newRow("ttf, W 20 H 12, x0 7 y0 -7, family cut")
-            << ChipFontHeader(f, ConvertKind::Ttf)
-            << QByteArray::fromHex(
-                   "5446140c 4081bffe 04 4b5637313034205454462046 6f6e74 00 ff"
-                   "82 0c 07 f9 ffff") +
-                   QByteArray(55, 'm') + '\0' + QByteArray(20, '\xff');
-    }
-    void headers() {
-        QFETCH(QByteArray, header);
-        QFETCH(QByteArray, expected);
-        QCOMPARE(header.toHex(' '), expected.toHex(' '));
+    // The family's 76 bytes (every other field: the golden chip and ttf files): a family under 76
+    // bytes is stored whole; a longer one is cut to 55, its 0x00 at 87. (A GBK family:
+    // test_cli_inspect.)
+    void headerFamily() {
+        ChipHeaderFields f{{12, 10, kFormat4Bit}, 0xB0A1, 0xC1F7, true, false, true, 300, -3, 5,
+                           QString(75, 'm')};
+        QCOMPARE(ChipFontHeader(f, ConvertKind::Chip).mid(32).toHex(),
+                 (QByteArray(75, 'm') + '\0').toHex());
+        f.family = QString(76, 'm');
+        QCOMPARE(ChipFontHeader(f, ConvertKind::Ttf).mid(32).toHex(),
+                 (QByteArray(55, 'm') + '\0' + QByteArray(20, '\xff')).toHex());
     }
 };
 

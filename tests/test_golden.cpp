@@ -49,10 +49,9 @@ class TestGolden : public QObject, private CliFixture {
         QVERIFY2(run.status == 0, run.err.constData());
         const QByteArray made = device ? run.out : ReadAll(output),
                          kept = ReadAll(golden + '/' + QTest::currentDataTag());
-        int first = 0;  // the offset of the first byte that differs
-        while (first < made.size() && first < kept.size() && made.at(first) == kept.at(first))
-            ++first;
-        QCOMPARE(first, kept.size());
+        // Where the first byte that differs lies, then the sizes.
+        const auto differs = std::mismatch(made.begin(), made.end(), kept.begin(), kept.end());
+        QCOMPARE(differs.second - kept.begin(), kept.end() - kept.begin());
         QCOMPARE(made.size(), kept.size());
     }
 

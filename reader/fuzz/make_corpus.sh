@@ -2,8 +2,9 @@
 # SPDX-License-Identifier: MIT
 # Writes the seeds of the fuzzer's corpus that come from our own writer: tiny
 # files of every kind made by runemill-cli convert, 8 x 8 cells, a few codes,
-# several pixel formats (each under about 4 KB). They sit beside the synthetic
-# seeds of make_seeds.c, under names that start with "cli_"; the old cli_
+# several pixel formats (each under about 4 KB). They sit beside the seeds
+# written by hand once (libraries of 1 x 1 cells, 5 x 3 string fonts in every
+# format, the two headers), under names that start with "cli_"; the old cli_
 # files are replaced.
 #
 #     reader/fuzz/make_corpus.sh build/cli/runemill-cli [reader/fuzz/corpus]

@@ -24,7 +24,7 @@ static uint8_t pattern(size_t i) { return (uint8_t)(i * 31u + 7u); }
 static uint8_t big[2708622 + 2]; /* the default Unicode 32x32 library and one byte more */
 
 /* For a string font "start" is the count and "end" 0x4E55 puts 'U','N' at bytes 6 and 7.
- * The first eight cases are the files of the lookup table. */
+ * The first nine cases are the files of the lookup table. */
 struct open_case {
     const char *name, *magic;
     uint8_t w, h;
@@ -35,7 +35,7 @@ struct open_case {
     rmf_kind kind;
 };
 
-enum { F_GB2312, F_GBK, F_UNICODE, F_ASCII, F_STRING, F_WIDE, F_CHIP, F_STRING40 };
+enum { F_GB2312, F_GBK, F_UNICODE, F_ASCII, F_STRING, F_WIDE, F_CHIP, F_STRING40, F_BIG5 };
 
 #define K(kind) RMF_KIND_##kind
 #define S(status) RMF_##status
@@ -49,6 +49,7 @@ static const struct open_case open_cases[] = {
     {"W=300 with override", "un", 44, 2, 0x4E00, 0x4E00, 0, 7401, 300, S(OK), K(UNICODE)},
     {"chip header", "ZQ", 32, 32, 0xA1A0, 0xF7FE, 0, 108, 0, S(OK), K(CHIP)},
     {"string count 40, 8x1", "SS", 8, 1, 40, 0x4E55, 0, 169, 0, S(OK), K(STRING)},
+    {"big5 default 16x16", "BG", 16, 16, 0xA140, 0xF9FE, 0, 458824, 0, S(OK), K(BIG5)},
     {"override disagrees", "un", 44, 2, 0x4E00, 0x4E00, 0, 7401, 301, S(BAD_ARGUMENT), 0},
     {"W byte 0, no override", "GB", 0, 1, 0xA1A0, 0xA1FE, 0, 6152, 0, S(BAD_FORMAT), 0},
     {"pixel format 9", "GB", 16, 16, 0xA1A0, 0xF7FE, 9, 264840, 0, S(BAD_FORMAT), 0},
@@ -134,6 +135,7 @@ static const struct lookup_case lookup_cases[] = {
     {"unicode last 9FA5", F_UNICODE, 0x9FA5, RMF_OK, 2708494, 2708493},
     {"string a: the first of two", F_STRING, 0x61, RMF_OK, 20, 19},
     {"W=300 4E00", F_WIDE, 0x4E00, RMF_OK, 7325, 7324},
+    {"big5 A1A1: trail A1 in slot 65", F_BIG5, 0xA1A1, RMF_OK, 5224, 0},
     {"chip header holds no glyph", F_CHIP, 0x41, RMF_NOT_FOUND, 0, 0},
     /* The table is read in chunks of 16, 16 and 8 codes; code 35 is pattern(79), pattern(80). */
     {"string code 35 of 40", F_STRING40, 0xB798, RMF_OK, 160, 159},

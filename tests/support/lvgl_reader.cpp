@@ -1,10 +1,12 @@
-#include "lvgl_reader.h"
-
+// LVGL's two font forms read naively from LVGL's public descriptions: the lv_font_fmt_txt
+// structures of a C font, and the head, cmap, loca and glyf tables of the binary font.
 #include <QMap>
 #include <QRegularExpression>
 #include <QVector>
 #include <QtEndian>
 #include <functional>
+
+#include "target_readers.h"
 
 namespace {
 
@@ -13,23 +15,16 @@ struct Described {
     qint64 advance16 = 0;
     int boxW = 0, boxH = 0, ofsX = 0, ofsY = 0;
     qint64 bitmapBit = 0;  // where its bitmap starts in `bitmap`, in bits
-    qint64 number = 0;     // its glyph number
+    qint64 number = 0;     // its glyph number; -1 where there is none
 };
+using ByNumber = std::function<Described(qint64)>;
 
-// LVGL 8 also takes the code just past a range as the range's, to the glyph
-// number just past it: that number must draw that code's glyph, or nothing
-// where the font lacks the code. `pastRanges` holds (code, number) pairs.
-bool PastRangesDrawRight(const QMap<uint, Described>& glyphs,
-                         const QVector<QPair<qint64, qint64>>& pastRanges,
-                         const std::function<Described(qint64)>& byNumber) {
-    for (const auto& past : pastRanges) {
-        const Described g = byNumber(past.second);
-        if (glyphs.contains(uint(past.first)) ? glyphs[uint(past.first)].number != past.second
-                                              : g.number < 0 || g.boxW * g.boxH != 0)
-            return false;
-    }
-    return true;
-}
+// A cmap: codes start + offsets[i] have glyph numbers first + i.
+struct Cmap {
+    qint64 start = 0, length = 0, first = 0;
+    QVector<qint64> offsets;
+    bool range = false;  // the offsets are 0 .. length - 1
+};
 
 struct Decoder {
     QByteArray bitmap;
@@ -67,8 +62,12 @@ QByteArray Levels(const Decoder& font, const Described& glyph, bool* ok) {
     Bits in{font.bitmap, glyph.bitmapBit};
     enum { kSingle, kRepeat, kCounter } state = kSingle;
     int previous = 0, counter = 0;
+    const auto fresh = [&] {
+        state = kSingle;
+        return previous = int(in.Take(font.bpp));
+    };
     for (int i = 0; i < count; ++i) {
-        int value = 0;
+        int value = previous;
         if (!font.compressed) {
             value = int(in.Take(font.bpp));
         } else if (state == kSingle) {
@@ -77,26 +76,16 @@ QByteArray Levels(const Decoder& font, const Described& glyph, bool* ok) {
             previous = value;
         } else if (state == kRepeat) {
             if (in.Take(1) == 0) {
-                value = previous = int(in.Take(font.bpp));
-                state = kSingle;
-            } else {
-                value = previous;
-                if (++counter == 11) {
-                    counter = int(in.Take(6));
-                    if (counter != 0) {
-                        state = kCounter;
-                    } else {
-                        value = previous = int(in.Take(font.bpp));
-                        state = kSingle;
-                    }
-                }
+                value = fresh();
+            } else if (++counter == 11) {
+                counter = int(in.Take(6));
+                if (counter == 0)
+                    value = fresh();
+                else
+                    state = kCounter;
             }
-        } else {
-            value = previous;
-            if (--counter == 0) {
-                value = previous = int(in.Take(font.bpp));
-                state = kSingle;
-            }
+        } else if (--counter == 0) {
+            value = fresh();
         }
         out[i] = char(value);
     }
@@ -106,21 +95,38 @@ QByteArray Levels(const Decoder& font, const Described& glyph, bool* ok) {
     return out;
 }
 
-// Draws each code's glyph onto the w x h cell; empty when anything is off.
-DecodedFont Draw(const Decoder& font, const QMap<uint, Described>& glyphs, int w, int h) {
+// Draws each code's glyph onto the w x h cell; empty when anything is off. LVGL 8 also takes
+// the code just past a range as the range's, to the glyph number just past it: that number must
+// draw that code's glyph, or nothing where the font lacks the code.
+DecodedFont Draw(const Decoder& font, const QVector<Cmap>& cmaps, const ByNumber& byNumber, int w,
+                 int h) {
+    QMap<uint, Described> glyphs;
+    for (const Cmap& cmap : cmaps)
+        for (int i = 0; i < cmap.offsets.size(); ++i) {
+            const Described g = byNumber(cmap.first + i);
+            const uint code = uint(cmap.start + cmap.offsets[i]);
+            if (cmap.offsets[i] >= cmap.length || g.number < 0 || glyphs.contains(code)) return {};
+            glyphs.insert(code, g);
+        }
+    for (const Cmap& cmap : cmaps) {
+        const uint past = uint(cmap.start + cmap.length);
+        const Described g = byNumber(cmap.first + cmap.length);
+        if (cmap.range && (glyphs.contains(past) ? glyphs[past].number != cmap.first + cmap.length
+                                                 : g.number < 0 || g.boxW * g.boxH != 0))
+            return {};
+    }
     DecodedFont out;
-    if (font.lineHeight != h || font.baseLine < 0 || font.baseLine > h) return DecodedFont();
+    if (font.lineHeight != h || font.baseLine < 0 || font.baseLine > h) return {};
     for (auto it = glyphs.cbegin(); it != glyphs.cend(); ++it) {
         const Described& g = it.value();
         bool ok = true;
         const QByteArray box = Levels(font, g, &ok);
-        DecodedGlyph glyph;
-        glyph.advance = g.advance16 % 16 == 0 ? int(g.advance16 / 16) : -1;
-        glyph.levels = QByteArray(w * h, '\0');
+        DecodedGlyph glyph{g.advance16 % 16 == 0 ? int(g.advance16 / 16) : -1,
+                           QByteArray(w * h, '\0')};
         const int top = (font.lineHeight - font.baseLine) - g.ofsY - g.boxH;
         const bool inside = g.boxW * g.boxH == 0 ||
                             (g.ofsX >= 0 && top >= 0 && g.ofsX + g.boxW <= w && top + g.boxH <= h);
-        if (!ok || !inside) return DecodedFont();
+        if (!ok || !inside) return {};
         for (int y = 0; y < g.boxH; ++y)
             for (int x = 0; x < g.boxW; ++x)
                 glyph.levels[(top + y) * w + g.ofsX + x] = box[y * g.boxW + x];
@@ -130,12 +136,6 @@ DecodedFont Draw(const Decoder& font, const QMap<uint, Described>& glyphs, int w
 }
 
 // ---- The C font ----
-
-QString Strip(const QByteArray& source) {
-    static const QRegularExpression comments(QStringLiteral("/\\*.*?\\*/"),
-                                             QRegularExpression::DotMatchesEverythingOption);
-    return QString::fromUtf8(source).remove(comments);
-}
 
 // The initialiser of `type name... = { ... };`.
 QString Initialiser(const QString& source, const QString& type) {
@@ -205,15 +205,20 @@ qint64 Table(const QByteArray& file, qint64 start, const char* tag, bool* ok) {
 }  // namespace
 
 DecodedFont ReadLvglCForTest(const QByteArray& cSource, int w, int h) {
-    const QString source = Strip(cSource);
+    static const QRegularExpression comments(QStringLiteral("/\\*.*?\\*/"),
+                                             QRegularExpression::DotMatchesEverythingOption);
+    const QString source = QString::fromUtf8(cSource).remove(comments);
     bool ok = true;
+    const auto number = [&ok](const Fields& fields, const char* name) {
+        return Number(fields.value(QLatin1String(name)), &ok);
+    };
     Decoder font;
     const Fields dsc = ParseFields(Initialiser(source, QStringLiteral("lv_font_fmt_txt_dsc_t")));
     const Fields lvFont = ParseFields(Initialiser(source, QStringLiteral("lv_font_t")));
-    font.bpp = int(Number(dsc.value(QStringLiteral("bpp")), &ok));
-    font.compressed = Number(dsc.value(QStringLiteral("bitmap_format")), &ok) != 0;
-    font.lineHeight = int(Number(lvFont.value(QStringLiteral("line_height")), &ok));
-    font.baseLine = int(Number(lvFont.value(QStringLiteral("base_line")), &ok));
+    font.bpp = int(number(dsc, "bpp"));
+    font.compressed = number(dsc, "bitmap_format") != 0;
+    font.lineHeight = int(number(lvFont, "line_height"));
+    font.baseLine = int(number(lvFont, "base_line"));
     for (qint64 byte : ParseNumbers(Initialiser(source, QStringLiteral("uint8_t")), &ok))
         font.bitmap.append(char(byte));
 
@@ -226,51 +231,40 @@ DecodedFont ReadLvglCForTest(const QByteArray& cSource, int w, int h) {
     }
     const QVector<Fields> descs =
         ParseStructs(Initialiser(source, QStringLiteral("lv_font_fmt_txt_glyph_dsc_t")));
-    const QVector<Fields> cmaps =
-        ParseStructs(Initialiser(source, QStringLiteral("lv_font_fmt_txt_cmap_t")));
-    if (cmaps.size() != Number(dsc.value(QStringLiteral("cmap_num")), &ok)) return DecodedFont();
+    QVector<Cmap> cmaps;
+    for (const Fields& fields :
+         ParseStructs(Initialiser(source, QStringLiteral("lv_font_fmt_txt_cmap_t")))) {
+        Cmap cmap{number(fields, "range_start"),
+                  number(fields, "range_length"),
+                  number(fields, "glyph_id_start"),
+                  {},
+                  number(fields, "type") == 2};
+        if (cmap.range) {
+            for (qint64 i = 0; i < cmap.length; ++i) cmap.offsets.append(i);
+        } else {
+            cmap.offsets = lists.value(fields.value(QStringLiteral("unicode_list")));
+            if (number(fields, "type") != 3 || cmap.offsets.size() != number(fields, "list_length"))
+                return {};
+        }
+        cmaps.append(cmap);
+    }
+    if (cmaps.size() != number(dsc, "cmap_num")) return {};
 
     const auto byNumber = [&](qint64 id) {
         Described g;
         g.number = id > 0 && id < descs.size() ? id : -1;
         if (g.number < 0) return g;
         const Fields& d = descs[int(id)];
-        g.advance16 = Number(d.value(QStringLiteral("adv_w")), &ok);
-        g.boxW = int(Number(d.value(QStringLiteral("box_w")), &ok));
-        g.boxH = int(Number(d.value(QStringLiteral("box_h")), &ok));
-        g.ofsX = int(Number(d.value(QStringLiteral("ofs_x")), &ok));
-        g.ofsY = int(Number(d.value(QStringLiteral("ofs_y")), &ok));
-        g.bitmapBit = 8 * Number(d.value(QStringLiteral("bitmap_index")), &ok);
+        g.advance16 = number(d, "adv_w");
+        g.boxW = int(number(d, "box_w"));
+        g.boxH = int(number(d, "box_h"));
+        g.ofsX = int(number(d, "ofs_x"));
+        g.ofsY = int(number(d, "ofs_y"));
+        g.bitmapBit = 8 * number(d, "bitmap_index");
         return g;
     };
-    QMap<uint, Described> glyphs;
-    QVector<QPair<qint64, qint64>> pastRanges;
-    for (const Fields& cmap : cmaps) {
-        const qint64 start = Number(cmap.value(QStringLiteral("range_start")), &ok);
-        const qint64 length = Number(cmap.value(QStringLiteral("range_length")), &ok);
-        const qint64 first = Number(cmap.value(QStringLiteral("glyph_id_start")), &ok);
-        const qint64 type = Number(cmap.value(QStringLiteral("type")), &ok);
-        QVector<qint64> offsets;
-        if (type == 3) {
-            offsets = lists.value(cmap.value(QStringLiteral("unicode_list")));
-            if (offsets.size() != Number(cmap.value(QStringLiteral("list_length")), &ok))
-                return DecodedFont();
-        } else if (type == 2) {
-            for (qint64 i = 0; i < length; ++i) offsets.append(i);
-            pastRanges.append({start + length, first + length});
-        } else {
-            return DecodedFont();
-        }
-        for (int i = 0; i < offsets.size(); ++i) {
-            const qint64 id = first + i;
-            const Described g = byNumber(id);
-            if (offsets[i] >= length || g.number < 0 || glyphs.contains(uint(start + offsets[i])))
-                return DecodedFont();
-            glyphs.insert(uint(start + offsets[i]), g);
-        }
-    }
-    if (!PastRangesDrawRight(glyphs, pastRanges, byNumber)) return DecodedFont();
-    return ok ? Draw(font, glyphs, w, h) : DecodedFont();
+    const DecodedFont out = Draw(font, cmaps, byNumber, w, h);
+    return ok ? out : DecodedFont();
 }
 
 DecodedFont ReadLvglBinForTest(const QByteArray& file, int w, int h) {
@@ -284,19 +278,33 @@ DecodedFont ReadLvglBinForTest(const QByteArray& file, int w, int h) {
     const int xyBits = At<quint8>(file, 38, &ok);
     const int whBits = At<quint8>(file, 39, &ok);
     const int advanceBits = At<quint8>(file, 40, &ok);
-    Decoder font;
-    font.bpp = At<quint8>(file, 37, &ok);
-    font.compressed = At<quint8>(file, 41, &ok) != 0;
-    font.lineHeight = ascent - descent;
-    font.baseLine = -descent;
-    font.bitmap = file;
+    const Decoder font{file, At<quint8>(file, 37, &ok), At<quint8>(file, 41, &ok) != 0,
+                       ascent - descent, -descent};
 
     const qint64 cmapStart = headSize;
     const qint64 locaStart = cmapStart + Table(file, cmapStart, "cmap", &ok);
     const qint64 glyfStart = locaStart + Table(file, locaStart, "loca", &ok);
     Table(file, glyfStart, "glyf", &ok);
     const quint32 glyphCount = At<quint32>(file, locaStart + 8, &ok);
-    if (!ok) return DecodedFont();
+    // Glyph numbers take 16 bits only where one byte cannot hold them all.
+    if (At<quint8>(file, 35, &ok) != (glyphCount > 256 ? 1 : 0)) return {};
+    QVector<Cmap> cmaps(ok ? int(At<quint32>(file, cmapStart + 8, &ok)) : 0);
+    for (int c = 0; ok && c < cmaps.size(); ++c) {
+        const qint64 sub = cmapStart + 12 + 16 * qint64(c);
+        const qint64 data = cmapStart + At<quint32>(file, sub, &ok);
+        const int entries = At<quint16>(file, sub + 12, &ok);
+        const int type = At<quint8>(file, sub + 14, &ok);
+        Cmap& cmap = cmaps[c];
+        cmap = {At<quint32>(file, sub + 4, &ok),
+                At<quint16>(file, sub + 8, &ok),
+                At<quint16>(file, sub + 10, &ok),
+                {},
+                type == 2};
+        if (type != 2 && type != 3) return {};
+        for (int i = 0; i < (cmap.range ? cmap.length : entries); ++i)
+            cmap.offsets.append(cmap.range ? i : At<quint16>(file, data + 2 * i, &ok));
+    }
+    if (!ok) return {};
 
     const auto byNumber = [&](qint64 id) {
         Described g;
@@ -316,28 +324,6 @@ DecodedFont ReadLvglBinForTest(const QByteArray& file, int w, int h) {
         if (bits.failed) g.number = -1;
         return g;
     };
-    QMap<uint, Described> glyphs;
-    QVector<QPair<qint64, qint64>> pastRanges;
-    const quint32 cmapCount = At<quint32>(file, cmapStart + 8, &ok);
-    for (quint32 c = 0; ok && c < cmapCount; ++c) {
-        const qint64 sub = cmapStart + 12 + 16 * qint64(c);
-        const qint64 data = cmapStart + At<quint32>(file, sub, &ok);
-        const uint start = At<quint32>(file, sub + 4, &ok);
-        const int length = At<quint16>(file, sub + 8, &ok);
-        const int first = At<quint16>(file, sub + 10, &ok);
-        const int entries = At<quint16>(file, sub + 12, &ok);
-        const int type = At<quint8>(file, sub + 14, &ok);
-        if (type != 2 && type != 3) return DecodedFont();
-        const int count = type == 2 ? length : entries;
-        if (type == 2) pastRanges.append({qint64(start) + length, first + length});
-        for (int i = 0; ok && i < count; ++i) {
-            const int offset = type == 2 ? i : At<quint16>(file, data + 2 * i, &ok);
-            const Described g = byNumber(first + i);
-            if (offset >= length || g.number < 0 || glyphs.contains(start + offset))
-                return DecodedFont();
-            glyphs.insert(start + uint(offset), g);
-        }
-    }
-    if (!PastRangesDrawRight(glyphs, pastRanges, byNumber)) return DecodedFont();
-    return ok ? Draw(font, glyphs, w, h) : DecodedFont();
+    const DecodedFont out = Draw(font, cmaps, byNumber, w, h);
+    return ok ? out : DecodedFont();
 }

@@ -1,6 +1,8 @@
-#include "u8g2_reader.h"
-
+// u8g2 fonts written as C source, read naively from u8g2's published font format alone: a
+// 23-byte header, the records of codes below 256, then the jump table and the records past 255.
 #include <QRegularExpression>
+
+#include "target_readers.h"
 
 namespace {
 
@@ -10,11 +12,8 @@ QByteArray ArrayBytes(const QByteArray& source) {
     const auto match = declaration.match(QString::fromUtf8(source));
     if (!match.hasMatch()) return QByteArray();
     QByteArray bytes;
-    const QStringList items = match.captured(2)
-                                  .simplified()
-                                  .remove(QLatin1Char(' '))
-                                  .split(QLatin1Char(','), Qt::SkipEmptyParts);
-    for (const QString& item : items) {
+    static const QRegularExpression space(QStringLiteral("\\s"));
+    for (const QString& item : match.captured(2).remove(space).split(',', Qt::SkipEmptyParts)) {
         bool ok = false;
         const uint value = item.toUInt(&ok, 0);
         if (!ok || value > 255) return QByteArray();
