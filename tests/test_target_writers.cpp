@@ -130,46 +130,42 @@ class TestTargetWriters : public QObject {
         QTest::addColumn<TargetFont>("font");
         QTest::addColumn<int>("ranges");  // LVGL cmaps of consecutive codes
         QTest::addColumn<int>("sparse");  // LVGL cmaps of listed codes
-        const auto u8g2 = [](const char* name, const TargetFont& font) {
-            QTest::newRow(name) << QString("u8g2") << font << 0 << 0;
+        // The library is the name's first word; a "compressed" LVGL font is "lvgl z".
+        const auto row = [](const char* name, const TargetFont& font, int ranges = 0,
+                            int sparse = 0) {
+            const QString n = name;
+            QTest::newRow(name) << (n.contains("compressed") ? "lvgl z" : n.section(' ', 0, 0))
+                                << font << ranges << sparse;
         };
-        u8g2("u8g2 ASCII 8 x 12", MakeFont(8, 12, 1, 9, Run(0x20, 95)));
+        row("u8g2 ASCII 8 x 12", MakeFont(8, 12, 1, 9, Run(0x20, 95)));
         // No 'A' and nothing from 'a' on: u8g2 starts at the first record from 'A', or at the end.
-        u8g2("u8g2 digits and B..Z", MakeFont(6, 9, 1, 7, Run(0x30, 10) + Run('B', 25)));
-        u8g2("u8g2 Latin-1 and past 255", MakeFont(7, 7, 1, 6, Run(0x41, 0x13F)));
+        row("u8g2 digits and B..Z", MakeFont(6, 9, 1, 7, Run(0x30, 10) + Run('B', 25)));
+        row("u8g2 Latin-1 and past 255", MakeFont(7, 7, 1, 6, Run(0x41, 0x13F)));
         // Eight jump-table blocks, a code below the first block and the last code there is.
-        u8g2("u8g2 CJK 16 x 16 in blocks",
-             MakeFont(16, 16, 1, 14,
-                      QVector<uint>{0x20, 0x3000} + Run(0x4E00, 1046, 20) + QVector<uint>{0xFFFF}));
-        u8g2("u8g2 only past 255, 24 x 10", MakeFont(24, 10, 1, 0, Run(0x3041, 86)));
-        u8g2("u8g2 tall 5 x 30, baseline at the bottom", MakeFont(5, 30, 1, 30, Run(0x21, 64)));
-        u8g2("u8g2 edges 1 x 1", MakeFont(1, 1, 1, 1, Run(0x2500, 9), true, 3));
-        u8g2("u8g2 edges of the largest cell",
-             MakeFont(127, 127, 1, 100, Run(0x2500, 24), true, 3));
-        u8g2("u8g2 no glyphs", MakeFont(8, 8, 1, 7, {}));
+        row("u8g2 CJK 16 x 16 in blocks",
+            MakeFont(16, 16, 1, 14,
+                     QVector<uint>{0x20, 0x3000} + Run(0x4E00, 1046, 20) + QVector<uint>{0xFFFF}));
+        row("u8g2 only past 255, 24 x 10", MakeFont(24, 10, 1, 0, Run(0x3041, 86)));
+        row("u8g2 tall 5 x 30, baseline at the bottom", MakeFont(5, 30, 1, 30, Run(0x21, 64)));
+        row("u8g2 edges 1 x 1", MakeFont(1, 1, 1, 1, Run(0x2500, 9), true, 3));
+        row("u8g2 edges of the largest cell", MakeFont(127, 127, 1, 100, Run(0x2500, 24), true, 3));
+        row("u8g2 no glyphs", MakeFont(8, 8, 1, 7, {}));
 
         // Scattered codes around a run of 40 (worth a range cmap of its own) and
         // a run of 20 (cheaper inside a list), then a code beyond one list's span.
         const QVector<uint> mixed = Run(0x4E00, 30, 3) + Run(0x5000, 40) + Run(0x5100, 20, 5) +
                                     Run(0x5200, 20) + Run(0x5300, 10, 7) + QVector<uint>{0x1F600};
         const QVector<uint> scattered = Run(0x4E00, 50, 9);
-        QTest::newRow("lvgl 1 bpp, ASCII, one range")
-            << "lvgl" << MakeFont(8, 8, 1, 6, Run(0x20, 95)) << 1 << 0;
-        QTest::newRow("lvgl 2 bpp, 12 x 16, scattered")
-            << "lvgl" << MakeFont(12, 16, 2, 13, scattered) << 0 << 1;
-        QTest::newRow("lvgl 2 bpp compressed, 12 x 16")
-            << "lvgl z" << MakeFont(12, 16, 2, 13, scattered) << 0 << 1;
-        QTest::newRow("lvgl 4 bpp, 16 x 16, mixed codes")
-            << "lvgl" << MakeFont(16, 16, 4, 14, mixed, true) << 1 << 3;
-        QTest::newRow("lvgl 4 bpp compressed, 40 x 24, mixed codes")
-            << "lvgl z" << MakeFont(40, 24, 4, 19, mixed) << 1 << 3;
-        QTest::newRow("lvgl 8 bpp, 20 x 12, baseline at the bottom")
-            << "lvgl" << MakeFont(20, 12, 8, 12, Run(0x41, 26)) << 1 << 0;
+        row("lvgl 1 bpp, ASCII, one range", MakeFont(8, 8, 1, 6, Run(0x20, 95)), 1);
+        row("lvgl 2 bpp, 12 x 16, scattered", MakeFont(12, 16, 2, 13, scattered), 0, 1);
+        row("lvgl 2 bpp compressed, 12 x 16", MakeFont(12, 16, 2, 13, scattered), 0, 1);
+        row("lvgl 4 bpp, 16 x 16, mixed codes", MakeFont(16, 16, 4, 14, mixed, true), 1, 3);
+        row("lvgl 4 bpp compressed, 40 x 24, mixed", MakeFont(40, 24, 4, 19, mixed), 1, 3);
+        row("lvgl 8 bpp, baseline at the bottom", MakeFont(20, 12, 8, 12, Run(0x41, 26)), 1);
         // A range of 254 and the blank after it: numbers 0 to 255, one byte each.
-        QTest::newRow("lvgl 1 bpp, 256 glyph numbers")
-            << "lvgl" << MakeFont(4, 4, 1, 3, Run(0x4E00, 254)) << 1 << 0;
-        QTest::newRow("lvgl 1 bpp, 7 x 13, baseline at the top, a short run kept in the list")
-            << "lvgl" << MakeFont(7, 13, 1, 0, Run(0x30, 10) + Run(0x100, 12, 2), true) << 0 << 1;
+        row("lvgl 1 bpp, 256 glyph numbers", MakeFont(4, 4, 1, 3, Run(0x4E00, 254)), 1);
+        row("lvgl 1 bpp, 7 x 13, baseline at the top, a short run kept in the list",
+            MakeFont(7, 13, 1, 0, Run(0x30, 10) + Run(0x100, 12, 2), true), 0, 1);
     }
 
     // Each glyph's pixels where its box and offsets put them on the baseline, and its advance.
@@ -198,7 +194,8 @@ class TestTargetWriters : public QObject {
 
     void compiles_data() {
         QTest::addColumn<QString>("library");
-        QTest::addColumn<QByteArray>("header");  // lvgl.h or u8g2.h beside the font; none if empty
+        // u8g2.h beside a u8g2 font (none if empty); lvgl.h: these lines and kLvglDeclarations
+        QTest::addColumn<QByteArray>("header");
         QTest::addColumn<TargetFont>("font");
         QTest::addColumn<bool>("compiles");
 
@@ -214,29 +211,23 @@ class TestTargetWriters : public QObject {
         const TargetFont huge = MakeFont(300, 300, 2, 250, Run(0x41, 3));
         const QString lvgl = "lvgl", lvglZ = "lvgl z";
 
-        QTest::newRow("LVGL 8.3, 1 bpp") << lvgl << v83 + kLvglDeclarations << font1 << true;
-        QTest::newRow("LVGL 8.3, 4 bpp compressed")
-            << lvglZ << v83 + zip + kLvglDeclarations << font4 << true;
-        QTest::newRow("LVGL 9.5, 8 bpp") << lvgl << v95 + kLvglDeclarations << font8 << true;
-        QTest::newRow("LVGL 9.5, 4 bpp compressed")
-            << lvglZ << v95 + zip + kLvglDeclarations << font4 << true;
+        QTest::newRow("LVGL 8.3, 1 bpp") << lvgl << v83 << font1 << true;
+        QTest::newRow("LVGL 8.3, 4 bpp compressed") << lvglZ << v83 + zip << font4 << true;
+        QTest::newRow("LVGL 9.5, 8 bpp") << lvgl << v95 << font8 << true;
+        QTest::newRow("LVGL 9.5, 4 bpp compressed") << lvglZ << v95 + zip << font4 << true;
         QTest::newRow("LVGL 9.5, 300-pixel glyphs, large descriptions")
-            << lvgl << v95 + large + kLvglDeclarations << huge << true;
+            << lvgl << v95 + large << huge << true;
         QTest::newRow("LVGL 9.5, 300-pixel glyphs, small descriptions")
-            << lvgl << v95 + kLvglDeclarations << huge << false;
-        QTest::newRow("LVGL 9.1 draws no 8 bpp")
-            << lvgl << v91 + kLvglDeclarations << font8 << false;
-        QTest::newRow("LVGL decompression off")
-            << lvglZ << v95 + kLvglDeclarations << font4 << false;
+            << lvgl << v95 << huge << false;
+        QTest::newRow("LVGL 9.1 draws no 8 bpp") << lvgl << v91 << font8 << false;
+        QTest::newRow("LVGL decompression off") << lvglZ << v95 << font4 << false;
         // Alone, and beside a u8g2.h that puts fonts in a section.
         const TargetFont font = MakeFont(12, 12, 1, 10, Run(0x20, 70, 7));
         QTest::newRow("u8g2 alone") << "u8g2" << QByteArray() << font << true;
-        QTest::newRow("u8g2 with u8g2.h")
-            << "u8g2"
-            << QByteArray(
-                   "#include <stdint.h>\n#define U8G2_FONT_SECTION(name) "
-                   "__attribute__((section(\".fonts.\" name)))\n")
-            << font << true;
+        const QByteArray u8g2h =
+            "#include <stdint.h>\n#define U8G2_FONT_SECTION(name) "
+            "__attribute__((section(\".fonts.\" name)))\n";
+        QTest::newRow("u8g2 with u8g2.h") << "u8g2" << u8g2h << font << true;
     }
 
     // C99 with every warning an error; a font the declarations cannot hold stops at an #error.
@@ -252,8 +243,10 @@ class TestTargetWriters : public QObject {
         const QByteArray source = WriteC(font, library, "font_a", &problem);
         QVERIFY2(!source.isEmpty(), qPrintable(problem));
         QVERIFY(WriteAll(dir.filePath("font_a.c"), source));
-        if (!header.isEmpty())
-            QVERIFY(WriteAll(dir.filePath(library == "u8g2" ? "u8g2.h" : "lvgl.h"), header));
+        if (library != "u8g2")
+            QVERIFY(WriteAll(dir.filePath("lvgl.h"), header + kLvglDeclarations));
+        else if (!header.isEmpty())
+            QVERIFY(WriteAll(dir.filePath("u8g2.h"), header));
         QProcess compiler;
         compiler.setWorkingDirectory(dir.path());
         compiler.start(cc, {"-std=c99", "-Wall", "-Wextra", "-Werror", "-DLV_LVGL_H_INCLUDE_SIMPLE",

@@ -10,6 +10,11 @@ DecodedFont ReadBdfForTest(const QByteArray& bdf, int w, int h) {
     int ascent = -1, code = -1, advance = 0, size = 0, swidth = 0, boxW = 0, boxH = 0, boxX = 0,
         boxY = 0, row = -1;
     DecodedGlyph glyph;
+    const QMap<QByteArray, int*> numbers{{"FONT_ASCENT", &ascent},
+                                         {"ENCODING", &code},
+                                         {"SIZE", &size},
+                                         {"SWIDTH", &swidth},
+                                         {"DWIDTH", &advance}};
     for (const QByteArray& line : bdf.split('\n')) {
         const QList<QByteArray> f = line.simplified().split(' ');
         const auto n = [&f](int i) { return i < f.size() ? f.at(i).toInt() : 0; };
@@ -22,16 +27,8 @@ DecodedFont ReadBdfForTest(const QByteArray& bdf, int w, int h) {
                     glyph.levels[y * w + x] =
                         char(hex.mid(i / 8 * 2, 2).toInt(nullptr, 16) >> (7 - i % 8) & 1);
             }
-        } else if (f.at(0) == "FONT_ASCENT") {
-            ascent = n(1);
-        } else if (f.at(0) == "ENCODING") {
-            code = n(1);
-        } else if (f.at(0) == "SIZE") {
-            size = n(1);
-        } else if (f.at(0) == "SWIDTH") {
-            swidth = n(1);
-        } else if (f.at(0) == "DWIDTH") {
-            advance = n(1);
+        } else if (numbers.contains(f.at(0))) {
+            *numbers[f.at(0)] = n(1);
         } else if (f.at(0) == "BBX") {
             boxW = n(1), boxH = n(2), boxX = n(3), boxY = n(4);
         } else if (f.at(0) == "BITMAP") {

@@ -15,15 +15,16 @@ struct Described {
     qint64 advance16 = 0;
     int boxW = 0, boxH = 0, ofsX = 0, ofsY = 0;
     qint64 bitmapBit = 0;  // where its bitmap starts in `bitmap`, in bits
-    qint64 number = 0;     // its glyph number; -1 where there is none
+    qint64 number = -1;    // its glyph number; -1 where there is none
 };
 using ByNumber = std::function<Described(qint64)>;
 
-// A cmap: codes start + offsets[i] have glyph numbers first + i.
+// A cmap: codes start + offsets[i] have glyph numbers first + i; a range's offsets are
+// 0 .. length - 1.
 struct Cmap {
     qint64 start = 0, length = 0, first = 0;
+    bool range = false;
     QVector<qint64> offsets;
-    bool range = false;  // the offsets are 0 .. length - 1
 };
 
 struct Decoder {
@@ -41,11 +42,8 @@ struct Bits {
     uint Take(int n) {
         uint value = 0;
         for (int i = 0; i < n; ++i, ++pos) {
-            if (pos / 8 >= data.size()) {
-                failed = true;
-                return 0;
-            }
-            value = value << 1 | ((quint8(data[int(pos / 8)]) >> (7 - pos % 8)) & 1u);
+            failed = failed || pos / 8 >= data.size();
+            value = value << 1 | (failed ? 0 : (quint8(data[int(pos / 8)]) >> (7 - pos % 8)) & 1u);
         }
         return value;
     }
@@ -68,21 +66,17 @@ QByteArray Levels(const Decoder& font, const Described& glyph, bool* ok) {
     };
     for (int i = 0; i < count; ++i) {
         int value = previous;
-        if (!font.compressed) {
+        if (!font.compressed || state == kSingle) {
             value = int(in.Take(font.bpp));
-        } else if (state == kSingle) {
-            value = int(in.Take(font.bpp));
-            if (i > 0 && value == previous) state = kRepeat, counter = 0;
+            if (font.compressed && i > 0 && value == previous) state = kRepeat, counter = 0;
             previous = value;
         } else if (state == kRepeat) {
             if (in.Take(1) == 0) {
                 value = fresh();
             } else if (++counter == 11) {
                 counter = int(in.Take(6));
-                if (counter == 0)
-                    value = fresh();
-                else
-                    state = kCounter;
+                state = kCounter;
+                if (counter == 0) value = fresh();
             }
         } else if (--counter == 0) {
             value = fresh();
@@ -102,10 +96,11 @@ DecodedFont Draw(const Decoder& font, const QVector<Cmap>& cmaps, const ByNumber
                  int h) {
     QMap<uint, Described> glyphs;
     for (const Cmap& cmap : cmaps)
-        for (int i = 0; i < cmap.offsets.size(); ++i) {
+        for (qint64 i = 0; i < (cmap.range ? cmap.length : cmap.offsets.size()); ++i) {
+            const qint64 offset = cmap.range ? i : cmap.offsets[int(i)];
             const Described g = byNumber(cmap.first + i);
-            const uint code = uint(cmap.start + cmap.offsets[i]);
-            if (cmap.offsets[i] >= cmap.length || g.number < 0 || glyphs.contains(code)) return {};
+            const uint code = uint(cmap.start + offset);
+            if (offset >= cmap.length || g.number < 0 || glyphs.contains(code)) return {};
             glyphs.insert(code, g);
         }
     for (const Cmap& cmap : cmaps) {
@@ -138,9 +133,10 @@ DecodedFont Draw(const Decoder& font, const QVector<Cmap>& cmaps, const ByNumber
 // ---- The C font ----
 
 // The initialiser of `type name... = { ... };`.
-QString Initialiser(const QString& source, const QString& type) {
-    const QRegularExpression re(type + QStringLiteral("\\s+\\w+(\\[\\])?\\s*=\\s*\\{(.*?)\\};"),
-                                QRegularExpression::DotMatchesEverythingOption);
+QString Initialiser(const QString& source, const char* type) {
+    const QRegularExpression re(
+        QLatin1String(type) + QStringLiteral("\\s+\\w+(\\[\\])?\\s*=\\s*\\{(.*?)\\};"),
+        QRegularExpression::DotMatchesEverythingOption);
     return re.match(source).captured(2);
 }
 
@@ -212,14 +208,11 @@ DecodedFont ReadLvglCForTest(const QByteArray& cSource, int w, int h) {
     const auto number = [&ok](const Fields& fields, const char* name) {
         return Number(fields.value(QLatin1String(name)), &ok);
     };
-    Decoder font;
-    const Fields dsc = ParseFields(Initialiser(source, QStringLiteral("lv_font_fmt_txt_dsc_t")));
-    const Fields lvFont = ParseFields(Initialiser(source, QStringLiteral("lv_font_t")));
-    font.bpp = int(number(dsc, "bpp"));
-    font.compressed = number(dsc, "bitmap_format") != 0;
-    font.lineHeight = int(number(lvFont, "line_height"));
-    font.baseLine = int(number(lvFont, "base_line"));
-    for (qint64 byte : ParseNumbers(Initialiser(source, QStringLiteral("uint8_t")), &ok))
+    const Fields dsc = ParseFields(Initialiser(source, "lv_font_fmt_txt_dsc_t"));
+    const Fields lvFont = ParseFields(Initialiser(source, "lv_font_t"));
+    Decoder font{QByteArray(), int(number(dsc, "bpp")), number(dsc, "bitmap_format") != 0,
+                 int(number(lvFont, "line_height")), int(number(lvFont, "base_line"))};
+    for (qint64 byte : ParseNumbers(Initialiser(source, "uint8_t"), &ok))
         font.bitmap.append(char(byte));
 
     QMap<QString, QVector<qint64>> lists;
@@ -229,39 +222,24 @@ DecodedFont ReadLvglCForTest(const QByteArray& cSource, int w, int h) {
         const auto m = it.next();
         lists.insert(m.captured(1), ParseNumbers(m.captured(2), &ok));
     }
-    const QVector<Fields> descs =
-        ParseStructs(Initialiser(source, QStringLiteral("lv_font_fmt_txt_glyph_dsc_t")));
+    const QVector<Fields> descs = ParseStructs(Initialiser(source, "lv_font_fmt_txt_glyph_dsc_t"));
     QVector<Cmap> cmaps;
-    for (const Fields& fields :
-         ParseStructs(Initialiser(source, QStringLiteral("lv_font_fmt_txt_cmap_t")))) {
-        Cmap cmap{number(fields, "range_start"),
-                  number(fields, "range_length"),
-                  number(fields, "glyph_id_start"),
-                  {},
-                  number(fields, "type") == 2};
-        if (cmap.range) {
-            for (qint64 i = 0; i < cmap.length; ++i) cmap.offsets.append(i);
-        } else {
-            cmap.offsets = lists.value(fields.value(QStringLiteral("unicode_list")));
-            if (number(fields, "type") != 3 || cmap.offsets.size() != number(fields, "list_length"))
-                return {};
-        }
-        cmaps.append(cmap);
+    for (const Fields& fields : ParseStructs(Initialiser(source, "lv_font_fmt_txt_cmap_t"))) {
+        const qint64 type = number(fields, "type");
+        cmaps.append({number(fields, "range_start"), number(fields, "range_length"),
+                      number(fields, "glyph_id_start"), type == 2,
+                      lists.value(fields.value(QStringLiteral("unicode_list")))});
+        if (type != 2 &&
+            (type != 3 || cmaps.last().offsets.size() != number(fields, "list_length")))
+            return {};
     }
     if (cmaps.size() != number(dsc, "cmap_num")) return {};
 
     const auto byNumber = [&](qint64 id) {
-        Described g;
-        g.number = id > 0 && id < descs.size() ? id : -1;
-        if (g.number < 0) return g;
-        const Fields& d = descs[int(id)];
-        g.advance16 = number(d, "adv_w");
-        g.boxW = int(number(d, "box_w"));
-        g.boxH = int(number(d, "box_h"));
-        g.ofsX = int(number(d, "ofs_x"));
-        g.ofsY = int(number(d, "ofs_y"));
-        g.bitmapBit = 8 * number(d, "bitmap_index");
-        return g;
+        if (id <= 0 || id >= descs.size()) return Described();
+        const auto n = [&](const char* name) { return int(number(descs[int(id)], name)); };
+        return Described{
+            n("adv_w"), n("box_w"), n("box_h"), n("ofs_x"), n("ofs_y"), 8 * n("bitmap_index"), id};
     };
     const DecodedFont out = Draw(font, cmaps, byNumber, w, h);
     return ok ? out : DecodedFont();
@@ -269,47 +247,37 @@ DecodedFont ReadLvglCForTest(const QByteArray& cSource, int w, int h) {
 
 DecodedFont ReadLvglBinForTest(const QByteArray& file, int w, int h) {
     bool ok = true;
-    const qint64 headSize = Table(file, 0, "head", &ok);
-    const int ascent = At<quint16>(file, 16, &ok);
-    const int descent = At<qint16>(file, 18, &ok);
-    const int defaultAdvance = At<quint16>(file, 30, &ok);
-    const int locaFormat = At<quint8>(file, 34, &ok);
-    const int advanceFormat = At<quint8>(file, 36, &ok);
-    const int xyBits = At<quint8>(file, 38, &ok);
-    const int whBits = At<quint8>(file, 39, &ok);
-    const int advanceBits = At<quint8>(file, 40, &ok);
-    const Decoder font{file, At<quint8>(file, 37, &ok), At<quint8>(file, 41, &ok) != 0,
-                       ascent - descent, -descent};
+    const auto byte = [&](qint64 at) { return int(At<quint8>(file, at, &ok)); };
+    const qint64 cmapStart = Table(file, 0, "head", &ok);
+    const int ascent = At<quint16>(file, 16, &ok), descent = At<qint16>(file, 18, &ok);
+    const int defaultAdvance = At<quint16>(file, 30, &ok), advanceBits = byte(40);
+    const int locaFormat = byte(34), advanceFormat = byte(36), xyBits = byte(38), whBits = byte(39);
+    const Decoder font{file, byte(37), byte(41) != 0, ascent - descent, -descent};
 
-    const qint64 cmapStart = headSize;
     const qint64 locaStart = cmapStart + Table(file, cmapStart, "cmap", &ok);
     const qint64 glyfStart = locaStart + Table(file, locaStart, "loca", &ok);
     Table(file, glyfStart, "glyf", &ok);
     const quint32 glyphCount = At<quint32>(file, locaStart + 8, &ok);
     // Glyph numbers take 16 bits only where one byte cannot hold them all.
-    if (At<quint8>(file, 35, &ok) != (glyphCount > 256 ? 1 : 0)) return {};
+    if (byte(35) != (glyphCount > 256 ? 1 : 0)) return {};
     QVector<Cmap> cmaps(ok ? int(At<quint32>(file, cmapStart + 8, &ok)) : 0);
     for (int c = 0; ok && c < cmaps.size(); ++c) {
         const qint64 sub = cmapStart + 12 + 16 * qint64(c);
         const qint64 data = cmapStart + At<quint32>(file, sub, &ok);
         const int entries = At<quint16>(file, sub + 12, &ok);
-        const int type = At<quint8>(file, sub + 14, &ok);
+        const int type = byte(sub + 14);
         Cmap& cmap = cmaps[c];
-        cmap = {At<quint32>(file, sub + 4, &ok),
-                At<quint16>(file, sub + 8, &ok),
-                At<quint16>(file, sub + 10, &ok),
-                {},
-                type == 2};
+        cmap = {At<quint32>(file, sub + 4, &ok), At<quint16>(file, sub + 8, &ok),
+                At<quint16>(file, sub + 10, &ok), type == 2, QVector<qint64>()};
         if (type != 2 && type != 3) return {};
-        for (int i = 0; i < (cmap.range ? cmap.length : entries); ++i)
-            cmap.offsets.append(cmap.range ? i : At<quint16>(file, data + 2 * i, &ok));
+        for (int i = 0; type == 3 && i < entries; ++i)
+            cmap.offsets.append(At<quint16>(file, data + 2 * i, &ok));
     }
     if (!ok) return {};
 
     const auto byNumber = [&](qint64 id) {
         Described g;
-        g.number = id > 0 && id < glyphCount ? id : -1;
-        if (g.number < 0) return g;
+        if (id <= 0 || id >= glyphCount) return g;
         const qint64 entry = locaStart + 12 + id * (locaFormat ? 4 : 2);
         const qint64 at = glyfStart + (locaFormat ? qint64(At<quint32>(file, entry, &ok))
                                                   : qint64(At<quint16>(file, entry, &ok)));
@@ -321,7 +289,7 @@ DecodedFont ReadLvglBinForTest(const QByteArray& file, int w, int h) {
         g.boxW = int(bits.Take(whBits));
         g.boxH = int(bits.Take(whBits));
         g.bitmapBit = bits.pos;
-        if (bits.failed) g.number = -1;
+        g.number = bits.failed ? -1 : id;
         return g;
     };
     const DecodedFont out = Draw(font, cmaps, byNumber, w, h);

@@ -42,22 +42,16 @@ struct Bits {
 
 // Where u8g2 would find the record of `code` (its first byte), or -1.
 int FindRecord(const Font& f, uint code) {
-    int p = 23;
+    int p = 23 + (code >= 'a' ? f.word(19) : code >= 'A' ? f.word(17) : 0);
     if (code < 256) {
-        if (code >= 'a') {
-            p += f.word(19);
-        } else if (code >= 'A') {
-            p += f.word(17);
-        }
         for (int guard = 0; guard < 256 && f.at(p + 1) > 0; ++guard) {
             if (uint(f.at(p)) == code) return p;
             p += f.at(p + 1);
         }
         return -1;
     }
-    int table = 23 + f.word(21);
+    int table = 23 + f.word(21), last = 0;
     p = table;
-    int last = 0;
     do {
         if (f.word(table) < 0) return -1;
         p += f.word(table);
@@ -79,10 +73,8 @@ bool DrawRecord(const Font& f, int p, bool wide, int w, int h, int baseline, Dec
     const int dataStart = p + (wide ? 3 : 2);
     const int recordEnd = p + f.at(p + (wide ? 2 : 1));
     Bits bits{f, dataStart * 8};
-    const int bw = bits.get(f.at(4));
-    const int bh = bits.get(f.at(5));
-    const int x = bits.getSigned(f.at(6));
-    const int y = bits.getSigned(f.at(7));
+    const int bw = bits.get(f.at(4)), bh = bits.get(f.at(5));
+    const int x = bits.getSigned(f.at(6)), y = bits.getSigned(f.at(7));
     out->advance = bits.getSigned(f.at(8));
     out->levels = QByteArray(w * h, '\0');
     if (bw == 0) return bh == 0;
@@ -97,8 +89,7 @@ bool DrawRecord(const Font& f, int p, bool wide, int w, int h, int baseline, Dec
         return true;
     };
     while (pixel < bw * bh) {
-        const int zeros = bits.get(f.at(2));
-        const int ones = bits.get(f.at(3));
+        const int zeros = bits.get(f.at(2)), ones = bits.get(f.at(3));
         if (zeros + ones == 0) return false;
         do {
             if (!paint(zeros, 0) || !paint(ones, 1)) return false;
