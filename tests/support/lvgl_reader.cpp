@@ -29,9 +29,8 @@ struct Cmap {
 
 struct Decoder {
     QByteArray bitmap;
-    int bpp = 0;
     bool compressed = false;
-    int lineHeight = 0, baseLine = 0;
+    int bpp = 0, lineHeight = 0, baseLine = 0;
 };
 
 // Bits most significant first; reading past the end fails.
@@ -53,8 +52,9 @@ struct Bits {
     }
 };
 
-// The plain bitmap, or LVGL's run-length code with each row XORed to the row above.
-QByteArray Levels(const Decoder& font, const Described& glyph, bool* ok) {
+// The plain bitmap, or LVGL's run-length code with each row XORed to the row above; empty
+// where the bitmap ends too soon.
+QByteArray Levels(const Decoder& font, const Described& glyph) {
     const int count = glyph.boxW * glyph.boxH;
     QByteArray out(count, '\0');
     Bits in{font.bitmap, glyph.bitmapBit};
@@ -85,8 +85,7 @@ QByteArray Levels(const Decoder& font, const Described& glyph, bool* ok) {
     }
     if (font.compressed)
         for (int i = glyph.boxW; i < count; ++i) out[i] = char(out[i] ^ out[i - glyph.boxW]);
-    *ok = !in.failed;
-    return out;
+    return in.failed ? QByteArray() : out;
 }
 
 // Draws each code's glyph onto the w x h cell; empty when anything is off. LVGL 8 also takes
@@ -114,17 +113,15 @@ DecodedFont Draw(const Decoder& font, const QVector<Cmap>& cmaps, const ByNumber
     if (font.lineHeight != h || font.baseLine < 0 || font.baseLine > h) return {};
     for (auto it = glyphs.cbegin(); it != glyphs.cend(); ++it) {
         const Described& g = it.value();
-        bool ok = true;
-        const QByteArray box = Levels(font, g, &ok);
+        const QByteArray box = Levels(font, g);
         DecodedGlyph glyph{g.advance16 % 16 == 0 ? int(g.advance16 / 16) : -1,
                            QByteArray(w * h, '\0')};
         const int top = (font.lineHeight - font.baseLine) - g.ofsY - g.boxH;
         const bool inside = g.boxW * g.boxH == 0 ||
                             (g.ofsX >= 0 && top >= 0 && g.ofsX + g.boxW <= w && top + g.boxH <= h);
-        if (!ok || !inside) return {};
-        for (int y = 0; y < g.boxH; ++y)
-            for (int x = 0; x < g.boxW; ++x)
-                glyph.levels[(top + y) * w + g.ofsX + x] = box[y * g.boxW + x];
+        if (box.size() != g.boxW * g.boxH || !inside) return {};
+        for (int i = 0; i < box.size(); ++i)
+            glyph.levels[(top + i / g.boxW) * w + g.ofsX + i % g.boxW] = box[i];
         out.insert(it.key(), glyph);
     }
     return out;
@@ -132,27 +129,25 @@ DecodedFont Draw(const Decoder& font, const QVector<Cmap>& cmaps, const ByNumber
 
 // ---- The C font ----
 
-// The initialiser of `type name... = { ... };`.
-QString Initialiser(const QString& source, const char* type) {
+// The initialiser of `type name = { ... };` or `type name[] = ...`; the first of its type
+// without a name.
+QString Initialiser(const QString& source, const char* type, const QString& name = "\\w+") {
     const QRegularExpression re(
-        QLatin1String(type) + QStringLiteral("\\s+\\w+(\\[\\])?\\s*=\\s*\\{(.*?)\\};"),
+        QLatin1String(type) + "\\s+" + name + QStringLiteral("(\\[\\])?\\s*=\\s*\\{(.*?)\\};"),
         QRegularExpression::DotMatchesEverythingOption);
     return re.match(source).captured(2);
 }
 
 qint64 Number(const QString& text, bool* ok) {
-    static const QMap<QString, qint64> names{
-        {QStringLiteral("NULL"), 0},
-        {QStringLiteral("LV_FONT_FMT_TXT_CMAP_FORMAT0_TINY"), 2},
-        {QStringLiteral("LV_FONT_FMT_TXT_CMAP_SPARSE_TINY"), 3},
-        {QStringLiteral("LV_FONT_FMT_TXT_PLAIN"), 0},
-        {QStringLiteral("LV_FONT_FMT_TXT_COMPRESSED"), 1}};
-    const QString word = text.trimmed();
-    if (names.contains(word)) return names.value(word);
+    static const QMap<QString, qint64> names{{"NULL", 0},
+                                             {"LV_FONT_FMT_TXT_PLAIN", 0},
+                                             {"LV_FONT_FMT_TXT_COMPRESSED", 1},
+                                             {"LV_FONT_FMT_TXT_CMAP_FORMAT0_TINY", 2},
+                                             {"LV_FONT_FMT_TXT_CMAP_SPARSE_TINY", 3}};
     bool good = false;
-    const qint64 value = word.toLongLong(&good, 0);
-    if (!good) *ok = false;
-    return value;
+    const qint64 value = text.trimmed().toLongLong(&good, 0);
+    *ok = *ok && (good || names.contains(text.trimmed()));
+    return good ? value : names.value(text.trimmed());
 }
 
 using Fields = QMap<QString, QString>;
@@ -210,25 +205,19 @@ DecodedFont ReadLvglCForTest(const QByteArray& cSource, int w, int h) {
     };
     const Fields dsc = ParseFields(Initialiser(source, "lv_font_fmt_txt_dsc_t"));
     const Fields lvFont = ParseFields(Initialiser(source, "lv_font_t"));
-    Decoder font{QByteArray(), int(number(dsc, "bpp")), number(dsc, "bitmap_format") != 0,
+    Decoder font{QByteArray(), number(dsc, "bitmap_format") != 0, int(number(dsc, "bpp")),
                  int(number(lvFont, "line_height")), int(number(lvFont, "base_line"))};
     for (qint64 byte : ParseNumbers(Initialiser(source, "uint8_t"), &ok))
         font.bitmap.append(char(byte));
 
-    QMap<QString, QVector<qint64>> lists;
-    static const QRegularExpression listRe(
-        QStringLiteral("uint16_t\\s+(\\w+)\\[\\]\\s*=\\s*\\{([^}]*)\\}"));
-    for (auto it = listRe.globalMatch(source); it.hasNext();) {
-        const auto m = it.next();
-        lists.insert(m.captured(1), ParseNumbers(m.captured(2), &ok));
-    }
     const QVector<Fields> descs = ParseStructs(Initialiser(source, "lv_font_fmt_txt_glyph_dsc_t"));
     QVector<Cmap> cmaps;
     for (const Fields& fields : ParseStructs(Initialiser(source, "lv_font_fmt_txt_cmap_t"))) {
         const qint64 type = number(fields, "type");
-        cmaps.append({number(fields, "range_start"), number(fields, "range_length"),
-                      number(fields, "glyph_id_start"), type == 2,
-                      lists.value(fields.value(QStringLiteral("unicode_list")))});
+        cmaps.append(
+            {number(fields, "range_start"), number(fields, "range_length"),
+             number(fields, "glyph_id_start"), type == 2,
+             ParseNumbers(Initialiser(source, "uint16_t", fields.value("unicode_list")), &ok)});
         if (type != 2 &&
             (type != 3 || cmaps.last().offsets.size() != number(fields, "list_length")))
             return {};
@@ -252,7 +241,7 @@ DecodedFont ReadLvglBinForTest(const QByteArray& file, int w, int h) {
     const int ascent = At<quint16>(file, 16, &ok), descent = At<qint16>(file, 18, &ok);
     const int defaultAdvance = At<quint16>(file, 30, &ok), advanceBits = byte(40);
     const int locaFormat = byte(34), advanceFormat = byte(36), xyBits = byte(38), whBits = byte(39);
-    const Decoder font{file, byte(37), byte(41) != 0, ascent - descent, -descent};
+    const Decoder font{file, byte(41) != 0, byte(37), ascent - descent, -descent};
 
     const qint64 locaStart = cmapStart + Table(file, cmapStart, "cmap", &ok);
     const qint64 glyfStart = locaStart + Table(file, locaStart, "loca", &ok);
