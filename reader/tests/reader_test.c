@@ -16,7 +16,6 @@ static void check(int ok, int line, const char* what) {
     fprintf(stderr, "%s:%d: [%s] %s\n", __FILE__, line, current_case, what);
 }
 #define CHECK(cond) check((cond) != 0, __LINE__, #cond)
-#define CHECK_STATUS(got, want) CHECK((got) == (want))
 #define COUNT_OF(a) (sizeof(a) / sizeof((a)[0]))
 
 static uint8_t pattern(size_t i) { return (uint8_t)(i * 31u + 7u); }
@@ -100,23 +99,22 @@ static void test_open(void) {
         rmf_font font, read_font;
         struct source src = {.data = big, .size = c->size};
         current_case = c->name;
-        CHECK_STATUS(open_built(i, c->size, &font), c->want);
+        CHECK(open_built(i, c->size, &font) == c->want);
         /* The callback API opens the same way from one read of at most 9 bytes (the fonts it
          * opens are read by test_lookup); a failed read gives RMF_READ_ERROR. */
-        CHECK_STATUS(rmf_open_read(&read_font, source_read, &src, c->size, c->w_override, 0),
-                     c->want);
+        CHECK(rmf_open_read(&read_font, source_read, &src, c->size, c->w_override, 0) == c->want);
         CHECK(src.calls == 1 && src.bytes == (c->size < 9 ? c->size : 9) && !src.bad_requests);
         CHECK(c->want == RMF_OK || (font.kind == RMF_KIND_NONE && read_font.kind == RMF_KIND_NONE));
         src.fail_at = 2;
-        CHECK_STATUS(rmf_open_read(&read_font, source_read, &src, c->size, 0, 0), RMF_READ_ERROR);
+        CHECK(rmf_open_read(&read_font, source_read, &src, c->size, 0, 0) == RMF_READ_ERROR);
         CHECK(read_font.kind == RMF_KIND_NONE);
         if (c->want != RMF_OK) continue;
         CHECK(font.kind == c->kind && font.format == (rmf_format)c->format && font.height == c->h &&
               font.width == (c->w_override ? c->w_override : c->w));
         /* One byte long is refused; one short too, as truncated below the 108-byte chip header. */
-        CHECK_STATUS(open_built(i, c->size + 1, &font), RMF_BAD_LENGTH);
-        CHECK_STATUS(open_built(i, c->size - 1, &font),
-                     c->kind == RMF_KIND_CHIP ? RMF_TRUNCATED : RMF_BAD_LENGTH);
+        CHECK(open_built(i, c->size + 1, &font) == RMF_BAD_LENGTH);
+        CHECK(open_built(i, c->size - 1, &font) ==
+              (c->kind == RMF_KIND_CHIP ? RMF_TRUNCATED : RMF_BAD_LENGTH));
     }
 }
 
@@ -156,14 +154,14 @@ static void check_lookup(const uint8_t* data, size_t size, unsigned w_override, 
     struct source src = {.data = data, .size = size};
     const int found = want == RMF_OK, has_width = width_at != 0;
     const int calls = table_reads + found * (1 + has_width);
-    CHECK_STATUS(rmf_open(&font, data, size, w_override, 0), RMF_OK);
-    CHECK_STATUS(rmf_find_glyph(&font, code, &glyph), want);
+    CHECK(rmf_open(&font, data, size, w_override, 0) == RMF_OK);
+    CHECK(rmf_find_glyph(&font, code, &glyph) == want);
     CHECK(!found || (glyph.bits == data + bits_at && glyph.code == code));
     for (int api = 0; api < 2; ++api) {
         CHECK(!api || rmf_open_read(&font, source_read, &src, size, w_override, 0) == RMF_OK);
         src.calls = 0;
         src.bytes = 0;
-        CHECK_STATUS(rmf_read_glyph(&font, code, &glyph, buffer, sizeof buffer), want);
+        CHECK(rmf_read_glyph(&font, code, &glyph, buffer, sizeof buffer) == want);
         CHECK(!found ||
               (glyph.bits == buffer && memcmp(buffer, data + bits_at, font.glyph_bytes) == 0 &&
                glyph.size == font.glyph_bytes && glyph.has_width_byte == has_width &&
@@ -175,7 +173,7 @@ static void check_lookup(const uint8_t* data, size_t size, unsigned w_override, 
         src.calls = 0;
         src.fail_at = (k + 1) / 2;
         src.short_read = k % 2;
-        CHECK_STATUS(rmf_read_glyph(&font, code, &glyph, buffer, sizeof buffer), RMF_READ_ERROR);
+        CHECK(rmf_read_glyph(&font, code, &glyph, buffer, sizeof buffer) == RMF_READ_ERROR);
         CHECK(glyph.bits == NULL && glyph.width == 0);
     }
     src.calls = 0;
@@ -230,8 +228,8 @@ static void test_pixels(void) {
               rmf_find_glyph(&font, 'A', &glyph) == RMF_OK);
         for (unsigned x = 0; x < c->w; ++x)
             CHECK(rmf_glyph_pixel(&glyph, x, c->y, &gray) == RMF_OK && gray == c->gray[x]);
-        CHECK_STATUS(rmf_glyph_pixel(&glyph, c->w, c->y, &gray), RMF_OUT_OF_RANGE);
-        CHECK_STATUS(rmf_glyph_pixel(&glyph, 0, c->h, &gray), RMF_OUT_OF_RANGE);
+        CHECK(rmf_glyph_pixel(&glyph, c->w, c->y, &gray) == RMF_OUT_OF_RANGE);
+        CHECK(rmf_glyph_pixel(&glyph, 0, c->h, &gray) == RMF_OUT_OF_RANGE);
     }
 }
 
@@ -246,7 +244,7 @@ static void test_headers(void) {
     memcpy(big, "TF\0", 3);
     big[29] = 0xF9;
     memset(big + 32, 'x', 76);
-    CHECK_STATUS(rmf_open(&font, big, 108, 0, 0), RMF_OK);
+    CHECK(rmf_open(&font, big, 108, 0, 0) == RMF_OK);
     CHECK(font.kind == RMF_KIND_TTF && font.width == 0 && font.start_code == 0xA1A0 &&
           font.end_code == 0xF7FE);
     CHECK(rmf_header_fields(&font, &info) == RMF_OK && info.y0 == -7 && info.family == big + 32 &&
@@ -254,14 +252,14 @@ static void test_headers(void) {
 
     /* A count edited after rmf_open must not walk the scan off the buffer. */
     current_case = "string: code_count edited after open; no header fields; bad arguments";
-    CHECK_STATUS(open_built(F_STRING, 184, &font), RMF_OK);
+    CHECK(open_built(F_STRING, 184, &font) == RMF_OK);
     font.code_count = (size_t)-1 / 4u;
-    CHECK_STATUS(rmf_find_glyph(&font, 0x41, &glyph), RMF_NOT_FOUND);
+    CHECK(rmf_find_glyph(&font, 0x41, &glyph) == RMF_NOT_FOUND);
     CHECK(rmf_header_fields(&font, &info) == RMF_BAD_ARGUMENT &&
           rmf_find_glyph(&font, 'a', NULL) == RMF_BAD_ARGUMENT &&
           rmf_open(NULL, big, 184, 0, 0) == RMF_BAD_ARGUMENT);
-    CHECK_STATUS(rmf_open(&font, NULL, 16, 0, 0), RMF_BAD_ARGUMENT); /* and leaves font empty */
-    CHECK_STATUS(rmf_find_glyph(&font, 0x41, &glyph), RMF_BAD_ARGUMENT);
+    CHECK(rmf_open(&font, NULL, 16, 0, 0) == RMF_BAD_ARGUMENT); /* and leaves font empty */
+    CHECK(rmf_find_glyph(&font, 0x41, &glyph) == RMF_BAD_ARGUMENT);
 }
 
 /* A compressed string font of two 8 x 2 1bits glyphs, worked out from the format page: header
@@ -293,7 +291,6 @@ struct corrupt_case {
 
 /* clang-format off */
 static const struct corrupt_case corrupt_cases[] = {
-    {"intact", 0, RZ_SIZE, 'R', S(OK), S(OK)},
     {"version 1", 2, RZ_SIZE, 1, S(CORRUPT), 0},
     {"length form 3", 3, RZ_SIZE, 3, S(CORRUPT), 0},
     {"grid of 32 columns", 4, RZ_SIZE, 0x50, S(CORRUPT), 0},
@@ -320,7 +317,7 @@ static void test_compressed(void) {
         current_case = c->name;
         build_compressed(file);
         file[c->at] = c->value;
-        CHECK_STATUS(rmf_open(&font, file, c->size, 0, 0), c->open);
+        CHECK(rmf_open(&font, file, c->size, 0, 0) == c->open);
         CHECK(c->open != RMF_OK ||
               rmf_read_glyph(&font, 'b', &glyph, bits, sizeof bits) == c->lookup);
     }
@@ -329,7 +326,7 @@ static void test_compressed(void) {
     build_compressed(file);
     CHECK(rmf_open(&font, file, RZ_SIZE, 0, 0) == RMF_OK && font.compressed &&
           font.kind == RMF_KIND_STRING && font.code_count == 2 && font.plain_size == 9 + 2 * 5);
-    CHECK_STATUS(rmf_find_glyph(&font, 'a', &glyph), RMF_BAD_ARGUMENT);
+    CHECK(rmf_find_glyph(&font, 'a', &glyph) == RMF_BAD_ARGUMENT);
     for (int api = 0; api < (RMF_MODEL_BYTES >= 32 ? 2 : 1); ++api) {
         CHECK(!api || rmf_open_read(&font, source_read, &src, RZ_SIZE, 0, 0) == RMF_OK);
         /* open: bytes 0-8, 9-13 and the model */
@@ -342,7 +339,7 @@ static void test_compressed(void) {
         CHECK(!api || (src.calls == 4 && src.bytes == 4 + 13 + 4 + 1));
         CHECK(rmf_read_glyph(&font, 'a', &glyph, bits, sizeof bits) == RMF_OK && bits[0] == 0 &&
               bits[1] == 0 && glyph.width_byte == 3);
-        CHECK_STATUS(rmf_read_glyph(&font, 'c', &glyph, bits, sizeof bits), RMF_NOT_FOUND);
+        CHECK(rmf_read_glyph(&font, 'c', &glyph, bits, sizeof bits) == RMF_NOT_FOUND);
     }
     /* Built with no room for a model (-DRMF_MODEL_BYTES=1), the file opens in memory only. */
     CHECK(RMF_MODEL_BYTES >= 32 ||
