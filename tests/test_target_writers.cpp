@@ -213,7 +213,6 @@ class TestTargetWriters : public QObject {
         QTest::newRow("LVGL 8.3, 1 bpp") << lvgl << v83 << font1 << true;
         QTest::newRow("LVGL 8.3, 4 bpp compressed") << lvglZ << v83 + zip << font4 << true;
         QTest::newRow("LVGL 9.5, 8 bpp") << lvgl << v95 << font8 << true;
-        QTest::newRow("LVGL 9.5, 4 bpp compressed") << lvglZ << v95 + zip << font4 << true;
         QTest::newRow("LVGL 9.5, 300-pixel glyphs, large descriptions")
             << lvgl << v95 + large << huge << true;
         QTest::newRow("LVGL 9.5, 300-pixel glyphs, small descriptions")

@@ -26,9 +26,8 @@ static uint8_t big[2708622 + 2]; /* the default Unicode 32x32 library and one by
  * The first nine cases are the files of the lookup table. */
 struct open_case {
     const char *name, *magic;
-    uint8_t w, h;
+    uint8_t w, h, format;
     uint16_t start, end;
-    uint8_t format;
     size_t size, w_override;
     rmf_status want;
     rmf_kind kind;
@@ -40,23 +39,23 @@ enum { F_GB2312, F_GBK, F_UNICODE, F_ASCII, F_STRING, F_WIDE, F_CHIP, F_STRING40
 #define S(status) RMF_##status
 /* clang-format off */
 static const struct open_case open_cases[] = {
-    {"gb2312 default 16x16", "GB", 16, 16, 0xA1A0, 0xF7FE, 0, 264840, 0, S(OK), K(GB2312)},
-    {"gbk default 16x16", "GK", 16, 16, 0x8140, 0xFEBF, 0, 769224, 0, S(OK), K(GBK)},
-    {"unicode default", "un", 32, 32, 0x4E00, 0x9FA5, 0, 2708622, 0, S(OK), K(UNICODE)},
-    {"ascii 32x32", "AS", 32, 32, 0xFFFF, 0xFFFF, 0, 12264, 0, S(OK), K(ASCII)},
-    {"string count 5", "SS", 16, 16, 5, 0x4E55, 0, 184, 0, S(OK), K(STRING)},
-    {"W=300 with override", "un", 44, 2, 0x4E00, 0x4E00, 0, 7401, 300, S(OK), K(UNICODE)},
-    {"chip header", "ZQ", 32, 32, 0xA1A0, 0xF7FE, 0, 108, 0, S(OK), K(CHIP)},
-    {"string count 40, 8x1", "SS", 8, 1, 40, 0x4E55, 0, 169, 0, S(OK), K(STRING)},
-    {"big5 default 16x16", "BG", 16, 16, 0xA140, 0xF9FE, 0, 458824, 0, S(OK), K(BIG5)},
-    {"override disagrees", "un", 44, 2, 0x4E00, 0x4E00, 0, 7401, 301, S(BAD_ARGUMENT), 0},
-    {"W byte 0, no override", "GB", 0, 1, 0xA1A0, 0xA1FE, 0, 6152, 0, S(BAD_FORMAT), 0},
-    {"pixel format 9", "GB", 16, 16, 0xA1A0, 0xF7FE, 9, 264840, 0, S(BAD_FORMAT), 0},
-    {"magic GX", "GX", 16, 16, 0xA1A0, 0xF7FE, 0, 264840, 0, S(BAD_MAGIC), 0},
-    {"string without UN", "SS", 16, 16, 5, 0x0000, 0, 184, 0, S(BAD_MAGIC), 0},
-    {"library cut to 8 bytes", "GB", 16, 16, 0xA1A0, 0xF7FE, 0, 8, 0, S(TRUNCATED), 0},
-    {"gb2312 start A19F", "GB", 16, 16, 0xA19F, 0xF7FE, 0, 264840, 0, S(BAD_RANGE), 0},
-    {"unicode end before start", "un", 16, 16, 0x4E01, 0x4E00, 0, 3144, 0, S(BAD_RANGE), 0},
+    {"gb2312 default 16x16", "GB", 16, 16, 0, 0xA1A0, 0xF7FE, 264840, 0, S(OK), K(GB2312)},
+    {"gbk default 16x16", "GK", 16, 16, 0, 0x8140, 0xFEBF, 769224, 0, S(OK), K(GBK)},
+    {"unicode default", "un", 32, 32, 0, 0x4E00, 0x9FA5, 2708622, 0, S(OK), K(UNICODE)},
+    {"ascii 32x32", "AS", 32, 32, 0, 0xFFFF, 0xFFFF, 12264, 0, S(OK), K(ASCII)},
+    {"string count 5", "SS", 16, 16, 0, 5, 0x4E55, 184, 0, S(OK), K(STRING)},
+    {"W=300 with override", "un", 44, 2, 0, 0x4E00, 0x4E00, 7401, 300, S(OK), K(UNICODE)},
+    {"chip header", "ZQ", 32, 32, 0, 0xA1A0, 0xF7FE, 108, 0, S(OK), K(CHIP)},
+    {"string count 40, 8x1", "SS", 8, 1, 0, 40, 0x4E55, 169, 0, S(OK), K(STRING)},
+    {"big5 default 16x16", "BG", 16, 16, 0, 0xA140, 0xF9FE, 458824, 0, S(OK), K(BIG5)},
+    {"override disagrees", "un", 44, 2, 0, 0x4E00, 0x4E00, 7401, 301, S(BAD_ARGUMENT), 0},
+    {"W byte 0, no override", "GB", 0, 1, 0, 0xA1A0, 0xA1FE, 6152, 0, S(BAD_FORMAT), 0},
+    {"pixel format 9", "GB", 16, 16, 9, 0xA1A0, 0xF7FE, 264840, 0, S(BAD_FORMAT), 0},
+    {"magic GX", "GX", 16, 16, 0, 0xA1A0, 0xF7FE, 264840, 0, S(BAD_MAGIC), 0},
+    {"string without UN", "SS", 16, 16, 0, 5, 0x0000, 184, 0, S(BAD_MAGIC), 0},
+    {"library cut to 8 bytes", "GB", 16, 16, 0, 0xA1A0, 0xF7FE, 8, 0, S(TRUNCATED), 0},
+    {"gb2312 start A19F", "GB", 16, 16, 0, 0xA19F, 0xF7FE, 264840, 0, S(BAD_RANGE), 0},
+    {"unicode end before start", "un", 16, 16, 0, 0x4E01, 0x4E00, 3144, 0, S(BAD_RANGE), 0},
 };
 /* clang-format on */
 
@@ -122,76 +121,66 @@ static void test_open(void) {
  * and every slot of writer-made files, are looked up by test_reader_roundtrip. */
 struct lookup_case {
     const char* name;
-    int file;
     uint16_t code;
     rmf_status want;
-    size_t bits_at, width_at;
+    size_t file, bits_at, width_at;
 };
 
 static const struct lookup_case lookup_cases[] = {
-    {"gbk FEFE beyond end code", F_GBK, 0xFEFE, RMF_OK, 769192, 0},
-    {"unicode last 9FA5", F_UNICODE, 0x9FA5, RMF_OK, 2708494, 2708493},
-    {"string a: the first of two", F_STRING, 0x61, RMF_OK, 20, 19},
-    {"W=300 4E00", F_WIDE, 0x4E00, RMF_OK, 7325, 7324},
-    {"big5 A1A1: trail A1 in slot 65", F_BIG5, 0xA1A1, RMF_OK, 5224, 0},
-    {"chip header holds no glyph", F_CHIP, 0x41, RMF_NOT_FOUND, 0, 0},
+    {"gbk FEFE beyond end code", 0xFEFE, RMF_OK, F_GBK, 769192, 0},
+    {"unicode last 9FA5", 0x9FA5, RMF_OK, F_UNICODE, 2708494, 2708493},
+    {"string a: the first of two", 0x61, RMF_OK, F_STRING, 20, 19},
+    {"W=300 4E00", 0x4E00, RMF_OK, F_WIDE, 7325, 7324},
+    {"big5 A1A1: trail A1 in slot 65", 0xA1A1, RMF_OK, F_BIG5, 5224, 0},
+    {"chip header holds no glyph", 0x41, RMF_NOT_FOUND, F_CHIP, 0, 0},
     /* The table is read in chunks of 16, 16 and 8 codes; code 35 is pattern(79), pattern(80). */
-    {"string code 35 of 40", F_STRING40, 0xB798, RMF_OK, 160, 159},
-    {"string 0000 not among 40", F_STRING40, 0x0000, RMF_NOT_FOUND, 0, 0},
+    {"string code 35 of 40", 0xB798, RMF_OK, F_STRING40, 160, 159},
+    {"string 0000 not among 40", 0x0000, RMF_NOT_FOUND, F_STRING40, 0, 0},
 };
 
-/* Looks code up in data[0 .. size-1], in memory (in place, then copied) and through the callback
- * API: the glyph at bits_at (width byte at width_at or none); the reads it costs: table_reads of
- * table_bytes in all for a string font's code table, then the width byte and the glyph; and
- * that a read failing or coming back one byte short, at each of them, gives RMF_READ_ERROR and
- * an empty glyph. */
-static void check_lookup(const uint8_t* data, size_t size, unsigned w_override, uint16_t code,
-                         rmf_status want, size_t bits_at, size_t width_at, int table_reads,
-                         size_t table_bytes) {
+/* Looks each code up in memory (in place, then copied) and through the callback API: the glyph
+ * at bits_at (width byte at width_at or none); the reads it costs: a string font's code table, 16
+ * codes a read, then the width byte and the glyph; and that a read failing or coming back one
+ * byte short, at each of them, gives RMF_READ_ERROR and an empty glyph. */
+static void test_lookup(void) {
     uint8_t buffer[128];
     rmf_font font;
     rmf_glyph glyph;
-    struct source src = {.data = data, .size = size};
-    const int found = want == RMF_OK, has_width = width_at != 0;
-    const int calls = table_reads + found * (1 + has_width);
-    CHECK(rmf_open(&font, data, size, w_override, 0) == RMF_OK);
-    CHECK(rmf_find_glyph(&font, code, &glyph) == want);
-    CHECK(!found || (glyph.bits == data + bits_at && glyph.code == code));
-    for (int api = 0; api < 2; ++api) {
-        CHECK(!api || rmf_open_read(&font, source_read, &src, size, w_override, 0) == RMF_OK);
-        src.calls = 0;
-        src.bytes = 0;
-        CHECK(rmf_read_glyph(&font, code, &glyph, buffer, sizeof buffer) == want);
-        CHECK(!found ||
-              (glyph.bits == buffer && memcmp(buffer, data + bits_at, font.glyph_bytes) == 0 &&
-               glyph.size == font.glyph_bytes && glyph.has_width_byte == has_width &&
-               glyph.width_byte == (has_width ? data[width_at] : 0)));
-    }
-    CHECK(src.calls == calls && src.bad_requests == 0 &&
-          src.bytes == table_bytes + found * (font.glyph_bytes + has_width));
-    for (int k = 1; k <= 2 * calls; ++k) {
-        src.calls = 0;
-        src.fail_at = (k + 1) / 2;
-        src.short_read = k % 2;
-        CHECK(rmf_read_glyph(&font, code, &glyph, buffer, sizeof buffer) == RMF_READ_ERROR);
-        CHECK(glyph.bits == NULL && glyph.width == 0);
-    }
-    src.calls = 0;
-    CHECK(font.glyph_bytes == 0 ||
-          rmf_read_glyph(&font, code, &glyph, buffer, font.glyph_bytes - 1) == RMF_BAD_ARGUMENT);
-    CHECK(rmf_find_glyph(&font, code, &glyph) == RMF_BAD_ARGUMENT && src.calls == 0);
-}
-
-static void test_lookup(void) {
-    rmf_font font;
     for (size_t i = 0; i < COUNT_OF(lookup_cases); ++i) {
         const struct lookup_case* c = &lookup_cases[i];
         const struct open_case* f = &open_cases[c->file];
-        const size_t codes = f->magic[0] == 'S' ? f->start : 0; /* in its table, 16 a read */
+        const size_t codes = f->magic[0] == 'S' ? f->start : 0, size = f->size;
+        const unsigned w_override = (unsigned)f->w_override;
+        const int found = c->want == RMF_OK, has_width = c->width_at != 0;
+        const int calls = (int)(codes + 15) / 16 + found * (1 + has_width);
+        struct source src = {.data = big, .size = size};
         current_case = c->name;
-        open_built((size_t)c->file, f->size, &font);
-        check_lookup(big, f->size, (unsigned)f->w_override, c->code, c->want, c->bits_at,
-                     c->width_at, (int)(codes + 15) / 16, 2 * codes);
+        CHECK(open_built(c->file, size, &font) == RMF_OK);
+        CHECK(rmf_find_glyph(&font, c->code, &glyph) == c->want);
+        CHECK(!found || (glyph.bits == big + c->bits_at && glyph.code == c->code));
+        for (int api = 0; api < 2; ++api) {
+            CHECK(!api || rmf_open_read(&font, source_read, &src, size, w_override, 0) == RMF_OK);
+            src.calls = 0;
+            src.bytes = 0;
+            CHECK(rmf_read_glyph(&font, c->code, &glyph, buffer, sizeof buffer) == c->want);
+            CHECK(!found || (glyph.bits == buffer &&
+                             memcmp(buffer, big + c->bits_at, font.glyph_bytes) == 0 &&
+                             glyph.size == font.glyph_bytes && glyph.has_width_byte == has_width &&
+                             glyph.width_byte == (has_width ? big[c->width_at] : 0)));
+        }
+        CHECK(src.calls == calls && src.bad_requests == 0 &&
+              src.bytes == 2 * codes + found * (font.glyph_bytes + has_width));
+        for (int k = 1; k <= 2 * calls; ++k) {
+            src.calls = 0;
+            src.fail_at = (k + 1) / 2;
+            src.short_read = k % 2;
+            CHECK(rmf_read_glyph(&font, c->code, &glyph, buffer, sizeof buffer) == RMF_READ_ERROR);
+            CHECK(glyph.bits == NULL && glyph.width == 0);
+        }
+        src.calls = 0;
+        CHECK(font.glyph_bytes == 0 || rmf_read_glyph(&font, c->code, &glyph, buffer,
+                                                      font.glyph_bytes - 1) == RMF_BAD_ARGUMENT);
+        CHECK(rmf_find_glyph(&font, c->code, &glyph) == RMF_BAD_ARGUMENT && src.calls == 0);
     }
 }
 

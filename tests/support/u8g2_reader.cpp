@@ -8,18 +8,16 @@ namespace {
 
 // The numbers between the braces, after checking the declared length.
 QByteArray ArrayBytes(const QByteArray& source) {
-    const QRegularExpression declaration(QStringLiteral(R"(\[(\d+)\][^=]*=\s*\{([^}]*)\})"));
+    static const QRegularExpression declaration(R"(\[(\d+)\][^=]*=\s*\{([^}]*)\})"), space("\\s");
     const auto match = declaration.match(QString::fromUtf8(source));
-    if (!match.hasMatch()) return QByteArray();
     QByteArray bytes;
-    static const QRegularExpression space(QStringLiteral("\\s"));
     for (const QString& item : match.captured(2).remove(space).split(',', Qt::SkipEmptyParts)) {
         bool ok = false;
         const uint value = item.toUInt(&ok, 0);
         if (!ok || value > 255) return QByteArray();
         bytes.append(char(value));
     }
-    return bytes.size() == match.captured(1).toInt() ? bytes : QByteArray();
+    return match.hasMatch() && bytes.size() == match.captured(1).toInt() ? bytes : QByteArray();
 }
 
 struct Font {
