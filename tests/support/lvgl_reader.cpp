@@ -13,7 +13,7 @@ namespace {
 // One glyph as LVGL describes it: advance in 1/16 px, box, offsets, bitmap start.
 struct Described {
     qint64 advance16 = 0;
-    int boxW = 0, boxH = 0, ofsX = 0, ofsY = 0;
+    int ofsX = 0, ofsY = 0, boxW = 0, boxH = 0;
     qint64 bitmapBit = 0;  // where its bitmap starts in `bitmap`, in bits
     qint64 number = -1;    // its glyph number; -1 where there is none
 };
@@ -228,7 +228,7 @@ DecodedFont ReadLvglCForTest(const QByteArray& cSource, int w, int h) {
         if (id <= 0 || id >= descs.size()) return Described();
         const auto n = [&](const char* name) { return int(number(descs[int(id)], name)); };
         return Described{
-            n("adv_w"), n("box_w"), n("box_h"), n("ofs_x"), n("ofs_y"), 8 * n("bitmap_index"), id};
+            n("adv_w"), n("ofs_x"), n("ofs_y"), n("box_w"), n("box_h"), 8 * n("bitmap_index"), id};
     };
     const DecodedFont out = Draw(font, cmaps, byNumber, w, h);
     return ok ? out : DecodedFont();
@@ -265,18 +265,15 @@ DecodedFont ReadLvglBinForTest(const QByteArray& file, int w, int h) {
     if (!ok) return {};
 
     const auto byNumber = [&](qint64 id) {
-        Described g;
-        if (id <= 0 || id >= glyphCount) return g;
+        if (id <= 0 || id >= glyphCount) return Described();
         const qint64 entry = locaStart + 12 + id * (locaFormat ? 4 : 2);
         const qint64 at = glyfStart + (locaFormat ? qint64(At<quint32>(file, entry, &ok))
                                                   : qint64(At<quint16>(file, entry, &ok)));
         Bits bits{file, 8 * at};
-        g.advance16 = advanceBits ? bits.Take(advanceBits) : uint(defaultAdvance);
-        if (advanceFormat == 0) g.advance16 *= 16;
-        g.ofsX = bits.TakeSigned(xyBits);
-        g.ofsY = bits.TakeSigned(xyBits);
-        g.boxW = int(bits.Take(whBits));
-        g.boxH = int(bits.Take(whBits));
+        const qint64 advance = advanceBits ? bits.Take(advanceBits) : uint(defaultAdvance);
+        // In the order of the record: offsets, then box (a braced list is read left to right).
+        Described g{advance * (advanceFormat == 0 ? 16 : 1), bits.TakeSigned(xyBits),
+                    bits.TakeSigned(xyBits), int(bits.Take(whBits)), int(bits.Take(whBits))};
         g.bitmapBit = bits.pos;
         g.number = bits.failed ? -1 : id;
         return g;
