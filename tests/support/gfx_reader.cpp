@@ -8,20 +8,17 @@
 
 namespace {
 
-QVector<int> Numbers(const QString& text) {
-    QVector<int> numbers;
+// The numbers between "name ... {" and the next "};".
+QVector<int> Numbers(const QString& source, const char* name) {
     static const QRegularExpression number(
         QStringLiteral("(?<!\\w)-?(0x[0-9A-Fa-f]+|\\d+)(?!\\w)"));
-    for (auto m = number.globalMatch(text); m.hasNext();)
+    const int at = source.indexOf(QLatin1String(name));
+    const int open = source.indexOf('{', at), close = source.indexOf(QStringLiteral("};"), open);
+    QVector<int> numbers;
+    if (at < 0 || open < 0 || close < 0) return numbers;
+    for (auto m = number.globalMatch(source.mid(open + 1, close - open - 1)); m.hasNext();)
         numbers << m.next().captured().toInt(nullptr, 0);
     return numbers;
-}
-
-// The text between "name ... {" and the next "};".
-QString Block(const QString& source, const QString& name) {
-    const int at = source.indexOf(name);
-    const int open = source.indexOf('{', at), close = source.indexOf(QStringLiteral("};"), open);
-    return at < 0 || open < 0 || close < 0 ? QString() : source.mid(open + 1, close - open - 1);
 }
 
 }  // namespace
@@ -30,9 +27,9 @@ DecodedFont ReadGfxForTest(const QByteArray& header, int w, int h) {
     QString source = QString::fromUtf8(header);
     const auto baseline = QRegularExpression(QStringLiteral("baseline (\\d+) rows")).match(source);
     source.remove(QRegularExpression(QStringLiteral("//[^\n]*")));
-    const QVector<int> bitmap = Numbers(Block(source, QStringLiteral("Bitmaps[]")));
-    const QVector<int> table = Numbers(Block(source, QStringLiteral("Glyphs[]")));
-    const QVector<int> font = Numbers(Block(source, QStringLiteral("const GFXfont")));
+    const QVector<int> bitmap = Numbers(source, "Bitmaps[]");
+    const QVector<int> table = Numbers(source, "Glyphs[]");
+    const QVector<int> font = Numbers(source, "const GFXfont");
     if (!baseline.hasMatch() || font.size() != 3 || table.size() != (font[1] - font[0] + 1) * 6)
         return {};
     DecodedFont decoded;
