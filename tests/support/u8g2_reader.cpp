@@ -102,28 +102,22 @@ DecodedFont ReadU8g2ForTest(const QByteArray& cSource, int w, int h) {
     const Font f{ArrayBytes(cSource)};
     if (f.data.size() < 23 || f.at(9) != w || f.at(10) != h) return {};
     const int baseline = h + qint8(f.at(12));  // the font box's bottom is the cell's
-    // Every code stored, in the order of the records.
-    QVector<uint> codes;
-    int p = 23;
-    while (f.at(p + 1) > 0) {
-        codes.append(uint(f.at(p)));
-        p += f.at(p + 1);
-    }
-    if (f.at(p + 1) != 0 || 23 + f.word(21) != p + 2) return {};
-    p += 2 + f.word(p + 2);  // the first jump-table entry leads past the table
-    while (f.word(p) > 0 && f.at(p + 2) > 0) {
-        codes.append(uint(f.word(p)));
-        p += f.at(p + 2);
-    }
-    if (f.word(p) != 0 || p + 2 != f.data.size()) return {};
-
+    // Every record in turn, drawn from where u8g2 finds its code (nowhere: out of u8g2's reach).
     DecodedFont font;
-    for (uint code : codes) {
+    const auto take = [&](uint code) {
         const int record = FindRecord(f, code);
-        if (record < 0) continue;  // stored but out of u8g2's reach
         DecodedGlyph glyph;
-        if (!DrawRecord(f, record, code >= 256, w, h, baseline, &glyph)) return {};
-        font.insert(code, glyph);
-    }
-    return font;
+        if (record >= 0 && !DrawRecord(f, record, code >= 256, w, h, baseline, &glyph))
+            return false;
+        if (record >= 0) font.insert(code, glyph);
+        return true;
+    };
+    int p = 23;
+    for (; f.at(p + 1) > 0; p += f.at(p + 1))
+        if (!take(uint(f.at(p)))) return {};
+    if (f.at(p + 1) != 0 || 23 + f.word(21) != p + 2) return {};
+    // The first jump-table entry leads past the table.
+    for (p += 2 + f.word(p + 2); f.word(p) > 0 && f.at(p + 2) > 0; p += f.at(p + 2))
+        if (!take(uint(f.word(p)))) return {};
+    return f.word(p) == 0 && p + 2 == f.data.size() ? font : DecodedFont();
 }
