@@ -110,7 +110,6 @@ class TestCliDeterminism : public QObject, private CliFixture {
         QVERIFY(WriteAll(Path("controls.txt"), text));
         const QByteArray font =
             Convert("convert string --text @controls.txt --width 8 --height 10");
-        QVERIFY(font.size() > 16);
         QCOMPARE(font.mid(4, 2), QByteArray("\x04\x00", 2));
         QCOMPARE(font.mid(9, 8), QByteArray("\x41\x00\x42\x00\x20\x00\x43\x00", 8));
     }
