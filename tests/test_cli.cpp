@@ -66,7 +66,7 @@ QStringList RunWindow(const QStringList& arguments, const QString& output, QStri
     const QStringList buttons{"pushButton_MakeFont", "pushButton_Ascii", "pushButton_String",
                               "pushButton", "pushButton_2"};
     f.w<QPushButton>(qPrintable(buttons.at(other + 1)))->click();
-    *dialogs = f.answerer->fileDialogs();
+    *dialogs = f.answerer->fileDialogs;
     return fitLines + f.log().split(QRegularExpression("[\r\n]+"), Qt::SkipEmptyParts);
 }
 
@@ -114,8 +114,7 @@ class TestCli : public QObject, private CliFixture {
         QVERIFY(
             WriteAll(Path("text.txt"), QStringLiteral("Hello 汉字  hello\n  again!\n").toUtf8()));
         const QStringList options = Args(arguments);
-        const int given = options.indexOf("--for");
-        const QString target = given < 0 ? "bin" : options.at(given + 1);
+        const QString target = options.contains("--for") ? options.last() : "bin";
         const QString type = target == "bin" ? ".bin" : target == "gfx" ? ".h" : ".bdf";
         // The same name in another folder: a C font is named after its file.
         const QString window = Path("w/" + options[0] + type), cli = Path(options[0] + type);
@@ -345,7 +344,6 @@ class TestCli : public QObject, private CliFixture {
     // A header goes only onto a file of whole headers, unless --append-anyway: an 8 x 8 ASCII
     // font is 864 bytes, eight headers long, and is refused all the same.
     void headerAppendedToHeadersOnly() {
-        QFile::remove(Path("headers.bin"));
         QCOMPARE(Run("convert ascii --width 8 --height 8 -o @font.bin").status, 0);
         const QByteArray font = ReadAll(Path("font.bin"));
         QCOMPARE(font.size(), 864);
@@ -420,10 +418,10 @@ class TestCli : public QObject, private CliFixture {
         }
         QVERIFY(WriteAll(Path("pixel.bdf"), (bdf + "ENDFONT\n").toLatin1()));
         QVERIFY(WriteAll(Path("pixel.txt"), text.toUtf8()));
-        const QString convert = QString(
-                                    "convert string --text @pixel.txt --font-file @pixel.bdf "
-                                    "--render crisp --fit -o @pixel.bin --width %1 --height ")
-                                    .arg(width);
+        const QString convert =
+            "convert string --text @pixel.txt --font-file @pixel.bdf --render "
+            "crisp --fit -o @pixel.bin --width " +
+            QString::number(width) + " --height ";
         const CliOutcome run = Run(convert + QString::number(height) + " --format 8bits");
         QCOMPARE(run.status, 0);
         QVERIFY2(run.err.startsWith("fit: 7.5 pt (10 px), y0 ") &&
