@@ -5,13 +5,9 @@
 
 #include "cli_runner.h"
 
-namespace {
-
 const char kDejaVuBold[] = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf";
 const char kSong12pt[] = "/usr/share/fonts/X11/misc/wenquanyi_12pt.pcf";
 const char kSong13px[] = "/usr/share/fonts/X11/misc/wenquanyi_13px.pcf";
-
-}  // namespace
 
 class TestCliDeterminism : public QObject, private CliFixture {
     Q_OBJECT

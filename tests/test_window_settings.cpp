@@ -5,15 +5,7 @@
 
 #include "window_fixture.h"
 
-namespace {
-
-QStringList capturedWarnings;
-
-void CaptureMessages(QtMsgType, const QMessageLogContext&, const QString& message) {
-    capturedWarnings << message;
-}
-
-}  // namespace
+static QStringList capturedWarnings;  // what Qt printed while the window was made
 
 class WindowSettingsTest : public QObject, private WindowFixture {
     Q_OBJECT
@@ -25,7 +17,8 @@ class WindowSettingsTest : public QObject, private WindowFixture {
 
   private slots:
     void init() {
-        QtMessageHandler previous = qInstallMessageHandler(CaptureMessages);
+        QtMessageHandler previous = qInstallMessageHandler(
+            [](QtMsgType, const QMessageLogContext&, const QString& m) { capturedWarnings << m; });
         open();
         qInstallMessageHandler(previous);
     }
