@@ -81,6 +81,13 @@ class TestCliInspect : public QObject, private CliFixture {
         QTest::newRow("gray.bin --glyph 41") << lines + "|+" + QString(32, '-') + '+';
         QTest::newRow("gb.bin --glyph B1A1")
             << "!runemill-cli: --glyph: B1A1: not found (RMF_NOT_FOUND)";
+        // 16 cells to a row, fewer when there are fewer glyphs; each 8 x 10 cell and a 1-pixel gap.
+        QTest::newRow("gb.bin --png @1.png --from B0A1 --to B0A1")
+            << "@1.png: 1 glyphs, 1 columns x 1 rows of 8 x 10 cells, 10 x 12 pixels";
+        QTest::newRow("gb.bin --png @16.png --from B0A1 --to B0B0")
+            << "@16.png: 16 glyphs, 16 columns x 1 rows of 8 x 10 cells, 145 x 12 pixels";
+        QTest::newRow("gb.bin --png @17.png --from B0A1 --to B0B1")
+            << "@17.png: 17 glyphs, 16 columns x 2 rows of 8 x 10 cells, 145 x 23 pixels";
     }
 
     void inspect() {
@@ -109,26 +116,6 @@ class TestCliInspect : public QObject, private CliFixture {
                                            .arg(1994.0 / double(size), 0, 'f', 2));
         QCOMPARE(printed[1], printed[0]);
         QCOMPARE(Read("gbz.png"), Read("gb.png"));
-    }
-
-    // 16 cells to a row, fewer when there are fewer glyphs; each 8 x 10 cell and a 1-pixel gap.
-    void sheetGeometry_data() {
-        QTest::addColumn<QString>("to");
-        QTest::addColumn<QString>("line");  // 1 + columns * 9 by 1 + rows * 11 pixels
-        QTest::newRow("1") << "B0A1"
-                           << "1 glyphs, 1 columns x 1 rows of 8 x 10 cells, 10 x 12";
-        QTest::newRow("16") << "B0B0"
-                            << "16 glyphs, 16 columns x 1 rows of 8 x 10 cells, 145 x 12";
-        QTest::newRow("17") << "B0B1"
-                            << "17 glyphs, 16 columns x 2 rows of 8 x 10 cells, 145 x 23";
-    }
-    void sheetGeometry() {
-        QFETCH(QString, to);
-        QFETCH(QString, line);
-        const CliOutcome run = Run("inspect @gb.bin --png @part.png --from B0A1 --to " + to);
-        QCOMPARE(QString(run.out), Path("part.png") + ": " + line + " pixels\n");
-        const QStringList size = line.section(", ", -1).split(" x ");
-        QCOMPARE(QImage(Path("part.png")).size(), QSize(size[0].toInt(), size[1].toInt()));
     }
 
     void sheet() {

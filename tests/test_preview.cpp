@@ -38,7 +38,7 @@ class PreviewTest : public QObject, private WindowFixture {
         QCOMPARE(mkfifo(QFile::encodeName(fifo), 0600), 0);
         const QImage before = MainWindowTestAccess::glyphImage(*window).copy();
         drop(fifo);
-        QCOMPARE(answerer->messages(), QStringList(fifo + " is not a regular file"));
+        QCOMPARE(answerer->messages, QStringList(fifo + " is not a regular file"));
         QCOMPARE(w<QLineEdit>("lineEdit_FontInformation")->text(), QStringLiteral("宋体-20-常规"));
         drop(kDejaVuSans);
         QCOMPARE(w<QLineEdit>("lineEdit_FontInformation")->text(),
@@ -128,7 +128,7 @@ class PreviewTest : public QObject, private WindowFixture {
         MainWindowTestAccess::glyphImage(*window).fill(Qt::white);
         window->ShowSystemPattern();
         w<QPushButton>("pushButton_SelectFont")->click();
-        QCOMPARE(answerer->cancelled(), QStringList{"Select a font"});
+        QCOMPARE(answerer->cancelled, QStringList{"Select a font"});
         QCOMPARE(w<QLineEdit>("lineEdit_FontInformation")->text(),
                  family + "-20-" + MainWindowTestAccess::currentFont(*window).styleName());
         QCOMPARE(view("label_ImgSystem").pixel(0, 0), qRgb(0, 0, 0));  // "A" drawn afresh

@@ -5,15 +5,7 @@
 
 #include "window_fixture.h"
 
-namespace {
-
-QStringList capturedWarnings;
-
-void CaptureMessages(QtMsgType, const QMessageLogContext&, const QString& message) {
-    capturedWarnings << message;
-}
-
-}  // namespace
+static QStringList capturedWarnings;  // what Qt printed while the window was made
 
 class WindowSettingsTest : public QObject, private WindowFixture {
     Q_OBJECT
@@ -25,7 +17,8 @@ class WindowSettingsTest : public QObject, private WindowFixture {
 
   private slots:
     void init() {
-        QtMessageHandler previous = qInstallMessageHandler(CaptureMessages);
+        QtMessageHandler previous = qInstallMessageHandler(
+            [](QtMsgType, const QMessageLogContext&, const QString& m) { capturedWarnings << m; });
         open();
         qInstallMessageHandler(previous);
     }
@@ -54,10 +47,7 @@ class WindowSettingsTest : public QObject, private WindowFixture {
         for (const char* name : {"lineEdit_TextCode", "pushButton", "pushButton_2", "checkBox_revX",
                                  "comboBox_Rotation"})
             QVERIFY2(!w<QWidget>(name)->isVisible(), name);
-    }
-
-    // Both views show "乐": the start-up family must resolve to a face with CJK glyphs.
-    void startGlyphInBothViews() {
+        // Both views show "乐": the start-up family must resolve to a face with CJK glyphs.
         const QImage& glyph = MainWindowTestAccess::glyphImage(*window);
         int inked = 0;
         for (int y = 0; y < glyph.height(); ++y)
@@ -65,6 +55,22 @@ class WindowSettingsTest : public QObject, private WindowFixture {
         QVERIFY2(inked > 40, "the start glyph is (nearly) blank: no CJK face resolved");
         for (const char* name : {"label_ImgSystem", "label_ImgUser"})
             QCOMPARE(w<QLabel>(name)->pixmap(Qt::ReturnByValue).size(), QSize(129, 129));
+        // "Show by" switches the two fields.
+        for (int showBy : {0, 1}) {
+            pick("comboBox_ShowBy", showBy);
+            QCOMPARE(w<QLineEdit>("lineEdit_TextCode")->isVisible(), showBy == 0);
+            QCOMPARE(w<QLineEdit>("lineEdit_CharCode")->isVisible(), showBy == 1);
+        }
+        // A single 8 stays as intermediate input; letters and a leading 0 cannot be typed.
+        const char* const cases[][3] = {
+            {"lineEdit_W", "8", "8"}, {"lineEdit_H", "a1b2", "12"}, {"lineEdit_Limit", "05", "5"}};
+        for (const auto& c : cases) {
+            QLineEdit* edit = w<QLineEdit>(c[0]);
+            edit->clear();
+            edit->setFocus();
+            QTest::keyClicks(edit, c[1]);
+            QVERIFY2(edit->text() == c[2], qPrintable(c[0] + (": " + edit->text())));
+        }
     }
 
     // The form on a bare QMainWindow keeps the window's name; its scroll bars set x0 = value - 25
@@ -116,39 +122,13 @@ class WindowSettingsTest : public QObject, private WindowFixture {
         QCOMPARE(this->range(), range);
     }
 
-    void showBySwitchesTheTwoFields() {
-        window->show();
-        for (int showBy : {0, 1}) {
-            pick("comboBox_ShowBy", showBy);
-            QCOMPARE(w<QLineEdit>("lineEdit_TextCode")->isVisible(), showBy == 0);
-            QCOMPARE(w<QLineEdit>("lineEdit_CharCode")->isVisible(), showBy == 1);
-        }
-    }
-
-    // A single 8 stays as intermediate input; letters and a leading 0 cannot be typed.
-    void validatorKeepsWhatCanBeTyped() {
-        window->show();
-        const char* const cases[][3] = {
-            {"lineEdit_W", "8", "8"}, {"lineEdit_H", "a1b2", "12"}, {"lineEdit_Limit", "05", "5"}};
-        for (const auto& c : cases) {
-            QLineEdit* edit = w<QLineEdit>(c[0]);
-            edit->clear();
-            edit->setFocus();
-            QTest::keyClicks(edit, c[1]);
-            QVERIFY2(edit->text() == c[2], qPrintable(c[0] + (": " + edit->text())));
-        }
-    }
-
-    // The list alone does not change the divisor a run uses; UpdateSpaceDivisor reads it.
-    void spaceDivisorFollowsOnlyWhenAsked() {
+    // The list alone does not change the divisor a run uses; UpdateSpaceDivisor reads it. The code
+    // field is read in the chosen encoding (the decoding itself is test_codes').
+    void formReadWhenAsked() {
         pick("comboBox_Space", 0);
         QCOMPARE(MainWindowTestAccess::spaceDivisor(*window), 3);
         window->UpdateSpaceDivisor();
         QCOMPARE(MainWindowTestAccess::spaceDivisor(*window), 2);
-    }
-
-    // The code field read in the chosen encoding (the decoding itself is test_codes').
-    void textCodeToChar() {
         set("lineEdit_TextCode", "BBAA");
         QCOMPARE(window->TextCodeToChar(), QString::fromUtf8("华"));
         pick("comboBox_FCode", 3);

@@ -19,10 +19,10 @@ void ModalAnswerer::Answer() {
         if (dialog == answered_) return;  // its queued accept has not run yet
         answered_ = dialog;
         auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-        fileDialogs_ << dialog->windowTitle() + '|' +
-                            QDir::cleanPath(dialog->directory().absolutePath()) + '|' +
-                            (name ? name->text() : QString()) + '|' +
-                            dialog->nameFilters().join(';');
+        fileDialogs << dialog->windowTitle() + '|' +
+                           QDir::cleanPath(dialog->directory().absolutePath()) + '|' +
+                           (name ? name->text() : QString()) + '|' +
+                           dialog->nameFilters().join(';');
         const QString path = files_.isEmpty() ? QString() : files_.takeFirst();
         if (path.isEmpty()) {
             dialog->reject();
@@ -40,8 +40,8 @@ void ModalAnswerer::Answer() {
     if (auto* box = qobject_cast<QMessageBox*>(modal)) {
         const bool ours = box->windowTitle() == QLatin1String("Message");
         if (ours) {
-            messages_ << box->text();
-            if (onMessage_) onMessage_(box->text());
+            messages << box->text();
+            if (onMessage) onMessage(box->text());
         }
         // The file dialog's "replace it?" question is answered yes, the window's own questions no.
         QAbstractButton* yes = box->button(QMessageBox::Yes);
@@ -49,7 +49,7 @@ void ModalAnswerer::Answer() {
         if (yes) return (ours && no ? no : yes)->click();
         box->accept();
     } else if (auto* other = qobject_cast<QDialog*>(modal)) {
-        cancelled_ << other->windowTitle();
+        cancelled << other->windowTitle();
         other->reject();
     }
 }

@@ -17,16 +17,11 @@ class ModalAnswerer : public QObject {
 
     // Paths for the next file dialogs, in order; "" cancels a dialog.
     void QueueFile(const QString& path) { files_ << path; }
-    // Texts of the "Message" boxes closed so far, in order.
-    const QStringList& messages() const { return messages_; }
-    // What each file dialog showed: title|directory|file name|filter.
-    const QStringList& fileDialogs() const { return fileDialogs_; }
-    // Titles of the other dialogs, each cancelled.
-    const QStringList& cancelled() const { return cancelled_; }
+    QStringList messages;     // texts of the "Message" boxes closed so far, in order
+    QStringList fileDialogs;  // what each file dialog showed: title|directory|file name|filter
+    QStringList cancelled;    // titles of the other dialogs, each cancelled
     // Called when a "Message" box is closed, before the next one can open.
-    void SetOnMessage(std::function<void(const QString&)> onMessage) {
-        onMessage_ = std::move(onMessage);
-    }
+    std::function<void(const QString&)> onMessage;
 
   private:
     void Answer();
@@ -34,8 +29,4 @@ class ModalAnswerer : public QObject {
     QTimer timer_;
     QPointer<QWidget> answered_;
     QStringList files_;
-    QStringList messages_;
-    QStringList fileDialogs_;
-    QStringList cancelled_;
-    std::function<void(const QString&)> onMessage_;
 };
